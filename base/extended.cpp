@@ -1,0 +1,91 @@
+#include "base/extended.h"
+
+#include <cfloat>
+#include <cstring>
+
+namespace base {
+
+void Extended::CheckBinary(long double r, long double a, long double b) {
+  if (__builtin_isnan(r)) {
+    if (!__builtin_isnan(a) && !__builtin_isnan(b)) RaiseFloatFault(FloatFault::Invalid, a, b);
+  } else if (__builtin_isfinite(a) && __builtin_isfinite(b)) {
+    RaiseFloatFault(FloatFault::Overflow, a, b);
+  }
+}
+
+void Extended::CheckQuotient(long double r, long double a, long double b) {
+  if (__builtin_isnan(r)) {
+    if (!__builtin_isnan(a) && !__builtin_isnan(b)) RaiseFloatFault(FloatFault::Invalid, a, b);
+  } else if (__builtin_isfinite(a) && __builtin_isfinite(b)) {
+    // a finite non-zero dividend: 0/0 gave NaN above
+    RaiseFloatFault(b == 0.0L ? FloatFault::ZeroDivide : FloatFault::Overflow, a, b);
+  }
+}
+
+void Extended::CheckUnary(long double r, long double a, bool pole_at_zero) {
+  if (__builtin_isnan(r)) {
+    if (!__builtin_isnan(a)) RaiseFloatFault(FloatFault::Invalid, a);
+  } else if (__builtin_isfinite(a)) {
+    RaiseFloatFault(pole_at_zero && a == 0.0L ? FloatFault::ZeroDivide : FloatFault::Overflow, a);
+  }
+}
+
+Extended NaN() {
+  // exponent all ones, integer bit and every fraction bit set, sign clear
+  const unsigned char bytes[10] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F};
+  long double x = 0.0L;
+  std::memcpy(&x, bytes, sizeof bytes);
+  return Extended(x);
+}
+
+Extended Infinity() { return Extended(__builtin_infl()); }
+
+// 3.14159265358979323851... = 0xC90FDAA22168C235 * 2^-62 (rounded up from pi)
+Extended Pi() { return Extended(3.14159265358979323851280895940618620443274267017841339111328125L); }
+
+bool IsNaN(Extended x) { return __builtin_isnan(x.raw()); }
+bool IsInfinite(Extended x) { return __builtin_isinf(x.raw()); }
+bool IsFinite(Extended x) { return __builtin_isfinite(x.raw()); }
+bool SignBit(Extended x) { return __builtin_signbit(x.raw()); }
+
+Extended Abs(Extended x) { return Extended(__builtin_fabsl(x.raw())); }
+Extended Sqr(Extended x) { return x * x; }
+Extended Sqrt(Extended x) { return Extended::CheckedUnary(sqrtl(x.raw()), x.raw()); }
+Extended Ln(Extended x) { return Extended::CheckedUnary(logl(x.raw()), x.raw(), true); }
+Extended Exp(Extended x) { return Extended::CheckedUnary(expl(x.raw()), x.raw()); }
+Extended ArcTan(Extended x) { return Extended::CheckedUnary(atanl(x.raw()), x.raw()); }
+Extended ArcTan2(Extended y, Extended x) {
+  return Extended::Checked(atan2l(y.raw(), x.raw()), y.raw(), x.raw());
+}
+Extended Sin(Extended x) { return Extended::CheckedUnary(sinl(x.raw()), x.raw()); }
+Extended Cos(Extended x) { return Extended::CheckedUnary(cosl(x.raw()), x.raw()); }
+
+namespace {
+
+constexpr long double kTwo63 = 9223372036854775808.0L;  // 2^63
+
+std::int64_t ToInt64(long double integral, long double original) {
+  // -2^63 is the lowest 64-bit integer; 2^63 itself is already out of range
+  if (!(integral >= -kTwo63 && integral < kTwo63)) RaiseFloatFault(FloatFault::Invalid, original);
+  return static_cast<std::int64_t>(integral);
+}
+
+}  // namespace
+
+std::int64_t Round(Extended x) { return ToInt64(nearbyintl(x.raw()), x.raw()); }
+std::int64_t Trunc(Extended x) { return ToInt64(truncl(x.raw()), x.raw()); }
+Extended RoundToIntegral(Extended x) { return Extended(nearbyintl(x.raw())); }
+Extended TruncToIntegral(Extended x) { return Extended(truncl(x.raw())); }
+
+double ToDouble(Extended x) {
+  const long double v = x.raw();
+  if (__builtin_isfinite(v) && __builtin_fabsl(v) > static_cast<long double>(DBL_MAX)) {
+    // values that round down to DBL_MAX are still representable
+    const double d = static_cast<double>(v);
+    if (__builtin_isinf(d)) RaiseFloatFault(FloatFault::Overflow, v);
+    return d;
+  }
+  return static_cast<double>(v);
+}
+
+}  // namespace base

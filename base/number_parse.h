@@ -1,0 +1,32 @@
+// Number syntax of typed text and of file tokens.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "base/extended.h"
+
+namespace base {
+
+// A blank: the space and every control character below it (tab, CR, LF...).
+constexpr bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+
+// Real syntax, the whole text must match: leading blanks, an optional sign, a
+// mantissa of digits with an optional "." and digits (either run may be
+// empty), an optional exponent "E"/"e" with optional sign and at least one
+// digit; nothing after it.  At least one character must follow the sign; a
+// mantissa without digits is 0.  The value is the correctly rounded extended
+// real; a value too small for the range reads as a denormal or 0, a value
+// beyond the extended range is refused.
+std::optional<Extended> ParseReal(std::string_view text);
+
+// Integer syntax, the whole text must match: leading blanks, optional sign,
+// decimal digits or a hexadecimal number ("$", "x", "X", "0x" or "0X" and at
+// most eight hexadecimal digits, leading zeros included); the value must fit
+// a 32-bit signed integer.  A hexadecimal number is a magnitude like a decimal
+// one: $7FFFFFFF and -$80000000 are read, while $80000000 and $FFFFFFFF are
+// refused rather than wrapped around to negative values.
+std::optional<std::int32_t> ParseInteger(std::string_view text);
+
+}  // namespace base
