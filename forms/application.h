@@ -1,0 +1,58 @@
+// The application: its title, its forms in creation order (the first is the
+// main window), the end of the program and the default error report.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/form.h"
+
+namespace forms {
+
+class Backend;
+
+class Application {
+ public:
+  explicit Application(Backend& backend);
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  Backend& backend() const { return backend_; }
+  void SetTitle(const std::string& title) { title_ = title; }
+  const std::string& title() const { return title_; }
+
+  // Create a form; the backend learns of it once its constructor is done.
+  template <typename T, typename... Args>
+  T& CreateForm(Args&&... args) {
+    auto form = std::make_unique<T>(*this, std::forward<Args>(args)...);
+    T& ref = *form;
+    forms_.push_back(std::move(form));
+    Created(ref);
+    return ref;
+  }
+  const std::vector<std::unique_ptr<Form>>& forms() const { return forms_; }
+  Form* FindForm(const std::string& name) const;
+  Form& main_form() const { return *forms_.front(); }
+
+  // End the program from code.
+  void Terminate();
+  bool terminated() const { return terminated_; }
+
+  void MessageBox(const std::string& caption, const std::string& text);
+  // Run one user action.  An ActionError ends it with the default error
+  // report: a message box with the title as caption; returns false then.
+  bool Guard(const std::function<void()>& action);
+
+ private:
+  void Created(Form& form);
+
+  Backend& backend_;
+  std::string title_;
+  std::vector<std::unique_ptr<Form>> forms_;
+  bool terminated_ = false;
+};
+
+}  // namespace forms

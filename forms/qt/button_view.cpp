@@ -1,0 +1,15 @@
+#include "forms/qt/button_view.h"
+
+namespace forms::qt {
+
+ButtonView::ButtonView(FormWindow& window, Button& button, QWidget* parent)
+    : ControlView(window, button), button_(button), push_(new QPushButton(parent)) {
+  push_->setFocusPolicy(Qt::TabFocus);
+  push_->setAutoDefault(false);
+  QObject::connect(push_, &QPushButton::clicked, push_, [this] { Run([this] { button_.UserClick(); }); });
+  Sync();
+}
+
+void ButtonView::Sync() { push_->setText(QString::fromStdString(button_.caption())); }
+
+}  // namespace forms::qt

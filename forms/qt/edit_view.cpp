@@ -1,0 +1,20 @@
+#include "forms/qt/edit_view.h"
+
+namespace forms::qt {
+
+EditView::EditView(FormWindow& window, Edit& edit, QWidget* parent)
+    : ControlView(window, edit), edit_(edit), line_(new QLineEdit(parent)) {
+  // a click does not take the focus by itself: the focus guard moves it
+  // after the exit check of the field being left
+  line_->setFocusPolicy(Qt::TabFocus);
+  QObject::connect(line_, &QLineEdit::textEdited, line_,
+                   [this](const QString& text) { Run([this, text] { edit_.UserEdited(text.toStdString()); }); });
+  Sync();
+}
+
+void EditView::Sync() {
+  const QString text = QString::fromStdString(edit_.text());
+  if (line_->text() != text) line_->setText(text);
+}
+
+}  // namespace forms::qt

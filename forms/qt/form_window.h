@@ -1,0 +1,80 @@
+// The top-level window of a form: the menu bar, the client area with the
+// controls' widgets, the close box and the keys.
+#pragma once
+
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/form.h"
+#include "forms/qt/control_view.h"
+
+namespace forms::qt {
+
+class QtBackend;
+
+class FormWindow : public QWidget {
+ public:
+  FormWindow(Form& form, QtBackend& backend);
+  ~FormWindow() override;
+
+  Form& form() const { return form_; }
+  QtBackend& backend() const { return backend_; }
+  QWidget* client() const { return client_; }
+  ControlView* ViewOf(const Control& control) const;
+  // The control that owns the widget (or one of its parents); null if none.
+  Control* ControlAt(const QWidget* widget) const;
+  // The widget that takes the focus for the control; null if it has none.
+  QWidget* FocusTargetOf(const Control* control) const;
+
+  // The model changed a control, or the form's caption or size.
+  void ControlChanged(Control& control);
+  void FormChanged();
+  // Before each showing: take over what the model may have set without
+  // telling (border style, tab order, memo options, menu items), then place
+  // the window by the form's placement.
+  void PrepareShow();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildViews();
+  // The views without bounds or alignment, in creation order.
+  std::vector<ControlView*> UnplacedViews();
+  void BuildAutoLayout();
+  QHBoxLayout* AddButtonRow();
+  void AddAutoRow(ControlView& view, QHBoxLayout* button_row);
+  void BuildMenu();
+  void RunMenuItem(std::size_t entry, std::size_t item);
+  void ApplyTabOrder();
+  void ApplyClientSize();
+  void ArrangeControls();
+  void ClientResized();
+  void Place();
+  void CentreOn(const QRect& area);
+
+  Form& form_;
+  QtBackend& backend_;
+  QVBoxLayout* frame_layout_;
+  QWidget* client_;
+  QMenuBar* menu_bar_ = nullptr;
+  std::string menu_signature_;
+  QVBoxLayout* auto_layout_ = nullptr;
+  // every control with a widget is laid out automatically: the window takes
+  // the size the layout asks for
+  bool auto_sized_ = false;
+  bool placed_ = false;
+  std::vector<std::unique_ptr<ControlView>> views_;
+  std::map<const Control*, ControlView*> view_of_;
+  std::map<const QWidget*, Control*> control_of_;
+};
+
+}  // namespace forms::qt

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "forms/list_box.h"
+#include "forms/qt/control_view.h"
+#include "forms/qt/press_aware_list.h"
+
+namespace forms::qt {
+
+// A single-selection list: a click on an item, the selected one included, and
+// every change of the selection by the keyboard are the user's clicks.
+class ListBoxView : public ControlView {
+ public:
+  ListBoxView(FormWindow& window, ListBox& box, QWidget* parent);
+  QWidget* widget() const override { return list_; }
+  void Sync() override;
+  std::vector<QWidget*> FocusWidgets() const override { return {list_}; }
+  std::vector<QWidget*> PressWidgets() const override { return {list_->viewport()}; }
+  AutoPlace auto_place() const override { return AutoPlace::Grow; }
+
+ private:
+  void UserClicked(int row);
+  void SyncItems();
+
+  ListBox& box_;
+  PressAwareList* list_;
+  bool updating_ = false;
+};
+
+}  // namespace forms::qt

@@ -1,0 +1,272 @@
+#include "forms/qt/qt_backend.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+#include <exception>
+
+#include "forms/application.h"
+#include "forms/file_dialog.h"
+#include "forms/memo.h"
+#include "forms/qt/file_filters.h"
+#include "forms/qt/focus_guard.h"
+#include "forms/qt/form_window.h"
+#include "forms/qt/memo_view.h"
+#include "forms/qt/widget_canvas.h"
+
+namespace forms::qt {
+
+namespace {
+
+// The widgets' font: 13 pixels high like the original dialog font, and
+// condensed so that captions fit the widths the windows were laid out for.
+constexpr int kDialogFontPixelSize = 11;
+const char* const kDialogFontFamily = "DejaVu Sans Condensed";
+const char* const kDialogFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf";
+
+// Gives the activation back to the window that had it before a dialog:
+// without a window manager nobody else would, and the keyboard would go
+// nowhere.
+class ActivationKeeper {
+ public:
+  ActivationKeeper() : previous_(QApplication::activeWindow()) {}
+  ~ActivationKeeper() {
+    if (previous_ && previous_->isVisible()) previous_->activateWindow();
+  }
+  ActivationKeeper(const ActivationKeeper&) = delete;
+  ActivationKeeper& operator=(const ActivationKeeper&) = delete;
+  QWidget* previous() const { return previous_; }
+
+ private:
+  QPointer<QWidget> previous_;
+};
+
+void UseDialogFont() {
+  if (!QFontDatabase::families().contains(kDialogFontFamily)) QFontDatabase::addApplicationFont(kDialogFontFile);
+  QFont font(kDialogFontFamily);
+  font.setPixelSize(kDialogFontPixelSize);
+  QApplication::setFont(font);
+}
+
+}  // namespace
+
+QtBackend::QtBackend() : focus_guard_(std::make_unique<FocusGuard>(*this)) {
+  // the model ends the program (Terminate), never Qt on its own
+  QApplication::setQuitOnLastWindowClosed(false);
+  UseDialogFont();
+}
+
+QtBackend::~QtBackend() {
+  // the focus guard first: dying widgets move the focus
+  focus_guard_.reset();
+  windows_.clear();
+  canvases_.clear();
+}
+
+bool QtBackend::Dispatch(Form& form, const std::function<void()>& action) {
+  Application& app = form.app();
+  try {
+    return app.Guard(action);
+  } catch (const std::exception& error) {
+    MessageBox(app.title(), error.what());
+  } catch (...) {
+    MessageBox(app.title(), "Unknown error");
+  }
+  return false;
+}
+
+FormWindow* QtBackend::WindowOf(const Form& form) const {
+  const auto it = windows_.find(&form);
+  return it == windows_.end() ? nullptr : it->second.get();
+}
+
+QWidget* QtBackend::WidgetOf(const Control& control) const {
+  const FormWindow* window = WindowOf(control.form());
+  const ControlView* view = window ? window->ViewOf(control) : nullptr;
+  return view ? view->widget() : nullptr;
+}
+
+ImageCanvas* QtBackend::ExistingCanvasOf(const PaintBox& box) const {
+  const auto it = canvases_.find(&box);
+  return it == canvases_.end() ? nullptr : it->second.get();
+}
+
+void QtBackend::FormCreated(Form& form) {
+  auto window = std::make_unique<FormWindow>(form, *this);
+  for (const auto& [box, canvas] : canvases_)
+    if (&box->form() == &form) canvas->ShowOn(window->ViewOf(*box)->widget());
+  windows_[&form] = std::move(window);
+}
+
+void QtBackend::FormChanged(Form& form) {
+  if (FormWindow* window = WindowOf(form)) window->FormChanged();
+}
+
+void QtBackend::ShowWindow(FormWindow& window, bool modal) {
+  window.PrepareShow();
+  Form& form = window.form();
+  if (!form.IsMain()) {
+    // secondary windows stay above the main window, as the original's did
+    if (FormWindow* main = WindowOf(form.app().main_form())) {
+      main->winId();
+      window.winId();
+      window.windowHandle()->setTransientParent(main->windowHandle());
+    }
+  }
+  if (modal) window.setWindowModality(Qt::ApplicationModal);
+  window.show();
+  window.raise();
+  window.activateWindow();
+  focus_guard_->Follow(window);
+  SchedulePaints();
+}
+
+void QtBackend::ShowForm(Form& form) {
+  if (FormWindow* window = WindowOf(form)) ShowWindow(*window, false);
+}
+
+void QtBackend::HideForm(Form& form) {
+  const auto loop = modal_loops_.find(&form);
+  if (loop != modal_loops_.end()) loop->second->quit();
+  FormWindow* window = WindowOf(form);
+  if (!window) return;
+  window->hide();
+  if (window->windowModality() != Qt::NonModal) window->setWindowModality(Qt::NonModal);
+}
+
+void QtBackend::RunModal(Form& form) {
+  FormWindow* window = WindowOf(form);
+  if (!window || terminated_) return;
+  // a window cannot turn modal while it is shown
+  if (window->isVisible()) window->hide();
+  ShowWindow(*window, true);
+  QEventLoop loop;
+  modal_loops_[&form] = &loop;
+  if (form.modal_result() == kModalNone && form.visible() && !terminated_) loop.exec();
+  modal_loops_.erase(&form);
+}
+
+void QtBackend::EndModal(Form& form) {
+  const auto loop = modal_loops_.find(&form);
+  if (loop != modal_loops_.end()) loop->second->quit();
+}
+
+void QtBackend::ControlChanged(Control& control) {
+  if (FormWindow* window = WindowOf(control.form())) window->ControlChanged(control);
+}
+
+void QtBackend::MemoAppended(Memo& memo, const std::string& line) {
+  FormWindow* window = WindowOf(memo.form());
+  if (auto* view = window ? dynamic_cast<MemoView*>(window->ViewOf(memo)) : nullptr) view->Append(line);
+}
+
+void QtBackend::FocusChanged(Form& form) {
+  if (FormWindow* window = WindowOf(form)) focus_guard_->Follow(*window);
+}
+
+void QtBackend::MessageBox(const std::string& caption, const std::string& text) {
+  if (message_box_hook) {
+    message_box_hook(caption, text);
+    return;
+  }
+  const ActivationKeeper keeper;
+  QMessageBox box(QMessageBox::Critical, QString::fromStdString(caption), QString::fromStdString(text),
+                  QMessageBox::Ok, keeper.previous());
+  box.exec();
+}
+
+bool QtBackend::ExecuteFileDialog(FileDialog& dialog) {
+  return file_dialog_hook ? file_dialog_hook(dialog) : RealFileDialog(dialog);
+}
+
+bool QtBackend::RealFileDialog(FileDialog& dialog) {
+  const ActivationKeeper keeper;
+  QFileDialog chooser(keeper.previous());
+  chooser.setOption(QFileDialog::DontUseNativeDialog);
+  const bool open = dialog.kind() == FileDialogKind::Open;
+  chooser.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+  chooser.setFileMode(open && dialog.must_exist() ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  // the original dialogs overwrite without asking
+  chooser.setOption(QFileDialog::DontConfirmOverwrite);
+  const QStringList filters = QtFiltersOf(dialog.filters());
+  if (!filters.isEmpty()) {
+    chooser.setNameFilters(filters);
+    const int index = dialog.filter_index();
+    chooser.selectNameFilter(filters.at(index >= 1 && index <= filters.size() ? index - 1 : 0));
+  }
+  if (!dialog.file_name().empty()) {
+    const QFileInfo previous(QString::fromStdString(dialog.file_name()));
+    if (previous.dir().exists()) chooser.setDirectory(previous.dir());
+    chooser.selectFile(previous.fileName());
+  }
+  if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return false;
+  if (!filters.isEmpty()) dialog.SetFilterIndex(static_cast<int>(filters.indexOf(chooser.selectedNameFilter())) + 1);
+  dialog.SetFileName(chooser.selectedFiles().front().toStdString());
+  return true;
+}
+
+void QtBackend::InvalidatePaintBox(PaintBox& box) {
+  if (std::find(dirty_.begin(), dirty_.end(), &box) == dirty_.end()) dirty_.push_back(&box);
+  SchedulePaints();
+}
+
+Canvas& QtBackend::CanvasOf(PaintBox& box) {
+  auto& canvas = canvases_[&box];
+  if (!canvas) {
+    QWidget* widget = WidgetOf(box);
+    const Rect place = box.form().ClientRectOf(box);
+    canvas = widget ? std::make_unique<WidgetCanvas>(widget->width(), widget->height())
+                    : std::make_unique<WidgetCanvas>(place.width, place.height);
+    canvas->ShowOn(widget);
+  }
+  return *canvas;
+}
+
+bool QtBackend::Paintable(const PaintBox& box) const {
+  const FormWindow* window = WindowOf(box.form());
+  return window && box.form().visible() && window->isVisible();
+}
+
+void QtBackend::SchedulePaints() {
+  if (paint_scheduled_ || painting_ || terminated_) return;
+  if (std::none_of(dirty_.begin(), dirty_.end(), [this](const PaintBox* box) { return Paintable(*box); })) return;
+  paint_scheduled_ = true;
+  QTimer::singleShot(0, &context_, [this] {
+    paint_scheduled_ = false;
+    RunPendingPaints();
+  });
+}
+
+void QtBackend::RunPendingPaints() {
+  if (painting_) return;
+  painting_ = true;
+  std::vector<PaintBox*> due;
+  for (PaintBox* box : dirty_)
+    if (Paintable(*box)) due.push_back(box);
+  std::erase_if(dirty_, [&](const PaintBox* box) { return std::find(due.begin(), due.end(), box) != due.end(); });
+  for (PaintBox* box : due) {
+    // the handler draws through the canvas at its current size
+    CanvasOf(*box);
+    Dispatch(box->form(), [box] { box->Paint(); });
+    if (QWidget* widget = WidgetOf(*box)) widget->update();
+  }
+  painting_ = false;
+  // boxes invalidated meanwhile, by a handler or while one waited in a dialog
+  SchedulePaints();
+}
+
+void QtBackend::Terminate() {
+  terminated_ = true;
+  for (const auto& [form, loop] : modal_loops_) loop->quit();
+  QCoreApplication::exit(0);
+}
+
+}  // namespace forms::qt

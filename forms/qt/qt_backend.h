@@ -1,0 +1,89 @@
+// The desktop backend: every form is a real top-level Qt window.
+//
+// Every call into the model from a Qt event goes through Dispatch, which runs
+// it under the application's guard and shows any other exception as well, so
+// that nothing is thrown through Qt.  Paint handlers run from a queued call,
+// never inside Qt's paint event, and only while their form is shown.
+#pragma once
+
+#include <QEventLoop>
+#include <QObject>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/backend.h"
+#include "forms/form.h"
+#include "forms/paint_box.h"
+
+class QWidget;
+
+namespace forms::qt {
+
+class FocusGuard;
+class FormWindow;
+class ImageCanvas;
+class WidgetCanvas;
+
+class QtBackend : public Backend {
+ public:
+  // Needs a QApplication.
+  QtBackend();
+  ~QtBackend() override;
+  QtBackend(const QtBackend&) = delete;
+  QtBackend& operator=(const QtBackend&) = delete;
+
+  void FormCreated(Form& form) override;
+  void FormChanged(Form& form) override;
+  void ShowForm(Form& form) override;
+  void HideForm(Form& form) override;
+  void RunModal(Form& form) override;
+  void EndModal(Form& form) override;
+  void ControlChanged(Control& control) override;
+  void MemoAppended(Memo& memo, const std::string& line) override;
+  void FocusChanged(Form& form) override;
+  void MessageBox(const std::string& caption, const std::string& text) override;
+  bool ExecuteFileDialog(FileDialog& dialog) override;
+  void InvalidatePaintBox(PaintBox& box) override;
+  Canvas& CanvasOf(PaintBox& box) override;
+  void Terminate() override;
+
+  // Run one call into the model for a Qt event of the form's window; true
+  // when it ran to its end.
+  bool Dispatch(Form& form, const std::function<void()>& action);
+
+  // The window of a form and the widget of a control; null before the form
+  // was created.
+  FormWindow* WindowOf(const Form& form) const;
+  QWidget* WidgetOf(const Control& control) const;
+  // The canvas of a paint box if one was made already.
+  ImageCanvas* ExistingCanvasOf(const PaintBox& box) const;
+  FocusGuard& focus_guard() const { return *focus_guard_; }
+
+  // Instead of the real dialogs (tests, which must never block).
+  std::function<void(const std::string& caption, const std::string& text)> message_box_hook;
+  std::function<bool(FileDialog& dialog)> file_dialog_hook;
+
+ private:
+  void SchedulePaints();
+  void RunPendingPaints();
+  bool Paintable(const PaintBox& box) const;
+  void ShowWindow(FormWindow& window, bool modal);
+  bool RealFileDialog(FileDialog& dialog);
+
+  // the owner of queued calls: they die with the backend
+  QObject context_;
+  std::unique_ptr<FocusGuard> focus_guard_;
+  std::map<const PaintBox*, std::unique_ptr<WidgetCanvas>> canvases_;
+  std::map<const Form*, std::unique_ptr<FormWindow>> windows_;
+  std::map<const Form*, QEventLoop*> modal_loops_;
+  // paint boxes waiting for their handler, in the order they asked
+  std::vector<PaintBox*> dirty_;
+  bool paint_scheduled_ = false;
+  bool painting_ = false;
+  bool terminated_ = false;
+};
+
+}  // namespace forms::qt

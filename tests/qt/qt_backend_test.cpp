@@ -1,0 +1,576 @@
+#include "forms/qt/qt_backend.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <stdexcept>
+
+#include "base/errors.h"
+#include "forms/application.h"
+#include "forms/button.h"
+#include "forms/check_box.h"
+#include "forms/edit.h"
+#include "forms/label.h"
+#include "forms/list_box.h"
+#include "forms/main_menu.h"
+#include "forms/memo.h"
+#include "forms/paint_box.h"
+#include "forms/qt/form_window.h"
+#include "forms/qt/image_canvas.h"
+#include "forms/radio_group.h"
+#include "forms/status_bar.h"
+
+namespace forms::qt {
+namespace {
+
+void EnsureApplication() {
+  static int argc = 1;
+  static char name[] = "qt_backend_tests";
+  static char* argv[] = {name, nullptr};
+  if (QApplication::instance()) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // lives until the process ends: widgets of every test die before it
+  new QApplication(argc, argv);
+}
+
+// An edit whose exit check refuses the text "bad", as a numeric field
+// refuses text that is no number.
+class CheckedEdit : public Edit {
+ public:
+  using Edit::Edit;
+  void ExitCheck() override {
+    if (text() == "bad") throw base::InvalidNumberError(text());
+  }
+};
+
+class MainForm : public Form {
+ public:
+  explicit MainForm(Application& app)
+      : Form(app, "Form1", "Principal"), log(Add<Memo>("Memo1")), menu(Add<MainMenu>("MainMenu1")) {
+    SetClientSize(420, 240);
+    log.SetReadOnly(true);
+    log.SetAlign(Align::Client);
+    MenuEntry& entry = menu.AddEntry("Menu1", "Menu");
+    menu.AddItem(entry, "Iniciar1", "Iniciar", [this] { ++started; });
+    menu.AddItem(entry, "Falhar1", "Falhar", [] { throw base::RangeCheckError(7); });
+    menu.AddItem(entry, "Estourar1", "Estourar", [] { throw std::runtime_error("broken"); });
+  }
+  Memo& log;
+  MainMenu& menu;
+  int started = 0;
+};
+
+class PromptForm : public Form {
+ public:
+  explicit PromptForm(Application& app)
+      : Form(app, "Form2", "Real"),
+        prompt(Add<Label>("Label1", "Valor")),
+        field(Add<CheckedEdit>("NEdit1", "1")),
+        apply(Add<Button>("Button1", "Aplicar")) {
+    SetBorderStyle(BorderStyle::Dialog);
+    SetPlacement(Placement::OwnerCenter);
+    apply.on_click = [this] {
+      ++clicks;
+      SetModalResult(kModalOk);
+    };
+  }
+  Label& prompt;
+  CheckedEdit& field;
+  Button& apply;
+  int clicks = 0;
+};
+
+struct Stroke {
+  std::optional<int> key;
+  std::optional<char> character;
+  ShiftState shift;
+};
+
+struct MouseCall {
+  char kind;  // 'd'own, 'm'ove, 'u'p
+  MouseButton button;
+  bool shift;
+  int x, y;
+};
+
+class PlotForm : public Form {
+ public:
+  explicit PlotForm(Application& app)
+      : Form(app, "Form3", "Raízes"), status(Add<StatusBar>("StatusBar1")), box(Add<PaintBox>("PaintBox1")) {
+    box.SetAlign(Align::Client);
+    SetClientSize(300, 200);
+    box.on_paint = [this] {
+      ++paints;
+      box.canvas().SetBrushColor(kBlack);
+      box.canvas().SetPenColor(kBlack);
+      box.canvas().Rectangle(0, 0, box.width(), box.height());
+    };
+    on_key_down = [this](int& key, ShiftState shift) { strokes.push_back({key, std::nullopt, shift}); };
+    on_key_press = [this](char& key) {
+      if (!strokes.empty() && !strokes.back().character) strokes.back().character = key;
+    };
+    box.on_mouse_down = [this](MouseButton b, ShiftState s, int x, int y) { mouse.push_back({'d', b, s.shift, x, y}); };
+    box.on_mouse_move = [this](ShiftState s, int x, int y) { mouse.push_back({'m', MouseButton::Left, s.shift, x, y}); };
+    box.on_mouse_up = [this](MouseButton b, ShiftState s, int x, int y) { mouse.push_back({'u', b, s.shift, x, y}); };
+  }
+  StatusBar& status;
+  PaintBox& box;
+  int paints = 0;
+  std::vector<Stroke> strokes;
+  std::vector<MouseCall> mouse;
+};
+
+class ChoiceForm : public Form {
+ public:
+  explicit ChoiceForm(Application& app)
+      : Form(app, "Form4", "Operações"),
+        group(Add<RadioGroup>("RGmenu", "Operação", std::vector<std::string>{"um", "dois", "três", "quatro"}, -1, 2)),
+        list(Add<ListBox>("ListBox1")),
+        check(Add<CheckBox>("CBlog", "Escala logarítmica")),
+        first(Add<Edit>("Edit1")),
+        second(Add<Edit>("Edit2")) {
+    for (const char* item : {"Q(w)", "F(s)", "P(s)"}) list.AddItem(item);
+    list.SetItemIndex(0);
+    group.on_click = [this] { ++group_clicks; };
+    list.on_click = [this] { ++list_clicks; };
+    check.on_click = [this] { ++check_clicks; };
+    second.SetTabOrder(0);
+    first.SetTabOrder(1);
+  }
+  RadioGroup& group;
+  ListBox& list;
+  CheckBox& check;
+  Edit& first;
+  Edit& second;
+  int group_clicks = 0, list_clicks = 0, check_clicks = 0;
+};
+
+struct Message {
+  std::string caption, text;
+};
+
+class QtBackendTest : public ::testing::Test {
+ protected:
+  QtBackendTest() {
+    backend_.message_box_hook = [this](const std::string& caption, const std::string& text) {
+      messages_.push_back({caption, text});
+    };
+    app_.SetTitle("Teste");
+    main_ = &app_.CreateForm<MainForm>();
+    prompt_ = &app_.CreateForm<PromptForm>();
+    plot_ = &app_.CreateForm<PlotForm>();
+    choice_ = &app_.CreateForm<ChoiceForm>();
+    main_->Show();
+  }
+
+  template <typename W>
+  W* WidgetOf(const Control& control) {
+    return dynamic_cast<W*>(backend_.WidgetOf(control));
+  }
+
+  // Show the form modally, run the steps inside its loop, and end the loop
+  // with the close box if the steps did not.
+  int RunModal(Form& form, const std::function<void()>& steps) {
+    QTimer::singleShot(0, [&] {
+      EXPECT_TRUE(QTest::qWaitForWindowExposed(backend_.WindowOf(form)));
+      steps();
+      if (form.modal() && form.modal_result() == kModalNone) form.Close();
+    });
+    return form.ShowModal();
+  }
+
+  static void Settle() { QTest::qWait(10); }
+
+  // A user's typing: the old text selected and typed over.
+  static void TypeInto(QLineEdit* line, const QString& text) {
+    line->selectAll();
+    QTest::keyClicks(line, text);
+  }
+
+  struct ApplicationFirst {
+    ApplicationFirst() { EnsureApplication(); }
+  } application_first_;
+  QtBackend backend_;
+  Application app_{backend_};
+  std::vector<Message> messages_;
+  MainForm* main_ = nullptr;
+  PromptForm* prompt_ = nullptr;
+  PlotForm* plot_ = nullptr;
+  ChoiceForm* choice_ = nullptr;
+};
+
+TEST_F(QtBackendTest, WindowsTakeCaptionSizeAndMenuFromTheModel) {
+  FormWindow* window = backend_.WindowOf(*main_);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->windowTitle().toStdString(), "Principal");
+  EXPECT_EQ(window->client()->size(), QSize(420, 240));
+  const auto* bar = window->findChild<QMenuBar*>();
+  ASSERT_NE(bar, nullptr);
+  ASSERT_EQ(bar->actions().size(), 1);
+  EXPECT_EQ(bar->actions().front()->text().toStdString(), "Menu");
+  EXPECT_EQ(bar->actions().front()->menu()->actions().size(), 3);
+  EXPECT_EQ(WidgetOf<QPlainTextEdit>(main_->log)->geometry(), QRect(0, 0, 420, 240));
+}
+
+TEST_F(QtBackendTest, MenuItemsRunUnderTheGuard) {
+  const QList<QAction*> items = backend_.WindowOf(*main_)->findChild<QMenuBar*>()->actions().front()->menu()->actions();
+  items[0]->trigger();
+  EXPECT_EQ(main_->started, 1);
+  EXPECT_TRUE(messages_.empty());
+  items[1]->trigger();
+  items[2]->trigger();
+  ASSERT_EQ(messages_.size(), 2u);
+  EXPECT_EQ(messages_[0].caption, "Teste");
+  EXPECT_EQ(messages_[0].text, "Range check error.");
+  EXPECT_EQ(messages_[1].caption, "Teste");
+  EXPECT_EQ(messages_[1].text, "broken");
+}
+
+TEST_F(QtBackendTest, ShowModalReturnsAfterTheButtonSetsTheResult) {
+  const int result = RunModal(*prompt_, [&] { QTest::mouseClick(WidgetOf<QPushButton>(prompt_->apply), Qt::LeftButton); });
+  EXPECT_EQ(result, kModalOk);
+  EXPECT_EQ(prompt_->clicks, 1);
+  EXPECT_FALSE(prompt_->visible());
+  EXPECT_FALSE(backend_.WindowOf(*prompt_)->isVisible());
+  EXPECT_EQ(backend_.WindowOf(*prompt_)->windowModality(), Qt::NonModal);
+}
+
+TEST_F(QtBackendTest, ModalFormClosedByTheModelOrTheCloseBoxGivesCancel) {
+  EXPECT_EQ(RunModal(*prompt_, [&] { prompt_->Close(); }), kModalCancel);
+  EXPECT_EQ(RunModal(*prompt_, [&] { backend_.WindowOf(*prompt_)->close(); }), kModalCancel);
+  EXPECT_EQ(prompt_->clicks, 0);
+  EXPECT_FALSE(backend_.WindowOf(*prompt_)->isVisible());
+}
+
+TEST_F(QtBackendTest, RefusedExitCheckShowsTheMessageAndTheButtonDoesNotAct) {
+  QLineEdit* line = WidgetOf<QLineEdit>(prompt_->field);
+  QPushButton* button = WidgetOf<QPushButton>(prompt_->apply);
+  bool stayed_open = false;
+  const int result = RunModal(*prompt_, [&] {
+    TypeInto(line, "bad");
+    QTest::mouseClick(button, Qt::LeftButton);
+    stayed_open = prompt_->modal_result() == kModalNone;
+    EXPECT_EQ(prompt_->active_control(), &prompt_->field);
+    EXPECT_EQ(backend_.WindowOf(*prompt_)->focusWidget(), line);
+    TypeInto(line, "2");
+    QTest::mouseClick(button, Qt::LeftButton);
+  });
+  EXPECT_TRUE(stayed_open);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].caption, "Teste");
+  EXPECT_EQ(messages_[0].text, "bad is not a valid number.");
+  EXPECT_EQ(prompt_->clicks, 1);
+  EXPECT_EQ(result, kModalOk);
+  EXPECT_EQ(prompt_->field.text(), "2");
+}
+
+TEST_F(QtBackendTest, RefusedTabPutsTheFocusBack) {
+  QLineEdit* line = WidgetOf<QLineEdit>(prompt_->field);
+  RunModal(*prompt_, [&] {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(backend_.WindowOf(*prompt_)));
+    ASSERT_EQ(QApplication::focusWidget(), line);
+    TypeInto(line, "bad");
+    QTest::keyClick(line, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), line);
+    EXPECT_EQ(prompt_->active_control(), &prompt_->field);
+    EXPECT_EQ(messages_.size(), 1u);
+    TypeInto(line, "3");
+    QTest::keyClick(line, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), WidgetOf<QPushButton>(prompt_->apply));
+    EXPECT_EQ(prompt_->active_control(), &prompt_->apply);
+  });
+  EXPECT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(prompt_->clicks, 0);
+}
+
+TEST_F(QtBackendTest, ActivatingAnotherWindowRunsNoCheck) {
+  choice_->Show();
+  QLineEdit* line = WidgetOf<QLineEdit>(choice_->second);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(backend_.WindowOf(*choice_)));
+  ASSERT_EQ(QApplication::focusWidget(), line);
+  choice_->second.UserEdited("bad");
+  backend_.WindowOf(*main_)->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(backend_.WindowOf(*main_)));
+  backend_.WindowOf(*choice_)->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(backend_.WindowOf(*choice_)));
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_EQ(choice_->active_control(), &choice_->second);
+  EXPECT_EQ(QApplication::focusWidget(), line);
+}
+
+TEST_F(QtBackendTest, PaintHandlerRunsOncePerCoalescedInvalidateAndOnlyWhileShown) {
+  plot_->Show();
+  Settle();
+  EXPECT_EQ(plot_->paints, 1);
+  plot_->box.Invalidate();
+  plot_->box.Invalidate();
+  plot_->Invalidate();
+  EXPECT_EQ(plot_->paints, 1);
+  Settle();
+  EXPECT_EQ(plot_->paints, 2);
+  plot_->Hide();
+  plot_->box.Invalidate();
+  Settle();
+  EXPECT_EQ(plot_->paints, 2);
+  plot_->Show();
+  Settle();
+  EXPECT_EQ(plot_->paints, 3);
+}
+
+TEST_F(QtBackendTest, DrawingOutsideThePaintHandlerShowsOnTheWidget) {
+  plot_->Show();
+  Settle();
+  Canvas& canvas = plot_->box.canvas();
+  canvas.SetPenMode(PenMode::Xor);
+  canvas.SetPenColor(kYellow);
+  canvas.SetBrushColor(kRed);
+  canvas.Polygon({{20, 20}, {32, 20}, {29, 23}, {32, 26}, {26, 32}, {23, 29}, {20, 32}});
+  canvas.SetPenMode(PenMode::Copy);
+  const QImage shown = WidgetOf<QWidget>(plot_->box)->grab().toImage();
+  EXPECT_EQ(QColor(shown.pixel(20, 20)), QColor(255, 255, 0));
+  EXPECT_EQ(QColor(shown.pixel(24, 24)), QColor(255, 0, 0));
+  EXPECT_EQ(QColor(shown.pixel(60, 60)), QColor(0, 0, 0));
+}
+
+TEST_F(QtBackendTest, AlignedControlsAndTheCanvasFollowTheWindowSize) {
+  plot_->Show();
+  Settle();
+  QWidget* area = WidgetOf<QWidget>(plot_->box);
+  EXPECT_EQ(area->geometry(), QRect(0, 0, 300, 200 - kStatusBarHeight));
+  EXPECT_EQ(WidgetOf<QLabel>(plot_->status)->geometry(), QRect(0, 200 - kStatusBarHeight, 300, kStatusBarHeight));
+  backend_.WindowOf(*plot_)->resize(500, 350);
+  Settle();
+  EXPECT_EQ(plot_->client_width(), 500);
+  EXPECT_EQ(plot_->client_height(), 350);
+  EXPECT_EQ(area->geometry(), QRect(0, 0, 500, 350 - kStatusBarHeight));
+  EXPECT_EQ(plot_->box.width(), 500);
+  const auto* canvas = backend_.ExistingCanvasOf(plot_->box);
+  ASSERT_NE(canvas, nullptr);
+  EXPECT_EQ(canvas->width(), 500);
+  EXPECT_EQ(canvas->height(), 350 - kStatusBarHeight);
+  plot_->status.SetText("Raiz: -0.5000 0.8660j");
+  EXPECT_EQ(WidgetOf<QLabel>(plot_->status)->text().toStdString(), "Raiz: -0.5000 0.8660j");
+}
+
+TEST_F(QtBackendTest, KeysReachTheFormAsVirtualKeysAndCharacters) {
+  // a key given by its character carries that text, as a keyboard's would
+  struct Case {
+    Qt::Key key;
+    char typed;
+    Qt::KeyboardModifiers modifiers;
+    int virtual_key;
+    std::optional<char> character;
+  };
+  const Case cases[] = {
+      {Qt::Key_Left, 0, Qt::NoModifier, kKeyLeft, std::nullopt},
+      {Qt::Key_PageDown, 0, Qt::NoModifier, kKeyPageDown, std::nullopt},
+      {Qt::Key_A, 'a', Qt::NoModifier, 'A', 'a'},
+      {Qt::Key_A, 'A', Qt::ShiftModifier, 'A', 'A'},
+      {Qt::Key_Plus, '+', Qt::NoModifier, kKeyOemPlus, '+'},
+      {Qt::Key_Period, '.', Qt::NoModifier, kKeyOemPeriod, '.'},
+      {Qt::Key_Return, 0, Qt::NoModifier, kKeyReturn, kCharEnter},
+      {Qt::Key_Backspace, 0, Qt::NoModifier, kKeyBack, kCharBackspace},
+      {Qt::Key_Space, ' ', Qt::NoModifier, kKeySpace, ' '},
+  };
+  plot_->Show();
+  FormWindow* window = backend_.WindowOf(*plot_);
+  for (const Case& c : cases) {
+    plot_->strokes.clear();
+    if (c.typed)
+      QTest::keyClick(window, c.typed, c.modifiers);
+    else
+      QTest::keyClick(window, c.key, c.modifiers);
+    ASSERT_EQ(plot_->strokes.size(), 1u) << c.key;
+    EXPECT_EQ(plot_->strokes[0].key, c.virtual_key) << c.key;
+    EXPECT_EQ(plot_->strokes[0].character, c.character) << c.key;
+    EXPECT_EQ(plot_->strokes[0].shift.shift, c.modifiers.testFlag(Qt::ShiftModifier)) << c.key;
+  }
+}
+
+TEST_F(QtBackendTest, TypingIntoALineEditStaysInTheEdit) {
+  int presses = 0;
+  choice_->on_key_press = [&](char&) { ++presses; };
+  choice_->Show();
+  QLineEdit* line = WidgetOf<QLineEdit>(choice_->first);
+  QTest::keyClicks(line, "1.5");
+  EXPECT_EQ(choice_->first.text(), "1.5");
+  EXPECT_EQ(presses, 0);
+}
+
+TEST_F(QtBackendTest, MouseOnThePaintBoxReportsButtonShiftAndPosition) {
+  plot_->Show();
+  QWidget* area = WidgetOf<QWidget>(plot_->box);
+  QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, QPoint(5, 6));
+  QTest::mouseMove(area, QPoint(40, 30));
+  QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, QPoint(41, 31));
+  QTest::mousePress(area, Qt::RightButton, Qt::ShiftModifier, QPoint(7, 8));
+  ASSERT_GE(plot_->mouse.size(), 4u);
+  const MouseCall& down = plot_->mouse.front();
+  EXPECT_EQ(down.kind, 'd');
+  EXPECT_EQ(down.button, MouseButton::Left);
+  EXPECT_EQ(QPoint(down.x, down.y), QPoint(5, 6));
+  const auto move = std::find_if(plot_->mouse.begin(), plot_->mouse.end(), [](const MouseCall& c) { return c.kind == 'm'; });
+  ASSERT_NE(move, plot_->mouse.end());
+  EXPECT_EQ(QPoint(move->x, move->y), QPoint(40, 30));
+  const auto up = std::find_if(plot_->mouse.begin(), plot_->mouse.end(), [](const MouseCall& c) { return c.kind == 'u'; });
+  ASSERT_NE(up, plot_->mouse.end());
+  EXPECT_EQ(QPoint(up->x, up->y), QPoint(41, 31));
+  const MouseCall& right = plot_->mouse.back();
+  EXPECT_EQ(right.kind, 'd');
+  EXPECT_EQ(right.button, MouseButton::Right);
+  EXPECT_TRUE(right.shift);
+}
+
+TEST_F(QtBackendTest, MemoAppendShowsTheLineAndScrollsToIt) {
+  EXPECT_EQ(WidgetOf<QPlainTextEdit>(main_->log)->toPlainText().toStdString(), "");
+  main_->log.Append("Versão 2.7a de 26/4/2019");
+  main_->log.Append("");
+  main_->log.Append("Raízes:");
+  QPlainTextEdit* text = WidgetOf<QPlainTextEdit>(main_->log);
+  EXPECT_EQ(text->toPlainText().toStdString(), "Versão 2.7a de 26/4/2019\n\nRaízes:");
+  for (int i = 0; i < 200; ++i) main_->log.Append("linha " + std::to_string(i));
+  Settle();
+  EXPECT_GT(text->verticalScrollBar()->maximum(), 0);
+  EXPECT_EQ(text->verticalScrollBar()->value(), text->verticalScrollBar()->maximum());
+  main_->log.Clear();
+  EXPECT_TRUE(text->toPlainText().isEmpty());
+  EXPECT_TRUE(text->isReadOnly());
+}
+
+TEST_F(QtBackendTest, UserEditsOfAMemoReachTheModel) {
+  main_->log.SetReadOnly(false);
+  main_->Hide();
+  main_->Show();
+  QPlainTextEdit* text = WidgetOf<QPlainTextEdit>(main_->log);
+  main_->log.SetLines({"a", "b"});
+  QTest::mouseClick(text->viewport(), Qt::LeftButton);
+  text->moveCursor(QTextCursor::End);
+  QTest::keyClicks(text, "c");
+  QTest::keyClick(text, Qt::Key_Return);
+  QTest::keyClicks(text, "d");
+  EXPECT_EQ(main_->log.lines(), (std::vector<std::string>{"a", "bc", "d"}));
+}
+
+TEST_F(QtBackendTest, RadioGroupShowsNoneAndReportsTheUsersChoice) {
+  choice_->Show();
+  auto* box = WidgetOf<QGroupBox>(choice_->group);
+  const QList<QRadioButton*> radios = box->findChildren<QRadioButton*>();
+  ASSERT_EQ(radios.size(), 4);
+  for (const QRadioButton* radio : radios) EXPECT_FALSE(radio->isChecked());
+  // two columns, filled column by column
+  EXPECT_EQ(radios[0]->x(), radios[1]->x());
+  EXPECT_GT(radios[2]->x(), radios[0]->x());
+  EXPECT_EQ(radios[2]->y(), radios[0]->y());
+  // on the indicator: the button spans its column, wider than its text
+  QTest::mouseClick(radios[2], Qt::LeftButton, Qt::NoModifier, QPoint(6, radios[2]->height() / 2));
+  EXPECT_EQ(choice_->group.item_index(), 2);
+  EXPECT_EQ(choice_->group_clicks, 1);
+  EXPECT_EQ(choice_->active_control(), &choice_->group);
+  choice_->group.SetItemIndex(-1);
+  for (const QRadioButton* radio : radios) EXPECT_FALSE(radio->isChecked());
+  choice_->group.SetItemIndex(1);
+  EXPECT_TRUE(radios[1]->isChecked());
+  EXPECT_EQ(choice_->group_clicks, 1);
+}
+
+TEST_F(QtBackendTest, ListBoxReportsEveryClickOnceAndKeyboardMoves) {
+  choice_->Show();
+  auto* list = WidgetOf<QListWidget>(choice_->list);
+  EXPECT_EQ(list->count(), 3);
+  EXPECT_EQ(list->currentRow(), 0);
+  const auto click = [&](int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(row)).center());
+  };
+  click(0);
+  EXPECT_EQ(choice_->list_clicks, 1);
+  click(2);
+  EXPECT_EQ(choice_->list_clicks, 2);
+  EXPECT_EQ(choice_->list.item_index(), 2);
+  QTest::keyClick(list, Qt::Key_Up);
+  EXPECT_EQ(choice_->list_clicks, 3);
+  EXPECT_EQ(choice_->list.item_index(), 1);
+  choice_->list.Clear();
+  choice_->list.AddItem("E(s)");
+  EXPECT_EQ(list->count(), 1);
+  EXPECT_EQ(list->item(0)->text().toStdString(), "E(s)");
+  EXPECT_EQ(choice_->list_clicks, 3);
+}
+
+TEST_F(QtBackendTest, CheckBoxClickReachesTheModel) {
+  choice_->Show();
+  auto* check = WidgetOf<QCheckBox>(choice_->check);
+  QTest::mouseClick(check, Qt::LeftButton);
+  EXPECT_TRUE(choice_->check.checked());
+  EXPECT_EQ(choice_->check_clicks, 1);
+  choice_->check.SetChecked(false);
+  EXPECT_FALSE(check->isChecked());
+}
+
+TEST_F(QtBackendTest, TabOrderFollowsTheModel) {
+  choice_->Show();
+  std::vector<QWidget*> expected;
+  for (const Control* control : choice_->TabOrder()) {
+    QWidget* widget = backend_.WidgetOf(*control);
+    if (auto* box = qobject_cast<QGroupBox*>(widget))
+      for (QRadioButton* radio : box->findChildren<QRadioButton*>()) expected.push_back(radio);
+    else
+      expected.push_back(widget);
+  }
+  ASSERT_EQ(expected.front(), backend_.WidgetOf(choice_->second));
+  std::vector<QWidget*> chain{expected.front()};
+  for (QWidget* w = expected.front()->nextInFocusChain(); w != expected.front() && chain.size() < expected.size();
+       w = w->nextInFocusChain())
+    if (std::find(expected.begin(), expected.end(), w) != expected.end()) chain.push_back(w);
+  EXPECT_EQ(chain, expected);
+  EXPECT_EQ(backend_.WindowOf(*choice_)->focusWidget(), backend_.WidgetOf(choice_->second));
+}
+
+TEST_F(QtBackendTest, UnplacedControlsGetATidyLayoutInCreationOrder) {
+  FormWindow* window = backend_.WindowOf(*prompt_);
+  prompt_->Show();
+  Settle();
+  const QRect label = WidgetOf<QLabel>(prompt_->prompt)->geometry();
+  const QRect field = WidgetOf<QLineEdit>(prompt_->field)->geometry();
+  const QRect button = WidgetOf<QPushButton>(prompt_->apply)->geometry();
+  EXPECT_LT(label.bottom(), field.top());
+  EXPECT_LT(field.bottom(), button.top());
+  EXPECT_GT(field.width(), label.width());
+  EXPECT_GE(button.width(), 75);
+  EXPECT_LE(window->height(), 200);
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());
+  EXPECT_EQ(prompt_->client_width(), window->client()->width());
+  prompt_->Hide();
+}
+
+TEST(QtBackendTerminate, EndsNestedModalLoops) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        EnsureApplication();
+        QtBackend backend;
+        Application app(backend);
+        MainForm& main = app.CreateForm<MainForm>();
+        PromptForm& prompt = app.CreateForm<PromptForm>();
+        main.Show();
+        QTimer::singleShot(0, [&] { app.Terminate(); });
+        const int result = prompt.ShowModal();
+        std::exit(app.terminated() && result == kModalNone && !prompt.visible() ? 3 : 1);
+      },
+      ::testing::ExitedWithCode(3), "");
+}
+
+}  // namespace
+}  // namespace forms::qt
