@@ -1,0 +1,166 @@
+#include "workbench/vessaw.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/workbench/vessaw_fixture.h"
+#include "workbench/operations_form.h"
+#include "workbench/parameters_form.h"
+
+namespace workbench_test {
+namespace {
+
+using workbench::ParametersForm;
+
+class VessawTest : public VessawFixture {
+ protected:
+  void RunOperation(int index) {
+    windows().form6->RGmenu.UserChoose(index);
+    app.Guard([&] { windows().form6->Button1.UserClick(); });
+  }
+};
+
+TEST_F(VessawTest, CreatesElevenWindowsInOrderWithTheirCaptions) {
+  const std::vector<std::pair<std::string, std::string>> expected = {
+      {"Form1", "Vessa"},         {"Form2", "Pergunta"},
+      {"Form3", "Real"},          {"Form4", "Inteiro"},
+      {"Form5", "Raízes"},        {"Form6", "Operações"},
+      {"Form7", "Resposta em frequência"}, {"Form8", "Escalas"},
+      {"Form9", "Seleção"},       {"Form10", "Parâmetros"},
+      {"Form11", "Parâmetros para raízes"}};
+  ASSERT_EQ(app.forms().size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(app.forms()[i]->name(), expected[i].first);
+    EXPECT_EQ(app.forms()[i]->caption(), expected[i].second);
+    EXPECT_FALSE(app.forms()[i]->visible()) << expected[i].first;
+  }
+  EXPECT_EQ(app.title(), "Vessaw");
+}
+
+TEST_F(VessawTest, ConsoleStartsWithAboutTextAndIsReadOnly) {
+  const forms::Memo& memo = windows().form1->Memo1;
+  ASSERT_EQ(memo.Count(), kAboutLines);
+  EXPECT_EQ(memo.Line(0), "Aproximações por Função Característica");
+  EXPECT_EQ(memo.Line(2), "");
+  EXPECT_EQ(memo.Line(12), "O programa plota gráficos de várias funções e de raízes dos vários polinômios.");
+  EXPECT_TRUE(memo.read_only());
+}
+
+TEST_F(VessawTest, OperationsWindowListsEighteenOperationsFirstSelected) {
+  const forms::RadioGroup& menu = windows().form6->RGmenu;
+  ASSERT_EQ(menu.items().size(), 18u);
+  EXPECT_EQ(menu.caption(), "Operação");
+  EXPECT_EQ(menu.item_index(), 0);
+  EXPECT_EQ(menu.items()[0], "Gerar polinômio característico Q(w)");
+  EXPECT_EQ(menu.items()[11], "Listar/salvar últimas raizes calculadas");
+  EXPECT_EQ(menu.items()[17], "Editar parâmetros");
+}
+
+TEST_F(VessawTest, IniciarSetsDefaultsLogsVersionAndShowsOperations) {
+  ChooseMenu("Iniciar");
+  const workbench::Parameters& p = vessaw.parameters();
+  EXPECT_EQ(p.tolr, base::Extended(1E-12L));
+  EXPECT_EQ(p.xr0, base::Extended(-1.1L));
+  EXPECT_EQ(p.xi0, base::Extended(1.1L));
+  EXPECT_FALSE(p.same_initial);
+  EXPECT_EQ(p.toln, base::Extended(1E15L));
+  EXPECT_EQ(p.tolm, base::Extended(1E-8L));
+  EXPECT_EQ(p.told, base::Extended(1E-10L));
+  EXPECT_EQ(p.width, 26);
+  EXPECT_EQ(p.decimals, 18);
+  EXPECT_EQ(p.order, 1);
+  EXPECT_EQ(p.amin, base::Extended(40));
+  // 10 log10 2, not 3
+  EXPECT_NEAR(static_cast<double>(p.amax.raw()), 3.0102999566398119521, 1e-15);
+  EXPECT_EQ(vessaw.plot_colours().yellow, (forms::Color{255, 255, 0}));
+  EXPECT_EQ(vessaw.plot_colours().grey, (forms::Color{128, 128, 128}));
+  EXPECT_EQ(vessaw.plot_colours().white, (forms::Color{255, 255, 255}));
+  EXPECT_EQ(Logged(), std::vector<std::string>{"Versão 2.7a de 26/4/2019"});
+  EXPECT_TRUE(windows().form6->visible());
+}
+
+TEST_F(VessawTest, SecondIniciarRestoresEditedParameters) {
+  ChooseMenu("Iniciar");
+  vessaw.parameters().tolr = 1E-3L;
+  vessaw.parameters().width = 200;
+  vessaw.parameters().same_initial = true;
+  ChooseMenu("Iniciar");
+  EXPECT_EQ(vessaw.parameters().tolr, base::Extended(1E-12L));
+  EXPECT_EQ(vessaw.parameters().width, 26);
+  EXPECT_FALSE(vessaw.parameters().same_initial);
+  EXPECT_EQ(Logged(), (std::vector<std::string>{"Versão 2.7a de 26/4/2019", "Versão 2.7a de 26/4/2019"}));
+}
+
+TEST_F(VessawTest, OperationsWindowRefusesToClose) {
+  ChooseMenu("Iniciar");
+  windows().form6->Close();
+  EXPECT_TRUE(windows().form6->visible());
+}
+
+TEST_F(VessawTest, TerminarEndsProgram) {
+  ChooseMenu("Terminar");
+  EXPECT_TRUE(backend.terminated);
+}
+
+TEST_F(VessawTest, NoOperationForIndexOutsideTable) {
+  ChooseMenu("Iniciar");
+  windows().form6->RGmenu.SetItemIndex(-1);
+  app.Guard([&] { windows().form6->Button1.UserClick(); });
+  EXPECT_TRUE(backend.modal_forms.empty());
+  EXPECT_EQ(Logged().size(), 1u);
+}
+
+class EditParametersTest : public VessawTest {
+ protected:
+  static constexpr int kEditParameters = 17;
+
+  void SetUp() override { ChooseMenu("Iniciar"); }
+};
+
+TEST_F(EditParametersTest, ShowsCurrentValuesAndTakesEditedOnes) {
+  std::vector<std::string> shown;
+  bool ticked = true;
+  backend.on_modal = [&](forms::Form& form) {
+    auto& dialog = dynamic_cast<ParametersForm&>(form);
+    for (const numeric_field::TNEdit* field : {&dialog.NEtolr, &dialog.NExr0, &dialog.NExi0, &dialog.NEtoln,
+                                               &dialog.NEtolm, &dialog.NEtold, &dialog.NEcm, &dialog.NEdc})
+      shown.push_back(field->text());
+    ticked = dialog.CBinicigual.checked();
+    dialog.NEtolr.UserType("1e-9");
+    dialog.CBinicigual.UserSetChecked(true);
+    dialog.NEcm.UserType("200");
+    dialog.NEdc.UserType("-3");
+    dialog.Button1.UserClick();
+  };
+  RunOperation(kEditParameters);
+  EXPECT_EQ(backend.modal_forms, std::vector<std::string>{"Form10"});
+  EXPECT_EQ(shown, (std::vector<std::string>{"1E-12", "-1.1", "1.1", "1E15", "1E-8", "1E-10", "26", "18"}));
+  EXPECT_FALSE(ticked);
+  const workbench::Parameters& p = vessaw.parameters();
+  EXPECT_EQ(p.tolr, base::Extended(1E-9L));
+  EXPECT_TRUE(p.same_initial);
+  // no range check: the console reduces the width itself
+  EXPECT_EQ(p.width, 200);
+  EXPECT_EQ(p.decimals, -3);
+  EXPECT_EQ(p.xr0, base::Extended(-1.1L));
+  EXPECT_EQ(Logged().back(), "Parâmetros editados.");
+}
+
+TEST_F(EditParametersTest, CloseBoxTakesCommittedValuesOnly) {
+  backend.on_modal = [&](forms::Form& form) {
+    auto& dialog = dynamic_cast<ParametersForm&>(form);
+    dialog.NEtolm.UserType("1e-6");
+    dialog.NEtold.UserType("xyz");  // leaving NEtolm commits it
+    app.Guard([&] { dialog.NEcm.UserType("30"); });  // refused: the focus stays
+    dialog.Close();
+  };
+  RunOperation(kEditParameters);
+  const workbench::Parameters& p = vessaw.parameters();
+  EXPECT_EQ(p.tolm, base::Extended(1E-6L));
+  EXPECT_EQ(p.told, base::Extended(1E-10L));
+  EXPECT_EQ(p.width, 26);
+  EXPECT_EQ(backend.messages, std::vector<std::string>{"Vessaw: xyz is not a valid number."});
+  EXPECT_EQ(Logged().back(), "Parâmetros editados.");
+}
+
+}  // namespace
+}  // namespace workbench_test

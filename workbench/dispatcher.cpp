@@ -1,0 +1,16 @@
+// The operations window's table: the operation chosen in RGmenu, run as it
+// is, with no check or message of the dispatcher's own around it.
+#include "workbench/operations_form.h"
+#include "workbench/parameters_dialog.h"
+#include "workbench/vessaw.h"
+
+namespace workbench {
+
+void Vessaw::InstallOperations() {
+  operations_.Set(Operation::EditParameters,
+                  [this] { EditParameters(*windows_.form10, parameters_, console_); });
+}
+
+void Vessaw::RunOperation() { operations_.Run(windows_.form6->RGmenu.item_index()); }
+
+}  // namespace workbench

@@ -1,0 +1,15 @@
+// Operation "Editar parâmetros": the parameters shown in their dialog and
+// taken back from it.
+#pragma once
+
+#include "workbench/console.h"
+#include "workbench/parameters.h"
+#include "workbench/parameters_form.h"
+
+namespace workbench {
+
+// The values are taken as the fields hold them, without a range check, and
+// however the dialog was closed.
+void EditParameters(ParametersForm& dialog, Parameters& parameters, Console& console);
+
+}  // namespace workbench

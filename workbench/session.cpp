@@ -1,0 +1,20 @@
+// "Iniciar": the start of a session of the workbench.
+#include "forms/canvas.h"
+#include "workbench/operations_form.h"
+#include "workbench/vessaw.h"
+
+namespace workbench {
+namespace {
+
+constexpr const char* kVersionLine = "Versão 2.7a de 26/4/2019";
+
+}  // namespace
+
+void Vessaw::StartSession() {
+  plot_colours_ = PlotColours{forms::kWhite, forms::kYellow, forms::kGrey};
+  parameters_ = DefaultParameters();
+  console_.ShowLine(kVersionLine);
+  windows_.form6->Show();
+}
+
+}  // namespace workbench

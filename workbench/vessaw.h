@@ -1,0 +1,51 @@
+// The characteristic-function workbench: its windows, its parameters, its
+// console and its operations.  A new object is a freshly started program.
+#pragma once
+
+#include <memory>
+
+#include "forms/application.h"
+#include "forms/program.h"
+#include "workbench/console.h"
+#include "workbench/operation_table.h"
+#include "workbench/parameters.h"
+#include "workbench/plot_colours.h"
+#include "workbench/windows.h"
+
+namespace workbench {
+
+class Vessaw : public forms::Program {
+ public:
+  // Sets the application's title and creates the eleven windows; nothing is
+  // computed until "Iniciar".
+  explicit Vessaw(forms::Application& app);
+
+  // "Iniciar": every parameter back to its default, the version line, and
+  // the operations window shown.
+  void StartSession();
+  // "Aplicar" of the operations window: the operation chosen there.
+  void RunOperation();
+
+  const Windows& windows() const { return windows_; }
+  Parameters& parameters() { return parameters_; }
+  const Parameters& parameters() const { return parameters_; }
+  const PlotColours& plot_colours() const { return plot_colours_; }
+  Console& console() { return console_; }
+
+ private:
+  static Windows CreateWindows(forms::Application& app);
+  void ConnectMenu();
+  void InstallOperations();
+
+  forms::Application& app_;
+  // Unset until the first "Iniciar".
+  Parameters parameters_;
+  PlotColours plot_colours_;
+  Windows windows_;
+  Console console_;
+  OperationTable operations_;
+};
+
+std::unique_ptr<forms::Program> CreateVessaw(forms::Application& app);
+
+}  // namespace workbench
