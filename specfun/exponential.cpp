@@ -1,0 +1,53 @@
+// e^x = 2^n * 2^r with n the nearest integer to x log2 e and |r| about 1/2 at
+// most, so that 2^r - 1 is one instruction of the unit.
+#include "specfun/ext_constants.h"
+#include "specfun/ext_math.h"
+#include "specfun/x87.h"
+
+namespace specfun {
+namespace {
+
+// ln 2 split into two doubles.  The leading part 0x1.62e42fee00000p-1 has 32
+// significant bits, so n times it is exact and x - n*high loses nothing; the
+// two parts together are ln 2 within 1.2e-26.
+constexpr double kLn2High = 0x1.62e42fee00000p-1;  // 0.6931471803691238
+constexpr double kLn2Low = 0x1.a39ef35793c76p-33;  // 1.9082149292705877e-10
+// |n| >= 24576: 2^n alone is far past overflow (2^16384) or underflow
+// (2^-16445), whatever r is.
+constexpr long double kFarExponent = 24576;
+// Any |n| beyond 2^16 scales a value of order 1 out of range just as well.
+constexpr long double kScaleClamp = 65536;
+
+Extended TwoToPowerMinusOne(Extended r) {
+  return Extended::CheckedUnary(x87::TwoToXMinusOne(r.raw()), r.raw());
+}
+
+// v * 2^n for an integral n that may lie beyond every exponent range: beyond
+// the largest extended the unit's overflow, below the smallest a silent 0.
+Extended ScaleByIntegral(Extended v, Extended n) {
+  if (base::IsNaN(n)) return v + n;
+  const Extended clamped = n > kScaleClamp ? kScaleClamp : (n < -kScaleClamp ? -kScaleClamp : n);
+  return Extended::CheckedUnary(x87::Scale(v.raw(), clamped.raw()), v.raw());
+}
+
+// x rounded to the nearest integer, ties to even (the unit's rounding).
+Extended RoundToNearest(Extended x) { return Extended(x87::RoundToInteger(x.raw())); }
+
+}  // namespace
+
+Extended Exponential(Extended x) {
+  const Extended n = RoundToNearest(x * constants::kLog2E);
+  const Extended r = (x - n * kLn2High - n * kLn2Low) * constants::kLog2E;
+  Extended f;
+  if (base::Abs(r) <= 1) {  // the domain of the 2^r - 1 instruction
+    f = TwoToPowerMinusOne(r);
+  } else if (base::Abs(n) >= kFarExponent) {  // x so large that r means nothing
+    f = 0;
+  } else {  // 2^r - 1 = g (g + 2) with g = 2^(r/2) - 1
+    f = TwoToPowerMinusOne(r / 2);
+    f = f * (f + 2);
+  }
+  return ScaleByIntegral(f + 1, n);
+}
+
+}  // namespace specfun

@@ -1,0 +1,227 @@
+// Accuracy of the elliptic routines against 40-digit reference values
+// (reference/generate_ell_reference.py).  Each group of arguments has its own
+// bound; a failure names the group's worst row.
+//
+// Three measures: ulps of the 64-bit significand; ulps per unit of the row's
+// condition (error / (1 + cond), for groups next to a singular point, where
+// rounding the arguments alone moves the value by cond ulps); and absolute
+// error in units of 2^-64 (sn, cn, dn over many periods and next to their
+// zeros, where a relative error means nothing).
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <iostream>
+#include <span>
+#include <string>
+
+#include "specfun/ell_integrals.h"
+#include "tests/specfun/ulp_error.h"
+
+namespace {
+
+using base::Extended;
+using specfun::testing::AbsoluteError;
+using specfun::testing::UlpError;
+
+struct Expected {
+  long double hi, lo, cond;
+};
+struct EllRow {
+  long double a, b;
+  Expected f;
+};
+struct JacobiRow {
+  long double u, m;
+  Expected sn, cn, dn;
+};
+constexpr long double kRefNaN = __builtin_nanl("");
+constexpr long double kRefInf = __builtin_infl();
+
+#include "tests/specfun/reference/ell_reference.inc"
+
+std::string Hex(long double x) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%La", x);
+  return text;
+}
+
+enum class Measure { Ulps, Conditioned, Absolute };
+
+const char* UnitOf(Measure measure) {
+  switch (measure) {
+    case Measure::Ulps: return " ulps";
+    case Measure::Conditioned: return " ulps per (1 + cond)";
+    case Measure::Absolute: return " x 2^-64";
+  }
+  return "";
+}
+
+long double ErrorOf(Measure measure, long double got, const Expected& expected) {
+  switch (measure) {
+    case Measure::Ulps: return UlpError(got, expected.hi, expected.lo);
+    case Measure::Conditioned: return UlpError(got, expected.hi, expected.lo) / (1 + expected.cond);
+    case Measure::Absolute: return AbsoluteError(got, expected.hi, expected.lo);
+  }
+  return 0;
+}
+
+// The worst row of a group under its measure, and for a conditioned group
+// also the worst plain ulp error, for the report.
+class WorstRow {
+ public:
+  explicit WorstRow(Measure measure) : measure_(measure) {}
+
+  void Add(std::size_t row, long double got, const Expected& expected) {
+    const long double error = ErrorOf(measure_, got, expected);
+    if (!(error <= error_)) {
+      error_ = error;
+      row_ = row;
+      got_ = got;
+    }
+    const long double ulps = UlpError(got, expected.hi, expected.lo);
+    if (!(ulps <= plain_ulps_)) {
+      plain_ulps_ = ulps;
+      plain_cond_ = expected.cond;
+    }
+  }
+
+  long double error() const { return error_; }
+  std::size_t row() const { return row_; }
+  long double got() const { return got_; }
+
+  void Report(const std::string& name, long double tolerance) const {
+    std::cout << "[ accuracy ] " << name << ": worst " << static_cast<double>(error_) << UnitOf(measure_) << " (bound "
+              << static_cast<double>(tolerance) << ")";
+    if (measure_ == Measure::Conditioned) {
+      std::cout << "; worst plain " << static_cast<double>(plain_ulps_) << " ulps at cond "
+                << static_cast<double>(plain_cond_);
+    }
+    std::cout << "\n";
+  }
+
+ private:
+  Measure measure_;
+  long double error_ = 0, got_ = 0, plain_ulps_ = 0, plain_cond_ = 0;
+  std::size_t row_ = 0;
+};
+
+std::string Describe(const Expected& expected) {
+  return Hex(expected.hi) + " + " + Hex(expected.lo) + " (cond " + std::to_string(static_cast<double>(expected.cond)) +
+         ")";
+}
+
+// ---- integrals and arcsc: one value per row ---------------------------------
+
+using Routine = Extended (*)(Extended, Extended);
+
+struct EllGroup {
+  const char* name;
+  std::span<const EllRow> rows;
+  Routine routine;
+  Measure measure;
+  long double tolerance;
+};
+
+Extended CallCompleteK(Extended k, Extended) { return specfun::CompleteK(k); }
+
+// Bounds: the elementary functions are good to about one ulp, and each
+// routine strings a few of them together with a mean that converges to the
+// last bit, so a few ulps away from the singular points.  Next to them
+// (Conditioned) the bound is in ulps per (1 + cond): the routine may lose what
+// a few roundings of its arguments lose, and not more.
+const EllGroup kEllGroups[] = {
+    // (pi/2)(1 + k^2/4): pi/2 itself is 0.12 ulp off, then two roundings
+    {"CompleteKTiny", kCompleteKTiny, CallCompleteK, Measure::Ulps, 2},
+    {"CompleteKBelowOne", kCompleteKBelowOne, CallCompleteK, Measure::Ulps, 4},
+    // 1 - k is exact, so even the logarithmic pole costs no accuracy
+    {"CompleteKNearOne", kCompleteKNearOne, CallCompleteK, Measure::Ulps, 4},
+    {"CompleteKSpecial", kCompleteKSpecial, CallCompleteK, Measure::Ulps, 0},
+    {"IncompleteFPrincipal", kIncompleteFPrincipal, specfun::IncompleteF, Measure::Ulps, 6},
+    {"IncompleteFPeriods", kIncompleteFPeriods, specfun::IncompleteF, Measure::Ulps, 6},
+    // within 2^-62 of the pole the result is n K, whatever phi's last bits say
+    {"IncompleteFNearPole", kIncompleteFNearPole, specfun::IncompleteF, Measure::Conditioned, 4},
+    {"IncompleteFNearOne", kIncompleteFNearOne, specfun::IncompleteF, Measure::Ulps, 8},
+    {"IncompleteFAtOne", kIncompleteFAtOne, specfun::IncompleteF, Measure::Ulps, 4},
+    {"IncompleteFAboveOne", kIncompleteFAboveOne, specfun::IncompleteF, Measure::Ulps, 8},
+    // k sin phi is rounded before 1 - (k sin phi)^2 is formed
+    {"IncompleteFAboveOneEdge", kIncompleteFAboveOneEdge, specfun::IncompleteF, Measure::Conditioned, 4},
+    {"InverseScPrincipal", kInverseScPrincipal, specfun::InverseSc, Measure::Ulps, 8},
+    {"InverseScAtOne", kInverseScAtOne, specfun::InverseSc, Measure::Ulps, 2},
+    // arctan x is rounded to an extended phi first: cond is that of F in phi
+    {"InverseScNearSingular", kInverseScNearSingular, specfun::InverseSc, Measure::Conditioned, 4},
+};
+
+class EllAccuracy : public ::testing::TestWithParam<EllGroup> {};
+
+TEST_P(EllAccuracy, WithinGroupBound) {
+  const EllGroup& group = GetParam();
+  WorstRow worst(group.measure);
+  for (std::size_t i = 0; i < group.rows.size(); ++i) {
+    const EllRow& row = group.rows[i];
+    worst.Add(i, group.routine(row.a, row.b).raw(), row.f);
+  }
+  worst.Report(group.name, group.tolerance);
+  const EllRow& row = group.rows[worst.row()];
+  EXPECT_LE(worst.error(), group.tolerance) << group.name << " row " << worst.row() << ": f(" << Hex(row.a) << ", "
+                                            << Hex(row.b) << ") = " << Hex(worst.got()) << ", expected "
+                                            << Describe(row.f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Reference, EllAccuracy, ::testing::ValuesIn(kEllGroups),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Jacobi functions: sn, cn and dn per row ----------------------------------
+
+struct JacobiGroup {
+  const char* name;
+  std::span<const JacobiRow> rows;
+  bool from_modulus;  // JacobiSn/Cn/Dn(u, k) instead of JacobiSnCnDn(u, mc)
+  Measure measure;
+  long double tolerance;
+};
+
+// Bounds as for the integrals; next to k = 1 the quarter period, and with it
+// the reach of u, grows without bound, and c u, u sqrt(1 - mc) and the mean c
+// are each rounded: hence ulps per (1 + cond) there.
+const JacobiGroup kJacobiGroups[] = {
+    {"JacobiQuarterPeriod", kJacobiQuarterPeriod, false, Measure::Ulps, 8},
+    {"JacobiNegativeMc", kJacobiNegativeMc, false, Measure::Ulps, 8},
+    {"JacobiNearUnitModulus", kJacobiNearUnitModulus, false, Measure::Conditioned, 4},
+    {"JacobiLargeMc", kJacobiLargeMc, false, Measure::Ulps, 8},
+    // c u reaches 64 over twelve quarter periods: its rounding alone is 32 x 2^-64
+    {"JacobiPeriods", kJacobiPeriods, false, Measure::Absolute, 64},
+    // mc = (1 - k)(1 + k) is rounded before the descent
+    {"JacobiFromModulus", kJacobiFromModulus, true, Measure::Ulps, 16},
+};
+
+specfun::SnCnDn Evaluate(const JacobiGroup& group, const JacobiRow& row) {
+  if (!group.from_modulus) return specfun::JacobiSnCnDn(row.u, row.m);
+  return {specfun::JacobiSn(row.u, row.m), specfun::JacobiCn(row.u, row.m), specfun::JacobiDn(row.u, row.m)};
+}
+
+class JacobiAccuracy : public ::testing::TestWithParam<JacobiGroup> {};
+
+TEST_P(JacobiAccuracy, WithinGroupBound) {
+  const JacobiGroup& group = GetParam();
+  const char* names[3] = {"sn", "cn", "dn"};
+  const Expected JacobiRow::*expected[3] = {&JacobiRow::sn, &JacobiRow::cn, &JacobiRow::dn};
+  WorstRow worst[3] = {WorstRow(group.measure), WorstRow(group.measure), WorstRow(group.measure)};
+  for (std::size_t i = 0; i < group.rows.size(); ++i) {
+    const JacobiRow& row = group.rows[i];
+    const specfun::SnCnDn result = Evaluate(group, row);
+    const long double got[3] = {result.sn.raw(), result.cn.raw(), result.dn.raw()};
+    for (int f = 0; f < 3; ++f) worst[f].Add(i, got[f], row.*expected[f]);
+  }
+  for (int f = 0; f < 3; ++f) {
+    const JacobiRow& row = group.rows[worst[f].row()];
+    worst[f].Report(std::string(group.name) + " " + names[f], group.tolerance);
+    EXPECT_LE(worst[f].error(), group.tolerance)
+        << group.name << " " << names[f] << " row " << worst[f].row() << ": (" << Hex(row.u) << ", " << Hex(row.m)
+        << ") = " << Hex(worst[f].got()) << ", expected " << Describe(row.*expected[f]);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Reference, JacobiAccuracy, ::testing::ValuesIn(kJacobiGroups),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

@@ -1,0 +1,163 @@
+// Accuracy of the elementary functions against true values computed with
+// 40 digits (reference/generate_ext_math_reference.py).  The error of each
+// result is measured in units in the last place (ulps) of the 64-bit
+// significand; each data group states the bound it must keep.  A lost
+// branch, a wrong constant or a reduction off by a quadrant shows as
+// thousands of ulps or more.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <span>
+#include <string>
+
+#include "specfun/ext_math.h"
+
+namespace specfun {
+namespace {
+
+struct ReferenceRow {
+  long double x, hi, lo;
+};
+struct ReferenceRow2 {
+  long double y, x, hi, lo;
+};
+
+#include "tests/specfun/reference/ext_math_reference.inc"
+
+// |got - (hi + lo)| in ulps of hi; got - hi is exact for any result near hi.
+long double UlpError(long double got, long double hi, long double lo) {
+  if (std::isnan(got) || std::isinf(got)) return INFINITY;
+  const long double ulp = std::ldexp(1.0L, ExponentOf(hi) - 63);
+  return std::fabs((got - hi) - lo) / ulp;
+}
+
+struct WorstRow {
+  long double ulps = -1, y = 0, x = 0, hi = 0, lo = 0, got = 0;
+
+  void Take(long double e, long double row_y, long double row_x, long double row_hi, long double row_lo,
+            long double result) {
+    if (e > ulps) *this = {e, row_y, row_x, row_hi, row_lo, result};
+  }
+  std::string Describe(bool binary) const {
+    char text[400];
+    if (binary) {
+      std::snprintf(text, sizeof text, "worst row: y = %La (%.20Le), x = %La (%.20Le)\n", y, y, x, x);
+    } else {
+      std::snprintf(text, sizeof text, "worst row: x = %La (%.20Le)\n", x, x);
+    }
+    std::string s = text;
+    std::snprintf(text, sizeof text, "  expected %.20Le %+.3Le\n  got      %.20Le\n  error    %.3Lf ulps", hi, lo,
+                  got, ulps);
+    return s + text;
+  }
+};
+
+using Unary = Extended (*)(Extended);
+
+struct UnaryGroup {
+  const char* name;
+  Unary f;
+  std::span<const ReferenceRow> rows;
+  double tolerance_ulps;
+};
+
+Extended SineOfPair(Extended x) { return SineCosine(x).sin; }
+Extended CosineOfPair(Extended x) { return SineCosine(x).cos; }
+
+// Bounds: 0.5 for the correctly rounded square root; 1 where the result is
+// one instruction of the unit or one rounding away from it; 1.5 (2 for the
+// tangent, which adds a division in odd quadrants) after a reduction modulo
+// pi/2 and for the forms built of a few operations.
+const UnaryGroup kUnaryGroups[] = {
+    {"ExponentialNearZero", Exponential, kExponentialNearZero, 1},
+    {"ExponentialModerate", Exponential, kExponentialModerate, 1},
+    {"ExponentialWide", Exponential, kExponentialWide, 1},
+    {"ExponentialTop", Exponential, kExponentialTop, 1},
+    {"ExponentialNearLn2Multiples", Exponential, kExponentialNearLn2Multiples, 1},
+    {"NaturalLogWide", NaturalLog, kNaturalLogWide, 1},
+    {"NaturalLogNearOne", NaturalLog, kNaturalLogNearOne, 1},
+    {"NaturalLogSubnormal", NaturalLog, kNaturalLogSubnormal, 1},
+    {"SquareRoot", SquareRoot, kSquareRoot, 0.5},
+    {"ArcTangent", ArcTangent, kArcTangent, 1},
+    {"SinePrimary", Sine, kSinePrimary, 1},
+    {"CosinePrimary", Cosine, kCosinePrimary, 1},
+    {"TangentPrimary", Tangent, kTangentPrimary, 1},
+    {"SinePairPrimary", SineOfPair, kSinePrimary, 1},
+    {"CosinePairPrimary", CosineOfPair, kCosinePrimary, 1},
+    {"SineModerate", Sine, kSineModerate, 1.5},
+    {"CosineModerate", Cosine, kCosineModerate, 1.5},
+    {"TangentModerate", Tangent, kTangentModerate, 2},
+    {"SineMedium", Sine, kSineMedium, 1.5},
+    {"CosineMedium", Cosine, kCosineMedium, 1.5},
+    {"TangentMedium", Tangent, kTangentMedium, 2},
+    {"SineNearMultiples", Sine, kSineNearMultiples, 1.5},
+    {"CosineNearMultiples", Cosine, kCosineNearMultiples, 1.5},
+    {"TangentNearMultiples", Tangent, kTangentNearMultiples, 2},
+    {"SineExtendedMultiples", Sine, kSineExtendedMultiples, 1.5},
+    {"CosineExtendedMultiples", Cosine, kCosineExtendedMultiples, 1.5},
+    {"TangentExtendedMultiples", Tangent, kTangentExtendedMultiples, 2},
+    {"SinePairExtendedMultiples", SineOfPair, kSineExtendedMultiples, 1.5},
+    {"CosinePairExtendedMultiples", CosineOfPair, kCosineExtendedMultiples, 1.5},
+    {"SineHuge", Sine, kSineHuge, 1.5},
+    {"CosineHuge", Cosine, kCosineHuge, 1.5},
+    {"TangentHuge", Tangent, kTangentHuge, 2},
+    {"SinePairHuge", SineOfPair, kSineHuge, 1.5},
+    {"CosinePairHuge", CosineOfPair, kCosineHuge, 1.5},
+    {"SineDeepCancellation", Sine, kSineDeepCancellation, 1.5},
+    {"CosineDeepCancellation", Cosine, kCosineDeepCancellation, 1.5},
+    {"TangentDeepCancellation", Tangent, kTangentDeepCancellation, 2},
+    // Near 2^39 with a remainder just above 2^-24 the short reduction keeps
+    // its result although j*P3 (about 2e-5) was rounded at 2^-80 and P1 + P2
+    // + P3 misses pi/4 by 6.2e-37: up to 1.3e-24 absolute, 200 ulps of a
+    // remainder of 2^-24.  A wrong quadrant or part of pi/4 costs far more.
+    {"SineShortReductionLimit", Sine, kSineShortReductionLimit, 200},
+    {"CosineShortReductionLimit", Cosine, kCosineShortReductionLimit, 200},
+    {"TangentShortReductionLimit", Tangent, kTangentShortReductionLimit, 200},
+    {"HyperbolicSineSeries", HyperbolicSine, kHyperbolicSineSeries, 1},
+    {"HyperbolicSineExp", HyperbolicSine, kHyperbolicSineExp, 1.5},
+    {"HyperbolicSineOneSided", HyperbolicSine, kHyperbolicSineOneSided, 1.5},
+    {"HyperbolicCosine", HyperbolicCosine, kHyperbolicCosine, 1.5},
+    // e^(|x| - ln 2) from ln(largest extended) on: |x| - ln 2 is rounded at
+    // 2^-51 absolute, up to 2^12 ulps relative in the result.
+    {"HyperbolicSineTopBand", HyperbolicSine, kHyperbolicSineTopBand, 4200},
+    {"HyperbolicCosineTopBand", HyperbolicCosine, kHyperbolicCosineTopBand, 4200},
+    {"CoshMinusOne", CoshMinusOne, kCoshMinusOne, 2},
+    {"HyperbolicTangent", HyperbolicTangent, kHyperbolicTangent, 1},
+    {"HyperbolicSecant", HyperbolicSecant, kHyperbolicSecant, 2},
+    {"InverseHyperbolicSine", InverseHyperbolicSine, kInverseHyperbolicSine, 1},
+    {"InverseHyperbolicCosine", InverseHyperbolicCosine, kInverseHyperbolicCosine, 2},
+    {"InverseCoshOnePlus", InverseCoshOnePlus, kInverseCoshOnePlus, 2},
+    {"InverseGudermannian", InverseGudermannian, kInverseGudermannian, 2},
+};
+
+class UnaryAccuracy : public testing::TestWithParam<UnaryGroup> {};
+
+TEST_P(UnaryAccuracy, StaysWithinTolerance) {
+  const UnaryGroup& g = GetParam();
+  WorstRow worst;
+  for (const ReferenceRow& row : g.rows) {
+    const long double got = g.f(row.x).raw();
+    worst.Take(UlpError(got, row.hi, row.lo), 0, row.x, row.hi, row.lo, got);
+  }
+  RecordProperty("worst_ulps", std::to_string(static_cast<double>(worst.ulps)));
+  std::printf("[   ulps   ] %-30s %8.3f\n", g.name, static_cast<double>(worst.ulps));
+  EXPECT_LE(worst.ulps, g.tolerance_ulps) << worst.Describe(false);
+}
+
+INSTANTIATE_TEST_SUITE_P(ExtMath, UnaryAccuracy, testing::ValuesIn(kUnaryGroups),
+                         [](const testing::TestParamInfo<UnaryGroup>& info) { return info.param.name; });
+
+TEST(BinaryAccuracy, ArcTangent2StaysWithinOneUlp) {
+  WorstRow worst;
+  for (const ReferenceRow2& row : kArcTangent2) {
+    const long double got = ArcTangent2(row.y, row.x).raw();
+    worst.Take(UlpError(got, row.hi, row.lo), row.y, row.x, row.hi, row.lo, got);
+  }
+  RecordProperty("worst_ulps", std::to_string(static_cast<double>(worst.ulps)));
+  std::printf("[   ulps   ] %-30s %8.3f\n", "ArcTangent2", static_cast<double>(worst.ulps));
+  EXPECT_LE(worst.ulps, 1) << worst.Describe(true);
+}
+
+}  // namespace
+}  // namespace specfun
