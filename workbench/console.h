@@ -61,6 +61,8 @@ class Console {
 
   const std::string& current_file_name() const { return state_.current_file_name; }
   char choice_letter() const { return state_.choice_letter; }
+  // Callers that ask other choices in between put the slot's letter back.
+  void SetChoiceLetter(char letter) { state_.choice_letter = letter; }
 
  private:
   ConsoleWindows windows_;

@@ -2,11 +2,13 @@
 // is, with no check or message of the dispatcher's own around it.
 #include "workbench/operations_form.h"
 #include "workbench/parameters_dialog.h"
+#include "workbench/squaring.h"
 #include "workbench/vessaw.h"
 
 namespace workbench {
 
 void Vessaw::InstallOperations() {
+  operations_.Set(Operation::SquarePolynomial, [this] { SquarePolynomial(*this); });
   operations_.Set(Operation::EditParameters,
                   [this] { EditParameters(*windows_.form10, parameters_, console_); });
 }

@@ -13,6 +13,11 @@ constexpr const char* kVersionLine = "Versão 2.7a de 26/4/2019";
 void Vessaw::StartSession() {
   plot_colours_ = PlotColours{forms::kWhite, forms::kYellow, forms::kGrey};
   parameters_ = DefaultParameters();
+  // Undefined, not erased: the hidden stack levels Z and T keep their flags.
+  registers_.roots_defined = false;
+  for (TPolynomialRecord* slot : {&registers_.E, &registers_.F, &registers_.P, &registers_.Q, &registers_.X,
+                                  &registers_.Y})
+    slot->defined = false;
   console_.ShowLine(kVersionLine);
   windows_.form6->Show();
 }

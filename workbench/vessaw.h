@@ -10,6 +10,7 @@
 #include "workbench/operation_table.h"
 #include "workbench/parameters.h"
 #include "workbench/plot_colours.h"
+#include "workbench/registers.h"
 #include "workbench/windows.h"
 
 namespace workbench {
@@ -31,6 +32,8 @@ class Vessaw : public forms::Program {
   const Parameters& parameters() const { return parameters_; }
   const PlotColours& plot_colours() const { return plot_colours_; }
   Console& console() { return console_; }
+  Registers& registers() { return registers_; }
+  const Registers& registers() const { return registers_; }
 
  private:
   static Windows CreateWindows(forms::Application& app);
@@ -43,6 +46,7 @@ class Vessaw : public forms::Program {
   PlotColours plot_colours_;
   Windows windows_;
   Console console_;
+  Registers registers_;
   OperationTable operations_;
 };
 
