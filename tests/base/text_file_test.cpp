@@ -3,44 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
-#include <unistd.h>
-
 #include "base/errors.h"
+#include "tests/base/scratch_folder.h"
 
 namespace base {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Each test gets an empty folder of its own for its small files.
 class TextFileTest : public testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() / ("base_tests_" + std::to_string(::getpid())) / info->name();
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-
-  std::string WriteBytes(const std::string& name, const std::string& bytes) const {
-    const std::string path = PathOf(name);
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-  }
-
-  static std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-
-  fs::path dir_;
+  test_support::ScratchFolder files{"base_tests"};
 };
 
 // A roots file of two roots and a constant, the way a reader walks it.
@@ -67,15 +42,15 @@ TEST_F(TextFileTest, LineEndsOfEveryKindReadTheSame) {
   const struct {
     const char* name;
     const char* bytes;
-  } files[] = {
+  } layouts[] = {
       {"crlf", "2\r\n  -1.5   2.5\r\n-1.5 -2.5\r\n3\r\n"},
       {"lf", "2\n  -1.5   2.5\n-1.5 -2.5\n3\n"},
       {"cr", "2\r  -1.5   2.5\r-1.5 -2.5\r3\r"},
       {"tabs and no last line end", "2\t\r\n\t-1.5\t2.5\r\n-1.5 -2.5\r\n3"},
   };
-  for (const auto& f : files) {
+  for (const auto& f : layouts) {
     SCOPED_TRACE(f.name);
-    TextReader reader(WriteBytes("roots.r", f.bytes));
+    TextReader reader(files.WriteBytes("roots.r", f.bytes));
     const RootsFile roots = ReadRoots(reader);
     EXPECT_EQ(roots.count, 2);
     EXPECT_EQ(roots.re[0], -1.5L);
@@ -89,7 +64,7 @@ TEST_F(TextFileTest, LineEndsOfEveryKindReadTheSame) {
 
 TEST_F(TextFileTest, RestOfALineIsSkipped) {
   // the third number of the first root line is ignored
-  TextReader reader(WriteBytes("roots.r", "2 roots follow\r\n1 2 3\r\n4 5\r\n"));
+  TextReader reader(files.WriteBytes("roots.r", "2 roots follow\r\n1 2 3\r\n4 5\r\n"));
   const RootsFile roots = ReadRoots(reader);
   EXPECT_EQ(roots.count, 2);
   EXPECT_EQ(roots.re[0], 1.0L);
@@ -101,7 +76,7 @@ TEST_F(TextFileTest, RestOfALineIsSkipped) {
 
 TEST_F(TextFileTest, MissingNumberTakesTheNextLineAndZeroAtTheEnd) {
   // a root line with one number shifts everything after it by one
-  TextReader reader(WriteBytes("roots.r", "2\r\n1\r\n2 3\r\n"));
+  TextReader reader(files.WriteBytes("roots.r", "2\r\n1\r\n2 3\r\n"));
   EXPECT_EQ(reader.ReadInteger(), 2);
   reader.SkipLine();
   EXPECT_EQ(reader.ReadReal().raw(), 1.0L);
@@ -115,7 +90,7 @@ TEST_F(TextFileTest, MissingNumberTakesTheNextLineAndZeroAtTheEnd) {
 }
 
 TEST_F(TextFileTest, BlankLinesBeforeANumberAreSkipped) {
-  TextReader reader(WriteBytes("poly.n", "\r\n\r\n   \r\n\n  7\r\n"));
+  TextReader reader(files.WriteBytes("poly.n", "\r\n\r\n   \r\n\n  7\r\n"));
   EXPECT_FALSE(reader.OnlyBlanksLeft());
   EXPECT_EQ(reader.ReadInteger(), 7);
 }
@@ -133,24 +108,24 @@ TEST_F(TextFileTest, OnlyBlanksLeft) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(std::string(c.bytes)));
-    TextReader reader(WriteBytes("poly.n", c.bytes));
+    TextReader reader(files.WriteBytes("poly.n", c.bytes));
     reader.ReadInteger();
     reader.SkipLine();
     EXPECT_EQ(reader.OnlyBlanksLeft(), c.only_blanks_after_first_line);
   }
-  TextReader empty(WriteBytes("empty.n", ""));
+  TextReader empty(files.WriteBytes("empty.n", ""));
   EXPECT_TRUE(empty.OnlyBlanksLeft());
   EXPECT_EQ(empty.ReadInteger(), 0);
 }
 
 TEST_F(TextFileTest, TokenEndsAtTheNextBlank) {
-  TextReader reader(WriteBytes("values", "1.5e3,2 -7\r\n"));
+  TextReader reader(files.WriteBytes("values", "1.5e3,2 -7\r\n"));
   EXPECT_THROW(reader.ReadReal(), ConversionError);  // "1.5e3,2" is one token
   EXPECT_EQ(reader.ReadInteger(), -7);
 }
 
 TEST_F(TextFileTest, BadTokenNamesTheTokenAndTheFile) {
-  const std::string path = WriteBytes("bad.r", "3\r\nabc 1\r\n1.0\r\n");
+  const std::string path = files.WriteBytes("bad.r", "3\r\nabc 1\r\n1.0\r\n");
   TextReader reader(path);
   EXPECT_EQ(reader.ReadInteger(), 3);
   reader.SkipLine();
@@ -171,11 +146,11 @@ TEST_F(TextFileTest, BadTokenNamesTheTokenAndTheFile) {
 }
 
 TEST_F(TextFileTest, MissingFileIsNamed) {
-  const std::string path = PathOf("nothing.r");
+  const std::string path = files.PathOf("nothing.r");
   EXPECT_FALSE(FileExists(path));
-  EXPECT_FALSE(FileExists(dir_.string()));  // a folder is not a file
+  EXPECT_FALSE(FileExists(files.path().string()));  // a folder is not a file
   EXPECT_FALSE(TextReader::TryOpen(path));
-  EXPECT_FALSE(TextReader::TryOpen(dir_.string()));
+  EXPECT_FALSE(TextReader::TryOpen(files.path().string()));
   try {
     TextReader reader(path);
     FAIL() << "no error";
@@ -183,13 +158,13 @@ TEST_F(TextFileTest, MissingFileIsNamed) {
     EXPECT_EQ(error.file(), path);
     EXPECT_EQ(std::string(error.what()), "Cannot open file \"" + path + "\"");
   }
-  WriteBytes("nothing.r", "0\r\n1\r\n");
+  files.WriteBytes("nothing.r", "0\r\n1\r\n");
   EXPECT_TRUE(FileExists(path));
   EXPECT_TRUE(TextReader::TryOpen(path));
 }
 
 TEST_F(TextFileTest, WriterEndsLinesWithCrLfAndWritesNumbersAsText) {
-  const std::string path = PathOf("out.r");
+  const std::string path = files.PathOf("out.r");
   TextWriter writer(path);
   writer.WriteInteger(1);
   writer.WriteLine();
@@ -203,14 +178,14 @@ TEST_F(TextFileTest, WriterEndsLinesWithCrLfAndWritesNumbersAsText) {
   writer.WriteLine();
   writer.WriteLine("0 " + std::string("x"));
   writer.Close();
-  EXPECT_EQ(ReadBytes(path), "1\r\n"
+  EXPECT_EQ(files.ReadBytes(path), "1\r\n"
                              "     -0.500000000000000000       0.000000000000000000\r\n"
                              " 1.00000000000000E+0000 -3.00000000000000E+0000\r\n"
                              "0 x\r\n");
 }
 
 TEST_F(TextFileTest, WrittenFileReadsBack) {
-  const std::string path = PathOf("back.n");
+  const std::string path = files.PathOf("back.n");
   {
     TextWriter writer(path);
     writer.WriteInteger(-1);
@@ -227,15 +202,15 @@ TEST_F(TextFileTest, WrittenFileReadsBack) {
 }
 
 TEST_F(TextFileTest, WriterReplacesAnExistingFile) {
-  const std::string path = WriteBytes("old.r", "a much longer old content\r\n");
+  const std::string path = files.WriteBytes("old.r", "a much longer old content\r\n");
   TextWriter writer(path);
   writer.WriteLine("0");
   writer.Close();
-  EXPECT_EQ(ReadBytes(path), "0\r\n");
+  EXPECT_EQ(files.ReadBytes(path), "0\r\n");
 }
 
 TEST_F(TextFileTest, WriterErrorsNameTheFile) {
-  const std::string path = PathOf("no such folder/out.r");
+  const std::string path = files.PathOf("no such folder/out.r");
   try {
     TextWriter writer(path);
     FAIL() << "no error";
