@@ -1,0 +1,228 @@
+#include "workbench/polynomial_entry.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "base/text_file.h"
+#include "formats/polynomial_file.h"
+#include "formats/roots_file.h"
+#include "workbench/listings.h"
+#include "workbench/slot_selection.h"
+#include "workbench/stack_algebra.h"
+#include "workbench/vessaw.h"
+
+namespace workbench {
+namespace {
+
+// A quality factor below 0.5 gives two real roots, not a conjugate pair.
+constexpr const char* kQualityBelowHalfMessage = "* Q menor que 0.5 *";
+
+// The quality factor of a real root: the pair then stands for one root -w.
+constexpr base::Extended kRealRootQuality = 0.5L;
+
+enum class EntryResult {
+  kAskAgain,      // a chosen file could not be used: the form of entry is asked again
+  kCoefficients,  // X was read from a polynomial file
+  kTyped,         // X was typed as coefficients
+  kRoots,         // the root list and the count in X were filled
+};
+
+// A typed degree or count, asked until it lies within 0..kMaxDegree.  A
+// refused value is logged and the prompt comes back with the nearest
+// allowed value as its default, so that closing the dialog ends the loop.
+std::int32_t AskDegree(Console& console, std::int32_t current) {
+  std::int32_t n = current;
+  for (;;) {
+    console.AskInteger("Grau", n);
+    if (n >= 0 && n <= kMaxDegree) return n;
+    console.ShowLine(n < 0 ? kNegativeDegreeMessage : kBeyondMaxDegreeMessage);
+    n = std::clamp(n, 0, kMaxDegree);
+  }
+}
+
+// Refuses a degree or a count read from a file that X or the root list
+// cannot hold; `lowest` is the smallest value the file kind allows.
+bool RefusedFromFile(Console& console, std::int32_t n, std::int32_t lowest) {
+  if (n > kMaxDegree) {
+    console.ShowLine(kBeyondMaxDegreeMessage);
+    return true;
+  }
+  if (n < lowest) {
+    console.ShowLine(kNegativeDegreeMessage);
+    return true;
+  }
+  return false;
+}
+
+// Opens the chosen file, or logs that it does not exist.
+std::optional<base::TextReader> OpenChosenFile(Console& console) {
+  std::optional<base::TextReader> in = base::TextReader::TryOpen(console.current_file_name());
+  if (!in) console.ShowLine("* Arquivo inexistente *");
+  return in;
+}
+
+EntryResult ReadPolynomialFromFile(Vessaw& v) {
+  Console& console = v.console();
+  std::optional<base::TextReader> in = OpenChosenFile(console);
+  if (!in) return EntryResult::kAskAgain;
+  const formats::PolynomialFile file = formats::ReadPolynomialFile(*in, kMaxDegree, formats::ConstantRule::kOptional);
+  // A vanished polynomial (degree -1) is a valid file.
+  if (RefusedFromFile(console, file.degree, -1)) return EntryResult::kAskAgain;
+  TPolynomialRecord& x = v.registers().X;
+  x.degree = file.degree;
+  std::copy(file.a.begin(), file.a.end(), x.a.begin());
+  x.constant = file.constant;
+  console.ShowLine("Polinômio lido do arquivo: " + console.current_file_name());
+  return EntryResult::kCoefficients;
+}
+
+void TypeCoefficients(Vessaw& v) {
+  Console& console = v.console();
+  TPolynomialRecord& x = v.registers().X;
+  if (!x.defined) {
+    x.degree = 0;
+    x.a.fill(1);
+    x.constant = 1;
+  }
+  x.degree = AskDegree(console, x.degree);
+  for (std::int32_t i = 0; i <= x.degree; ++i) console.AskReal("a(" + IntToText(i) + ")", x.a[i]);
+  console.AskReal("Cte.", x.constant);
+  // An exact comparison: only a leading coefficient of exactly 1 is monic.
+  if (x.a[x.degree] == 1) return;
+  Normalize(v);
+  console.ShowLine("(Polinômio armazenado normalizado para a(" + IntToText(v.registers().X.degree) + ")=1)");
+}
+
+EntryResult EnterCoefficients(Vessaw& v) {
+  v.console().ChooseOpenFile();
+  if (!v.console().current_file_name().empty()) return ReadPolynomialFromFile(v);
+  TypeCoefficients(v);
+  return EntryResult::kTyped;
+}
+
+// A complex root i that is not the last one brings its conjugate as root
+// i + 1 without a prompt.  Gives the index of the next root to ask for.
+std::int32_t AdvancePastConjugate(TRootList& roots, std::int32_t i, std::int32_t n, bool complex) {
+  if (!complex || i >= n) return i + 1;
+  roots.re[i + 1] = roots.re[i];
+  roots.im[i + 1] = -roots.im[i];
+  return i + 2;
+}
+
+EntryResult ReadRootsFromFile(Vessaw& v) {
+  Console& console = v.console();
+  std::optional<base::TextReader> in = OpenChosenFile(console);
+  if (!in) return EntryResult::kAskAgain;
+  const formats::RootsFile file = formats::ReadRootsFile(*in, kMaxDegree, formats::ConstantRule::kOptional);
+  if (RefusedFromFile(console, file.count, 0)) return EntryResult::kAskAgain;
+  Registers& r = v.registers();
+  r.X.degree = file.count;
+  std::copy(file.re.begin(), file.re.end(), r.roots.re.begin() + 1);
+  std::copy(file.im.begin(), file.im.end(), r.roots.im.begin() + 1);
+  r.X.constant = file.constant;
+  console.ShowLine("Raízes lidas do arquivo: " + console.current_file_name());
+  return EntryResult::kRoots;
+}
+
+void TypeRoots(Vessaw& v) {
+  Console& console = v.console();
+  Registers& r = v.registers();
+  const base::Extended tolm = v.parameters().tolm;
+  console.ShowLine("Obs: Se Im<>0 o conjugado é assumido.");
+  const std::int32_t n = AskDegree(console, r.X.degree);
+  r.X.degree = n;
+  for (std::int32_t i = 1; i <= n;) {
+    console.AskReal("Re(" + IntToText(i) + ")", r.roots.re[i]);
+    console.AskReal("Im(" + IntToText(i) + ")", r.roots.im[i]);
+    i = AdvancePastConjugate(r.roots, i, n, base::Abs(r.roots.im[i]) > tolm);
+  }
+  console.AskReal("Cte.", r.X.constant);
+}
+
+EntryResult EnterRoots(Vessaw& v) {
+  v.console().ChooseOpenFile();
+  if (!v.console().current_file_name().empty()) return ReadRootsFromFile(v);
+  TypeRoots(v);
+  return EntryResult::kRoots;
+}
+
+// Asks Q(i) until it is at least 0.5; a refused value is logged and the
+// prompt comes back with 0.5 as its default.
+void AskQuality(Console& console, std::int32_t i, base::Extended& q) {
+  for (;;) {
+    console.AskReal("Q(" + IntToText(i) + ")", q);
+    if (q >= kRealRootQuality) return;  // a not-a-number is refused too
+    console.ShowLine(kQualityBelowHalfMessage);
+    q = kRealRootQuality;
+  }
+}
+
+void TypeFrequenciesAndQualities(Vessaw& v) {
+  Console& console = v.console();
+  Registers& r = v.registers();
+  console.ShowLine("Obs: Q=0.5 para raiz real.");
+  const std::int32_t n = AskDegree(console, r.X.degree);
+  r.X.degree = n;
+  base::Extended w = 1;
+  base::Extended q = 1;
+  for (std::int32_t i = 1; i <= n;) {
+    console.AskReal("w(" + IntToText(i) + ")", w);
+    AskQuality(console, i, q);
+    // An exact comparison: Q = 0.5 stands for a real root.
+    if (q == kRealRootQuality) {
+      r.roots.re[i] = -w;
+      r.roots.im[i] = 0;
+      i += 1;
+      continue;
+    }
+    const base::Extended w_over_q = w / q;
+    // Just above 0.5 the rounded difference may fall below zero: a double
+    // root then, not a fault.
+    const base::Extended discriminant = std::max(base::Extended(4) * w * w - w_over_q * w_over_q, base::Extended(0));
+    r.roots.re[i] = -w / (base::Extended(2) * q);
+    r.roots.im[i] = base::Sqrt(discriminant) / base::Extended(2);
+    i = AdvancePastConjugate(r.roots, i, n, true);
+  }
+  console.AskReal("Cte.", r.X.constant);
+}
+
+EntryResult EnterOnce(Vessaw& v) {
+  Console& console = v.console();
+  console.AskChoice("Selecione a forma de entrada:", "[C]oeficientes,[R]aizes,w e [Q]");
+  switch (console.choice_letter()) {
+    case 'R': return EnterRoots(v);
+    case 'Q':
+      TypeFrequenciesAndQualities(v);
+      return EntryResult::kRoots;
+    default: return EnterCoefficients(v);
+  }
+}
+
+}  // namespace
+
+void EnterPolynomial(Vessaw& v) {
+  Console& console = v.console();
+  const char kept_letter = console.choice_letter();
+  EntryResult result = EntryResult::kAskAgain;
+  while (result == EntryResult::kAskAgain) result = EnterOnce(v);
+  Registers& r = v.registers();
+  if (result == EntryResult::kRoots) {
+    r.roots_defined = true;
+    console.ShowLine("Raizes lidas:");
+    ListRoots(v);
+    PolynomialFromRoots(v, r.X.constant);
+  }
+  r.X.defined = true;
+  console.ShowLine("Polinômio lido:");
+  // A polynomial just read from a file is not offered back for saving.
+  ListPolynomial(v, result != EntryResult::kCoefficients);
+  console.SetChoiceLetter(kept_letter);
+}
+
+void ReadEditPolynomialOperation(Vessaw& v) {
+  SelectPolynomial(v);
+  EnterPolynomial(v);
+  StorePolynomial(v);
+}
+
+}  // namespace workbench
