@@ -4,6 +4,7 @@
 #include "workbench/operations_form.h"
 #include "workbench/parameters_dialog.h"
 #include "workbench/polynomial_entry.h"
+#include "workbench/root_finder.h"
 #include "workbench/squaring.h"
 #include "workbench/vessaw.h"
 
@@ -14,6 +15,7 @@ void Vessaw::InstallOperations() {
   operations_.Set(Operation::ListRoots, [this] { ListRootsOperation(*this); });
   operations_.Set(Operation::EnterPolynomial, [this] { ReadEditPolynomialOperation(*this); });
   operations_.Set(Operation::SquarePolynomial, [this] { SquarePolynomial(*this); });
+  operations_.Set(Operation::PolynomialRoots, [this] { PolynomialRootsOperation(*this); });
   operations_.Set(Operation::EditParameters,
                   [this] { EditParameters(*windows_.form10, parameters_, console_); });
 }

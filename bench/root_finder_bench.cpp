@@ -1,0 +1,281 @@
+// Time per run of the workbench's root finder on polynomials whose roots are
+// known, with the largest distance of a found root from its own (relative to
+// the larger of 1 and the root's modulus) as the counter max_root_error.
+//
+// The finder runs headless: a backend without windows answers the rescue
+// dialog, which the finder opens after every 50 steps without convergence.
+// It answers as a user who knows that every root lies on the unit circle:
+// a point that the dialog shows far outside it is replaced by a new start
+// near the circle (a Newton step from near a zero of the derivative throws
+// the point out to |x| near 1E8, whence it would come back by a factor of
+// about 1 - 1/n per step: some 3700 steps for degree 200; and the start
+// -1.1 + 1.1j lies on a line of symmetry of s^n + 1 for n divisible by 8,
+// which the iteration never leaves).  Otherwise it first lets the iteration
+// go on a number of times in a run; after that each dialog raises the run's
+// tolr a thousandfold, so that a run cannot go on for ever: where rounding
+// keeps the steps above tolr the root is then taken as it is, and a search
+// that still wanders ends on a root that is far off and spoils the deflated
+// rest (max_root_error shows it).
+// Counters per run: rescues, the dialogs shown; moved, those that gave a new
+// point; raised, those that raised tolr; faults, floating-point faults that
+// ended the run as they would end the operation (the roots found before
+// stay).  Beside them, for the
+// polynomial: largest_coefficient, and rounding_bound, the root error that
+// rounding its coefficients to extended reals alone may cause, to first
+// order: where it reaches 1, no method working on the coefficients can give
+// the roots back.
+//
+// Families, each of degree 20, 50, 100 and 200:
+//   circle:        conjugate pairs spread evenly over the unit circle, the
+//                  roots of s^n + 1;
+//   jitter_circle: the same angles, each moved by up to 0.2 of the spacing
+//                  by a fixed sequence, so that the coefficients fill in;
+//   butterworth:   the Butterworth denominator, the pairs on the left half
+//                  of the unit circle, whose coefficients grow fast with the
+//                  degree.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "base/errors.h"
+#include "base/extended.h"
+#include "forms/application.h"
+#include "forms/backend.h"
+#include "forms/form.h"
+#include "workbench/root_finder.h"
+#include "workbench/root_rescue_form.h"
+#include "workbench/vessaw.h"
+
+namespace {
+
+using base::Extended;
+
+struct Root {
+  Extended re;
+  Extended im;
+};
+
+// No windows; the rescue dialog is counted and answered as the header says.
+class HeadlessBackend : public forms::Backend {
+ public:
+  // Rescue dialogs in one run that only let the iteration go on: 5000
+  // steps.
+  static constexpr int kPatience = 100;
+
+  int rescues = 0;
+  int moved = 0;
+  int raised = 0;
+  int rescues_in_run = 0;
+
+  void FormCreated(forms::Form&) override {}
+  void FormChanged(forms::Form&) override {}
+  void ShowForm(forms::Form&) override {}
+  void HideForm(forms::Form&) override {}
+  void RunModal(forms::Form& form) override {
+    if (auto* rescue = dynamic_cast<workbench::RootRescueForm*>(&form)) {
+      ++rescues;
+      ++rescues_in_run;
+      if (base::Abs(rescue->NExr.panel_real()) + base::Abs(rescue->NExi.panel_real()) > kFar) {
+        ++moved;
+        const Extended angle = kGoldenAngle * Extended(moved);
+        rescue->NExr.set_panel_real(kRestartRadius * base::Cos(angle));
+        rescue->NExi.set_panel_real(kRestartRadius * base::Sin(angle));
+      } else if (rescues_in_run > kPatience) {
+        ++raised;
+        rescue->NEtolr1.set_panel_real(rescue->NEtolr1.panel_real() * kRaise);
+      }
+    }
+    form.SetModalResult(forms::kModalOk);
+  }
+  void EndModal(forms::Form&) override {}
+  void ControlChanged(forms::Control&) override {}
+  void MemoAppended(forms::Memo&, const std::string&) override {}
+  void FocusChanged(forms::Form&) override {}
+  void MessageBox(const std::string&, const std::string&) override {}
+  bool ExecuteFileDialog(forms::FileDialog&) override { return false; }
+  void InvalidatePaintBox(forms::PaintBox&) override {}
+  // The root finder paints nothing.
+  forms::Canvas& CanvasOf(forms::PaintBox&) override { std::abort(); }
+  void Terminate() override {}
+
+ private:
+  static constexpr long double kRaise = 1000;
+  // |Re x| + |Im x| beyond which the point is far outside the unit circle.
+  static constexpr long double kFar = 4;
+  // New starts lie just outside the circle, each turned from the last by
+  // the golden angle pi (3 - sqrt 5), so that no two come close.
+  static constexpr long double kRestartRadius = 1.1L;
+  static constexpr long double kGoldenAngle = 2.39996322972865332223L;
+};
+
+// A fixed linear congruential sequence in [0, 1): the same jitter every run.
+class Sequence {
+ public:
+  double Next() {
+    state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<double>(state_ >> 11) * 0x1p-53;
+  }
+
+ private:
+  std::uint64_t state_ = 0x9E3779B97F4A7C15ULL;
+};
+
+void AddPair(std::vector<Root>& roots, Extended angle) {
+  roots.push_back({base::Cos(angle), base::Sin(angle)});
+  roots.push_back({base::Cos(angle), -base::Sin(angle)});
+}
+
+// Pairs at the angles pi (k - 1/2 + jitter) / pairs, k = 1 .. pairs.
+std::vector<Root> CircleRoots(int n, double jitter_width) {
+  Sequence jitter;
+  std::vector<Root> roots;
+  const int pairs = n / 2;
+  for (int k = 1; k <= pairs; ++k)
+    AddPair(roots, base::Pi() * (Extended(k) - 0.5L + jitter_width * (jitter.Next() - 0.5)) / Extended(pairs));
+  return roots;
+}
+
+std::vector<Root> EvenCircleRoots(int n) { return CircleRoots(n, 0); }
+// Up to 0.2 of the spacing either way keeps neighbours apart.
+std::vector<Root> JitteredCircleRoots(int n) { return CircleRoots(n, 0.4); }
+
+std::vector<Root> ButterworthRoots(int n) {
+  std::vector<Root> roots;
+  for (int k = 1; k <= n / 2; ++k) AddPair(roots, base::Pi() * Extended(2 * k + n - 1) / Extended(2 * n));
+  return roots;
+}
+
+Extended Distance(Root a, Root b) {
+  const Extended dr = a.re - b.re, di = a.im - b.im;
+  return base::Sqrt(dr * dr + di * di);
+}
+
+// How far r lies from the pairs already taken: the logarithm of the product
+// of its distances to their roots (the product itself would overflow); the
+// first pair is the one of the largest modulus.
+Extended LejaScore(Root r, const std::vector<Root>& taken) {
+  if (taken.empty()) return r.re * r.re + r.im * r.im;
+  Extended score = 0;
+  for (const Root& t : taken) score += base::Ln(Distance(r, t)) + base::Ln(Distance(r, {t.re, -t.im}));
+  return score;
+}
+
+// The pairs in Leja order: each next pair is the one farthest, by the
+// product of distances, from those already taken.  Multiplying the factors
+// in this order keeps the partial products small; in the order of their
+// angles the first half of a circle alone gives coefficients near 1E29 for
+// degree 100, and the cancellation of the rest would leave rounding errors
+// far above the final coefficients.
+std::vector<Root> LejaOrderedPairs(const std::vector<Root>& roots) {
+  std::vector<Root> pending;
+  for (std::size_t i = 0; i < roots.size(); i += 2) pending.push_back(roots[i]);
+  std::vector<Root> ordered;
+  while (!pending.empty()) {
+    const auto next = std::max_element(pending.begin(), pending.end(), [&](Root a, Root b) {
+      return LejaScore(a, ordered) < LejaScore(b, ordered);
+    });
+    ordered.push_back(*next);
+    pending.erase(next);
+  }
+  return ordered;
+}
+
+// The real polynomial of conjugate pairs (stored one after the other), in
+// ascending powers: each pair contributes s^2 - 2 Re s + |r|^2.
+std::vector<Extended> Expand(const std::vector<Root>& roots) {
+  std::vector<Extended> a{1};
+  for (const Root& r : LejaOrderedPairs(roots)) {
+    const Extended factor[3] = {r.re * r.re + r.im * r.im, -2 * r.re, 1};
+    std::vector<Extended> product(a.size() + 2, Extended(0));
+    for (std::size_t j = 0; j < a.size(); ++j)
+      for (std::size_t f = 0; f < 3; ++f) product[j + f] += a[j] * factor[f];
+    a = product;
+  }
+  return a;
+}
+
+// The error that rounding the coefficients alone may cause, to first order:
+// the largest over the roots of u sum |a(i)| |r|^i / |p'(r)|, with u the unit
+// roundoff 2^-64 and p'(r) the product of the distances to the other roots.
+Extended RoundingBound(const std::vector<Root>& known, const std::vector<Extended>& a) {
+  const Extended unit_roundoff = base::Exp(Extended(-64) * base::Ln(2));
+  Extended worst = 0;
+  for (std::size_t k = 0; k < known.size(); ++k) {
+    const Extended size = base::Sqrt(known[k].re * known[k].re + known[k].im * known[k].im);
+    Extended terms = 0;
+    for (std::size_t i = a.size(); i-- > 0;) terms = terms * size + base::Abs(a[i]);
+    Extended slope = 1;
+    for (std::size_t j = 0; j < known.size(); ++j)
+      if (j != k) slope *= Distance(known[k], known[j]);
+    worst = std::max(worst, unit_roundoff * terms / slope / std::max(Extended(1), size));
+  }
+  return worst;
+}
+
+// Each known root against the nearest found root not yet matched.
+Extended LargestRootError(const std::vector<Root>& known, const workbench::TRootList& list) {
+  std::vector<Root> found;
+  for (std::size_t k = 1; k <= known.size(); ++k) found.push_back({list.re[k], list.im[k]});
+  Extended worst = 0;
+  for (const Root& want : known) {
+    const auto nearest = std::min_element(found.begin(), found.end(), [&](Root a, Root b) {
+      return Distance(a, want) < Distance(b, want);
+    });
+    const Extended size = base::Sqrt(want.re * want.re + want.im * want.im);
+    worst = std::max(worst, Distance(*nearest, want) / std::max(Extended(1), size));
+    found.erase(nearest);
+  }
+  return worst;
+}
+
+using Family = std::vector<Root> (*)(int);
+
+void BM_FindRoots(benchmark::State& state, Family family) {
+  const int n = static_cast<int>(state.range(0));
+  const std::vector<Root> known = family(n);
+  const std::vector<Extended> a = Expand(known);
+
+  HeadlessBackend backend;
+  forms::Application app(backend);
+  workbench::Vessaw vessaw(app);
+  vessaw.StartSession();
+  workbench::TPolynomialRecord& x = vessaw.registers().X;
+  std::copy(a.begin(), a.end(), x.a.begin());
+  x.degree = n;
+  x.defined = true;
+
+  int faults = 0;
+  for (auto _ : state) {
+    backend.rescues_in_run = 0;
+    try {
+      workbench::FindRoots(vessaw);
+    } catch (const base::FloatError&) {
+      ++faults;
+    }
+    benchmark::ClobberMemory();
+  }
+  state.counters["max_root_error"] = static_cast<double>(LargestRootError(known, vessaw.registers().roots).raw());
+  state.counters["rescues"] = benchmark::Counter(backend.rescues, benchmark::Counter::kAvgIterations);
+  state.counters["moved"] = benchmark::Counter(backend.moved, benchmark::Counter::kAvgIterations);
+  state.counters["raised"] = benchmark::Counter(backend.raised, benchmark::Counter::kAvgIterations);
+  state.counters["faults"] = benchmark::Counter(faults, benchmark::Counter::kAvgIterations);
+  state.counters["rounding_bound"] = static_cast<double>(RoundingBound(known, a).raw());
+  Extended largest = 0;
+  for (Extended c : a) largest = std::max(largest, base::Abs(c));
+  state.counters["largest_coefficient"] = static_cast<double>(largest.raw());
+}
+
+void Degrees(benchmark::internal::Benchmark* b) {
+  for (int n : {20, 50, 100, 200}) b->Arg(n);
+  b->Unit(benchmark::kMicrosecond);
+}
+
+BENCHMARK_CAPTURE(BM_FindRoots, circle, EvenCircleRoots)->Apply(Degrees);
+BENCHMARK_CAPTURE(BM_FindRoots, jitter_circle, JitteredCircleRoots)->Apply(Degrees);
+BENCHMARK_CAPTURE(BM_FindRoots, butterworth, ButterworthRoots)->Apply(Degrees);
+
+}  // namespace
