@@ -27,8 +27,6 @@ ConstantLine ReadConstantLine(base::TextReader& in, ConstantRule rule) {
 
 std::string RealFormat::Text(base::Extended x) const { return base::FloatToText(x, width, decimals); }
 
-void WriteIntegerLine(base::TextWriter& out, std::int64_t n) { WriteTextLine(out, base::IntToText(n)); }
-
-void WriteTextLine(base::TextWriter& out, std::string_view text) { out.WriteLine(text); }
+void WriteIntegerLine(base::TextWriter& out, std::int64_t n) { out.WriteLine(base::IntToText(n)); }
 
 }  // namespace formats

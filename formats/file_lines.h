@@ -10,7 +10,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "base/extended.h"
 #include "base/text_file.h"
@@ -50,8 +49,5 @@ struct RealFormat {
 
 // An integer without width, then the line end.
 void WriteIntegerLine(base::TextWriter& out, std::int64_t n);
-// A text already formatted (a real, or an integer such as "1"), then the
-// line end.
-void WriteTextLine(base::TextWriter& out, std::string_view text);
 
 }  // namespace formats

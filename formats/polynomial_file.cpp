@@ -25,8 +25,8 @@ PolynomialFile ReadPolynomialFile(base::TextReader& in, std::int32_t max_degree,
 
 void WritePolynomialFile(base::TextWriter& out, const PolynomialFile& file, const RealFormat& format) {
   WriteIntegerLine(out, file.degree);
-  for (const base::Extended& coefficient : file.a) WriteTextLine(out, format.Text(coefficient));
-  WriteTextLine(out, format.Text(file.constant));
+  for (const base::Extended& coefficient : file.a) out.WriteLine(format.Text(coefficient));
+  out.WriteLine(format.Text(file.constant));
 }
 
 }  // namespace formats

@@ -38,13 +38,13 @@ void WriteRootLine(base::TextWriter& out, std::string_view re_text, std::string_
   std::string line(re_text);
   line += ' ';
   line += im_text;
-  WriteTextLine(out, line);
+  out.WriteLine(line);
 }
 
 void WriteRootsFile(base::TextWriter& out, const RootsFile& file, const RealFormat& format) {
   WriteIntegerLine(out, file.count);
   for (std::size_t k = 0; k < file.re.size(); ++k) WriteRootLine(out, format.Text(file.re[k]), format.Text(file.im[k]));
-  WriteTextLine(out, format.Text(file.constant));
+  out.WriteLine(format.Text(file.constant));
 }
 
 }  // namespace formats

@@ -72,7 +72,7 @@ TEST_F(RootsFileTest, LinePiecesWriteIntegerPartsAmongFormattedOnes) {
     WriteRootLine(out, "0", format.Text(2));
     WriteRootLine(out, "0", format.Text(-2));
     WriteRootLine(out, "0", "0");
-    WriteTextLine(out, "1");
+    out.WriteLine("1");
     out.Close();
   }
   EXPECT_EQ(files.ReadBytes(files.PathOf("elipf.r")),

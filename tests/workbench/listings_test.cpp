@@ -56,17 +56,6 @@ class ListingsTest : public VessawFixture {
     r.roots_defined = true;
   }
 
-  // Lines logged since the mark.
-  Lines LoggedSince(std::size_t mark) const {
-    const Lines all = Logged();
-    return {all.begin() + static_cast<std::ptrdiff_t>(mark), all.end()};
-  }
-
-  void RunOperation(int index) {
-    windows().form6->RGmenu.UserChoose(index);
-    app.Guard([&] { windows().form6->Button1.UserClick(); });
-  }
-
   test_support::ScratchFolder files{"workbench_tests"};
 };
 

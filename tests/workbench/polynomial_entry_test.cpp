@@ -55,10 +55,7 @@ class PolynomialEntryTest : public VessawFixture {
   }
   void Enter(std::vector<Step> steps) { Run(std::move(steps), workbench::EnterPolynomial); }
 
-  Lines Entered() const {
-    const Lines all = Logged();
-    return {all.begin() + static_cast<std::ptrdiff_t>(mark_), all.end()};
-  }
+  Lines Entered() const { return LoggedSince(mark_); }
 
   static Reals Coefficients(const TPolynomialRecord& p) { return Reals(p.a.begin(), p.a.begin() + (p.degree + 1)); }
   Reals RootsRe() const {

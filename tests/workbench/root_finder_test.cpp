@@ -100,10 +100,9 @@ class RootFinderTest : public VessawFixture {
 
   // FindRoots as a user action of its own; gives the lines it logged.
   std::vector<std::string> Find() {
-    const std::size_t before = Logged().size();
+    const std::size_t mark = Logged().size();
     app.Guard([&] { workbench::FindRoots(vessaw); });
-    const std::vector<std::string> all = Logged();
-    return {all.begin() + static_cast<long>(before), all.end()};
+    return LoggedSince(mark);
   }
 
   // The first `patience` rescue dialogs are left as they are, so that the
@@ -547,11 +546,9 @@ TEST_F(RootFinderTest, RootsOperationCleansTheChosenPolynomialAndListsItsRoots) 
   backend.on_modal = [this](forms::Form& form) {
     if (&form == windows().form9) windows().form9->ListBox1.UserClickItem(4);  // (X(s))
   };
-  const std::size_t before = Logged().size();
-  windows().form6->RGmenu.UserChoose(15);
-  app.Guard([&] { windows().form6->Button1.UserClick(); });
-  const std::vector<std::string> all = Logged();
-  const std::vector<std::string> log(all.begin() + static_cast<long>(before), all.end());
+  const std::size_t mark = Logged().size();
+  RunOperation(15);
+  const std::vector<std::string> log = LoggedSince(mark);
   ASSERT_GE(log.size(), 6u);
   EXPECT_EQ(std::vector<std::string>(log.begin(), log.begin() + 5),
             (std::vector<std::string>{"Raízes de:", "-> (X(s)).", "Calculando...", "2", "1"}));

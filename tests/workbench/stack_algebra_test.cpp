@@ -581,8 +581,7 @@ class SquaringTest : public SlotSelectionTest {
  protected:
   void Square(int item) {
     Answer(item);
-    windows().form6->RGmenu.UserChoose(kSquarePolynomial);
-    app.Guard([&] { windows().form6->Button1.UserClick(); });
+    RunOperation(kSquarePolynomial);
   }
 };
 

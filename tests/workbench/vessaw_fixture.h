@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "forms/main_menu.h"
 #include "tests/workbench/fake_backend.h"
 #include "workbench/main_form.h"
+#include "workbench/operations_form.h"
 #include "workbench/vessaw.h"
 
 namespace workbench_test {
@@ -35,6 +37,17 @@ class VessawFixture : public ::testing::Test {
   std::vector<std::string> Logged() const {
     const std::vector<std::string>& all = windows().form1->Memo1.lines();
     return {all.begin() + kAboutLines, all.end()};
+  }
+  // The lines appended after the first `mark` of them.
+  std::vector<std::string> LoggedSince(std::size_t mark) const {
+    const std::vector<std::string> all = Logged();
+    return {all.begin() + static_cast<std::ptrdiff_t>(mark), all.end()};
+  }
+
+  // Chooses the operation in the operations window and applies it.
+  void RunOperation(int index) {
+    windows().form6->RGmenu.UserChoose(index);
+    app.Guard([&] { windows().form6->Button1.UserClick(); });
   }
 };
 

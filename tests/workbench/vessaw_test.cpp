@@ -11,13 +11,7 @@ namespace {
 
 using workbench::ParametersForm;
 
-class VessawTest : public VessawFixture {
- protected:
-  void RunOperation(int index) {
-    windows().form6->RGmenu.UserChoose(index);
-    app.Guard([&] { windows().form6->Button1.UserClick(); });
-  }
-};
+class VessawTest : public VessawFixture {};
 
 TEST_F(VessawTest, CreatesElevenWindowsInOrderWithTheirCaptions) {
   const std::vector<std::pair<std::string, std::string>> expected = {
