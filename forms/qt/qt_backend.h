@@ -20,11 +20,16 @@
 
 class QWidget;
 
+namespace forms::raster {
+class ImageCanvas;
+}
+
 namespace forms::qt {
+
+using raster::ImageCanvas;
 
 class FocusGuard;
 class FormWindow;
-class ImageCanvas;
 class WidgetCanvas;
 
 class QtBackend : public Backend {

@@ -7,32 +7,32 @@ void WidgetCanvas::Touched() {
 }
 
 void WidgetCanvas::LineTo(int x, int y) {
-  ImageCanvas::LineTo(x, y);
+  raster::ImageCanvas::LineTo(x, y);
   Touched();
 }
 
 void WidgetCanvas::TextOut(int x, int y, const std::string& text) {
-  ImageCanvas::TextOut(x, y, text);
+  raster::ImageCanvas::TextOut(x, y, text);
   Touched();
 }
 
 void WidgetCanvas::Rectangle(int x1, int y1, int x2, int y2) {
-  ImageCanvas::Rectangle(x1, y1, x2, y2);
+  raster::ImageCanvas::Rectangle(x1, y1, x2, y2);
   Touched();
 }
 
 void WidgetCanvas::FrameRect(int x1, int y1, int x2, int y2) {
-  ImageCanvas::FrameRect(x1, y1, x2, y2);
+  raster::ImageCanvas::FrameRect(x1, y1, x2, y2);
   Touched();
 }
 
 void WidgetCanvas::Polygon(const std::vector<Point>& points) {
-  ImageCanvas::Polygon(points);
+  raster::ImageCanvas::Polygon(points);
   Touched();
 }
 
 void WidgetCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-  ImageCanvas::Arc(x1, y1, x2, y2, x3, y3, x4, y4);
+  raster::ImageCanvas::Arc(x1, y1, x2, y2, x3, y3, x4, y4);
   Touched();
 }
 

@@ -6,13 +6,13 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "forms/qt/image_canvas.h"
+#include "forms/raster/image_canvas.h"
 
 namespace forms::qt {
 
-class WidgetCanvas : public ImageCanvas {
+class WidgetCanvas : public raster::ImageCanvas {
  public:
-  using ImageCanvas::ImageCanvas;
+  using raster::ImageCanvas::ImageCanvas;
   void ShowOn(QWidget* display) { display_ = display; }
 
   void LineTo(int x, int y) override;

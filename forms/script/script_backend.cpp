@@ -15,7 +15,7 @@
 #include "forms/main_menu.h"
 #include "forms/memo.h"
 #include "forms/paint_box.h"
-#include "forms/qt/image_canvas.h"
+#include "forms/raster/image_canvas.h"
 #include "forms/radio_group.h"
 #include "forms/script/script_fault.h"
 
@@ -310,7 +310,7 @@ void ScriptBackend::DoSnapshot(const ScriptLine& line) {
   NeedArgs(line, 2, 2);
   auto* box = dynamic_cast<PaintBox*>(&FindControl(line, line.words[1]));
   if (!box) Fault(line, line.words[1] + " is not a paint box");
-  auto& canvas = static_cast<qt::ImageCanvas&>(CanvasOf(*box));
+  auto& canvas = static_cast<raster::ImageCanvas&>(CanvasOf(*box));
   if (!canvas.SavePng(line.words[2])) Fault(line, "cannot write " + line.words[2]);
 }
 
@@ -376,8 +376,8 @@ void ScriptBackend::InvalidatePaintBox(PaintBox& box) {
 Canvas& ScriptBackend::CanvasOf(PaintBox& box) {
   const int width = std::max(1, box.width());
   const int height = std::max(1, box.height());
-  std::unique_ptr<qt::ImageCanvas>& canvas = canvases_[&box];
-  if (!canvas) canvas = std::make_unique<qt::ImageCanvas>(width, height);
+  std::unique_ptr<raster::ImageCanvas>& canvas = canvases_[&box];
+  if (!canvas) canvas = std::make_unique<raster::ImageCanvas>(width, height);
   if (canvas->width() != width || canvas->height() != height) canvas->Resize(width, height);
   return *canvas;
 }

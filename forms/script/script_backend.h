@@ -20,7 +20,7 @@
 namespace forms {
 class Application;
 class Control;
-namespace qt {
+namespace raster {
 class ImageCanvas;
 }
 }  // namespace forms
@@ -93,7 +93,7 @@ class ScriptBackend : public Backend {
   Memo* log_ = nullptr;
   std::vector<Form*> modal_stack_;
   std::vector<PaintBox*> pending_paints_;
-  std::map<const PaintBox*, std::unique_ptr<qt::ImageCanvas>> canvases_;
+  std::map<const PaintBox*, std::unique_ptr<raster::ImageCanvas>> canvases_;
   std::map<std::string, Verb> verbs_;
 };
 

@@ -28,7 +28,7 @@
 #include "forms/memo.h"
 #include "forms/paint_box.h"
 #include "forms/qt/form_window.h"
-#include "forms/qt/image_canvas.h"
+#include "forms/raster/image_canvas.h"
 #include "forms/radio_group.h"
 #include "forms/status_bar.h"
 

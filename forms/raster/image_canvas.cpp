@@ -1,4 +1,4 @@
-#include "forms/qt/image_canvas.h"
+#include "forms/raster/image_canvas.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace forms::qt {
+namespace forms::raster {
 
 namespace {
 
@@ -80,9 +80,9 @@ void ImageCanvas::PutAll(const std::vector<Point>& pixels, Color c) {
   for (const Point& p : pixels) Put(p, c);
 }
 
-void ImageCanvas::FillAndOutline(const std::vector<raster::Span>& interior, std::vector<Point> outline) {
-  raster::SortUnique(outline);
-  for (const raster::Span& span : interior) {
+void ImageCanvas::FillAndOutline(const std::vector<Span>& interior, std::vector<Point> outline) {
+  SortUnique(outline);
+  for (const Span& span : interior) {
     auto pen = std::lower_bound(outline.begin(), outline.end(), Point{span.x_first, span.y},
                                 [](const Point& p, const Point& q) { return p.y != q.y ? p.y < q.y : p.x < q.x; });
     for (int x = span.x_first; x <= span.x_last; ++x) {
@@ -96,7 +96,7 @@ void ImageCanvas::FillAndOutline(const std::vector<raster::Span>& interior, std:
 
 std::vector<Point> ImageCanvas::AreaBorder(int x1, int y1, int x2, int y2, bool dotted) const {
   const std::vector<Point> corners{{x1, y1}, {x2 - 1, y1}, {x2 - 1, y2 - 1}, {x1, y2 - 1}};
-  std::vector<Point> border = raster::ClosedOutline(corners, Bounds(), dotted);
+  std::vector<Point> border = ClosedOutline(corners, Bounds(), dotted);
   // a single pixel has edges of no length
   if (x2 - x1 == 1 && y2 - y1 == 1 && Bounds().Contains(x1, y1)) border.push_back({x1, y1});
   return border;
@@ -106,7 +106,7 @@ void ImageCanvas::MoveTo(int x, int y) { pen_pos_ = Point{x, y}; }
 
 void ImageCanvas::LineTo(int x, int y) {
   std::vector<Point> pixels;
-  raster::AppendLine(pen_pos_, Point{x, y}, Bounds(), pixels, pen_style_ == PenStyle::Dot);
+  AppendLine(pen_pos_, Point{x, y}, Bounds(), pixels, pen_style_ == PenStyle::Dot);
   PutAll(pixels, pen_color_);
   pen_pos_ = Point{x, y};
 }
@@ -132,7 +132,7 @@ void ImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   if (x1 > x2) std::swap(x1, x2);
   if (y1 > y2) std::swap(y1, y2);
   if (x1 == x2 || y1 == y2) return;
-  std::vector<raster::Span> interior;
+  std::vector<Span> interior;
   const int left = std::max(x1, 0), right = std::min(x2, image_.width()) - 1;
   for (int y = std::max(y1, 0); y < std::min(y2, image_.height()) && left <= right; ++y)
     interior.push_back({y, left, right});
@@ -144,20 +144,20 @@ void ImageCanvas::FrameRect(int x1, int y1, int x2, int y2) {
   if (y1 > y2) std::swap(y1, y2);
   if (x1 == x2 || y1 == y2) return;
   std::vector<Point> border = AreaBorder(x1, y1, x2, y2, false);
-  raster::SortUnique(border);
+  SortUnique(border);
   PutAll(border, brush_color_);
 }
 
 void ImageCanvas::Polygon(const std::vector<Point>& points) {
-  FillAndOutline(raster::PolygonInterior(points, Bounds()),
-                 raster::ClosedOutline(points, Bounds(), pen_style_ == PenStyle::Dot));
+  FillAndOutline(PolygonInterior(points, Bounds()),
+                 ClosedOutline(points, Bounds(), pen_style_ == PenStyle::Dot));
 }
 
 void ImageCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-  const std::vector<Point> boundary = raster::EllipseBoundary(x1, y1, x2, y2, Bounds());
-  std::vector<Point> arc = raster::ArcSweep(boundary, x1, y1, x2, y2, Point{x3, y3}, Point{x4, y4});
-  if (pen_style_ == PenStyle::Dot) arc = raster::EveryOther(arc);
+  const std::vector<Point> boundary = EllipseBoundary(x1, y1, x2, y2, Bounds());
+  std::vector<Point> arc = ArcSweep(boundary, x1, y1, x2, y2, Point{x3, y3}, Point{x4, y4});
+  if (pen_style_ == PenStyle::Dot) arc = EveryOther(arc);
   PutAll(arc, pen_color_);
 }
 
-}  // namespace forms::qt
+}  // namespace forms::raster

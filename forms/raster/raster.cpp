@@ -1,11 +1,11 @@
-#include "forms/qt/raster.h"
+#include "forms/raster/raster.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
 
-namespace forms::qt::raster {
+namespace forms::raster {
 
 namespace {
 
@@ -243,4 +243,4 @@ std::vector<Point> ArcSweep(const std::vector<Point>& boundary, int x1, int y1, 
   return out;
 }
 
-}  // namespace forms::qt::raster
+}  // namespace forms::raster

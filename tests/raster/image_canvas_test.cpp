@@ -1,4 +1,4 @@
-#include "forms/qt/image_canvas.h"
+#include "forms/raster/image_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <set>
 #include <utility>
 
-namespace forms::qt {
+namespace forms::raster {
 namespace {
 
 constexpr Color kBackground{240, 240, 240};
@@ -15,7 +15,7 @@ constexpr Color kLime{0, 255, 0};
 // Text needs the GUI module; the drawing primitives do not.
 void EnsureGuiApplication() {
   static int argc = 1;
-  static char name[] = "qt_canvas_tests";
+  static char name[] = "raster_tests";
   static char* argv[] = {name, nullptr};
   if (!QGuiApplication::instance()) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -318,4 +318,4 @@ TEST(ImageCanvasResize, KeepsTheOverlapAndFillsNewPixelsWithTheBackground) {
 }
 
 }  // namespace
-}  // namespace forms::qt
+}  // namespace forms::raster

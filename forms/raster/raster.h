@@ -9,7 +9,7 @@
 
 #include "forms/canvas.h"
 
-namespace forms::qt::raster {
+namespace forms::raster {
 
 // A run of pixels x_first .. x_last (both included) in row y.
 struct Span {
@@ -59,4 +59,4 @@ std::vector<Point> EllipseBoundary(int x1, int y1, int x2, int y2, const Clip& c
 std::vector<Point> ArcSweep(const std::vector<Point>& boundary, int x1, int y1, int x2, int y2, Point start,
                             Point end);
 
-}  // namespace forms::qt::raster
+}  // namespace forms::raster

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "forms/canvas.h"
-#include "forms/qt/raster.h"
+#include "forms/raster/raster.h"
 
-namespace forms::qt {
+namespace forms::raster {
 
 class ImageCanvas : public Canvas {
  public:
@@ -48,13 +48,13 @@ class ImageCanvas : public Canvas {
   Color FontColor() const override { return font_color_; }
 
  private:
-  raster::Clip Bounds() const { return raster::Clip{image_.width(), image_.height()}; }
+  Clip Bounds() const { return Clip{image_.width(), image_.height()}; }
   // One pixel in the pen mode; the caller has clipped it.
   void Put(const Point& p, Color c);
   void PutAll(const std::vector<Point>& pixels, Color c);
   // The interior in the brush colour, except the pixels the pen sets, then
   // the outline in the pen colour: every pixel is set once.
-  void FillAndOutline(const std::vector<raster::Span>& interior, std::vector<Point> outline);
+  void FillAndOutline(const std::vector<Span>& interior, std::vector<Point> outline);
   // The one-pixel border of the area x1 .. x2-1, y1 .. y2-1 (normalised).
   std::vector<Point> AreaBorder(int x1, int y1, int x2, int y2, bool dotted) const;
 
@@ -67,4 +67,4 @@ class ImageCanvas : public Canvas {
   Color font_color_ = kBlack;
 };
 
-}  // namespace forms::qt
+}  // namespace forms::raster
