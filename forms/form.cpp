@@ -163,6 +163,10 @@ void Form::UserResized(int width, int height) {
   Invalidate();
 }
 
+void Form::UserActivated() {
+  if (on_activate) on_activate();
+}
+
 void Form::UserKeyDown(int key, ShiftState shift) {
   if (on_key_down) on_key_down(key, shift);
 }

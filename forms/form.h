@@ -95,7 +95,12 @@ class Form {
   std::function<void(int& key, ShiftState shift)> on_key_down;
   std::function<void(char& key)> on_key_press;
   std::function<void()> on_resize;
+  // The form became the active window: shown, brought to the front, or
+  // chosen by the user.
+  std::function<void()> on_activate;
 
+  // The backend made the form the active window.
+  void UserActivated();
   // The user pressed a key while the form was active.
   void UserKeyDown(int key, ShiftState shift);
   void UserKeyPress(char key);

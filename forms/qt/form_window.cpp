@@ -297,6 +297,11 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
+bool FormWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) backend_.Dispatch(form_, [this] { form_.UserActivated(); });
+  return QWidget::event(event);
+}
+
 void FormWindow::closeEvent(QCloseEvent* event) {
   // the model decides: refuse, hide, end the modal display or end the program
   event->ignore();

@@ -60,6 +60,7 @@ ScriptBackend::ScriptBackend(Script& script, std::ostream& transcript, bool trac
       {"mouse", &ScriptBackend::DoMouse},     {"size", &ScriptBackend::DoSize},
       {"close", &ScriptBackend::DoClose},     {"file", &ScriptBackend::DoFile},
       {"dump", &ScriptBackend::DoDump},       {"snapshot", &ScriptBackend::DoSnapshot},
+      {"activate", &ScriptBackend::DoActivate},
   };
 }
 
@@ -114,6 +115,11 @@ void ScriptBackend::RunPendingPaints() {
     if (trace_) out_ << "[paint " << box->form().name() << "]\n";
     Act([box] { box->Paint(); });
   }
+}
+
+void ScriptBackend::Activate(Form& form) {
+  active_ = &form;
+  Act([&form] { form.UserActivated(); });
 }
 
 void ScriptBackend::Fault(const ScriptLine& line, const std::string& reason) const {
@@ -286,6 +292,11 @@ void ScriptBackend::DoClose(const ScriptLine& line) {
   Act([&form] { form.Close(); });
 }
 
+void ScriptBackend::DoActivate(const ScriptLine& line) {
+  NeedArgs(line, 1, 1);
+  Activate(ActionForm(line, line.words[1]));
+}
+
 void ScriptBackend::DoFile(const ScriptLine& line) { Fault(line, "no file dialog is asking"); }
 
 void ScriptBackend::DoDump(const ScriptLine& line) {
@@ -320,6 +331,7 @@ void ScriptBackend::FormChanged(Form&) {}
 
 void ScriptBackend::ShowForm(Form& form) {
   if (trace_) out_ << "[show " << form.name() << "]\n";
+  Activate(form);
 }
 
 void ScriptBackend::HideForm(Form& form) {
@@ -333,7 +345,10 @@ void ScriptBackend::RunModal(Form& form) {
     std::vector<Form*>& stack;
     ~Pop() { stack.pop_back(); }
   } pop{modal_stack_};
+  Form* below = active_;
+  Activate(form);
   RunUntil([&form] { return form.modal_result() != kModalNone; }, "the modal form " + form.name() + " waits");
+  if (below && below->visible()) Activate(*below);
 }
 
 void ScriptBackend::EndModal(Form&) {}

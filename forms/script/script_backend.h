@@ -5,6 +5,9 @@
 // Modal forms and file dialogs run the same way as under a real message loop:
 // showing a form modally reads and performs further script lines until the
 // form's modal result is set; a file dialog takes the next line as its answer.
+// A form becomes the active window when it is shown (modally or not), when a
+// modal form above it closes, and when the script activates it ("activate
+// FORM", the user clicking on it).
 #pragma once
 
 #include <functional>
@@ -60,6 +63,7 @@ class ScriptBackend : public Backend {
   void RunUntil(const std::function<bool()>& done, const std::string& waiting);
   void Perform(const ScriptLine& line);
   void RunPendingPaints();
+  void Activate(Form& form);
 
   [[noreturn]] void Fault(const ScriptLine& line, const std::string& reason) const;
   void NeedArgs(const ScriptLine& line, std::size_t low, std::size_t high) const;
@@ -82,6 +86,7 @@ class ScriptBackend : public Backend {
   void DoMouse(const ScriptLine& line);
   void DoSize(const ScriptLine& line);
   void DoClose(const ScriptLine& line);
+  void DoActivate(const ScriptLine& line);
   void DoFile(const ScriptLine& line);
   void DoDump(const ScriptLine& line);
   void DoSnapshot(const ScriptLine& line);
@@ -91,6 +96,7 @@ class ScriptBackend : public Backend {
   bool trace_;
   Application* app_ = nullptr;
   Memo* log_ = nullptr;
+  Form* active_ = nullptr;
   std::vector<Form*> modal_stack_;
   std::vector<PaintBox*> pending_paints_;
   std::map<const PaintBox*, std::unique_ptr<raster::ImageCanvas>> canvases_;

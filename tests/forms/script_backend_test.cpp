@@ -14,6 +14,7 @@ struct Played {
   std::string transcript;
   int fault_line = 0;  // 0: the script ran to its end
   std::string fault;
+  std::vector<std::string> activated;
 };
 
 Played Play(const std::string& text, bool trace = false) {
@@ -31,6 +32,7 @@ Played Play(const std::string& text, bool trace = false) {
     run.fault = fault.what();
   }
   run.transcript = out.str();
+  run.activated = program.activated;
   return run;
 }
 
@@ -78,6 +80,13 @@ TEST(ScriptBackend, DumpOfAFormAndAControl) {
                                 "[Form2.Edit1]\ntext: x\nresult 1 committed x\n");
 }
 
+TEST(ScriptBackend, FormsBecomeActiveWhenShownWhenAModalAboveClosesAndWhenActivated) {
+  const Played run = Play("menu Plot\nactivate Form1\nmenu Ask\nclick Form2.Button1\nactivate Form3\n");
+  EXPECT_EQ(run.fault_line, 0) << run.fault;
+  EXPECT_EQ(run.activated, (std::vector<std::string>{"Form1", "Form3", "Form1", "Form2", "Form1", "Form3"}));
+  EXPECT_EQ(run.transcript, kPreset + "painted 200x100\nresult 1 committed start\n") << "activation prints nothing";
+}
+
 struct FaultCase {
   const char* name;
   const char* script;
@@ -101,6 +110,8 @@ TEST(ScriptBackend, FaultsOfTheScriptNameTheirLine) {
       {"lines on a read-only memo", "lines Form1.Memo1 a b\n", 1, "read-only"},
       {"after the end", "menu End\nmenu Ask\n", 1, "program has ended"},
       {"unknown key", "menu Plot\nkey Form3 F13\n", 2, "unknown key"},
+      {"activating a hidden form", "activate Form3\n", 1, "not shown"},
+      {"activating another form while modal", "menu Ask\nactivate Form1\n", 2, "modal form Form2 waits"},
   };
   for (const FaultCase& c : cases) {
     SCOPED_TRACE(c.name);

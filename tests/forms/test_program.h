@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "base/errors.h"
 #include "base/extended.h"
@@ -88,6 +89,8 @@ class TestProgram : public Program {
     });
     main_.MainMenu1.AddItem(entry, "Plot1", "Plot", [this] { plot_.Show(); });
     main_.MainMenu1.AddItem(entry, "End1", "End", [this] { app_.Terminate(); });
+    for (Form* form : {static_cast<Form*>(&main_), static_cast<Form*>(&dialog_), static_cast<Form*>(&plot_)})
+      form->on_activate = [this, form] { activated.push_back(form->name()); };
     plot_.PaintBox1.on_paint = [this] {
       ++paints;
       main_.Memo1.Append("painted " + std::to_string(plot_.PaintBox1.width()) + "x" +
@@ -104,6 +107,7 @@ class TestProgram : public Program {
   }
 
   int paints = 0;
+  std::vector<std::string> activated;  // forms in the order they became active
 
  private:
   Application& app_;

@@ -311,6 +311,30 @@ TEST_F(QtBackendTest, ActivatingAnotherWindowRunsNoCheck) {
   EXPECT_EQ(QApplication::focusWidget(), line);
 }
 
+// A plot window sets its colours when it becomes active; an error there is
+// reported like any other action's.
+TEST_F(QtBackendTest, ActivationRunsTheHandlerOfTheWindowThatBecomesActive) {
+  int plot_activations = 0;
+  plot_->on_activate = [&] {
+    ++plot_activations;
+    if (plot_activations == 2) throw base::RangeCheckError(3);
+  };
+  plot_->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(backend_.WindowOf(*plot_)));
+  Settle();
+  EXPECT_EQ(plot_activations, 1);
+  backend_.WindowOf(*main_)->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(backend_.WindowOf(*main_)));
+  Settle();
+  EXPECT_EQ(plot_activations, 1);
+  backend_.WindowOf(*plot_)->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(backend_.WindowOf(*plot_)));
+  Settle();
+  EXPECT_EQ(plot_activations, 2);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].text, "Range check error.");
+}
+
 TEST_F(QtBackendTest, PaintHandlerRunsOncePerCoalescedInvalidateAndOnlyWhileShown) {
   plot_->Show();
   Settle();
