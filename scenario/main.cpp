@@ -1,8 +1,9 @@
-// scenario PROGRAM SCRIPT [--trace]
+// scenario PROGRAM SCRIPT [--trace] [--no-preset]
 //
 // Runs one program of the suite headless in the current directory, plays the
 // script of user actions against it and writes the transcript to standard
-// output.  Exit status: 0 when the script ran to its end, 2 for a fault of
+// output.  --trace adds the windows shown, hidden and painted; --no-preset
+// leaves out the preset text of the main window's log.  Exit status: 0 when the script ran to its end, 2 for a fault of
 // the script (reported with its line on standard error), 1 for a wrong
 // command line.
 #include <QGuiApplication>
@@ -28,7 +29,7 @@ const std::map<std::string, forms::ProgramFactory>& Programs() {
 }
 
 int Usage() {
-  std::cerr << "usage: scenario PROGRAM SCRIPT [--trace]\nprograms:";
+  std::cerr << "usage: scenario PROGRAM SCRIPT [--trace] [--no-preset]\nprograms:";
   for (const auto& [name, factory] : Programs()) std::cerr << ' ' << name;
   std::cerr << '\n';
   return 1;
@@ -37,13 +38,19 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3 || argc > 4) return Usage();
+  if (argc < 3 || argc > 5) return Usage();
   const std::string program_name = argv[1];
   const std::string script_path = argv[2];
   bool trace = false;
-  if (argc == 4) {
-    if (std::string(argv[3]) != "--trace") return Usage();
-    trace = true;
+  bool preset = true;
+  for (int i = 3; i < argc; ++i) {
+    const std::string option = argv[i];
+    if (option == "--trace")
+      trace = true;
+    else if (option == "--no-preset")
+      preset = false;
+    else
+      return Usage();
   }
   const auto program = Programs().find(program_name);
   if (program == Programs().end()) return Usage();
@@ -59,6 +66,7 @@ int main(int argc, char** argv) {
   try {
     forms::script::Script script = forms::script::Script::Load(script_path);
     forms::script::ScriptBackend backend(script, std::cout, trace);
+    backend.ShowPreset(preset);
     forms::Application app(backend);
     backend.Attach(app);
     const std::unique_ptr<forms::Program> state = program->second(app);

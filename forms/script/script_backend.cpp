@@ -74,7 +74,7 @@ void ScriptBackend::Play() {
       break;
     }
   }
-  if (log_)
+  if (log_ && show_preset_)
     for (const std::string& line : log_->lines()) out_ << line << '\n';
   main.Show();
   RunPendingPaints();

@@ -36,6 +36,9 @@ class ScriptBackend : public Backend {
   ~ScriptBackend() override;
 
   void Attach(Application& app) { app_ = &app; }
+  // Whether the transcript starts with the lines the main window's log holds
+  // before the script begins (its preset text); on unless turned off.
+  void ShowPreset(bool show) { show_preset_ = show; }
   // Shows the main window and plays the script to its end; a ScriptFault
   // ends the run early.
   void Play();
@@ -94,6 +97,7 @@ class ScriptBackend : public Backend {
   Script& script_;
   std::ostream& out_;
   bool trace_;
+  bool show_preset_ = true;
   Application* app_ = nullptr;
   Memo* log_ = nullptr;
   Form* active_ = nullptr;

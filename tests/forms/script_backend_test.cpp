@@ -17,10 +17,11 @@ struct Played {
   std::vector<std::string> activated;
 };
 
-Played Play(const std::string& text, bool trace = false) {
+Played Play(const std::string& text, bool trace = false, bool preset = true) {
   Script script = Script::FromText(text);
   std::ostringstream out;
   ScriptBackend backend(script, out, trace);
+  backend.ShowPreset(preset);
   Application app(backend);
   backend.Attach(app);
   testing::TestProgram program(app);
@@ -42,6 +43,12 @@ TEST(ScriptBackend, ModalDialogRunsUntilItsResultAndCommitsOnFocusMove) {
   const Played run = Play("menu Ask\ntype Form2.Edit1 42\nclick Form2.Button1\n", true);
   EXPECT_EQ(run.fault_line, 0) << run.fault;
   EXPECT_EQ(run.transcript, kPreset + "[show Form1]\n[modal Form2]\n[hide Form2]\nresult 1 committed 42\n");
+}
+
+TEST(ScriptBackend, PresetLinesCanBeLeftOutButLaterLinesStay) {
+  const Played run = Play("menu Ask\nclick Form2.Button1\n", true, false);
+  EXPECT_EQ(run.fault_line, 0) << run.fault;
+  EXPECT_EQ(run.transcript, "[show Form1]\n[modal Form2]\n[hide Form2]\nresult 1 committed start\n");
 }
 
 TEST(ScriptBackend, RefusedExitCheckReportsAndTheClickDoesNotAct) {

@@ -6,14 +6,19 @@
 #   NAME.exit       the expected exit status (0 when absent)
 #   NAME.files/     files copied into the working directory first
 #   NAME.out/       files the run must leave in the working directory, byte for byte
-# A first script line "#! --trace" runs with the trace.
+# A first script line "#! ..." holds options: --trace runs with the trace;
+# --preset keeps the preset text of the main window's log at the top of the
+# transcript, which is otherwise left out (the runner's --no-preset), so that
+# a change of that text touches only the scenarios that pin it.
 set -u
 runner=$1 program=$2 script=$3 workdir=$4
 base=${script%.script}
 rm -rf "$workdir" && mkdir -p "$workdir" || exit 1
 [ -d "$base.files" ] && cp -R "$base.files/." "$workdir/"
 args=()
-if head -n 1 "$script" | grep -q '^#!.*--trace'; then args+=(--trace); fi
+header=$(head -n 1 "$script" | grep '^#!' || true)
+if [[ " $header " == *" --trace "* ]]; then args+=(--trace); fi
+if [[ " $header " != *" --preset "* ]]; then args+=(--no-preset); fi
 expected_exit=0
 [ -f "$base.exit" ] && expected_exit=$(tr -d '[:space:]' < "$base.exit")
 (cd "$workdir" && "$runner" "$program" "$script" "${args[@]}" > "$workdir/.transcript" 2> "$workdir/.stderr")
