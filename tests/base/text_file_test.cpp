@@ -118,6 +118,30 @@ TEST_F(TextFileTest, OnlyBlanksLeft) {
   EXPECT_EQ(empty.ReadInteger(), 0);
 }
 
+// A line skip takes the whole line end with it, CR LF as one end: a second
+// skip passes over the next line, not over the LF left behind.
+TEST_F(TextFileTest, SkippingLinesTakesCrLfAsOneLineEnd) {
+  const struct {
+    const char* name;
+    const char* bytes;
+  } layouts[] = {
+      {"crlf", "1 first\r\nsecond line\r\n2\r\n"},
+      {"lf", "1 first\nsecond line\n2\n"},
+      {"cr", "1 first\rsecond line\r2\r"},
+      {"crlf after an empty line", "1\r\n\r\n2\r\n"},
+  };
+  for (const auto& f : layouts) {
+    SCOPED_TRACE(f.name);
+    TextReader reader(files.WriteBytes("lines", f.bytes));
+    EXPECT_EQ(reader.ReadInteger(), 1);
+    reader.SkipLine();
+    reader.SkipLine();
+    EXPECT_EQ(reader.ReadInteger(), 2);
+    reader.SkipLine();
+    EXPECT_TRUE(reader.AtEnd());
+  }
+}
+
 TEST_F(TextFileTest, TokenEndsAtTheNextBlank) {
   TextReader reader(files.WriteBytes("values", "1.5e3,2 -7\r\n"));
   EXPECT_THROW(reader.ReadReal(), ConversionError);  // "1.5e3,2" is one token

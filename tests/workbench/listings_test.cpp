@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -167,6 +168,21 @@ TEST_F(ListingsTest, ListsRootsWithFrequencyAndQualityOfUpperComplexMembersOnly)
             "   -1.000000     0.000000\r\n"
             "   -0.500000     3.000000\r\n"
             "    2.000000\r\n");
+}
+
+// A part equal to the magnitude tolerance counts as zero: the root is taken
+// as real, or as lying on the imaginary axis.
+TEST_F(ListingsTest, FrequencyAndQualityNeedBothPartsAboveTheTolerance) {
+  const long double tolm = vessaw.parameters().tolm.raw();
+  const long double above = std::nextafter(tolm, 1.0L);
+  SetRoots({{-1, tolm}, {-tolm, 1}, {-1, above}, {-above, 1}}, 1);
+  backend.file_answer.reset();
+  const std::size_t mark = Logged().size();
+  workbench::ListRoots(vessaw);
+  Lines quality;
+  for (const std::string& line : LoggedSince(mark))
+    if (line.starts_with("w,Q(")) quality.push_back(line.substr(0, line.find(':')));
+  EXPECT_EQ(quality, (Lines{"w,Q(3)", "w,Q(4)"}));
 }
 
 TEST_F(ListingsTest, RootsListingWithoutRootsOrSaveName) {
