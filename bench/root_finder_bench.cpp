@@ -1,10 +1,11 @@
-// Time per run of the workbench's root finder on polynomials whose roots are
-// known, with the largest distance of a found root from its own (relative to
-// the larger of 1 and the root's modulus) as the counter max_root_error.
+// Time per run of the root search with the workbench's default settings on
+// polynomials whose roots are known, with the largest distance of a found
+// root from its own (relative to the larger of 1 and the root's modulus) as
+// the counter max_root_error.
 //
-// The finder runs headless: a backend without windows answers the rescue
-// dialog, which the finder opens after every 50 steps without convergence.
-// It answers as a user who knows that every root lies on the unit circle:
+// The rescue hook, which the search calls after every 50 steps without
+// convergence (where the workbench opens its dialog), answers as a user who
+// knows that every root lies on the unit circle:
 // a point that the dialog shows far outside it is replaced by a new start
 // near the circle (a Newton step from near a zero of the derivative throws
 // the point out to |x| near 1E8, whence it would come back by a factor of
@@ -37,18 +38,13 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "base/errors.h"
 #include "base/extended.h"
-#include "forms/application.h"
-#include "forms/backend.h"
-#include "forms/form.h"
-#include "workbench/root_finder.h"
-#include "workbench/root_rescue_form.h"
-#include "workbench/vessaw.h"
+#include "poly/complex.h"
+#include "poly/root_search.h"
 
 namespace {
 
@@ -59,11 +55,10 @@ struct Root {
   Extended im;
 };
 
-// No windows; the rescue dialog is counted and answered as the header says.
-class HeadlessBackend : public forms::Backend {
+// The user at the rescue dialog, counted and answering as the header says.
+class RescuePolicy {
  public:
-  // Rescue dialogs in one run that only let the iteration go on: 5000
-  // steps.
+  // Rescues in one run that only let the iteration go on: 5000 steps.
   static constexpr int kPatience = 100;
 
   int rescues = 0;
@@ -71,36 +66,18 @@ class HeadlessBackend : public forms::Backend {
   int raised = 0;
   int rescues_in_run = 0;
 
-  void FormCreated(forms::Form&) override {}
-  void FormChanged(forms::Form&) override {}
-  void ShowForm(forms::Form&) override {}
-  void HideForm(forms::Form&) override {}
-  void RunModal(forms::Form& form) override {
-    if (auto* rescue = dynamic_cast<workbench::RootRescueForm*>(&form)) {
-      ++rescues;
-      ++rescues_in_run;
-      if (base::Abs(rescue->NExr.panel_real()) + base::Abs(rescue->NExi.panel_real()) > kFar) {
-        ++moved;
-        const Extended angle = kGoldenAngle * Extended(moved);
-        rescue->NExr.set_panel_real(kRestartRadius * base::Cos(angle));
-        rescue->NExi.set_panel_real(kRestartRadius * base::Sin(angle));
-      } else if (rescues_in_run > kPatience) {
-        ++raised;
-        rescue->NEtolr1.set_panel_real(rescue->NEtolr1.panel_real() * kRaise);
-      }
+  void Answer(poly::RootRescue& state) {
+    ++rescues;
+    ++rescues_in_run;
+    if (poly::SumOfParts(state.point) > kFar) {
+      ++moved;
+      const Extended angle = kGoldenAngle * Extended(moved);
+      state.point = {kRestartRadius * base::Cos(angle), kRestartRadius * base::Sin(angle)};
+    } else if (rescues_in_run > kPatience) {
+      ++raised;
+      state.tolr = state.tolr * kRaise;
     }
-    form.SetModalResult(forms::kModalOk);
   }
-  void EndModal(forms::Form&) override {}
-  void ControlChanged(forms::Control&) override {}
-  void MemoAppended(forms::Memo&, const std::string&) override {}
-  void FocusChanged(forms::Form&) override {}
-  void MessageBox(const std::string&, const std::string&) override {}
-  bool ExecuteFileDialog(forms::FileDialog&) override { return false; }
-  void InvalidatePaintBox(forms::PaintBox&) override {}
-  // The root finder paints nothing.
-  forms::Canvas& CanvasOf(forms::PaintBox&) override { std::abort(); }
-  void Terminate() override {}
 
  private:
   static constexpr long double kRaise = 1000;
@@ -217,9 +194,10 @@ Extended RoundingBound(const std::vector<Root>& known, const std::vector<Extende
 }
 
 // Each known root against the nearest found root not yet matched.
-Extended LargestRootError(const std::vector<Root>& known, const workbench::TRootList& list) {
+Extended LargestRootError(const std::vector<Root>& known, const std::vector<Extended>& re,
+                          const std::vector<Extended>& im) {
   std::vector<Root> found;
-  for (std::size_t k = 1; k <= known.size(); ++k) found.push_back({list.re[k], list.im[k]});
+  for (std::size_t k = 0; k < known.size(); ++k) found.push_back({re[k], im[k]});
   Extended worst = 0;
   for (const Root& want : known) {
     const auto nearest = std::min_element(found.begin(), found.end(), [&](Root a, Root b) {
@@ -239,29 +217,27 @@ void BM_FindRoots(benchmark::State& state, Family family) {
   const std::vector<Root> known = family(n);
   const std::vector<Extended> a = Expand(known);
 
-  HeadlessBackend backend;
-  forms::Application app(backend);
-  workbench::Vessaw vessaw(app);
-  vessaw.StartSession();
-  workbench::TPolynomialRecord& x = vessaw.registers().X;
-  std::copy(a.begin(), a.end(), x.a.begin());
-  x.degree = n;
-  x.defined = true;
+  // the workbench's defaults after "Iniciar"
+  const poly::RootSearchSettings settings{1E-12L, 1E-8L, 1E-10L, {-1.1L, 1.1L}, false};
+  RescuePolicy policy;
+  poly::RootSearchHooks hooks;
+  hooks.rescue = [&policy](poly::RootRescue& rescue) { policy.Answer(rescue); };
+  std::vector<Extended> re(static_cast<std::size_t>(n)), im(static_cast<std::size_t>(n));
 
   int faults = 0;
   for (auto _ : state) {
-    backend.rescues_in_run = 0;
+    policy.rescues_in_run = 0;
     try {
-      workbench::FindRoots(vessaw);
+      poly::SearchRoots(a, settings, re, im, hooks);
     } catch (const base::FloatError&) {
       ++faults;
     }
     benchmark::ClobberMemory();
   }
-  state.counters["max_root_error"] = static_cast<double>(LargestRootError(known, vessaw.registers().roots).raw());
-  state.counters["rescues"] = benchmark::Counter(backend.rescues, benchmark::Counter::kAvgIterations);
-  state.counters["moved"] = benchmark::Counter(backend.moved, benchmark::Counter::kAvgIterations);
-  state.counters["raised"] = benchmark::Counter(backend.raised, benchmark::Counter::kAvgIterations);
+  state.counters["max_root_error"] = static_cast<double>(LargestRootError(known, re, im).raw());
+  state.counters["rescues"] = benchmark::Counter(policy.rescues, benchmark::Counter::kAvgIterations);
+  state.counters["moved"] = benchmark::Counter(policy.moved, benchmark::Counter::kAvgIterations);
+  state.counters["raised"] = benchmark::Counter(policy.raised, benchmark::Counter::kAvgIterations);
   state.counters["faults"] = benchmark::Counter(faults, benchmark::Counter::kAvgIterations);
   state.counters["rounding_bound"] = static_cast<double>(RoundingBound(known, a).raw());
   Extended largest = 0;

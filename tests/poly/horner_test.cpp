@@ -1,0 +1,85 @@
+#include "poly/horner.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "tests/base/extended_printer.h"
+#include "tests/poly/test_polynomial.h"
+
+namespace poly {
+namespace {
+
+using base::Extended;
+using test_support::Root;
+using test_support::TestPolynomial;
+using Reals = std::vector<Extended>;
+
+TEST(HornerTest, RealPointGivesValueAndDerivative) {
+  // (s - 1)(s - 2)(s + 3) = s^3 - 7s + 6
+  const TestPolynomial p = TestPolynomial{1}.Real(1).Real(2).Real(-3);
+  struct Case {
+    long double x, value, derivative;
+  };
+  for (const Case& c : {Case{1, 0, -4}, Case{2, 0, 5}, Case{-3, 0, 20}, Case{0, 6, -7}, Case{0.5L, 2.625L, -6.25L}}) {
+    const ValueAndDerivative<Extended> both = EvaluateWithDerivative(p.coefficients(), c.x);
+    EXPECT_EQ(both.value, Extended(c.value)) << c.x;
+    EXPECT_EQ(both.derivative, Extended(c.derivative)) << c.x;
+    EXPECT_EQ(Evaluate(p.coefficients(), Extended(c.x)), Extended(c.value)) << c.x;
+  }
+}
+
+TEST(HornerTest, ConstantAndVanishedPolynomials) {
+  const ValueAndDerivative<Extended> constant = EvaluateWithDerivative(Reals{5}, 3);
+  EXPECT_EQ(constant.value, Extended(5));
+  EXPECT_EQ(constant.derivative, Extended(0));
+  EXPECT_EQ(Evaluate(Reals{}, Extended(3)), Extended(0));
+  const Complex vanished = Evaluate(Reals{}, Complex{1, 1});
+  EXPECT_EQ(vanished.re, Extended(0));
+  EXPECT_EQ(vanished.im, Extended(0));
+}
+
+TEST(HornerTest, ComplexPointOfRealCoefficients) {
+  const Reals square_plus_one = {1, 0, 1};
+  const Complex at_j = Evaluate(square_plus_one, Complex{0, 1});
+  EXPECT_EQ(at_j.re, Extended(0));
+  EXPECT_EQ(at_j.im, Extended(0));
+  // (1 + 2j)^2 + 1 = -2 + 4j
+  const Complex at = Evaluate(square_plus_one, Complex{1, 2});
+  EXPECT_EQ(at.re, Extended(-2));
+  EXPECT_EQ(at.im, Extended(4));
+}
+
+TEST(HornerTest, ComplexCoefficientsGiveValueAndDerivative) {
+  // (s - j)^2 = s^2 - 2j s - 1; at 1: value -2j, derivative 2 - 2j
+  const std::vector<Complex> a = {{-1, 0}, {0, -2}, {1, 0}};
+  const ValueAndDerivative<Complex> both = EvaluateWithDerivative(a, Complex{1, 0});
+  EXPECT_EQ(both.value.re, Extended(0));
+  EXPECT_EQ(both.value.im, Extended(-2));
+  EXPECT_EQ(both.derivative.re, Extended(2));
+  EXPECT_EQ(both.derivative.im, Extended(-2));
+}
+
+// An immittance of degree 40 is evaluated along the imaginary axis: the
+// value agrees with the product of the distances to the roots, within the
+// rounding of the terms summed (sum |a(i)| w^i), which the positive
+// coefficients of a Butterworth polynomial make far larger than the value.
+TEST(HornerTest, DegreeFortyOnTheImaginaryAxisAgreesWithTheRootProduct) {
+  TestPolynomial p{1};
+  for (int k = 1; k <= 20; ++k) {
+    const Extended angle = base::Pi() * Extended(2 * k + 39) / 80;
+    p.Pair(base::Cos(angle), base::Sin(angle));
+  }
+  ASSERT_EQ(p.degree(), 40);
+  for (const long double w : {0.1L, 0.9L, 1.0L, 1.3L, 4.0L}) {
+    const Complex value = Evaluate(p.coefficients(), Complex{0, w});
+    Complex product{1, 0};
+    for (const Root& r : p.roots()) product = product * Complex{-r.re, w - r.im};
+    Extended terms = 0;
+    for (std::size_t i = p.coefficients().size(); i-- > 0;) terms = terms * w + base::Abs(p.coefficients()[i]);
+    EXPECT_LT(static_cast<double>((SumOfParts(value - product) / terms).raw()), 1e-16) << w;
+  }
+}
+
+}  // namespace
+}  // namespace poly
