@@ -347,7 +347,12 @@ void ScriptBackend::RunModal(Form& form) {
   } pop{modal_stack_};
   Form* below = active_;
   Activate(form);
-  RunUntil([&form] { return form.modal_result() != kModalNone; }, "the modal form " + form.name() + " waits");
+  if (modal_hook) {
+    modal_hook(form);
+    if (form.modal_result() == kModalNone) form.Close();
+  } else {
+    RunUntil([&form] { return form.modal_result() != kModalNone; }, "the modal form " + form.name() + " waits");
+  }
   if (below && below->visible()) Activate(*below);
 }
 
@@ -362,10 +367,12 @@ void ScriptBackend::MemoAppended(Memo& memo, const std::string& line) {
 void ScriptBackend::FocusChanged(Form&) {}
 
 void ScriptBackend::MessageBox(const std::string& caption, const std::string& text) {
+  if (message_box_hook) return message_box_hook(caption, text);
   out_ << "[message " << caption << "] " << text << '\n';
 }
 
 bool ScriptBackend::ExecuteFileDialog(FileDialog& dialog) {
+  if (file_dialog_hook) return file_dialog_hook(dialog);
   if (trace_) {
     const std::string filter = dialog.CurrentFilterDescription();
     out_ << "[dialog " << KindName(dialog.kind()) << ' ' << dialog.filter_index() << ' '

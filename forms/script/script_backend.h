@@ -39,6 +39,14 @@ class ScriptBackend : public Backend {
   // Whether the transcript starts with the lines the main window's log holds
   // before the script begins (its preset text); on unless turned off.
   void ShowPreset(bool show) { show_preset_ = show; }
+
+  // Instead of the script, for tests that play the user themselves: a
+  // modal form runs the hook (and is closed by its close box if the hook
+  // left it open), a file dialog asks the hook, a message box goes to the
+  // hook instead of the transcript.
+  std::function<void(Form& form)> modal_hook;
+  std::function<bool(FileDialog& dialog)> file_dialog_hook;
+  std::function<void(const std::string& caption, const std::string& text)> message_box_hook;
   // Shows the main window and plays the script to its end; a ScriptFault
   // ends the run early.
   void Play();
