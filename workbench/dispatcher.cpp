@@ -1,7 +1,7 @@
 // The operations window's table: the operation chosen in RGmenu, run as it
-// is, with no check or message of the dispatcher's own around it.
+// is, with no check or message of the dispatcher's own around it.  Entries
+// without an action do nothing yet.
 #include "workbench/listings.h"
-#include "workbench/operations_form.h"
 #include "workbench/parameters_dialog.h"
 #include "workbench/polynomial_entry.h"
 #include "workbench/root_finder.h"
@@ -10,16 +10,27 @@
 
 namespace workbench {
 
-void Vessaw::InstallOperations() {
-  operations_.Set(Operation::ListPolynomial, [this] { ListPolynomialOperation(*this); });
-  operations_.Set(Operation::ListRoots, [this] { ListRootsOperation(*this); });
-  operations_.Set(Operation::EnterPolynomial, [this] { ReadEditPolynomialOperation(*this); });
-  operations_.Set(Operation::SquarePolynomial, [this] { SquarePolynomial(*this); });
-  operations_.Set(Operation::PolynomialRoots, [this] { PolynomialRootsOperation(*this); });
-  operations_.Set(Operation::EditParameters,
-                  [this] { EditParameters(*windows_.form10, parameters_, console_); });
+std::vector<frame::Operation> Vessaw::Operations() {
+  return {
+      {"Gerar polinômio característico Q(w)", {}, {}},
+      {"K(s) para K(jw) polinomial", {}, {}},
+      {"K(s) para K(jw) polinomial inversa", {}, {}},
+      {"K(s) para K(jw) racional simétrica", {}, {}},
+      {"K(s) para K(jw) racional simétrica modificada", {}, {}},
+      {"H(s) para aproximação de Bessel", {}, {}},
+      {"Calcular E(s) tendo K(s)=F(s)/P(s)", {}, {}},
+      {"Calcular F(s) tendo H(s)=E(s)/P(s)", {}, {}},
+      {"Gerar imitâncias para síntese de rede passiva", {}, {}},
+      {"Transformações de frequência", {}, {}},
+      {"Listar/salvar polinômio", [this] { ListPolynomialOperation(*this); }, {}},
+      {"Listar/salvar últimas raizes calculadas", [this] { ListRootsOperation(*this); }, {}},
+      {"Gráfico das últimas raízes calculadas no plano complexo", {}, {}},
+      {"Ler/editar polinômio", [this] { ReadEditPolynomialOperation(*this); }, {}},
+      {"Elevar polinômio ao quadrado", [this] { SquarePolynomial(registers_, console_); }, {}},
+      {"Raízes de polinômio", [this] { PolynomialRootsOperation(*this); }, {}},
+      {"Gráficos de resposta em frequência", {}, {}},
+      {"Editar parâmetros", [this] { EditParameters(*windows_.form10, parameters_, console_.log()); }, {}},
+  };
 }
-
-void Vessaw::RunOperation() { operations_.Run(windows_.form6->RGmenu.item_index()); }
 
 }  // namespace workbench

@@ -38,68 +38,53 @@ formats::RootsFile ToRootsFile(const Registers& r) {
   return file;
 }
 
-// Asks for a file name to save into; empty when the user cancelled.
-std::string AskSaveName(Console& console) {
-  console.ChooseSaveFile();
-  return console.current_file_name();
-}
-
-void LogRootLines(Vessaw& v) {
-  Console& console = v.console();
-  const Registers& r = v.registers();
+void LogRootLines(const Registers& r, frame::Console& console) {
   for (std::int32_t i = 1; i <= r.X.degree; ++i)
-    console.ShowLine("- x(" + IntToText(i) + "):" + console.RealToText(r.roots.re[i]) +
+    console.ShowLine("- x(" + frame::IntToText(i) + "):" + console.RealToText(r.roots.re[i]) +
                      console.RealToText(r.roots.im[i]) + "j");
 }
 
 // Only the upper member of a complex pair off the imaginary axis has a
 // natural frequency and a quality factor worth telling.
-void LogFrequencyAndQuality(Vessaw& v) {
-  Console& console = v.console();
-  const Registers& r = v.registers();
-  const base::Extended tolm = v.parameters().tolm;
+void LogFrequencyAndQuality(const Registers& r, base::Extended tolm, frame::Console& console) {
   for (std::int32_t i = 1; i <= r.X.degree; ++i) {
     const base::Extended re = r.roots.re[i];
     const base::Extended im = r.roots.im[i];
     if (!(im > tolm && base::Abs(re) > tolm)) continue;
     const base::Extended w = base::Sqrt(re * re + im * im);
     const base::Extended q = -w / (base::Extended(2) * re);
-    console.ShowLine("w,Q(" + IntToText(i) + "):" + console.RealToText(w) + console.RealToText(q));
+    console.ShowLine("w,Q(" + frame::IntToText(i) + "):" + console.RealToText(w) + console.RealToText(q));
   }
 }
 
 }  // namespace
 
-void ListPolynomial(Vessaw& v, bool offer) {
-  if (CheckDefined(v)) return;
-  Console& console = v.console();
-  const TPolynomialRecord& x = v.registers().X;
+void ListPolynomial(const TPolynomialRecord& x, const Parameters& parameters, frame::Console& console, bool offer) {
+  if (CheckDefined(x, console.log())) return;
   for (std::int32_t i = 0; i <= x.degree; ++i)
-    console.ShowLine("- a(" + IntToText(i) + "): " + console.RealToText(x.a[i]));
+    console.ShowLine("- a(" + frame::IntToText(i) + "): " + console.RealToText(x.a[i]));
   console.ShowLine("- Cte:   " + console.RealToText(x.constant));
   if (!offer) return;
-  const std::string name = AskSaveName(console);
+  const std::string name = console.ChooseSaveFile();
   if (name.empty()) return;
   base::TextWriter out(name);
-  formats::WritePolynomialFile(out, ToPolynomialFile(x), FileFormat(v.parameters()));
+  formats::WritePolynomialFile(out, ToPolynomialFile(x), FileFormat(parameters));
   out.Close();
   console.ShowLine("Polinômio salvo no arquivo " + name);
 }
 
-void ListRoots(Vessaw& v) {
-  Console& console = v.console();
-  const Registers& r = v.registers();
+void ListRoots(const Registers& r, const Parameters& parameters, frame::Console& console) {
   if (!r.roots_defined) {
     console.ShowLine("* Não há raízes calculadas *");
     return;
   }
-  LogRootLines(v);
-  LogFrequencyAndQuality(v);
+  LogRootLines(r, console);
+  LogFrequencyAndQuality(r, parameters.tolm, console);
   console.ShowLine("- Cte:  " + console.RealToText(r.X.constant));
-  const std::string name = AskSaveName(console);
+  const std::string name = console.ChooseSaveFile();
   if (name.empty()) return;
   base::TextWriter out(name);
-  formats::WriteRootsFile(out, ToRootsFile(r), FileFormat(v.parameters()));
+  formats::WriteRootsFile(out, ToRootsFile(r), FileFormat(parameters));
   out.Close();
 }
 
@@ -119,13 +104,13 @@ void SortRoots(Registers& r) {
 
 void ListPolynomialOperation(Vessaw& v) {
   v.console().ShowLine("Listar:");
-  SelectPolynomial(v);
-  ListPolynomial(v, true);
+  SelectPolynomial(v.registers(), v.console());
+  ListPolynomial(v.registers().X, v.parameters(), v.console(), true);
 }
 
 void ListRootsOperation(Vessaw& v) {
   v.console().ShowLine("Raízes:");
-  ListRoots(v);
+  ListRoots(v.registers(), v.parameters(), v.console());
 }
 
 }  // namespace workbench

@@ -2,13 +2,17 @@
 // save it as a file, and the sorting of the root list.
 #pragma once
 
+#include "frame/console.h"
+#include "workbench/parameters.h"
+#include "workbench/registers.h"
+
 namespace workbench {
 
 class Vessaw;
-struct Registers;
 
-void ListPolynomial(Vessaw& v, bool offer);
-void ListRoots(Vessaw& v);
+// The number format of the parameters: cut on the console, whole in files.
+void ListPolynomial(const TPolynomialRecord& x, const Parameters& parameters, frame::Console& console, bool offer);
+void ListRoots(const Registers& r, const Parameters& parameters, frame::Console& console);
 // Ascending real parts; equal real parts keep their order.
 void SortRoots(Registers& r);
 

@@ -29,11 +29,11 @@ void ReadBack(const ParametersForm& dialog, Parameters& p) {
 
 }  // namespace
 
-void EditParameters(ParametersForm& dialog, Parameters& parameters, Console& console) {
+void EditParameters(ParametersForm& dialog, Parameters& parameters, frame::Log& log) {
   Fill(dialog, parameters);
   dialog.ShowModal();
   ReadBack(dialog, parameters);
-  console.ShowLine("Parâmetros editados.");
+  log.ShowLine("Parâmetros editados.");
 }
 
 }  // namespace workbench

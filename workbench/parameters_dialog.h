@@ -2,7 +2,7 @@
 // taken back from it.
 #pragma once
 
-#include "workbench/console.h"
+#include "frame/log.h"
 #include "workbench/parameters.h"
 #include "workbench/parameters_form.h"
 
@@ -10,6 +10,6 @@ namespace workbench {
 
 // The values are taken as the fields hold them, without a range check, and
 // however the dialog was closed.
-void EditParameters(ParametersForm& dialog, Parameters& parameters, Console& console);
+void EditParameters(ParametersForm& dialog, Parameters& parameters, frame::Log& log);
 
 }  // namespace workbench

@@ -1,6 +1,6 @@
 #include "workbench/parameters_form.h"
 
-#include "workbench/dialog_layout.h"
+#include "frame/dialog_layout.h"
 
 namespace workbench {
 namespace {
@@ -34,7 +34,7 @@ ParametersForm::ParametersForm(forms::Application& app)
       NEdc(Add<TNEdit>("NEdc", tipo_campo::int_field)),
       Button1(Add<forms::Button>("Button1", "Aplicar")) {
   Button1.on_click = [this] { SetModalResult(forms::kModalOk); };
-  DialogLayout(kClientWidth)
+  frame::DialogLayout(kClientWidth)
       .Row(Label1)
       .Row(NEtolr)
       .Row(Label2)

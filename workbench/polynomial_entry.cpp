@@ -20,6 +20,13 @@ constexpr const char* kQualityBelowHalfMessage = "* Q menor que 0.5 *";
 // The quality factor of a real root: the pair then stands for one root -w.
 constexpr base::Extended kRealRootQuality = 0.5L;
 
+// What an entry works on.
+struct Entry {
+  Registers& r;
+  const Parameters& parameters;
+  frame::Console& console;
+};
+
 enum class EntryResult {
   kAskAgain,      // a chosen file could not be used: the form of entry is asked again
   kCoefficients,  // X was read from a polynomial file
@@ -30,7 +37,7 @@ enum class EntryResult {
 // A typed degree or count, asked until it lies within 0..kMaxDegree.  A
 // refused value is logged and the prompt comes back with the nearest
 // allowed value as its default, so that closing the dialog ends the loop.
-std::int32_t AskDegree(Console& console, std::int32_t current) {
+std::int32_t AskDegree(frame::Console& console, std::int32_t current) {
   std::int32_t n = current;
   for (;;) {
     console.AskInteger("Grau", n);
@@ -42,7 +49,7 @@ std::int32_t AskDegree(Console& console, std::int32_t current) {
 
 // Refuses a degree or a count read from a file that X or the root list
 // cannot hold; `lowest` is the smallest value the file kind allows.
-bool RefusedFromFile(Console& console, std::int32_t n, std::int32_t lowest) {
+bool RefusedFromFile(frame::Console& console, std::int32_t n, std::int32_t lowest) {
   if (n > kMaxDegree) {
     console.ShowLine(kBeyondMaxDegreeMessage);
     return true;
@@ -55,20 +62,20 @@ bool RefusedFromFile(Console& console, std::int32_t n, std::int32_t lowest) {
 }
 
 // Opens the chosen file, or logs that it does not exist.
-std::optional<base::TextReader> OpenChosenFile(Console& console) {
+std::optional<base::TextReader> OpenChosenFile(frame::Console& console) {
   std::optional<base::TextReader> in = base::TextReader::TryOpen(console.current_file_name());
   if (!in) console.ShowLine("* Arquivo inexistente *");
   return in;
 }
 
-EntryResult ReadPolynomialFromFile(Vessaw& v) {
-  Console& console = v.console();
+EntryResult ReadPolynomialFromFile(const Entry& e) {
+  frame::Console& console = e.console;
   std::optional<base::TextReader> in = OpenChosenFile(console);
   if (!in) return EntryResult::kAskAgain;
   const formats::PolynomialFile file = formats::ReadPolynomialFile(*in, kMaxDegree, formats::ConstantRule::kOptional);
   // A vanished polynomial (degree -1) is a valid file.
   if (RefusedFromFile(console, file.degree, -1)) return EntryResult::kAskAgain;
-  TPolynomialRecord& x = v.registers().X;
+  TPolynomialRecord& x = e.r.X;
   x.degree = file.degree;
   std::copy(file.a.begin(), file.a.end(), x.a.begin());
   x.constant = file.constant;
@@ -76,27 +83,26 @@ EntryResult ReadPolynomialFromFile(Vessaw& v) {
   return EntryResult::kCoefficients;
 }
 
-void TypeCoefficients(Vessaw& v) {
-  Console& console = v.console();
-  TPolynomialRecord& x = v.registers().X;
+void TypeCoefficients(const Entry& e) {
+  frame::Console& console = e.console;
+  TPolynomialRecord& x = e.r.X;
   if (!x.defined) {
     x.degree = 0;
     x.a.fill(1);
     x.constant = 1;
   }
   x.degree = AskDegree(console, x.degree);
-  for (std::int32_t i = 0; i <= x.degree; ++i) console.AskReal("a(" + IntToText(i) + ")", x.a[i]);
+  for (std::int32_t i = 0; i <= x.degree; ++i) console.AskReal("a(" + frame::IntToText(i) + ")", x.a[i]);
   console.AskReal("Cte.", x.constant);
   // An exact comparison: only a leading coefficient of exactly 1 is monic.
   if (x.a[x.degree] == 1) return;
-  Normalize(v);
-  console.ShowLine("(Polinômio armazenado normalizado para a(" + IntToText(v.registers().X.degree) + ")=1)");
+  Normalize(x, e.parameters.toln);
+  console.ShowLine("(Polinômio armazenado normalizado para a(" + frame::IntToText(x.degree) + ")=1)");
 }
 
-EntryResult EnterCoefficients(Vessaw& v) {
-  v.console().ChooseOpenFile();
-  if (!v.console().current_file_name().empty()) return ReadPolynomialFromFile(v);
-  TypeCoefficients(v);
+EntryResult EnterCoefficients(const Entry& e) {
+  if (!e.console.ChooseOpenFile().empty()) return ReadPolynomialFromFile(e);
+  TypeCoefficients(e);
   return EntryResult::kTyped;
 }
 
@@ -109,13 +115,13 @@ std::int32_t AdvancePastConjugate(TRootList& roots, std::int32_t i, std::int32_t
   return i + 2;
 }
 
-EntryResult ReadRootsFromFile(Vessaw& v) {
-  Console& console = v.console();
+EntryResult ReadRootsFromFile(const Entry& e) {
+  frame::Console& console = e.console;
   std::optional<base::TextReader> in = OpenChosenFile(console);
   if (!in) return EntryResult::kAskAgain;
   const formats::RootsFile file = formats::ReadRootsFile(*in, kMaxDegree, formats::ConstantRule::kOptional);
   if (RefusedFromFile(console, file.count, 0)) return EntryResult::kAskAgain;
-  Registers& r = v.registers();
+  Registers& r = e.r;
   r.X.degree = file.count;
   std::copy(file.re.begin(), file.re.end(), r.roots.re.begin() + 1);
   std::copy(file.im.begin(), file.im.end(), r.roots.im.begin() + 1);
@@ -124,49 +130,48 @@ EntryResult ReadRootsFromFile(Vessaw& v) {
   return EntryResult::kRoots;
 }
 
-void TypeRoots(Vessaw& v) {
-  Console& console = v.console();
-  Registers& r = v.registers();
-  const base::Extended tolm = v.parameters().tolm;
+void TypeRoots(const Entry& e) {
+  frame::Console& console = e.console;
+  Registers& r = e.r;
+  const base::Extended tolm = e.parameters.tolm;
   console.ShowLine("Obs: Se Im<>0 o conjugado é assumido.");
   const std::int32_t n = AskDegree(console, r.X.degree);
   r.X.degree = n;
   for (std::int32_t i = 1; i <= n;) {
-    console.AskReal("Re(" + IntToText(i) + ")", r.roots.re[i]);
-    console.AskReal("Im(" + IntToText(i) + ")", r.roots.im[i]);
+    console.AskReal("Re(" + frame::IntToText(i) + ")", r.roots.re[i]);
+    console.AskReal("Im(" + frame::IntToText(i) + ")", r.roots.im[i]);
     i = AdvancePastConjugate(r.roots, i, n, base::Abs(r.roots.im[i]) > tolm);
   }
   console.AskReal("Cte.", r.X.constant);
 }
 
-EntryResult EnterRoots(Vessaw& v) {
-  v.console().ChooseOpenFile();
-  if (!v.console().current_file_name().empty()) return ReadRootsFromFile(v);
-  TypeRoots(v);
+EntryResult EnterRoots(const Entry& e) {
+  if (!e.console.ChooseOpenFile().empty()) return ReadRootsFromFile(e);
+  TypeRoots(e);
   return EntryResult::kRoots;
 }
 
 // Asks Q(i) until it is at least 0.5; a refused value is logged and the
 // prompt comes back with 0.5 as its default.
-void AskQuality(Console& console, std::int32_t i, base::Extended& q) {
+void AskQuality(frame::Console& console, std::int32_t i, base::Extended& q) {
   for (;;) {
-    console.AskReal("Q(" + IntToText(i) + ")", q);
+    console.AskReal("Q(" + frame::IntToText(i) + ")", q);
     if (q >= kRealRootQuality) return;  // a not-a-number is refused too
     console.ShowLine(kQualityBelowHalfMessage);
     q = kRealRootQuality;
   }
 }
 
-void TypeFrequenciesAndQualities(Vessaw& v) {
-  Console& console = v.console();
-  Registers& r = v.registers();
+void TypeFrequenciesAndQualities(const Entry& e) {
+  frame::Console& console = e.console;
+  Registers& r = e.r;
   console.ShowLine("Obs: Q=0.5 para raiz real.");
   const std::int32_t n = AskDegree(console, r.X.degree);
   r.X.degree = n;
   base::Extended w = 1;
   base::Extended q = 1;
   for (std::int32_t i = 1; i <= n;) {
-    console.AskReal("w(" + IntToText(i) + ")", w);
+    console.AskReal("w(" + frame::IntToText(i) + ")", w);
     AskQuality(console, i, q);
     // An exact comparison: Q = 0.5 stands for a real root.
     if (q == kRealRootQuality) {
@@ -186,43 +191,40 @@ void TypeFrequenciesAndQualities(Vessaw& v) {
   console.AskReal("Cte.", r.X.constant);
 }
 
-EntryResult EnterOnce(Vessaw& v) {
-  Console& console = v.console();
-  console.AskChoice("Selecione a forma de entrada:", "[C]oeficientes,[R]aizes,w e [Q]");
-  switch (console.choice_letter()) {
-    case 'R': return EnterRoots(v);
+EntryResult EnterOnce(const Entry& e) {
+  switch (e.console.AskChoice("Selecione a forma de entrada:", "[C]oeficientes,[R]aizes,w e [Q]")) {
+    case 'R': return EnterRoots(e);
     case 'Q':
-      TypeFrequenciesAndQualities(v);
+      TypeFrequenciesAndQualities(e);
       return EntryResult::kRoots;
-    default: return EnterCoefficients(v);
+    default: return EnterCoefficients(e);
   }
 }
 
 }  // namespace
 
-void EnterPolynomial(Vessaw& v) {
-  Console& console = v.console();
+void EnterPolynomial(Registers& r, const Parameters& parameters, frame::Console& console) {
+  const Entry e{r, parameters, console};
   const char kept_letter = console.choice_letter();
   EntryResult result = EntryResult::kAskAgain;
-  while (result == EntryResult::kAskAgain) result = EnterOnce(v);
-  Registers& r = v.registers();
+  while (result == EntryResult::kAskAgain) result = EnterOnce(e);
   if (result == EntryResult::kRoots) {
     r.roots_defined = true;
     console.ShowLine("Raizes lidas:");
-    ListRoots(v);
-    PolynomialFromRoots(v, r.X.constant);
+    ListRoots(r, parameters, console);
+    PolynomialFromRoots(r, r.X.constant, parameters.tolm, console.log());
   }
   r.X.defined = true;
   console.ShowLine("Polinômio lido:");
   // A polynomial just read from a file is not offered back for saving.
-  ListPolynomial(v, result != EntryResult::kCoefficients);
+  ListPolynomial(r.X, parameters, console, result != EntryResult::kCoefficients);
   console.SetChoiceLetter(kept_letter);
 }
 
 void ReadEditPolynomialOperation(Vessaw& v) {
-  SelectPolynomial(v);
-  EnterPolynomial(v);
-  StorePolynomial(v);
+  SelectPolynomial(v.registers(), v.console());
+  EnterPolynomial(v.registers(), v.parameters(), v.console());
+  StorePolynomial(v.registers(), v.console());
 }
 
 }  // namespace workbench

@@ -1,6 +1,6 @@
 #include "workbench/root_rescue_form.h"
 
-#include "workbench/dialog_layout.h"
+#include "frame/dialog_layout.h"
 
 namespace workbench {
 namespace {
@@ -27,7 +27,7 @@ RootRescueForm::RootRescueForm(forms::Application& app)
       NEtold1(Add<TNEdit>("NEtold1", tipo_campo::real_field)),
       Button1(Add<forms::Button>("Button1", "Aplicar")) {
   Button1.on_click = [this] { SetModalResult(forms::kModalOk); };
-  DialogLayout(kClientWidth)
+  frame::DialogLayout(kClientWidth)
       .Row(Label1)
       .Row(NEtolr1)
       .Row(Label2)

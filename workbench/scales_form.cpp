@@ -1,6 +1,6 @@
 #include "workbench/scales_form.h"
 
-#include "workbench/dialog_layout.h"
+#include "frame/dialog_layout.h"
 
 namespace workbench {
 namespace {
@@ -27,7 +27,7 @@ ScalesForm::ScalesForm(forms::Application& app)
       CBsalvar(Add<forms::CheckBox>("CBsalvar", "Salvar curva", false)),
       Button1(Add<forms::Button>("Button1", "Aplicar")) {
   Button1.on_click = [this] { SetModalResult(forms::kModalOk); };
-  DialogLayout(kClientWidth)
+  frame::DialogLayout(kClientWidth)
       .Row(Label1)
       .Row(NExmin)
       .Row(Label2)

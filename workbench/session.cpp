@@ -1,6 +1,6 @@
 // "Iniciar": the start of a session of the workbench.
 #include "forms/canvas.h"
-#include "workbench/operations_form.h"
+#include "frame/operations_form.h"
 #include "workbench/vessaw.h"
 
 namespace workbench {

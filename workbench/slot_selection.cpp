@@ -1,7 +1,5 @@
 #include "workbench/slot_selection.h"
 
-#include "workbench/vessaw.h"
-
 namespace workbench {
 namespace {
 
@@ -20,14 +18,14 @@ TPolynomialRecord* SlotOf(Registers& r, char letter) {
 
 }  // namespace
 
-void SelectPolynomial(Vessaw& v) {
+void SelectPolynomial(Registers& r, frame::Console& console) {
   // No cancel item: closing the dialog keeps the preselected Q(w).
-  v.console().AskChoice("Selecione o polinômio:", "[Q](w),[F](s),[P](s),[E](s),([X](s)),([Y](s))");
-  if (const TPolynomialRecord* slot = SlotOf(v.registers(), v.console().choice_letter())) v.registers().X = *slot;
+  const char letter = console.AskChoice("Selecione o polinômio:", "[Q](w),[F](s),[P](s),[E](s),([X](s)),([Y](s))");
+  if (const TPolynomialRecord* slot = SlotOf(r, letter)) r.X = *slot;
 }
 
-void StorePolynomial(Vessaw& v) {
-  if (TPolynomialRecord* slot = SlotOf(v.registers(), v.console().choice_letter())) *slot = v.registers().X;
+void StorePolynomial(Registers& r, const frame::Console& console) {
+  if (TPolynomialRecord* slot = SlotOf(r, console.choice_letter())) *slot = r.X;
 }
 
 }  // namespace workbench

@@ -1,14 +1,15 @@
 // The user's choice of a polynomial slot, and the storing back into it.
 #pragma once
 
-namespace workbench {
+#include "frame/console.h"
+#include "workbench/registers.h"
 
-class Vessaw;
+namespace workbench {
 
 // Ask for a slot (Q, F, P, E, X or Y) and copy it into X; the letter stays
 // in the console's choice letter for StorePolynomial.
-void SelectPolynomial(Vessaw& v);
+void SelectPolynomial(Registers& r, frame::Console& console);
 // Copy X back into the slot that the choice letter names (X: nothing).
-void StorePolynomial(Vessaw& v);
+void StorePolynomial(Registers& r, const frame::Console& console);
 
 }  // namespace workbench

@@ -2,15 +2,12 @@
 
 #include "workbench/slot_selection.h"
 #include "workbench/stack_algebra.h"
-#include "workbench/vessaw.h"
 
 namespace workbench {
 
-void SquarePolynomial(Vessaw& v) {
-  Console& console = v.console();
-  Registers& r = v.registers();
+void SquarePolynomial(Registers& r, frame::Console& console) {
   console.ShowLine("Elevar ao quadrado:");
-  SelectPolynomial(v);
+  SelectPolynomial(r, console);
   if (!r.X.defined) {
     console.ShowLine("* Polinômio indefinido *");
     return;
@@ -19,11 +16,11 @@ void SquarePolynomial(Vessaw& v) {
   // leaves the stack alone; Y is put back so that nothing changes.
   const TPolynomialRecord saved_y = r.Y;
   r.Y = r.X;
-  if (!MultiplyPop(v)) {
+  if (!MultiplyPop(r, console.log())) {
     r.Y = saved_y;
     return;
   }
-  StorePolynomial(v);
+  StorePolynomial(r, console);
 }
 
 }  // namespace workbench

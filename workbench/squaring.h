@@ -1,10 +1,11 @@
 // "Elevar polinômio ao quadrado".
 #pragma once
 
+#include "frame/console.h"
+#include "workbench/registers.h"
+
 namespace workbench {
 
-class Vessaw;
-
-void SquarePolynomial(Vessaw& v);
+void SquarePolynomial(Registers& r, frame::Console& console);
 
 }  // namespace workbench

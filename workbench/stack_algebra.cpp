@@ -1,8 +1,8 @@
 #include "workbench/stack_algebra.h"
 
-#include <algorithm>
+#include <span>
 
-#include "workbench/vessaw.h"
+#include "poly/algebra.h"
 
 namespace workbench {
 namespace {
@@ -12,173 +12,104 @@ namespace {
 // of an arctangent of a huge quotient.
 const base::Extended kPhaseZero = 1E-9L;
 
-std::size_t Index(int i) { return static_cast<std::size_t>(i); }
-
 void Pop(Registers& r) {
   r.Y = r.Z;
   r.Z = r.T;
 }
 
-base::Extended LargestMagnitude(const TPolynomialRecord& p) {
-  base::Extended m = 0;
-  for (int i = 0; i <= p.degree; ++i) m = std::max(m, base::Abs(p.a[Index(i)]));
-  return m;
+// a(0) .. a(n) of the record, empty when it vanished.
+std::span<base::Extended> Coefficients(TPolynomialRecord& p) {
+  return std::span(p.a).first(static_cast<std::size_t>(p.degree + 1));
 }
-
-// The product of degrees nX and nY needs positions 0 .. nX + nY.
-bool ProductFits(const TPolynomialRecord& x, const TPolynomialRecord& y) {
-  return x.degree + y.degree <= kMaxDegree;
-}
-
-// Either operand vanished: the product is the vanished polynomial too, not a
-// zero polynomial of the summed degree (which would be -2 for two vanished
-// operands).
-void VanishedProduct(TPolynomialRecord& x, const TPolynomialRecord& y) {
-  x.degree = -1;
-  x.constant = x.constant * y.constant;
-}
-
-void FullProduct(TPolynomialRecord& x, const TPolynomialRecord& y) {
-  const std::array<base::Extended, kMaxDegree + 1> copy = x.a;
-  const int n = x.degree + y.degree;
-  for (int k = 0; k <= n; ++k) x.a[Index(k)] = 0;
-  for (int i = 0; i <= x.degree; ++i)
-    for (int j = 0; j <= y.degree; ++j) x.a[Index(i + j)] += copy[Index(i)] * y.a[Index(j)];
-  x.constant = x.constant * y.constant;
-  x.degree = n;
-}
-
-// One step of the complex product (X + jY) * (s - r) over positions 0 .. i.
-void MultiplyByRootFactor(TPolynomialRecord& x, TPolynomialRecord& y, int i, base::Extended re, base::Extended im) {
-  for (int k = i; k >= 1; --k) {
-    const base::Extended xk = x.a[Index(k)];
-    const base::Extended yk = y.a[Index(k)];
-    x.a[Index(k)] = x.a[Index(k - 1)] - re * xk + im * yk;
-    y.a[Index(k)] = y.a[Index(k - 1)] - re * yk - im * xk;
-  }
-  const base::Extended x0 = x.a[0];
-  const base::Extended y0 = y.a[0];
-  x.a[0] = -re * x0 + im * y0;
-  y.a[0] = -re * y0 - im * x0;
+std::span<const base::Extended> Coefficients(const TPolynomialRecord& p) {
+  return std::span(p.a).first(static_cast<std::size_t>(p.degree + 1));
 }
 
 }  // namespace
 
-bool CheckDefined(Vessaw& v) {
-  if (v.registers().X.defined) return false;
-  v.console().ShowLine("* Polinômio ainda indefinido *");
+bool CheckDefined(const TPolynomialRecord& x, frame::Log& log) {
+  if (x.defined) return false;
+  log.ShowLine("* Polinômio ainda indefinido *");
   return true;
 }
 
-void CleanPolynomial(Vessaw& v) {
-  TPolynomialRecord& x = v.registers().X;
+void CleanPolynomial(TPolynomialRecord& x, base::Extended toln) {
   if (x.degree < 0) return;
-  const base::Extended threshold = LargestMagnitude(x) / v.parameters().toln;
-  for (int i = 0; i <= x.degree; ++i)
-    if (base::Abs(x.a[Index(i)]) < threshold) x.a[Index(i)] = 0;
-  while (x.degree >= 0 && x.a[Index(x.degree)] == 0) --x.degree;
+  x.degree = poly::Clean(Coefficients(x), poly::LargestMagnitude(Coefficients(x)) / toln);
 }
 
-void Normalize(Vessaw& v) {
-  CleanPolynomial(v);
-  TPolynomialRecord& x = v.registers().X;
-  if (x.degree < 0 || x.a[Index(x.degree)] == 1) return;
-  const base::Extended lead = x.a[Index(x.degree)];
-  x.constant = x.constant * lead;
-  for (int i = 0; i <= x.degree; ++i) x.a[Index(i)] = x.a[Index(i)] / lead;
+void Normalize(TPolynomialRecord& x, base::Extended toln) {
+  CleanPolynomial(x, toln);
+  if (x.degree < 0 || x.a[static_cast<std::size_t>(x.degree)] == 1) return;
+  x.constant = x.constant * x.a[static_cast<std::size_t>(x.degree)];
+  poly::MakeMonic(Coefficients(x));
 }
 
-void Push(Vessaw& v) {
-  Registers& r = v.registers();
+void Push(Registers& r) {
   r.T = r.Z;
   r.Z = r.Y;
   r.Y = r.X;
 }
 
-void AddPop(Vessaw& v) {
-  Registers& r = v.registers();
-  TPolynomialRecord& x = r.X;
-  const TPolynomialRecord& y = r.Y;
-  const int n = std::max(x.degree, y.degree);
-  for (int i = x.degree + 1; i <= y.degree; ++i) x.a[Index(i)] = 0;
-  for (int i = 0; i <= n; ++i) {
-    const base::Extended yi = i <= y.degree ? y.a[Index(i)] : base::Extended(0);
-    x.a[Index(i)] = x.constant * x.a[Index(i)] + y.constant * yi;
-  }
-  x.degree = n;
-  x.constant = 1;
-  CleanPolynomial(v);
+void AddPop(Registers& r, base::Extended toln) {
+  // Both records hold kMaxDegree: the sum always fits.
+  r.X.degree = *poly::AddScaled(r.X.a, r.X.degree, r.X.constant, Coefficients(r.Y), r.Y.constant);
+  r.X.constant = 1;
+  CleanPolynomial(r.X, toln);
   Pop(r);
 }
 
-void NegateConstant(Vessaw& v) {
-  TPolynomialRecord& x = v.registers().X;
-  x.constant = -x.constant;
+void NegateConstant(TPolynomialRecord& x) { x.constant = -x.constant; }
+
+void SubtractPop(Registers& r, base::Extended toln) {
+  NegateConstant(r.X);
+  AddPop(r, toln);
 }
 
-void SubtractPop(Vessaw& v) {
-  NegateConstant(v);
-  AddPop(v);
-}
-
-bool MultiplyPop(Vessaw& v) {
-  Registers& r = v.registers();
-  if (r.X.degree < 0 || r.Y.degree < 0) {
-    VanishedProduct(r.X, r.Y);
-  } else {
-    if (!ProductFits(r.X, r.Y)) {
-      v.console().ShowLine(kBeyondMaxDegreeMessage);
-      return false;
-    }
-    FullProduct(r.X, r.Y);
-  }
-  Pop(r);
-  return true;
-}
-
-bool MultiplyByS(Vessaw& v) {
-  TPolynomialRecord& x = v.registers().X;
-  if (x.degree >= kMaxDegree) {
-    v.console().ShowLine(kBeyondMaxDegreeMessage);
+bool MultiplyPop(Registers& r, frame::Log& log) {
+  // The product is built from a copy, so that X can take it.
+  const TPolynomialRecord x = r.X;
+  const poly::FittedDegree degree = poly::Multiply(Coefficients(x), Coefficients(r.Y), r.X.a);
+  if (!degree) {
+    log.ShowLine(kBeyondMaxDegreeMessage);
     return false;
   }
-  for (int i = x.degree; i >= 0; --i) x.a[Index(i + 1)] = x.a[Index(i)];
-  x.a[0] = 0;
-  ++x.degree;
+  // Either operand vanished: the product is the vanished polynomial too, not
+  // a zero polynomial of the summed degree.
+  r.X.degree = *degree;
+  r.X.constant = x.constant * r.Y.constant;
+  Pop(r);
   return true;
 }
 
-void ScaleConstant(Vessaw& v, base::Extended k) {
-  TPolynomialRecord& x = v.registers().X;
-  x.constant = x.constant * k;
+bool MultiplyByS(TPolynomialRecord& x, frame::Log& log) {
+  const poly::FittedDegree degree = poly::MultiplyByS(x.a, x.degree);
+  if (!degree) {
+    log.ShowLine(kBeyondMaxDegreeMessage);
+    return false;
+  }
+  x.degree = *degree;
+  return true;
 }
 
-void ParaconjugateSquare(Vessaw& v, const TPolynomialRecord& p) {
-  // A copy, so that p may be X itself.
+void ScaleConstant(TPolynomialRecord& x, base::Extended k) { x.constant = x.constant * k; }
+
+void ParaconjugateSquare(TPolynomialRecord& x, const TPolynomialRecord& p) {
+  // A copy, so that p may be x itself.
   const TPolynomialRecord q = p;
-  TPolynomialRecord& x = v.registers().X;
-  const int n = q.degree;
-  x.degree = n;
+  x.degree = q.degree;
   x.constant = q.constant * q.constant;
-  for (int k = 0; k <= n; ++k) x.a[Index(k)] = 0;
-  for (int i = 0; i <= n; ++i)
-    for (int j = 0; j <= n; ++j) {
-      // Odd powers cancel in p(s) p(-s).
-      if ((i + j) % 2 != 0) continue;
-      const base::Extended term = q.a[Index(i)] * q.a[Index(j)];
-      x.a[Index((i + j) / 2)] += i % 2 == 0 ? term : -term;
-    }
+  poly::ParaconjugateSquare(Coefficients(q), x.a);
 }
 
-void PolynomialFromRoots(Vessaw& v, base::Extended c) {
-  Registers& r = v.registers();
+void PolynomialFromRoots(Registers& r, base::Extended c, base::Extended tolm, frame::Log& log) {
   const int n = r.X.degree;
   if (n < 0) {
-    v.console().ShowLine(kNegativeDegreeMessage);
+    log.ShowLine(kNegativeDegreeMessage);
     return;
   }
   if (n > kMaxDegree) {
-    v.console().ShowLine(kBeyondMaxDegreeMessage);
+    log.ShowLine(kBeyondMaxDegreeMessage);
     return;
   }
   TPolynomialRecord& x = r.X;
@@ -186,16 +117,12 @@ void PolynomialFromRoots(Vessaw& v, base::Extended c) {
   x.constant = c;
   y.constant = c;
   y.degree = n;
-  for (int k = 0; k <= n; ++k) {
-    x.a[Index(k)] = 0;
-    y.a[Index(k)] = 0;
-  }
-  x.a[0] = 1;
-  for (int i = 1; i <= n; ++i) MultiplyByRootFactor(x, y, i, r.roots.re[Index(i)], r.roots.im[Index(i)]);
+  const std::size_t count = static_cast<std::size_t>(n);
+  poly::ProductFromRoots(std::span(r.roots.re).subspan(1, count), std::span(r.roots.im).subspan(1, count), x.a, y.a);
   // Conjugate pairs leave only rounding in Y; more than that means a root
   // without its conjugate.
-  if (LargestMagnitude(y) > v.parameters().tolm)
-    v.console().ShowLine("* Montagem inexata de polinômio: examine resto imaginário em Y *");
+  if (poly::LargestMagnitude(Coefficients(y)) > tolm)
+    log.ShowLine("* Montagem inexata de polinômio: examine resto imaginário em Y *");
   x.defined = true;
   y.defined = true;
 }
@@ -212,12 +139,7 @@ base::Extended PhaseAngle(base::Extended re, base::Extended im) {
 }
 
 void WToS(TPolynomialRecord& p) {
-  // w = s/j turns w^i into s^i times 1, -j, -1, j for i mod 4 = 0, 1, 2, 3;
-  // the common factor -j of an odd polynomial is dropped.
-  for (int i = 0; i <= p.degree; ++i)
-    if (i % 4 == 1 || i % 4 == 2) p.a[Index(i)] = -p.a[Index(i)];
-  if (p.degree >= 0 && p.a[Index(p.degree)] < 0)
-    for (int i = 0; i <= p.degree; ++i) p.a[Index(i)] = -p.a[Index(i)];
+  poly::WToS(Coefficients(p));
   p.constant = base::Abs(p.constant);
 }
 

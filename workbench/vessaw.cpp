@@ -1,54 +1,85 @@
 #include "workbench/vessaw.h"
 
-#include "workbench/integer_prompt_form.h"
-#include "workbench/main_form.h"
-#include "workbench/operations_form.h"
+#include "frame/console_main_form.h"
+#include "frame/number_prompt_form.h"
+#include "frame/question_form.h"
+#include "frame/selection_form.h"
 #include "workbench/parameters_form.h"
-#include "workbench/question_form.h"
-#include "workbench/real_prompt_form.h"
 #include "workbench/response_plot_form.h"
 #include "workbench/root_plot_form.h"
 #include "workbench/root_rescue_form.h"
 #include "workbench/scales_form.h"
-#include "workbench/selection_form.h"
 
 namespace workbench {
 namespace {
 
-ConsoleWindows ConsoleWindowsOf(const Windows& w) {
-  return ConsoleWindows{*w.form1, *w.form2, *w.form3, *w.form4, *w.form9};
+using numeric_field::tipo_campo;
+
+std::vector<std::string> AboutText() {
+  return {
+      "Aproximações por Função Característica",
+      "Bancada de funções características para o projeto de filtros analógicos",
+      "",
+      "O programa realiza operações envolvendo aproximações para filtros envolvendo",
+      "a equação de Feldtkeller, com as funções K(s)=F(s)/P(s) e H(s)=E(s)/P(s).",
+      "Podem ser calculados H(s) a partir de K(s) e vice-versa, e geradas imitâncias",
+      "para síntese da rede passiva (usando o programa Zuzevi ou outro).",
+      "Filtros de Butterworth, Chebyshev, Chebyshev inverso, e variações com",
+      "máximo ganho em w=0 ou ganho nulo em w=infinito para ordens pares podem",
+      "ser diretamente gerados. Filtros elípticos e similares exigem polinômios",
+      "Q(w) ou funções características K(s) geradas externamente.",
+      "Transformações de frequência podem ser também realizadas.",
+      "O programa plota gráficos de várias funções e de raízes dos vários polinômios.",
+  };
 }
 
 }  // namespace
 
 Vessaw::Vessaw(forms::Application& app)
-    : app_(app), windows_(CreateWindows(app)), console_(ConsoleWindowsOf(windows_), parameters_) {
-  ConnectMenu();
-  InstallOperations();
+    : app_(app), windows_(CreateWindows(app, Operations())), console_(ConsoleWindows()) {
+  windows_.form1->on_start = [this] { StartSession(); };
+  windows_.form1->on_terminate = [this] { app_.Terminate(); };
 }
 
-Windows Vessaw::CreateWindows(forms::Application& app) {
+Windows Vessaw::CreateWindows(forms::Application& app, std::vector<frame::Operation> operations) {
   app.SetTitle("Vessaw");
   Windows w;
   // the first window created is the main window, whose closing ends the program
-  w.form1 = &app.CreateForm<MainForm>();
-  w.form2 = &app.CreateForm<QuestionForm>();
-  w.form3 = &app.CreateForm<RealPromptForm>();
-  w.form4 = &app.CreateForm<IntegerPromptForm>();
+  w.form1 = &app.CreateForm<frame::ConsoleMainForm>(frame::ConsoleMainSpec{.caption = "Vessa", .preset = AboutText()});
+  w.form2 = &app.CreateForm<frame::QuestionForm>(
+      frame::QuestionSpec{.form_name = "Form2", .caption = "Pergunta", .yes_caption = "sim", .no_caption = "não"});
+  w.form3 = &app.CreateForm<frame::NumberPromptForm>(frame::NumberPromptSpec{
+      .form_name = "Form3", .caption = "Real", .field_name = "NEdit1", .kind = tipo_campo::real_field,
+      .button_caption = "Aplicar"});
+  w.form4 = &app.CreateForm<frame::NumberPromptForm>(frame::NumberPromptSpec{
+      .form_name = "Form4", .caption = "Inteiro", .field_name = "NEdit1", .kind = tipo_campo::int_field,
+      .button_caption = "Aplicar"});
   w.form5 = &app.CreateForm<RootPlotForm>();
-  w.form6 = &app.CreateForm<OperationsForm>();
+  // never closed, so that an operation can always be chosen after "Iniciar"
+  w.form6 = &app.CreateForm<frame::OperationsForm>(
+      frame::OperationsSpec{.form_name = "Form6", .caption = "Operações", .group_name = "RGmenu",
+                            .group_caption = "Operação", .preselected = 0, .button_caption = "Aplicar",
+                            .closable = false},
+      std::move(operations));
   w.form7 = &app.CreateForm<ResponsePlotForm>();
   w.form8 = &app.CreateForm<ScalesForm>();
-  w.form9 = &app.CreateForm<SelectionForm>();
+  w.form9 = &app.CreateForm<frame::SelectionForm>(frame::SelectionSpec{.form_name = "Form9", .caption = "Seleção"});
   w.form10 = &app.CreateForm<ParametersForm>();
   w.form11 = &app.CreateForm<RootRescueForm>();
   return w;
 }
 
-void Vessaw::ConnectMenu() {
-  windows_.form1->on_start = [this] { StartSession(); };
-  windows_.form1->on_terminate = [this] { app_.Terminate(); };
-  windows_.form6->Button1.on_click = [this] { RunOperation(); };
+frame::ConsoleSetup Vessaw::ConsoleWindows() {
+  return frame::ConsoleSetup{.log = &windows_.form1->log,
+                             .question = windows_.form2,
+                             .real_prompt = windows_.form3,
+                             .integer_prompt = windows_.form4,
+                             .selection = windows_.form9,
+                             .open_dialog = &windows_.form1->open_dialog,
+                             .save_dialog = &windows_.form1->save_dialog,
+                             .width = &parameters_.width,
+                             .decimals = &parameters_.decimals,
+                             .question_suffix = "?"};
 }
 
 std::unique_ptr<forms::Program> CreateVessaw(forms::Application& app) { return std::make_unique<Vessaw>(app); }

@@ -3,11 +3,12 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "forms/application.h"
 #include "forms/program.h"
-#include "workbench/console.h"
-#include "workbench/operation_table.h"
+#include "frame/console.h"
+#include "frame/operations_form.h"
 #include "workbench/parameters.h"
 #include "workbench/plot_colours.h"
 #include "workbench/registers.h"
@@ -24,30 +25,28 @@ class Vessaw : public forms::Program {
   // "Iniciar": every parameter back to its default, the version line, and
   // the operations window shown.
   void StartSession();
-  // "Aplicar" of the operations window: the operation chosen there.
-  void RunOperation();
 
   const Windows& windows() const { return windows_; }
   Parameters& parameters() { return parameters_; }
   const Parameters& parameters() const { return parameters_; }
   const PlotColours& plot_colours() const { return plot_colours_; }
-  Console& console() { return console_; }
+  frame::Console& console() { return console_; }
   Registers& registers() { return registers_; }
   const Registers& registers() const { return registers_; }
 
  private:
-  static Windows CreateWindows(forms::Application& app);
-  void ConnectMenu();
-  void InstallOperations();
+  static Windows CreateWindows(forms::Application& app, std::vector<frame::Operation> operations);
+  // The operations window's table, in the order of its radio group.
+  std::vector<frame::Operation> Operations();
+  frame::ConsoleSetup ConsoleWindows();
 
   forms::Application& app_;
   // Unset until the first "Iniciar".
   Parameters parameters_;
   PlotColours plot_colours_;
   Windows windows_;
-  Console console_;
+  frame::Console console_;
   Registers registers_;
-  OperationTable operations_;
 };
 
 std::unique_ptr<forms::Program> CreateVessaw(forms::Application& app);

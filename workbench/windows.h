@@ -2,30 +2,32 @@
 // application owns them, the program keeps these pointers.
 #pragma once
 
+namespace frame {
+class ConsoleMainForm;
+class NumberPromptForm;
+class OperationsForm;
+class QuestionForm;
+class SelectionForm;
+}  // namespace frame
+
 namespace workbench {
 
-class IntegerPromptForm;
-class MainForm;
-class OperationsForm;
 class ParametersForm;
-class QuestionForm;
-class RealPromptForm;
 class ResponsePlotForm;
 class RootPlotForm;
 class RootRescueForm;
 class ScalesForm;
-class SelectionForm;
 
 struct Windows {
-  MainForm* form1 = nullptr;
-  QuestionForm* form2 = nullptr;
-  RealPromptForm* form3 = nullptr;
-  IntegerPromptForm* form4 = nullptr;
+  frame::ConsoleMainForm* form1 = nullptr;
+  frame::QuestionForm* form2 = nullptr;
+  frame::NumberPromptForm* form3 = nullptr;  // a real
+  frame::NumberPromptForm* form4 = nullptr;  // an integer
   RootPlotForm* form5 = nullptr;
-  OperationsForm* form6 = nullptr;
+  frame::OperationsForm* form6 = nullptr;
   ResponsePlotForm* form7 = nullptr;
   ScalesForm* form8 = nullptr;
-  SelectionForm* form9 = nullptr;
+  frame::SelectionForm* form9 = nullptr;
   ParametersForm* form10 = nullptr;
   RootRescueForm* form11 = nullptr;
 };

@@ -312,24 +312,6 @@ TEST_F(RootSearchTest, RescueAtADerivativeLevelNamesTheMultiplicity) {
   ExpectRoot(RootAt(1), {1.7L, 0}, 1e-15);
 }
 
-TEST_F(RootSearchTest, IterationStuckOnTheRealAxisGoesOnFromTheRescuePoint) {
-  settings.same_start = true;
-  settings.start = {0.5L, 0};
-  settings.tolr = 1E-40L;  // met only where p vanishes exactly
-  on_rescue = [this](RootRescue& state) {
-    if (rescues == 1) {
-      EXPECT_EQ(state.point.im, Extended(0));
-      state.point = {0, 1};  // p(j) is exactly 0
-    } else {
-      state.tolr = 1E30L;
-    }
-  };
-  Search(TestPolynomial{1, 0, 1});
-  EXPECT_EQ(rescues, 1);
-  ExpectRoot(RootAt(2), {0, 1}, 0);
-  ExpectRoot(RootAt(1), {0, -1}, 0);
-}
-
 TEST_F(RootSearchTest, FloatingPointFaultKeepsTheRootsFound) {
   settings.same_start = true;
   settings.start = {1, 0};

@@ -1,47 +1,48 @@
-#include "workbench/console.h"
+// The console as the workbench sets it up: its windows, its number format
+// and its questions ending in "?".
+#include "frame/console.h"
 
 #include <gtest/gtest.h>
 
+#include "frame/number_prompt_form.h"
+#include "frame/question_form.h"
+#include "frame/selection_form.h"
 #include "tests/workbench/vessaw_fixture.h"
-#include "workbench/integer_prompt_form.h"
-#include "workbench/question_form.h"
-#include "workbench/real_prompt_form.h"
-#include "workbench/selection_form.h"
 
 namespace workbench_test {
 namespace {
 
-using workbench::IntegerPromptForm;
-using workbench::QuestionForm;
-using workbench::RealPromptForm;
-using workbench::SelectionForm;
+using RealPromptForm = frame::NumberPromptForm;
+using IntegerPromptForm = frame::NumberPromptForm;
+using frame::QuestionForm;
+using frame::SelectionForm;
 
 class ConsoleTest : public VessawFixture {
  protected:
-  workbench::Console& console() { return vessaw.console(); }
+  frame::Console& console() { return vessaw.console(); }
 };
 
 TEST_F(ConsoleTest, RealPromptOffersAmaxDefaultWithFifteenDigits) {
   ChooseMenu("Iniciar");
   std::string shown;
-  backend.on_modal = [&](forms::Form& form) {
+  user.on_modal = [&](forms::Form& form) {
     auto& prompt = dynamic_cast<RealPromptForm&>(form);
-    shown = prompt.NEdit1.text();
-    prompt.Button1.UserClick();
+    shown = prompt.field.text();
+    prompt.button.UserClick();
   };
   base::Extended amax = vessaw.parameters().amax;
   console().AskReal("At. máx. na b. passante (dB)", amax);
-  EXPECT_EQ(windows().form3->Label1.caption(), "At. máx. na b. passante (dB)");
+  EXPECT_EQ(windows().form3->label.caption(), "At. máx. na b. passante (dB)");
   EXPECT_EQ(shown, "3.01029995663981");
   // leaving the field re-commits the shown text
   EXPECT_EQ(amax, base::Extended(3.01029995663981L));
 }
 
 TEST_F(ConsoleTest, RealPromptClosedAfterRefusedTextKeepsDefault) {
-  backend.on_modal = [&](forms::Form& form) {
+  user.on_modal = [&](forms::Form& form) {
     auto& prompt = dynamic_cast<RealPromptForm&>(form);
-    prompt.NEdit1.UserType("abc");
-    app.Guard([&] { prompt.Button1.UserClick(); });
+    prompt.field.UserType("abc");
+    app.Guard([&] { prompt.button.UserClick(); });
     EXPECT_TRUE(prompt.visible()) << "a refused text must not close the prompt";
     prompt.Close();
   };
@@ -49,24 +50,24 @@ TEST_F(ConsoleTest, RealPromptClosedAfterRefusedTextKeepsDefault) {
   const base::Extended before = value;
   console().AskReal("Valor", value);
   EXPECT_EQ(value, before);
-  EXPECT_EQ(backend.messages, std::vector<std::string>{"Vessaw: abc is not a valid number."});
+  EXPECT_EQ(user.messages, std::vector<std::string>{"Vessaw: abc is not a valid number."});
 }
 
 TEST_F(ConsoleTest, IntegerPromptTakesCommittedValueOnly) {
-  backend.on_modal = [](forms::Form& form) {
+  user.on_modal = [](forms::Form& form) {
     auto& prompt = dynamic_cast<IntegerPromptForm&>(form);
-    EXPECT_EQ(prompt.NEdit1.text(), "5");
-    prompt.NEdit1.UserType("7");
-    prompt.Button1.UserClick();
+    EXPECT_EQ(prompt.field.text(), "5");
+    prompt.field.UserType("7");
+    prompt.button.UserClick();
   };
   std::int32_t order = 5;
   console().AskInteger("Ordem da aproximação", order);
   EXPECT_EQ(order, 7);
 
   // typed but never left: the close box takes the last committed value
-  backend.on_modal = [](forms::Form& form) {
+  user.on_modal = [](forms::Form& form) {
     auto& prompt = dynamic_cast<IntegerPromptForm&>(form);
-    prompt.NEdit1.UserType("9");
+    prompt.field.UserType("9");
     prompt.Close();
   };
   console().AskInteger("Ordem da aproximação", order);
@@ -79,15 +80,15 @@ TEST_F(ConsoleTest, YesNoAnswersYesOnlyForSim) {
     bool answer;
   };
   for (const Case& c : {Case{"sim", true}, Case{"close", false}, Case{"sim", true}, Case{"não", false}}) {
-    backend.on_modal = [&](forms::Form& form) {
+    user.on_modal = [&](forms::Form& form) {
       auto& question = dynamic_cast<QuestionForm&>(form);
       const std::string action = c.action;
-      if (action == "sim") question.Button1.UserClick();
-      if (action == "não") question.Button2.UserClick();
+      if (action == "sim") question.yes.UserClick();
+      if (action == "não") question.no.UserClick();
       if (action == "close") question.Close();
     };
     EXPECT_EQ(console().AskYesNo("Escalar para wp=1"), c.answer) << c.action;
-    EXPECT_EQ(windows().form2->Label1.caption(), "Escalar para wp=1?");
+    EXPECT_EQ(windows().form2->label.caption(), "Escalar para wp=1?");
   }
 }
 
@@ -97,12 +98,12 @@ class AskChoiceTest : public ConsoleTest {
 
   // The user clicks the item, or closes the dialog when it is -1.
   void Choose(int item) {
-    backend.on_modal = [item](forms::Form& form) {
+    user.on_modal = [item](forms::Form& form) {
       auto& selection = dynamic_cast<SelectionForm&>(form);
       if (item < 0)
         selection.Close();
       else
-        selection.ListBox1.UserClickItem(item);
+        selection.list.UserClickItem(item);
     };
     console().AskChoice("Tipo de polinômio:", kItems);
   }
@@ -111,14 +112,14 @@ class AskChoiceTest : public ConsoleTest {
 TEST_F(AskChoiceTest, ShowsItemsWithFirstPreselected) {
   std::vector<std::string> shown;
   int preselected = -2;
-  backend.on_modal = [&](forms::Form& form) {
+  user.on_modal = [&](forms::Form& form) {
     auto& selection = dynamic_cast<SelectionForm&>(form);
-    shown = selection.ListBox1.items();
-    preselected = selection.ListBox1.item_index();
-    selection.ListBox1.UserClickItem(preselected);
+    shown = selection.list.items();
+    preselected = selection.list.item_index();
+    selection.list.UserClickItem(preselected);
   };
   console().AskChoice("Tipo de polinômio:", kItems);
-  EXPECT_EQ(windows().form9->Label1.caption(), "Tipo de polinômio:");
+  EXPECT_EQ(windows().form9->label.caption(), "Tipo de polinômio:");
   EXPECT_EQ(shown, (std::vector<std::string>{"Chebyshev", "Chebyshev Modificado", "Butterworth",
                                              "Outro polinômio", "#"}));
   EXPECT_EQ(preselected, 0);
@@ -142,26 +143,26 @@ TEST_F(AskChoiceTest, EchoesChoiceAndSetsItsLetter) {
 
 TEST_F(AskChoiceTest, RebuildsListAtEachPrompt) {
   Choose(2);
-  backend.on_modal = [](forms::Form& form) {
+  user.on_modal = [](forms::Form& form) {
     auto& selection = dynamic_cast<SelectionForm&>(form);
-    EXPECT_EQ(selection.ListBox1.items().size(), 2u);
-    selection.ListBox1.UserClickItem(1);
+    EXPECT_EQ(selection.list.items().size(), 2u);
+    selection.list.UserClickItem(1);
   };
   console().AskChoice("Estrutura:", "[D]uplamente terminada,[S]implesmente terminada");
   EXPECT_EQ(console().choice_letter(), 'S');
 }
 
 TEST_F(ConsoleTest, FileDialogsKeepNameOrEmptyAfterCancel) {
-  backend.file_answer = "elipq.r";
+  user.file_answer = "elipq.r";
   console().ChooseOpenFile();
   EXPECT_EQ(console().current_file_name(), "elipq.r");
-  backend.file_answer.reset();
+  user.file_answer.reset();
   console().ChooseSaveFile();
   EXPECT_EQ(console().current_file_name(), "");
-  backend.file_answer = "k.n";
+  user.file_answer = "k.n";
   console().ChooseSaveFile();
   EXPECT_EQ(console().current_file_name(), "k.n");
-  EXPECT_EQ(windows().form1->SaveDialog1.file_name(), "k.n");
+  EXPECT_EQ(windows().form1->save_dialog.file_name(), "k.n");
 }
 
 TEST_F(ConsoleTest, RealToTextFollowsWidthAndDecimalsParameters) {

@@ -10,9 +10,8 @@
 
 #include "tests/base/extended_printer.h"
 #include "tests/base/scratch_folder.h"
+#include "frame/selection_form.h"
 #include "tests/workbench/vessaw_fixture.h"
-#include "workbench/operations_form.h"
-#include "workbench/selection_form.h"
 
 namespace workbench_test {
 namespace {
@@ -32,14 +31,12 @@ class ListingsTest : public VessawFixture {
   void SetUp() override { ChooseMenu("Iniciar"); }
   Registers& registers() { return vessaw.registers(); }
 
-  void SetX(std::initializer_list<long double> a, long double constant) {
-    TPolynomialRecord& x = registers().X;
-    x.degree = static_cast<int>(a.size()) - 1;
-    std::size_t i = 0;
-    for (long double c : a) x.a[i++] = c;
-    x.constant = constant;
-    x.defined = true;
+  void SetX(const test_support::TestPolynomial& p, long double constant) { registers().X = Record(p, constant); }
+
+  void ListPolynomial(bool offer) {
+    workbench::ListPolynomial(registers().X, vessaw.parameters(), vessaw.console(), offer);
   }
+  void ListRoots() { workbench::ListRoots(registers(), vessaw.parameters(), vessaw.console()); }
 
   struct Root {
     long double re, im;
@@ -62,9 +59,9 @@ class ListingsTest : public VessawFixture {
 
 TEST_F(ListingsTest, ListsCoefficientsAndConstantAndSavesFile) {
   SetX({2, -0.5L, 1}, 3);
-  backend.file_answer = files.PathOf("x.n");
+  user.file_answer = files.PathOf("x.n");
   const std::size_t mark = Logged().size();
-  workbench::ListPolynomial(vessaw, true);
+  ListPolynomial(true);
   EXPECT_EQ(LoggedSince(mark), (Lines{
                                    "- a(0):       2.000000000000000000",
                                    "- a(1):      -0.500000000000000000",
@@ -85,9 +82,9 @@ TEST_F(ListingsTest, FileTakesWholeFormatWhileConsoleCutsIt) {
   vessaw.parameters().width = 10;
   vessaw.parameters().decimals = 130;
   SetX({1}, 1);
-  backend.file_answer = files.PathOf("wide.n");
+  user.file_answer = files.PathOf("wide.n");
   const std::size_t mark = Logged().size();
-  workbench::ListPolynomial(vessaw, true);
+  ListPolynomial(true);
   EXPECT_EQ(LoggedSince(mark).front(), "- a(0):  1.0E+0000");
   const std::string one = "1." + std::string(130, '0');
   EXPECT_EQ(files.ReadBytes(files.PathOf("wide.n")), "0\r\n" + one + "\r\n" + one + "\r\n");
@@ -95,9 +92,9 @@ TEST_F(ListingsTest, FileTakesWholeFormatWhileConsoleCutsIt) {
 
 TEST_F(ListingsTest, VanishedPolynomialListsOnlyConstant) {
   SetX({}, 2);
-  backend.file_answer = files.PathOf("zero.n");
+  user.file_answer = files.PathOf("zero.n");
   const std::size_t mark = Logged().size();
-  workbench::ListPolynomial(vessaw, true);
+  ListPolynomial(true);
   EXPECT_EQ(LoggedSince(mark),
             (Lines{"- Cte:         2.000000000000000000", "Polinômio salvo no arquivo " + files.PathOf("zero.n")}));
   EXPECT_EQ(files.ReadBytes(files.PathOf("zero.n")), "-1\r\n      2.000000000000000000\r\n");
@@ -107,12 +104,12 @@ TEST_F(ListingsTest, NoOfferOrCancelledSaveWritesAndLogsNothing) {
   SetX({1, 1}, 1);
   for (bool offer : {false, true}) {
     if (offer) {
-      backend.file_answer.reset();
+      user.file_answer.reset();
     } else {
-      backend.file_answer = files.PathOf("never.n");
+      user.file_answer = files.PathOf("never.n");
     }
     const std::size_t mark = Logged().size();
-    workbench::ListPolynomial(vessaw, offer);
+    ListPolynomial(offer);
     EXPECT_EQ(LoggedSince(mark).size(), 3u) << offer;
     EXPECT_EQ(Logged().back(), "- Cte:         1.000000000000000000") << offer;
   }
@@ -122,9 +119,9 @@ TEST_F(ListingsTest, NoOfferOrCancelledSaveWritesAndLogsNothing) {
 TEST_F(ListingsTest, UndefinedPolynomialIsRefusedWithoutSaveOffer) {
   SetX({1}, 1);
   registers().X.defined = false;
-  backend.file_answer = files.PathOf("never.n");
+  user.file_answer = files.PathOf("never.n");
   const std::size_t mark = Logged().size();
-  workbench::ListPolynomial(vessaw, true);
+  ListPolynomial(true);
   EXPECT_EQ(LoggedSince(mark), (Lines{"* Polinômio ainda indefinido *"}));
   EXPECT_FALSE(fs::exists(files.PathOf("never.n")));
 }
@@ -141,9 +138,9 @@ TEST_F(ListingsTest, ListsRootsWithFrequencyAndQualityOfUpperComplexMembersOnly)
             {-1, 1E-9L},  // imaginary part within the tolerance
             {-0.5L, 3}},
            2);
-  backend.file_answer = files.PathOf("x.r");
+  user.file_answer = files.PathOf("x.r");
   const std::size_t mark = Logged().size();
-  workbench::ListRoots(vessaw);
+  ListRoots();
   EXPECT_EQ(LoggedSince(mark), (Lines{
                                    "- x(1):   -1.000000    1.000000j",
                                    "- x(2):   -1.000000   -1.000000j",
@@ -176,9 +173,9 @@ TEST_F(ListingsTest, FrequencyAndQualityNeedBothPartsAboveTheTolerance) {
   const long double tolm = vessaw.parameters().tolm.raw();
   const long double above = std::nextafter(tolm, 1.0L);
   SetRoots({{-1, tolm}, {-tolm, 1}, {-1, above}, {-above, 1}}, 1);
-  backend.file_answer.reset();
+  user.file_answer.reset();
   const std::size_t mark = Logged().size();
-  workbench::ListRoots(vessaw);
+  ListRoots();
   Lines quality;
   for (const std::string& line : LoggedSince(mark))
     if (line.starts_with("w,Q(")) quality.push_back(line.substr(0, line.find(':')));
@@ -187,15 +184,15 @@ TEST_F(ListingsTest, FrequencyAndQualityNeedBothPartsAboveTheTolerance) {
 
 TEST_F(ListingsTest, RootsListingWithoutRootsOrSaveName) {
   SetRoots({}, 5);
-  backend.file_answer.reset();
+  user.file_answer.reset();
   std::size_t mark = Logged().size();
-  workbench::ListRoots(vessaw);
+  ListRoots();
   EXPECT_EQ(LoggedSince(mark), (Lines{"- Cte:        5.000000000000000000"}));
 
   registers().roots_defined = false;
-  backend.file_answer = files.PathOf("never.r");
+  user.file_answer = files.PathOf("never.r");
   mark = Logged().size();
-  workbench::ListRoots(vessaw);
+  ListRoots();
   EXPECT_EQ(LoggedSince(mark), (Lines{"* Não há raízes calculadas *"}));
   EXPECT_FALSE(fs::exists(files.PathOf("never.r")));
 }
@@ -235,20 +232,20 @@ TEST_F(ListingsTest, ListOperationSelectsSlotThenListsAndOffersSave) {
   registers().F.a[0] = 7;
   registers().F.constant = 1;
   registers().F.defined = true;
-  backend.on_modal = [](forms::Form& form) {
-    dynamic_cast<workbench::SelectionForm&>(form).ListBox1.UserClickItem(1);  // F(s)
+  user.on_modal = [](forms::Form& form) {
+    dynamic_cast<frame::SelectionForm&>(form).list.UserClickItem(1);  // F(s)
   };
-  backend.file_answer.reset();
+  user.file_answer.reset();
   const std::size_t mark = Logged().size();
   RunOperation(kListPolynomial);
   EXPECT_EQ(LoggedSince(mark), (Lines{"Listar:", "-> F(s).", "- a(0):       7.000000000000000000",
                                       "- Cte:         1.000000000000000000"}));
-  EXPECT_EQ(backend.modal_forms, Lines{"Form9"});
+  EXPECT_EQ(user.modal_forms, Lines{"Form9"});
 }
 
 TEST_F(ListingsTest, RootsOperationListsRootsAfterItsTitle) {
   SetRoots({{-2, 0}}, 1);
-  backend.file_answer.reset();
+  user.file_answer.reset();
   const std::size_t mark = Logged().size();
   RunOperation(kListRoots);
   EXPECT_EQ(LoggedSince(mark), (Lines{"Raízes:", "- x(1):     -2.000000000000000000      0.000000000000000000j",

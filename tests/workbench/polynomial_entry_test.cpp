@@ -11,11 +11,10 @@
 
 #include "tests/base/extended_printer.h"
 #include "tests/base/scratch_folder.h"
+#include "frame/number_prompt_form.h"
+#include "frame/selection_form.h"
 #include "tests/workbench/vessaw_fixture.h"
-#include "workbench/integer_prompt_form.h"
 #include "workbench/listings.h"
-#include "workbench/real_prompt_form.h"
-#include "workbench/selection_form.h"
 
 namespace workbench_test {
 namespace {
@@ -41,19 +40,21 @@ class PolynomialEntryTest : public VessawFixture {
  protected:
   void SetUp() override {
     ChooseMenu("Iniciar");
-    backend.on_modal = [this](forms::Form& form) { Play(form); };
+    user.on_modal = [this](forms::Form& form) { Play(form); };
   }
   Registers& registers() { return vessaw.registers(); }
   TPolynomialRecord& X() { return registers().X; }
 
   // Runs the action with these steps; every step must be used.
-  void Run(std::vector<Step> steps, void (*action)(workbench::Vessaw&)) {
+  void Run(std::vector<Step> steps, const std::function<void()>& action) {
     steps_.assign(steps.begin(), steps.end());
     mark_ = Logged().size();
-    app.Guard([this, action] { action(vessaw); });
+    app.Guard(action);
     EXPECT_TRUE(steps_.empty()) << steps_.size() << " steps left, next: " << steps_.front().answer;
   }
-  void Enter(std::vector<Step> steps) { Run(std::move(steps), workbench::EnterPolynomial); }
+  void Enter(std::vector<Step> steps) {
+    Run(std::move(steps), [this] { workbench::EnterPolynomial(registers(), vessaw.parameters(), vessaw.console()); });
+  }
 
   Lines Entered() const { return LoggedSince(mark_); }
 
@@ -78,19 +79,16 @@ class PolynomialEntryTest : public VessawFixture {
     }
     const Step step = steps_.front();
     steps_.pop_front();
-    if (auto* selection = dynamic_cast<workbench::SelectionForm*>(&form)) {
-      const Lines& items = selection->ListBox1.items();
+    if (auto* selection = dynamic_cast<frame::SelectionForm*>(&form)) {
+      const Lines& items = selection->list.items();
       const auto found = std::find(items.begin(), items.end(), step.answer);
       ASSERT_NE(found, items.end()) << step.answer;
-      selection->ListBox1.UserClickItem(static_cast<int>(found - items.begin()));
-    } else if (auto* real = dynamic_cast<workbench::RealPromptForm*>(&form)) {
-      prompts.push_back(real->Label1.caption() + "=" + real->NEdit1.text());
-      if (!step.answer.empty()) real->NEdit1.UserType(step.answer);
-      real->Button1.UserClick();
-    } else if (auto* integer = dynamic_cast<workbench::IntegerPromptForm*>(&form)) {
-      prompts.push_back(integer->Label1.caption() + "=" + integer->NEdit1.text());
-      if (!step.answer.empty()) integer->NEdit1.UserType(step.answer);
-      integer->Button1.UserClick();
+      selection->list.UserClickItem(static_cast<int>(found - items.begin()));
+    } else if (auto* number = dynamic_cast<frame::NumberPromptForm*>(&form)) {
+      // a real or an integer
+      prompts.push_back(number->label.caption() + "=" + number->field.text());
+      if (!step.answer.empty()) number->field.UserType(step.answer);
+      number->button.UserClick();
     } else {
       ADD_FAILURE() << "unexpected dialog " << form.name();
     }
@@ -250,7 +248,7 @@ TEST_F(PolynomialEntryTest, PolynomialFileIsTakenAsReadWithoutSaveOffer) {
   };
   for (const Case& c : cases) {
     const std::string path = files.WriteBytes("p.n", c.bytes);
-    backend.file_answer = path;
+    user.file_answer = path;
     X().defined = false;
     Enter({{"Coeficientes"}});
     EXPECT_EQ(X().degree, c.degree) << c.name;
@@ -290,7 +288,7 @@ TEST_F(PolynomialEntryTest, FileThatCannotBeUsedLeavesXAndAsksFormAgain) {
     X().defined = true;
     const TPolynomialRecord before = X();
     registers().roots_defined = false;
-    backend.file_answer = path;
+    user.file_answer = path;
     bool unchanged = false;
     // The second choice sees X as it was, and then types a degree-0 polynomial.
     Enter({{c.form},
@@ -298,7 +296,7 @@ TEST_F(PolynomialEntryTest, FileThatCannotBeUsedLeavesXAndAsksFormAgain) {
             [&] {
               unchanged = X().a == before.a && X().degree == before.degree && X().constant == before.constant &&
                           !registers().roots_defined;
-              backend.file_answer.reset();
+              user.file_answer.reset();
             }},
            {"0"},
            {"1"},
@@ -322,7 +320,8 @@ TEST_F(PolynomialEntryTest, ReadEditOperationStoresEntryIntoSelectedSlot) {
   registers().E = TPolynomialRecord{};
   registers().E.degree = 2;
   registers().E.defined = false;
-  Run({{"E(s)"}, {"Coeficientes"}, {"1"}, {"2"}, {"1"}, {"3"}}, workbench::ReadEditPolynomialOperation);
+  Run({{"E(s)"}, {"Coeficientes"}, {"1"}, {"2"}, {"1"}, {"3"}},
+      [this] { workbench::ReadEditPolynomialOperation(vessaw); });
   // the undefined E came into X first, so the entry starts from the preset
   EXPECT_EQ(prompts, (Lines{"Grau=0", "a(0)=1", "a(1)=1", "Cte.=1"}));
   EXPECT_TRUE(registers().E.defined);
@@ -354,8 +353,8 @@ TEST_F(PolynomialEntryTest, SavedPolynomialReadsBackExactlyWithEnoughDigits) {
     x.constant = Extended(1) / Extended(3);
     x.defined = true;
     const TPolynomialRecord written = x;
-    backend.file_answer = files.PathOf("round.n");
-    app.Guard([this] { workbench::ListPolynomial(vessaw, true); });
+    user.file_answer = files.PathOf("round.n");
+    app.Guard([this] { workbench::ListPolynomial(X(), vessaw.parameters(), vessaw.console(), true); });
     x.degree = 0;
     x.a.fill(0);
     Enter({{"Coeficientes"}});

@@ -8,40 +8,27 @@
 
 #include "base/errors.h"
 #include "tests/base/extended_printer.h"
+#include "frame/selection_form.h"
 #include "tests/workbench/vessaw_fixture.h"
-#include "workbench/operations_form.h"
-#include "workbench/selection_form.h"
 #include "workbench/slot_selection.h"
 
 namespace workbench_test {
 namespace {
 
 using base::Extended;
+using test_support::TestPolynomial;
 using workbench::Registers;
 using workbench::TPolynomialRecord;
 using Coefficients = std::vector<Extended>;
 
 constexpr int kSquarePolynomial = 14;
-
-// a(0) .. a(n) from the list, n its length - 1 (-1 for an empty list).
-TPolynomialRecord Poly(std::initializer_list<long double> a, long double constant = 1, bool defined = true) {
-  TPolynomialRecord p;
-  p.degree = static_cast<int>(a.size()) - 1;
-  std::size_t i = 0;
-  for (long double x : a) p.a[i++] = x;
-  p.constant = constant;
-  p.defined = defined;
-  return p;
-}
+// The largest coefficient spread and the magnitude tolerance after "Iniciar".
+constexpr long double kToln = 1E15L;
+constexpr long double kTolm = 1E-8L;
 
 // A polynomial of the given degree, every coefficient 1.
 TPolynomialRecord OfDegree(int degree, long double constant = 1) {
-  TPolynomialRecord p;
-  p.degree = degree;
-  for (int i = 0; i <= degree; ++i) p.a[static_cast<std::size_t>(i)] = 1;
-  p.constant = constant;
-  p.defined = true;
-  return p;
+  return Record(TestPolynomial::Ones(degree), constant);
 }
 
 Coefficients Of(const TPolynomialRecord& p) {
@@ -57,33 +44,36 @@ bool SameRecord(const TPolynomialRecord& p, const TPolynomialRecord& q) {
   return p.degree == q.degree && p.constant == q.constant && p.defined == q.defined && p.a == q.a;
 }
 
+// The algebra needs no started program: the registers of a fresh one, its
+// log, and the tolerances as arguments.
 class StackAlgebraTest : public VessawFixture {
  protected:
-  void SetUp() override { ChooseMenu("Iniciar"); }
+  void SetUp() override { mark_ = Logged().size(); }
 
   Registers& r() { return vessaw.registers(); }
+  frame::Log& log() { return vessaw.console().log(); }
 
   // Four distinct stack levels, so that every move between them shows.
   void FillStack() {
-    r().X = Poly({1, 2}, 1);
-    r().Y = Poly({3, 4, 5}, 2);
-    r().Z = Poly({6}, 3);
-    r().T = Poly({7, 8, 9, 10}, 4);
+    r().X = Record({1, 2}, 1);
+    r().Y = Record({3, 4, 5}, 2);
+    r().Z = Record({6}, 3);
+    r().T = Record({7, 8, 9, 10}, 4);
   }
 
-  // The console lines after the version line of "Iniciar".
-  std::vector<std::string> Lines() const {
-    std::vector<std::string> all = Logged();
-    return {all.begin() + 1, all.end()};
-  }
+  // The console lines since the test set up.
+  std::vector<std::string> Lines() const { return LoggedSince(mark_); }
+
+ private:
+  std::size_t mark_ = 0;
 };
 
 TEST_F(StackAlgebraTest, CheckDefinedReportsOnlyAnUndefinedX) {
-  r().X = Poly({1}, 1, true);
-  EXPECT_FALSE(workbench::CheckDefined(vessaw));
+  r().X = Record({1}, 1, true);
+  EXPECT_FALSE(workbench::CheckDefined(r().X, log()));
   EXPECT_TRUE(Lines().empty());
   r().X.defined = false;
-  EXPECT_TRUE(workbench::CheckDefined(vessaw));
+  EXPECT_TRUE(workbench::CheckDefined(r().X, log()));
   EXPECT_EQ(Lines(), std::vector<std::string>{"* Polinômio ainda indefinido *"});
 }
 
@@ -97,20 +87,20 @@ TEST_F(StackAlgebraTest, CleanZeroesCoefficientsBelowSpreadAndDropsVanishedTop) 
   // The threshold itself, computed as the cleaning does: max |a| / toln.
   const long double at_threshold = (Extended(4) / Extended(1E15L)).raw();
   const std::vector<CleanCase> cases = {
-      {"tiny middle", Poly({1, 1E-20L, 1}), Of({1, 0, 1})},
-      {"zero", Poly({0}), {}},
-      {"all below nothing", Poly({0, 0, 0}), {}},
-      {"tiny top dropped", Poly({1, 2, 1E-20L}), Of({1, 2})},
-      {"equal to threshold stays", Poly({at_threshold, -4}), Of({at_threshold, -4})},
-      {"just below threshold goes", Poly({at_threshold * (1 - 1E-18L), -4}), Of({0, -4})},
-      {"negative magnitudes count", Poly({-1E-16L, 0, -1}), Of({0, 0, -1})},
+      {"tiny middle", Record({1, 1E-20L, 1}), Of({1, 0, 1})},
+      {"zero", Record({0}), {}},
+      {"all below nothing", Record({0, 0, 0}), {}},
+      {"tiny top dropped", Record({1, 2, 1E-20L}), Of({1, 2})},
+      {"equal to threshold stays", Record({at_threshold, -4}), Of({at_threshold, -4})},
+      {"just below threshold goes", Record({at_threshold * (1 - 1E-18L), -4}), Of({0, -4})},
+      {"negative magnitudes count", Record({-1E-16L, 0, -1}), Of({0, 0, -1})},
   };
   for (const CleanCase& c : cases) {
     SCOPED_TRACE(c.what);
     r().X = c.x;
     r().X.constant = 7;
     r().X.defined = false;
-    workbench::CleanPolynomial(vessaw);
+    workbench::CleanPolynomial(r().X, kToln);
     EXPECT_EQ(r().X.degree, static_cast<int>(c.cleaned.size()) - 1);
     EXPECT_EQ(Of(r().X), c.cleaned);
     EXPECT_EQ(r().X.constant, Extended(7));
@@ -119,9 +109,8 @@ TEST_F(StackAlgebraTest, CleanZeroesCoefficientsBelowSpreadAndDropsVanishedTop) 
 }
 
 TEST_F(StackAlgebraTest, CleanFollowsSpreadParameter) {
-  vessaw.parameters().toln = 10;
-  r().X = Poly({0.5L, 1, 20});
-  workbench::CleanPolynomial(vessaw);
+  r().X = Record({0.5L, 1, 20});
+  workbench::CleanPolynomial(r().X, 10);
   EXPECT_EQ(Of(r().X), Of({0, 0, 20}));
 }
 
@@ -134,29 +123,29 @@ struct NormalizeCase {
 
 TEST_F(StackAlgebraTest, NormalizeMakesMonicKeepingValue) {
   const std::vector<NormalizeCase> cases = {
-      {"2 + 4s, constant 3", Poly({2, 4}, 3), Of({0.5L, 1}), 12},
-      {"already monic", Poly({3, 1}, 2), Of({3, 1}), 2},
-      {"cleaned first", Poly({1E-20L, 2, 1E-30L}, 1), Of({0, 1}), 2},
-      {"negative leading", Poly({1, 0, -2}, -1), Of({-0.5L, 0, 1}), 2},
-      {"vanished", Poly({0, 0}, 5), {}, 5},
+      {"2 + 4s, constant 3", Record({2, 4}, 3), Of({0.5L, 1}), 12},
+      {"already monic", Record({3, 1}, 2), Of({3, 1}), 2},
+      {"cleaned first", Record({1E-20L, 2, 1E-30L}, 1), Of({0, 1}), 2},
+      {"negative leading", Record({1, 0, -2}, -1), Of({-0.5L, 0, 1}), 2},
+      {"vanished", Record({0, 0}, 5), {}, 5},
   };
   for (const NormalizeCase& c : cases) {
     SCOPED_TRACE(c.what);
     r().X = c.x;
-    workbench::Normalize(vessaw);
+    workbench::Normalize(r().X, kToln);
     EXPECT_EQ(Of(r().X), c.a);
     EXPECT_EQ(r().X.constant, Extended(c.constant));
   }
 }
 
 TEST_F(StackAlgebraTest, PushCopiesDownAndAddPopSumsWithConstantsThenPops) {
-  r().X = Poly({1, 0, 1}, 2);
-  r().Y = Poly({0, 1}, 3);
-  r().Z = Poly({6}, 5);
-  r().T = Poly({7, 8}, 4);
+  r().X = Record({1, 0, 1}, 2);
+  r().Y = Record({0, 1}, 3);
+  r().Z = Record({6}, 5);
+  r().T = Record({7, 8}, 4);
   const TPolynomialRecord z = r().Z;
   const TPolynomialRecord t = r().T;
-  workbench::AddPop(vessaw);
+  workbench::AddPop(r(), kToln);
   EXPECT_EQ(Of(r().X), Of({2, 3, 2}));
   EXPECT_EQ(r().X.constant, Extended(1));
   EXPECT_TRUE(SameRecord(r().Y, z));
@@ -165,30 +154,30 @@ TEST_F(StackAlgebraTest, PushCopiesDownAndAddPopSumsWithConstantsThenPops) {
 }
 
 TEST_F(StackAlgebraTest, AddPopWidensXOverItsStaleCoefficients) {
-  r().X = Poly({0, 1}, 3);
+  r().X = Record({0, 1}, 3);
   r().X.a[2] = 99;  // left over from an earlier, longer polynomial
-  r().Y = Poly({1, 0, 1}, 2);
-  workbench::AddPop(vessaw);
+  r().Y = Record({1, 0, 1}, 2);
+  workbench::AddPop(r(), kToln);
   EXPECT_EQ(Of(r().X), Of({2, 3, 2}));
 }
 
 TEST_F(StackAlgebraTest, AddPopCleansCancellationDownToLowerDegree) {
-  r().X = Poly({1, 1, 1}, 1);
-  r().Y = Poly({1, 1, -1}, 1);
-  workbench::AddPop(vessaw);
+  r().X = Record({1, 1, 1}, 1);
+  r().Y = Record({1, 1, -1}, 1);
+  workbench::AddPop(r(), kToln);
   EXPECT_EQ(Of(r().X), Of({2, 2}));
 }
 
 TEST_F(StackAlgebraTest, SubtractPopGivesYMinusX) {
-  r().X = Poly({0, 1}, 2);
-  r().Y = Poly({1, 2}, 1);
-  workbench::SubtractPop(vessaw);
+  r().X = Record({0, 1}, 2);
+  r().Y = Record({1, 2}, 1);
+  workbench::SubtractPop(r(), kToln);
   EXPECT_EQ(Of(r().X), Of({1}));
   EXPECT_EQ(r().X.constant, Extended(1));
 
-  r().X = Poly({1, 2, 3}, 5);
+  r().X = Record({1, 2, 3}, 5);
   r().Y = r().X;
-  workbench::SubtractPop(vessaw);
+  workbench::SubtractPop(r(), kToln);
   EXPECT_EQ(r().X.degree, -1);
 }
 
@@ -196,11 +185,11 @@ TEST_F(StackAlgebraTest, PushThenAddPopLeavesTEqualToZ) {
   FillStack();
   const TPolynomialRecord old_y = r().Y;
   const TPolynomialRecord old_z = r().Z;
-  workbench::Push(vessaw);
+  workbench::Push(r());
   EXPECT_TRUE(SameRecord(r().Y, r().X));
   EXPECT_TRUE(SameRecord(r().Z, old_y));
   EXPECT_TRUE(SameRecord(r().T, old_z));
-  workbench::AddPop(vessaw);
+  workbench::AddPop(r(), kToln);
   EXPECT_EQ(Of(r().X), Of({2, 4}));
   EXPECT_TRUE(SameRecord(r().Y, old_y));
   EXPECT_TRUE(SameRecord(r().Z, old_z));
@@ -211,10 +200,10 @@ TEST_F(StackAlgebraTest, MultiplyPopMultipliesWithoutCleaningAndPops) {
   FillStack();
   const TPolynomialRecord z = r().Z;
   const TPolynomialRecord t = r().T;
-  r().X = Poly({1, 1E-10L}, 2);
+  r().X = Record({1, 1E-10L}, 2);
   r().X.a[2] = 99;  // stale, must not enter the product
-  r().Y = Poly({-1, 1E-10L}, 3);
-  EXPECT_TRUE(workbench::MultiplyPop(vessaw));
+  r().Y = Record({-1, 1E-10L}, 3);
+  EXPECT_TRUE(workbench::MultiplyPop(r(), log()));
   // the 1E-20 s^2 would be cleaned away with toln = 1E15
   EXPECT_EQ(Of(r().X), Of({-1, 0, 1E-10L * 1E-10L}));
   EXPECT_EQ(r().X.constant, Extended(6));
@@ -234,7 +223,7 @@ TEST_F(StackAlgebraTest, MultiplyPopWithVanishedOperandVanishes) {
     const TPolynomialRecord z = r().Z;
     r().X = OfDegree(c.x_degree, 2);
     r().Y = OfDegree(c.y_degree, 3);
-    EXPECT_TRUE(workbench::MultiplyPop(vessaw));
+    EXPECT_TRUE(workbench::MultiplyPop(r(), log()));
     EXPECT_EQ(r().X.degree, -1);
     EXPECT_EQ(r().X.constant, Extended(6));
     EXPECT_TRUE(SameRecord(r().Y, z)) << "popped";
@@ -255,7 +244,7 @@ TEST_F(StackAlgebraTest, MultiplyPopRefusesProductBeyondLargestDegree) {
     r().Y = OfDegree(c.y_degree);
     const Registers before = r();
     const std::size_t lines = Lines().size();
-    EXPECT_EQ(workbench::MultiplyPop(vessaw), c.fits);
+    EXPECT_EQ(workbench::MultiplyPop(r(), log()), c.fits);
     if (c.fits) {
       EXPECT_EQ(r().X.degree, c.x_degree + c.y_degree);
       EXPECT_EQ(Lines().size(), lines);
@@ -270,28 +259,28 @@ TEST_F(StackAlgebraTest, MultiplyPopRefusesProductBeyondLargestDegree) {
 }
 
 TEST_F(StackAlgebraTest, MultiplyByShiftsUpToLargestDegree) {
-  r().X = Poly({1, 2}, 3);
-  EXPECT_TRUE(workbench::MultiplyByS(vessaw));
+  r().X = Record({1, 2}, 3);
+  EXPECT_TRUE(workbench::MultiplyByS(r().X, log()));
   EXPECT_EQ(Of(r().X), Of({0, 1, 2}));
   EXPECT_EQ(r().X.constant, Extended(3));
 
   r().X = OfDegree(199);
-  EXPECT_TRUE(workbench::MultiplyByS(vessaw));
+  EXPECT_TRUE(workbench::MultiplyByS(r().X, log()));
   EXPECT_EQ(r().X.degree, 200);
   EXPECT_EQ(r().X.a[200], Extended(1));
   EXPECT_EQ(r().X.a[0], Extended(0));
   EXPECT_TRUE(Lines().empty());
 
   const TPolynomialRecord full = r().X;
-  EXPECT_FALSE(workbench::MultiplyByS(vessaw));
+  EXPECT_FALSE(workbench::MultiplyByS(r().X, log()));
   EXPECT_TRUE(SameRecord(r().X, full));
   EXPECT_EQ(Lines(), std::vector<std::string>{workbench::kBeyondMaxDegreeMessage});
 }
 
 TEST_F(StackAlgebraTest, ScaleAndNegateActOnConstantOnly) {
-  r().X = Poly({1, 2}, 3);
-  workbench::ScaleConstant(vessaw, 2.5L);
-  workbench::NegateConstant(vessaw);
+  r().X = Record({1, 2}, 3);
+  workbench::ScaleConstant(r().X, 2.5L);
+  workbench::NegateConstant(r().X);
   EXPECT_EQ(r().X.constant, Extended(-7.5L));
   EXPECT_EQ(Of(r().X), Of({1, 2}));
 }
@@ -305,18 +294,18 @@ struct ParaconjugateCase {
 
 TEST_F(StackAlgebraTest, ParaconjugateSquareIsPolynomialInSSquared) {
   const std::vector<ParaconjugateCase> cases = {
-      {"s + 1", Poly({1, 1}), Of({1, -1}), 1},
+      {"s + 1", Record({1, 1}), Of({1, -1}), 1},
       // (s^2 + 2 + 2s)(s^2 + 2 - 2s) = s^4 + 4
-      {"s^2 + 2s + 2, constant 3", Poly({2, 2, 1}, 3), Of({4, 0, 1}), 9},
+      {"s^2 + 2s + 2, constant 3", Record({2, 2, 1}, 3), Of({4, 0, 1}), 9},
       // (s^3 + 2s^2 + 2s + 1)(-s^3 + 2s^2 - 2s + 1) = 1 - x^3
-      {"Butterworth 3", Poly({1, 2, 2, 1}, -1), Of({1, 0, 0, -1}), 1},
-      {"constant", Poly({3}, 2), Of({9}), 4},
+      {"Butterworth 3", Record({1, 2, 2, 1}, -1), Of({1, 0, 0, -1}), 1},
+      {"constant", Record({3}, 2), Of({9}), 4},
   };
   for (const ParaconjugateCase& c : cases) {
     SCOPED_TRACE(c.what);
     r().X = OfDegree(5);  // stale coefficients everywhere
     r().X.defined = false;
-    workbench::ParaconjugateSquare(vessaw, c.p);
+    workbench::ParaconjugateSquare(r().X, c.p);
     EXPECT_EQ(Of(r().X), c.in_x);
     EXPECT_EQ(r().X.constant, Extended(c.constant));
     EXPECT_FALSE(r().X.defined) << "the flag is the caller's";
@@ -359,13 +348,13 @@ struct WToSCase {
 TEST(WToSTest, SubstitutesAndKeepsLeadingCoefficientPositive) {
   const std::vector<WToSCase> cases = {
       // 1 - s^2 turned over
-      {"w^2 + 1", Poly({1, 0, 1}), Of({-1, 0, 1}), 1},
-      {"w^3 + w", Poly({0, 1, 0, 1}), Of({0, -1, 0, 1}), 1},
-      {"w^4 + w^2, constant -2", Poly({0, 0, 1, 0, 1}, -2), Of({0, 0, -1, 0, 1}), 2},
+      {"w^2 + 1", Record({1, 0, 1}), Of({-1, 0, 1}), 1},
+      {"w^3 + w", Record({0, 1, 0, 1}), Of({0, -1, 0, 1}), 1},
+      {"w^4 + w^2, constant -2", Record({0, 0, 1, 0, 1}, -2), Of({0, 0, -1, 0, 1}), 2},
       // -2 s^2 + 3 turned over
-      {"2w^2 + 3", Poly({3, 0, 2}, -5), Of({-3, 0, 2}), 5},
+      {"2w^2 + 3", Record({3, 0, 2}, -5), Of({-3, 0, 2}), 5},
       // s^5 / j: the factor -j is dropped
-      {"w^5", Poly({0, 0, 0, 0, 0, 1}), Of({0, 0, 0, 0, 0, 1}), 1},
+      {"w^5", Record({0, 0, 0, 0, 0, 1}), Of({0, 0, 0, 0, 0, 1}), 1},
   };
   for (WToSCase c : cases) {
     SCOPED_TRACE(c.what);
@@ -376,7 +365,7 @@ TEST(WToSTest, SubstitutesAndKeepsLeadingCoefficientPositive) {
 }
 
 TEST(WToSTest, VanishedPolynomialOnlyLosesConstantSign) {
-  TPolynomialRecord p = Poly({}, -3);
+  TPolynomialRecord p = Record({}, -3);
   workbench::WToS(p);
   EXPECT_EQ(p.degree, -1);
   EXPECT_EQ(p.constant, Extended(3));
@@ -402,6 +391,8 @@ TEST(PowerTest, IsExpOfYLnXAndFaultsForNonPositiveBase) {
 
 class PolynomialFromRootsTest : public StackAlgebraTest {
  protected:
+  Extended tolm = kTolm;
+
   void SetRoots(std::initializer_list<std::pair<long double, long double>> roots) {
     std::size_t i = 1;
     for (const auto& [re, im] : roots) {
@@ -420,7 +411,7 @@ constexpr const char* kInexact = "* Montagem inexata de polinômio: examine rest
 
 TEST_F(PolynomialFromRootsTest, ConjugatePairGivesRealPolynomialAndZeroResidue) {
   SetRoots({{-1, 1}, {-1, -1}});
-  workbench::PolynomialFromRoots(vessaw, 3);
+  workbench::PolynomialFromRoots(r(), 3, tolm, log());
   EXPECT_EQ(Of(r().X), Of({2, 2, 1}));
   EXPECT_EQ(Of(r().Y), Of({0, 0, 0}));
   EXPECT_EQ(r().X.constant, Extended(3));
@@ -432,7 +423,7 @@ TEST_F(PolynomialFromRootsTest, ConjugatePairGivesRealPolynomialAndZeroResidue) 
 
 TEST_F(PolynomialFromRootsTest, RootWithoutConjugateLeavesResidueAndWarns) {
   SetRoots({{-1, 1}});
-  workbench::PolynomialFromRoots(vessaw, 1);
+  workbench::PolynomialFromRoots(r(), 1, tolm, log());
   // s + 1 - j
   EXPECT_EQ(Of(r().X), Of({1, 1}));
   EXPECT_EQ(Of(r().Y), Of({-1, 0}));
@@ -443,24 +434,24 @@ TEST_F(PolynomialFromRootsTest, RootWithoutConjugateLeavesResidueAndWarns) {
 TEST_F(PolynomialFromRootsTest, MixedRootsMultiplyOut) {
   // (s + 2)(s - j)(s + j)(s) = s^4 + 2s^3 + s^2 + 2s
   SetRoots({{-2, 0}, {0, 1}, {0, -1}, {0, 0}});
-  workbench::PolynomialFromRoots(vessaw, 1);
+  workbench::PolynomialFromRoots(r(), 1, tolm, log());
   EXPECT_EQ(Of(r().X), Of({0, 2, 1, 2, 1}));
   EXPECT_TRUE(Lines().empty());
 }
 
 TEST_F(PolynomialFromRootsTest, ResidueWarnsOnlyAboveTolm) {
-  vessaw.parameters().tolm = 1E-3L;
+  tolm = 1E-3L;
   SetRoots({{0, 1E-3L}});
-  workbench::PolynomialFromRoots(vessaw, 1);
+  workbench::PolynomialFromRoots(r(), 1, tolm, log());
   EXPECT_TRUE(Lines().empty()) << "a residue equal to tolm passes";
   SetRoots({{0, 2E-3L}});
-  workbench::PolynomialFromRoots(vessaw, 1);
+  workbench::PolynomialFromRoots(r(), 1, tolm, log());
   EXPECT_EQ(Lines(), std::vector<std::string>{kInexact});
 }
 
 TEST_F(PolynomialFromRootsTest, NoRootsGivesTheConstant) {
   SetRoots({});
-  workbench::PolynomialFromRoots(vessaw, 5);
+  workbench::PolynomialFromRoots(r(), 5, tolm, log());
   EXPECT_EQ(Of(r().X), Of({1}));
   EXPECT_EQ(r().X.constant, Extended(5));
   EXPECT_EQ(Of(r().Y), Of({0}));
@@ -476,14 +467,14 @@ TEST_F(PolynomialFromRootsTest, RefusesCountOutsideRootList) {
     SetRoots({{-1, 0}});
     r().X.degree = c.count;
     const Registers before = r();
-    workbench::PolynomialFromRoots(vessaw, 2);
+    workbench::PolynomialFromRoots(r(), 2, tolm, log());
     EXPECT_EQ(Lines().back(), c.message);
     EXPECT_TRUE(SameRecord(r().X, before.X));
     EXPECT_TRUE(SameRecord(r().Y, before.Y));
   }
   SetRoots({});
   r().X.degree = 200;
-  workbench::PolynomialFromRoots(vessaw, 1);
+  workbench::PolynomialFromRoots(r(), 1, tolm, log());
   EXPECT_EQ(r().X.degree, 200) << "a full root list is accepted";
 }
 
@@ -494,22 +485,22 @@ class SlotSelectionTest : public StackAlgebraTest {
   void SetUp() override {
     StackAlgebraTest::SetUp();
     // Each slot told apart by its constant; E is left undefined.
-    r().Q = Poly({1, 0, 1}, 1);
-    r().F = Poly({0, 1}, 2);
-    r().P = Poly({1, 1}, 3);
-    r().E = Poly({2, 3, 1}, 4, false);
-    r().X = Poly({5}, 5);
-    r().Y = Poly({6, 6}, 6);
+    r().Q = Record({1, 0, 1}, 1);
+    r().F = Record({0, 1}, 2);
+    r().P = Record({1, 1}, 3);
+    r().E = Record({2, 3, 1}, 4, false);
+    r().X = Record({5}, 5);
+    r().Y = Record({6, 6}, 6);
   }
 
   // The user clicks the item, or closes the dialog when it is -1.
   void Answer(int item) {
-    backend.on_modal = [item](forms::Form& form) {
-      auto& selection = dynamic_cast<workbench::SelectionForm&>(form);
+    user.on_modal = [item](forms::Form& form) {
+      auto& selection = dynamic_cast<frame::SelectionForm&>(form);
       if (item < 0)
         selection.Close();
       else
-        selection.ListBox1.UserClickItem(item);
+        selection.list.UserClickItem(item);
     };
   }
 
@@ -529,13 +520,13 @@ class SlotSelectionTest : public StackAlgebraTest {
 
 TEST_F(SlotSelectionTest, OffersTheSixSlots) {
   std::vector<std::string> shown;
-  backend.on_modal = [&](forms::Form& form) {
-    auto& selection = dynamic_cast<workbench::SelectionForm&>(form);
-    shown = selection.ListBox1.items();
-    selection.ListBox1.UserClickItem(1);
+  user.on_modal = [&](forms::Form& form) {
+    auto& selection = dynamic_cast<frame::SelectionForm&>(form);
+    shown = selection.list.items();
+    selection.list.UserClickItem(1);
   };
-  workbench::SelectPolynomial(vessaw);
-  EXPECT_EQ(windows().form9->Label1.caption(), "Selecione o polinômio:");
+  workbench::SelectPolynomial(r(), vessaw.console());
+  EXPECT_EQ(windows().form9->label.caption(), "Selecione o polinômio:");
   EXPECT_EQ(shown, (std::vector<std::string>{"Q(w)", "F(s)", "P(s)", "E(s)", "(X(s))", "(Y(s))"}));
   EXPECT_EQ(Lines(), std::vector<std::string>{"-> F(s)."});
 }
@@ -551,13 +542,13 @@ TEST_F(SlotSelectionTest, SelectCopiesSlotIntoXAndStorePutsXBack) {
     SetUp();
     const Registers before = r();
     Answer(c.item);
-    workbench::SelectPolynomial(vessaw);
+    workbench::SelectPolynomial(r(), vessaw.console());
     ASSERT_EQ(vessaw.console().choice_letter(), c.letter);
     // the whole record travels, the defined flag of E included
     EXPECT_TRUE(SameRecord(r().X, before.*SlotMember(c.letter)));
 
-    r().X = Poly({7, 7, 7}, 100);
-    workbench::StorePolynomial(vessaw);
+    r().X = Record({7, 7, 7}, 100);
+    workbench::StorePolynomial(r(), vessaw.console());
     for (char other : std::string(kSlotLetters)) {
       if (other == 'X') continue;
       const TPolynomialRecord& was = before.*SlotMember(other);
@@ -568,21 +559,31 @@ TEST_F(SlotSelectionTest, SelectCopiesSlotIntoXAndStorePutsXBack) {
 
 TEST_F(SlotSelectionTest, StoreWithoutSlotLetterStoresNothing) {
   const Registers before = r();
-  r().X = Poly({7}, 100);
+  r().X = Record({7}, 100);
   for (char letter : {'#', 'X', '\0'}) {
     vessaw.console().SetChoiceLetter(letter);
-    workbench::StorePolynomial(vessaw);
+    workbench::StorePolynomial(r(), vessaw.console());
     for (char other : std::string("QFPEY"))
       EXPECT_TRUE(SameRecord(*Slot(other), before.*SlotMember(other))) << other;
   }
 }
 
+// The operation as the user runs it, from the operations window that
+// "Iniciar" shows.
 class SquaringTest : public SlotSelectionTest {
  protected:
+  void SetUp() override {
+    if (!started_) ChooseMenu("Iniciar");
+    started_ = true;
+    SlotSelectionTest::SetUp();
+  }
   void Square(int item) {
     Answer(item);
     RunOperation(kSquarePolynomial);
   }
+
+ private:
+  bool started_ = false;
 };
 
 TEST_F(SquaringTest, SquaresChosenSlotAndStoresIt) {
@@ -594,17 +595,17 @@ TEST_F(SquaringTest, SquaresChosenSlotAndStoresIt) {
     std::string echo;
   };
   const std::vector<Case> cases = {
-      {2, Poly({1, 1}, -2), Of({1, 2, 1}), 4, "-> P(s)."},
-      {1, Poly({1}, -2), Of({1}), 4, "-> F(s)."},
-      {5, Poly({-1, 0, 1}, 3), Of({1, 0, -2, 0, 1}), 9, "-> (Y(s))."},
-      {-1, Poly({0, 0, 1E-10L}, 1), Of({0, 0, 0, 0, 1E-10L * 1E-10L}), 1, "-> Q(w)."},
-      {3, Poly({}, 2), {}, 4, "-> E(s)."},
+      {2, Record({1, 1}, -2), Of({1, 2, 1}), 4, "-> P(s)."},
+      {1, Record({1}, -2), Of({1}), 4, "-> F(s)."},
+      {5, Record({-1, 0, 1}, 3), Of({1, 0, -2, 0, 1}), 9, "-> (Y(s))."},
+      {-1, Record({0, 0, 1E-10L}, 1), Of({0, 0, 0, 0, 1E-10L * 1E-10L}), 1, "-> Q(w)."},
+      {3, Record({}, 2), {}, 4, "-> E(s)."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.echo);
     SetUp();
-    r().Z = Poly({8}, 8);
-    r().T = Poly({9}, 9);
+    r().Z = Record({8}, 8);
+    r().T = Record({9}, 9);
     const char letter = kSlotLetters[c.item < 0 ? 0 : c.item];
     *Slot(letter) = c.x;
     const std::size_t lines = Lines().size();
@@ -616,9 +617,9 @@ TEST_F(SquaringTest, SquaresChosenSlotAndStoresIt) {
     EXPECT_EQ(Slot(letter)->constant, Extended(c.constant));
     EXPECT_TRUE(SameRecord(r().X, *Slot(letter)));
     if (letter != 'Y') {
-      EXPECT_TRUE(SameRecord(r().Y, Poly({8}, 8))) << "Z popped into Y";
+      EXPECT_TRUE(SameRecord(r().Y, Record({8}, 8))) << "Z popped into Y";
     }
-    EXPECT_TRUE(SameRecord(r().Z, Poly({9}, 9))) << "T popped into Z";
+    EXPECT_TRUE(SameRecord(r().Z, Record({9}, 9))) << "T popped into Z";
   }
 }
 
@@ -642,14 +643,14 @@ TEST_F(SquaringTest, UndefinedSlotIsReportedAndNothingComputed) {
 
 TEST_F(SquaringTest, SquareBeyondLargestDegreeIsRefused) {
   r().F = OfDegree(101, 2);
-  r().Z = Poly({8}, 8);
+  r().Z = Record({8}, 8);
   const Registers before = r();
   Square(1);
   EXPECT_EQ(Lines(), (std::vector<std::string>{"Elevar ao quadrado:", "-> F(s).", workbench::kBeyondMaxDegreeMessage}));
   EXPECT_TRUE(SameRecord(r().F, before.F));
   EXPECT_TRUE(SameRecord(r().Y, before.Y));
   EXPECT_TRUE(SameRecord(r().Z, before.Z));
-  EXPECT_TRUE(backend.messages.empty());
+  EXPECT_TRUE(user.messages.empty());
 
   r().F = OfDegree(100, 2);
   Square(1);

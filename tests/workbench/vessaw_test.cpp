@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/workbench/vessaw_fixture.h"
-#include "workbench/operations_form.h"
 #include "workbench/parameters_form.h"
 
 namespace workbench_test {
@@ -31,7 +30,7 @@ TEST_F(VessawTest, CreatesElevenWindowsInOrderWithTheirCaptions) {
 }
 
 TEST_F(VessawTest, ConsoleStartsWithAboutTextAndIsReadOnly) {
-  const forms::Memo& memo = windows().form1->Memo1;
+  const forms::Memo& memo = windows().form1->log;
   ASSERT_EQ(memo.Count(), kAboutLines);
   EXPECT_EQ(memo.Line(0), "Aproximações por Função Característica");
   EXPECT_EQ(memo.Line(2), "");
@@ -40,7 +39,7 @@ TEST_F(VessawTest, ConsoleStartsWithAboutTextAndIsReadOnly) {
 }
 
 TEST_F(VessawTest, OperationsWindowListsEighteenOperationsFirstSelected) {
-  const forms::RadioGroup& menu = windows().form6->RGmenu;
+  const forms::RadioGroup& menu = windows().form6->group;
   ASSERT_EQ(menu.items().size(), 18u);
   EXPECT_EQ(menu.caption(), "Operação");
   EXPECT_EQ(menu.item_index(), 0);
@@ -92,14 +91,14 @@ TEST_F(VessawTest, OperationsWindowRefusesToClose) {
 
 TEST_F(VessawTest, TerminarEndsProgram) {
   ChooseMenu("Terminar");
-  EXPECT_TRUE(backend.terminated);
+  EXPECT_TRUE(app.terminated());
 }
 
 TEST_F(VessawTest, NoOperationForIndexOutsideTable) {
   ChooseMenu("Iniciar");
-  windows().form6->RGmenu.SetItemIndex(-1);
-  app.Guard([&] { windows().form6->Button1.UserClick(); });
-  EXPECT_TRUE(backend.modal_forms.empty());
+  windows().form6->group.SetItemIndex(-1);
+  app.Guard([&] { windows().form6->button.UserClick(); });
+  EXPECT_TRUE(user.modal_forms.empty());
   EXPECT_EQ(Logged().size(), 1u);
 }
 
@@ -113,7 +112,7 @@ class EditParametersTest : public VessawTest {
 TEST_F(EditParametersTest, ShowsCurrentValuesAndTakesEditedOnes) {
   std::vector<std::string> shown;
   bool ticked = true;
-  backend.on_modal = [&](forms::Form& form) {
+  user.on_modal = [&](forms::Form& form) {
     auto& dialog = dynamic_cast<ParametersForm&>(form);
     for (const numeric_field::TNEdit* field : {&dialog.NEtolr, &dialog.NExr0, &dialog.NExi0, &dialog.NEtoln,
                                                &dialog.NEtolm, &dialog.NEtold, &dialog.NEcm, &dialog.NEdc})
@@ -126,7 +125,7 @@ TEST_F(EditParametersTest, ShowsCurrentValuesAndTakesEditedOnes) {
     dialog.Button1.UserClick();
   };
   RunOperation(kEditParameters);
-  EXPECT_EQ(backend.modal_forms, std::vector<std::string>{"Form10"});
+  EXPECT_EQ(user.modal_forms, std::vector<std::string>{"Form10"});
   EXPECT_EQ(shown, (std::vector<std::string>{"1E-12", "-1.1", "1.1", "1E15", "1E-8", "1E-10", "26", "18"}));
   EXPECT_FALSE(ticked);
   const workbench::Parameters& p = vessaw.parameters();
@@ -140,7 +139,7 @@ TEST_F(EditParametersTest, ShowsCurrentValuesAndTakesEditedOnes) {
 }
 
 TEST_F(EditParametersTest, CloseBoxTakesCommittedValuesOnly) {
-  backend.on_modal = [&](forms::Form& form) {
+  user.on_modal = [&](forms::Form& form) {
     auto& dialog = dynamic_cast<ParametersForm&>(form);
     dialog.NEtolm.UserType("1e-6");
     dialog.NEtold.UserType("xyz");  // leaving NEtolm commits it
@@ -152,7 +151,7 @@ TEST_F(EditParametersTest, CloseBoxTakesCommittedValuesOnly) {
   EXPECT_EQ(p.tolm, base::Extended(1E-6L));
   EXPECT_EQ(p.told, base::Extended(1E-10L));
   EXPECT_EQ(p.width, 26);
-  EXPECT_EQ(backend.messages, std::vector<std::string>{"Vessaw: xyz is not a valid number."});
+  EXPECT_EQ(user.messages, std::vector<std::string>{"Vessaw: xyz is not a valid number."});
   EXPECT_EQ(Logged().back(), "Parâmetros editados.");
 }
 
