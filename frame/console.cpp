@@ -1,6 +1,7 @@
 #include "frame/console.h"
 
 #include <stdexcept>
+#include <type_traits>
 
 #include "frame/choice_items.h"
 
@@ -12,6 +13,22 @@ template <typename T>
 T& Need(T* window, const char* what) {
   if (!window) throw std::logic_error(std::string("the console has no ") + what);
   return *window;
+}
+
+// The value goes through the field's property of its kind, so that the
+// field shows it in its own form and gives back what it committed.
+template <typename T>
+void AskNumber(NumberPromptForm& form, const std::string& prompt, T& value) {
+  form.label.SetCaption(prompt);
+  if constexpr (std::is_same_v<T, base::Extended>)
+    form.field.set_panel_real(value);
+  else
+    form.field.set_panel_int(value);
+  form.ShowModal();
+  if constexpr (std::is_same_v<T, base::Extended>)
+    value = form.field.panel_real();
+  else
+    value = form.field.panel_int();
 }
 
 // The key letter at the position of the chosen item; an item beyond the
@@ -34,19 +51,11 @@ bool Console::AskYesNo(const std::string& question) {
 }
 
 void Console::AskReal(const std::string& prompt, base::Extended& value) {
-  NumberPromptForm& form = Need(setup_.real_prompt, "real prompt");
-  form.label.SetCaption(prompt);
-  form.field.set_panel_real(value);
-  form.ShowModal();
-  value = form.field.panel_real();
+  AskNumber(Need(setup_.real_prompt, "real prompt"), prompt, value);
 }
 
 void Console::AskInteger(const std::string& prompt, std::int32_t& value) {
-  NumberPromptForm& form = Need(setup_.integer_prompt, "integer prompt");
-  form.label.SetCaption(prompt);
-  form.field.set_panel_int(value);
-  form.ShowModal();
-  value = form.field.panel_int();
+  AskNumber(Need(setup_.integer_prompt, "integer prompt"), prompt, value);
 }
 
 void Console::AskText(const std::string& prompt, std::string& text) {
