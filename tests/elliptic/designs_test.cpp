@@ -1,0 +1,171 @@
+// The rounding of the computed order, the limits of the elliptic tables,
+// and what the designs do with the frequency scale.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "base/errors.h"
+#include "elliptic/classical_designs.h"
+#include "elliptic/elliptic_design.h"
+
+namespace {
+
+using base::Extended;
+
+struct RoundingCase {
+  long double n;
+  bool round_nearest;
+  std::int32_t order;
+};
+
+TEST(OrderRule, RoundsUpUnlessJustAboveAnInteger) {
+  const RoundingCase cases[] = {
+      {3.3178156L, false, 4},
+      {3.3178156L, true, 3},
+      {7.0L, false, 7},
+      {7.0000005L, false, 7},
+      {7.000002L, false, 8},
+      {7.5L, true, 8},
+      {6.5L, true, 6},
+      {7.5L, false, 8},
+      {0.2L, false, 1},
+      {0.2L, true, 0},
+      {-0.2L, false, 0},
+      {-3.7L, false, -3},
+      {2147483647.0L, false, 2147483647},
+  };
+  for (const RoundingCase& c : cases)
+    EXPECT_EQ(elliptic::RoundOrder(c.n, c.round_nearest), c.order)
+        << "n=" << static_cast<double>(c.n) << (c.round_nearest ? " nearest" : " up");
+}
+
+TEST(OrderRule, AnOrderThatCannotBeRoundedEndsTheAction) {
+  for (const long double n :
+       {std::numeric_limits<long double>::quiet_NaN(), std::numeric_limits<long double>::infinity(), 1e30L}) {
+    try {
+      elliptic::RoundOrder(n, false);
+      ADD_FAILURE() << static_cast<double>(n);
+    } catch (const base::FloatError& error) {
+      EXPECT_EQ(error.fault(), base::FloatFault::Invalid) << static_cast<double>(n);
+    }
+  }
+  for (const long double n : {2147483648.0L, -2147483649.0L, 5.28e10L})
+    EXPECT_THROW(elliptic::RoundOrder(n, true), base::RangeCheckError) << static_cast<double>(n);
+}
+
+// Counts what the design reported before it stopped.
+class CountingSink : public elliptic::EllipticSink {
+ public:
+  explicit CountingSink(std::int32_t order) : order_(order) {}
+  std::optional<std::int32_t> Order(Extended) override { return order_; }
+  void AttenuationZero(std::int32_t, Extended) override { ++zeros; }
+  void PolePair(const elliptic::EllipticPolePair&) override { ++pairs; }
+  void RealPole(std::int32_t, Extended) override { ++real_poles; }
+  int zeros = 0, pairs = 0, real_poles = 0;
+
+ private:
+  std::int32_t order_;
+};
+
+TEST(EllipticTables, AnOrderBeyondTheTablesStopsAtTheFirstMissingSlot) {
+  struct Case {
+    std::int32_t order;
+    int zeros, pairs;
+  };
+  // 1001 has room for its 500 zeros and pairs but not for the real pole;
+  // 1002 already lacks the 501st attenuation zero.
+  for (const Case c : {Case{1001, 500, 500}, Case{1002, 500, 0}}) {
+    CountingSink sink(c.order);
+    elliptic::EllipticDesign design;
+    const elliptic::EpsilonAlfa ea = elliptic::ComputeEpsilonAlfa(1, 40);
+    try {
+      elliptic::DesignElliptic({1, 40, 1, 2}, ea, sink, design);
+      ADD_FAILURE() << "order " << c.order << " ran to its end";
+    } catch (const base::RangeCheckError& error) {
+      EXPECT_EQ(error.value(), elliptic::kEllipticSlots + 1) << "order " << c.order;
+    }
+    EXPECT_EQ(sink.zeros, c.zeros) << "order " << c.order;
+    EXPECT_EQ(sink.pairs, c.pairs) << "order " << c.order;
+    EXPECT_EQ(sink.real_poles, 0) << "order " << c.order;
+  }
+}
+
+// Everything one classical design reports.
+class ClassicalRecord : public elliptic::ClassicalSink {
+ public:
+  explicit ClassicalRecord(std::int32_t order) : order_(order) {}
+  std::optional<std::int32_t> Order(Extended n) override {
+    computed_n = n;
+    return order_;
+  }
+  void NormalizedEdge(Extended value) override { wpn = value; }
+  void Pole(const elliptic::ClassicalPole& pole) override { poles.push_back(pole); }
+  void Zero(std::int32_t, Extended wz) override { zeros.push_back(wz); }
+  Extended computed_n, wpn;
+  std::vector<elliptic::ClassicalPole> poles;
+  std::vector<Extended> zeros;
+
+ private:
+  std::int32_t order_;
+};
+
+// Relative difference of a to b, within a few ulps when they agree.
+long double Off(Extended a, Extended b) { return std::fabs((a - b).raw()) / std::fabs(b.raw()); }
+constexpr long double kFewUlps = 1e-18L;
+
+TEST(FrequencyScale, DoublingWpAndWsDoublesThePolesAndZerosOfEachClassicalDesign) {
+  using Design = void (*)(const elliptic::Specification&, const elliptic::EpsilonAlfa&, elliptic::ClassicalSink&);
+  const elliptic::EpsilonAlfa ea = elliptic::ComputeEpsilonAlfa(1, 40);
+  for (const Design design :
+       {&elliptic::DesignButterworth, &elliptic::DesignChebyshev, &elliptic::DesignInverseChebyshev}) {
+    for (const std::int32_t order : {4, 5}) {
+      ClassicalRecord once(order), twice(order);
+      design({1, 40, 1, 2}, ea, once);
+      design({1, 40, 2, 4}, ea, twice);
+      EXPECT_EQ(once.computed_n, twice.computed_n);
+      EXPECT_EQ(once.wpn, twice.wpn);
+      ASSERT_EQ(once.poles.size(), twice.poles.size());
+      for (std::size_t i = 0; i < once.poles.size(); ++i) {
+        EXPECT_LT(Off(twice.poles[i].re, 2 * once.poles[i].re), kFewUlps) << "order " << order << " pole " << i;
+        EXPECT_LT(Off(twice.poles[i].w, 2 * once.poles[i].w), kFewUlps) << "order " << order << " pole " << i;
+        EXPECT_LT(Off(twice.poles[i].q, once.poles[i].q), kFewUlps) << "order " << order << " pole " << i;
+      }
+      ASSERT_EQ(once.zeros.size(), twice.zeros.size());
+      for (std::size_t i = 0; i < once.zeros.size(); ++i)
+        EXPECT_LT(Off(twice.zeros[i], 2 * once.zeros[i]), kFewUlps) << "order " << order << " zero " << i;
+    }
+  }
+}
+
+TEST(FrequencyScale, DoublingWpAndWsDoublesTheEllipticPolesAndZerosOnly) {
+  const elliptic::EpsilonAlfa ea = elliptic::ComputeEpsilonAlfa(1, 40);
+  for (const std::int32_t order : {4, 5}) {
+    CountingSink sink_once(order), sink_twice(order);
+    elliptic::EllipticDesign once, twice;
+    ASSERT_TRUE(elliptic::DesignElliptic({1, 40, 1, 2}, ea, sink_once, once));
+    ASSERT_TRUE(elliptic::DesignElliptic({1, 40, 2, 4}, ea, sink_twice, twice));
+    // the normalised values are the same to the bit
+    EXPECT_EQ(twice.k0, once.k0);
+    EXPECT_EQ(twice.v0, once.v0);
+    EXPECT_EQ(elliptic::CharacteristicAlfa(twice), elliptic::CharacteristicAlfa(once));
+    for (std::int32_t i = 1; i <= once.Pairs(); ++i) {
+      EXPECT_EQ(twice.wza[i], once.wza[i]);
+      EXPECT_LT(Off(elliptic::TransmissionZero(twice, i), 2 * elliptic::TransmissionZero(once, i)), kFewUlps);
+    }
+    for (std::int32_t i = 1; i <= (order + 1) / 2; ++i) {
+      EXPECT_EQ(twice.re[i], 2 * once.re[i]) << "order " << order << " pole " << i;
+      EXPECT_EQ(twice.im[i], 2 * once.im[i]) << "order " << order << " pole " << i;
+    }
+  }
+  // c moves with the frequency scale only through the real pole of an odd
+  // order: P(s)/E(s) keeps |T(0)|
+  CountingSink sink_once(4), sink_twice(4);
+  elliptic::EllipticDesign once, twice;
+  elliptic::DesignElliptic({1, 40, 1, 2}, ea, sink_once, once);
+  elliptic::DesignElliptic({1, 40, 2, 4}, ea, sink_twice, twice);
+  EXPECT_LT(Off(elliptic::GainConstant(twice), elliptic::GainConstant(once)), kFewUlps);
+}
+
+}  // namespace
