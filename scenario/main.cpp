@@ -13,6 +13,7 @@
 #include <map>
 #include <string>
 
+#include "elliptic/duzavuri.h"
 #include "forms/application.h"
 #include "forms/program.h"
 #include "forms/script/script_backend.h"
@@ -24,6 +25,7 @@ namespace {
 const std::map<std::string, forms::ProgramFactory>& Programs() {
   static const std::map<std::string, forms::ProgramFactory> programs = {
       {"vessaw", workbench::CreateVessaw},
+      {"duzavuri", elliptic::CreateDuzavuri},
   };
   return programs;
 }

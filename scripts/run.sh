@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# scripts/run.sh PROGRAM: builds and starts vessaw.
+# scripts/run.sh PROGRAM: builds and starts vessaw or Duzavuri.
 set -euo pipefail
 source "$(dirname "$0")/packages.sh"
-declare -A targets=([vessaw]=workbench/vessaw)
+declare -A targets=([vessaw]=workbench/vessaw [duzavuri]=elliptic/Duzavuri)
 program=${1:-}
 if [ -z "$program" ] || [ -z "${targets[$program]:-}" ]; then
   echo "usage: scripts/run.sh PROGRAM   (PROGRAM: ${!targets[*]})" >&2

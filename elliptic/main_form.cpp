@@ -1,0 +1,127 @@
+#include "elliptic/main_form.h"
+
+#include <string>
+#include <vector>
+
+namespace elliptic {
+namespace {
+
+using numeric_field::tipo_campo;
+using numeric_field::TNEdit;
+
+// The window is 1072 x 675 pixels at (213, 282) with its frame; its client
+// area is that less a border of 8 pixels and a caption of 31.
+constexpr int kWindowLeft = 213;
+constexpr int kWindowTop = 282;
+constexpr int kClientWidth = 1072 - 2 * 8;
+constexpr int kClientHeight = 675 - 31 - 8;
+
+std::vector<std::string> PresetLog() {
+  return {
+      "Projeto clássico de filtros elípticos, e outros",
+      "Especificação: Amax e Amin em dB, wp e ws em rad/s; as raízes são calculadas em precisão estendida.",
+      "O programa calcula os polos e zeros de aproximações elípticas, e também de aproximações de Butterworth, "
+      "Chebyshev e Chebyshev inversa.",
+      "As raízes são salvas em arquivos com as raízes e a constante que multiplica os polinômios, que podem ser "
+      "lidos por outros programas, como o Vessa.",
+      "Os filtros elípticos obedecem à seletividade, com Amin como necessário. Os demais obedecem Amin, deixando a "
+      "seletividade como necessário.",
+      "Gráficos de resposta em frequência podem ser plotados, a partir de arquivos de polos e zeros gerados pelo "
+      "programa ou por outros.",
+      "Há um zoom com mouse, cursor com setas, e vários comandos por teclas: <, >, c, g, f, t, bs, enter, a, r, l, "
+      "setas, espaço.",
+      "Versão 1.0a de 6/5/2019",
+      "",
+  };
+}
+
+// A label's size follows its caption.
+void PlaceLabel(forms::Label& label, int left, int top) { label.SetBounds(left, top, 0, 0); }
+
+}  // namespace
+
+MainForm::MainForm(forms::Application& app)
+    : forms::Form(app, "Form1", "Filtros Elípticos"),
+      Label1(Add<forms::Label>("Label1", "Amax (dB)")),
+      NEamax(Add<TNEdit>("NEamax", tipo_campo::real_field)),
+      Label2(Add<forms::Label>("Label2", "Amin (dB)")),
+      NEamin(Add<TNEdit>("NEamin", tipo_campo::real_field)),
+      Label3(Add<forms::Label>("Label3", "wp")),
+      NEwp(Add<TNEdit>("NEwp", tipo_campo::real_field)),
+      Label4(Add<forms::Label>("Label4", "ws")),
+      NEws(Add<TNEdit>("NEws", tipo_campo::real_field)),
+      Calcular(Add<forms::Button>("Calcular", "Filtro elíptico")),
+      Bevel1(Add<forms::Bevel>("Bevel1")),
+      Button2(Add<forms::Button>("Button2", "Filtro de Butterworth")),
+      Button3(Add<forms::Button>("Button3", "Filtro de Chebyshev")),
+      Button4(Add<forms::Button>("Button4", "Filtro de Chebyshev inverso")),
+      CBforcar(Add<forms::CheckBox>("CBforcar", "Forçar ordem para")),
+      NEordem(Add<TNEdit>("NEordem", tipo_campo::int_field)),
+      CBarredondar(Add<forms::CheckBox>("CBarredondar", "Apenas arredondar a ordem")),
+      Label5(Add<forms::Label>("Label5", "Sufixo extra nos arquivos")),
+      Eextra(Add<forms::Edit>("Eextra")),
+      Button5(Add<forms::Button>("Button5", "Gráficos")),
+      Label6(Add<forms::Label>("Label6", "Campo")),
+      NEcm(Add<TNEdit>("NEcm", tipo_campo::int_field)),
+      Label7(Add<forms::Label>("Label7", "Decimais")),
+      NEdc(Add<TNEdit>("NEdc", tipo_campo::int_field)),
+      Bevel2(Add<forms::Bevel>("Bevel2")),
+      Label8(Add<forms::Label>("Label8", "k")),
+      NEdit1(Add<TNEdit>("NEdit1", tipo_campo::real_field)),
+      Label9(Add<forms::Label>("Label9", "x")),
+      NEdit2(Add<TNEdit>("NEdit2", tipo_campo::real_field)),
+      Button1(Add<forms::Button>("Button1", "Testar funções")),
+      Memo1(Add<forms::Memo>("Memo1", PresetLog())) {
+  SetPlacement(forms::Placement::Fixed, kWindowLeft, kWindowTop);
+  SetClientSize(kClientWidth, kClientHeight);
+
+  PlaceLabel(Label1, 8, 16);
+  NEamax.SetBounds(64, 8, 113, 21);
+  PlaceLabel(Label2, 8, 40);
+  NEamin.SetBounds(64, 32, 113, 21);
+  PlaceLabel(Label3, 8, 64);
+  NEwp.SetBounds(64, 56, 113, 21);
+  PlaceLabel(Label4, 8, 88);
+  NEws.SetBounds(64, 80, 113, 21);
+  Calcular.SetBounds(184, 8, 83, 25);
+  Bevel1.SetBounds(272, 8, 169, 105);
+  Button2.SetBounds(280, 16, 113, 25);
+  Button3.SetBounds(280, 48, 113, 25);
+  Button4.SetBounds(280, 80, 153, 25);
+  CBforcar.SetBounds(448, 8, 113, 17);
+  NEordem.SetBounds(560, 8, 57, 21);
+  CBarredondar.SetBounds(448, 32, 153, 17);
+  PlaceLabel(Label5, 448, 56);
+  Eextra.SetBounds(576, 48, 41, 21);
+  Button5.SetBounds(448, 80, 75, 25);
+  PlaceLabel(Label6, 768, 16);
+  NEcm.SetBounds(824, 8, 49, 21);
+  PlaceLabel(Label7, 768, 40);
+  NEdc.SetBounds(824, 32, 49, 21);
+  Bevel2.SetBounds(888, 8, 161, 105);
+  PlaceLabel(Label8, 896, 24);
+  NEdit1.SetBounds(912, 16, 121, 21);
+  PlaceLabel(Label9, 896, 48);
+  NEdit2.SetBounds(912, 40, 121, 21);
+  Button1.SetBounds(912, 72, 123, 25);
+  Memo1.SetBounds(8, 120, 1041, 505);
+  Memo1.SetScrollBars(forms::ScrollBars::Vertical);
+
+  int order = 0;
+  for (forms::Control* control : std::vector<forms::Control*>{
+           &NEdit1, &Button1, &Memo1, &NEdit2, &NEamax, &NEamin, &NEwp, &NEws, &Calcular, &CBarredondar, &NEcm, &NEdc,
+           &NEordem, &CBforcar, &Button2, &Button3, &Button4, &Button5, &Eextra})
+    control->SetTabOrder(order++);
+
+  NEamax.set_panel_real(1);
+  NEamin.set_panel_real(40);
+  NEwp.set_panel_real(1);
+  NEws.set_panel_real(2);
+  NEordem.set_panel_int(5);
+  NEcm.set_panel_int(25);
+  NEdc.set_panel_int(-1);
+  NEdit1.set_panel_real(0.5L);
+  NEdit2.set_panel_real(0.5L);
+}
+
+}  // namespace elliptic
