@@ -35,9 +35,6 @@ std::vector<std::string> PresetLog() {
   };
 }
 
-// A label's size follows its caption.
-void PlaceLabel(forms::Label& label, int left, int top) { label.SetBounds(left, top, 0, 0); }
-
 }  // namespace
 
 MainForm::MainForm(forms::Application& app)
@@ -75,36 +72,28 @@ MainForm::MainForm(forms::Application& app)
   SetPlacement(forms::Placement::Fixed, kWindowLeft, kWindowTop);
   SetClientSize(kClientWidth, kClientHeight);
 
-  PlaceLabel(Label1, 8, 16);
-  NEamax.SetBounds(64, 8, 113, 21);
-  PlaceLabel(Label2, 8, 40);
-  NEamin.SetBounds(64, 32, 113, 21);
-  PlaceLabel(Label3, 8, 64);
-  NEwp.SetBounds(64, 56, 113, 21);
-  PlaceLabel(Label4, 8, 88);
-  NEws.SetBounds(64, 80, 113, 21);
-  Calcular.SetBounds(184, 8, 83, 25);
-  Bevel1.SetBounds(272, 8, 169, 105);
-  Button2.SetBounds(280, 16, 113, 25);
-  Button3.SetBounds(280, 48, 113, 25);
-  Button4.SetBounds(280, 80, 153, 25);
-  CBforcar.SetBounds(448, 8, 113, 17);
-  NEordem.SetBounds(560, 8, 57, 21);
-  CBarredondar.SetBounds(448, 32, 153, 17);
-  PlaceLabel(Label5, 448, 56);
-  Eextra.SetBounds(576, 48, 41, 21);
-  Button5.SetBounds(448, 80, 75, 25);
-  PlaceLabel(Label6, 768, 16);
-  NEcm.SetBounds(824, 8, 49, 21);
-  PlaceLabel(Label7, 768, 40);
-  NEdc.SetBounds(824, 32, 49, 21);
-  Bevel2.SetBounds(888, 8, 161, 105);
-  PlaceLabel(Label8, 896, 24);
-  NEdit1.SetBounds(912, 16, 121, 21);
-  PlaceLabel(Label9, 896, 48);
-  NEdit2.SetBounds(912, 40, 121, 21);
-  Button1.SetBounds(912, 72, 123, 25);
-  Memo1.SetBounds(8, 120, 1041, 505);
+  // left, top, width, height; a label's size follows its caption
+  const struct {
+    forms::Control* control;
+    int left, top, width, height;
+  } places[] = {
+      {&Label1, 8, 16, 0, 0},       {&NEamax, 64, 8, 113, 21},
+      {&Label2, 8, 40, 0, 0},       {&NEamin, 64, 32, 113, 21},
+      {&Label3, 8, 64, 0, 0},       {&NEwp, 64, 56, 113, 21},
+      {&Label4, 8, 88, 0, 0},       {&NEws, 64, 80, 113, 21},
+      {&Calcular, 184, 8, 83, 25},  {&Bevel1, 272, 8, 169, 105},
+      {&Button2, 280, 16, 113, 25}, {&Button3, 280, 48, 113, 25},
+      {&Button4, 280, 80, 153, 25}, {&CBforcar, 448, 8, 113, 17},
+      {&NEordem, 560, 8, 57, 21},   {&CBarredondar, 448, 32, 153, 17},
+      {&Label5, 448, 56, 0, 0},     {&Eextra, 576, 48, 41, 21},
+      {&Button5, 448, 80, 75, 25},  {&Label6, 768, 16, 0, 0},
+      {&NEcm, 824, 8, 49, 21},      {&Label7, 768, 40, 0, 0},
+      {&NEdc, 824, 32, 49, 21},     {&Bevel2, 888, 8, 161, 105},
+      {&Label8, 896, 24, 0, 0},     {&NEdit1, 912, 16, 121, 21},
+      {&Label9, 896, 48, 0, 0},     {&NEdit2, 912, 40, 121, 21},
+      {&Button1, 912, 72, 123, 25}, {&Memo1, 8, 120, 1041, 505},
+  };
+  for (const auto& place : places) place.control->SetBounds(place.left, place.top, place.width, place.height);
   Memo1.SetScrollBars(forms::ScrollBars::Vertical);
 
   int order = 0;

@@ -22,11 +22,14 @@
 
 #include "elliptic/classical_designs.h"
 #include "elliptic/elliptic_design.h"
+#include "tests/elliptic/design_sinks.h"
 
 namespace {
 
 using base::Extended;
 using elliptic::ClassicalPole;
+using elliptic_test::ClassicalRecord;
+using elliptic_test::FixedEllipticOrder;
 
 struct RefValue {
   long double value, cond;
@@ -108,40 +111,6 @@ void Check(const std::vector<const Worst*>& groups) {
 std::string Row(int order, const std::string& what, int index = 0) {
   return "order " + std::to_string(order) + " " + what + (index ? " " + std::to_string(index) : std::string());
 }
-
-class FixedEllipticOrder : public elliptic::EllipticSink {
- public:
-  explicit FixedEllipticOrder(int order) : order_(order) {}
-  std::optional<std::int32_t> Order(Extended n) override {
-    computed_n = n;
-    return order_;
-  }
-  Extended computed_n;
-
- private:
-  int order_;
-};
-
-class ClassicalRecord : public elliptic::ClassicalSink {
- public:
-  explicit ClassicalRecord(int order) : order_(order) {}
-  std::optional<std::int32_t> Order(Extended n) override {
-    computed_n = n;
-    return order_;
-  }
-  void NormalizedEdge(Extended value) override { wpn = value; }
-  void Pole(const ClassicalPole& pole) override { poles.push_back(pole); }
-  void ConstantNumerator(Extended value) override { c = value; }
-  void Zero(std::int32_t, Extended wz) override { zeros.push_back(wz); }
-  void EndZeros(Extended value) override { c = value; }
-
-  Extended computed_n, wpn, c;
-  std::vector<ClassicalPole> poles;
-  std::vector<Extended> zeros;
-
- private:
-  int order_;
-};
 
 elliptic::EpsilonAlfa DefaultEpsilonAlfa() { return elliptic::ComputeEpsilonAlfa(kDefaults.amax, kDefaults.amin); }
 

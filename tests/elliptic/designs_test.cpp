@@ -9,10 +9,13 @@
 #include "base/errors.h"
 #include "elliptic/classical_designs.h"
 #include "elliptic/elliptic_design.h"
+#include "tests/elliptic/design_sinks.h"
 
 namespace {
 
 using base::Extended;
+using elliptic_test::ClassicalRecord;
+using elliptic_test::FixedEllipticOrder;
 
 struct RoundingCase {
   long double n;
@@ -55,20 +58,6 @@ TEST(OrderRule, AnOrderThatCannotBeRoundedEndsTheAction) {
     EXPECT_THROW(elliptic::RoundOrder(n, true), base::RangeCheckError) << static_cast<double>(n);
 }
 
-// Counts what the design reported before it stopped.
-class CountingSink : public elliptic::EllipticSink {
- public:
-  explicit CountingSink(std::int32_t order) : order_(order) {}
-  std::optional<std::int32_t> Order(Extended) override { return order_; }
-  void AttenuationZero(std::int32_t, Extended) override { ++zeros; }
-  void PolePair(const elliptic::EllipticPolePair&) override { ++pairs; }
-  void RealPole(std::int32_t, Extended) override { ++real_poles; }
-  int zeros = 0, pairs = 0, real_poles = 0;
-
- private:
-  std::int32_t order_;
-};
-
 TEST(EllipticTables, AnOrderBeyondTheTablesStopsAtTheFirstMissingSlot) {
   struct Case {
     std::int32_t order;
@@ -77,7 +66,7 @@ TEST(EllipticTables, AnOrderBeyondTheTablesStopsAtTheFirstMissingSlot) {
   // 1001 has room for its 500 zeros and pairs but not for the real pole;
   // 1002 already lacks the 501st attenuation zero.
   for (const Case c : {Case{1001, 500, 500}, Case{1002, 500, 0}}) {
-    CountingSink sink(c.order);
+    FixedEllipticOrder sink(c.order);
     elliptic::EllipticDesign design;
     const elliptic::EpsilonAlfa ea = elliptic::ComputeEpsilonAlfa(1, 40);
     try {
@@ -91,25 +80,6 @@ TEST(EllipticTables, AnOrderBeyondTheTablesStopsAtTheFirstMissingSlot) {
     EXPECT_EQ(sink.real_poles, 0) << "order " << c.order;
   }
 }
-
-// Everything one classical design reports.
-class ClassicalRecord : public elliptic::ClassicalSink {
- public:
-  explicit ClassicalRecord(std::int32_t order) : order_(order) {}
-  std::optional<std::int32_t> Order(Extended n) override {
-    computed_n = n;
-    return order_;
-  }
-  void NormalizedEdge(Extended value) override { wpn = value; }
-  void Pole(const elliptic::ClassicalPole& pole) override { poles.push_back(pole); }
-  void Zero(std::int32_t, Extended wz) override { zeros.push_back(wz); }
-  Extended computed_n, wpn;
-  std::vector<elliptic::ClassicalPole> poles;
-  std::vector<Extended> zeros;
-
- private:
-  std::int32_t order_;
-};
 
 // Relative difference of a to b, within a few ulps when they agree.
 long double Off(Extended a, Extended b) { return std::fabs((a - b).raw()) / std::fabs(b.raw()); }
@@ -142,7 +112,7 @@ TEST(FrequencyScale, DoublingWpAndWsDoublesThePolesAndZerosOfEachClassicalDesign
 TEST(FrequencyScale, DoublingWpAndWsDoublesTheEllipticPolesAndZerosOnly) {
   const elliptic::EpsilonAlfa ea = elliptic::ComputeEpsilonAlfa(1, 40);
   for (const std::int32_t order : {4, 5}) {
-    CountingSink sink_once(order), sink_twice(order);
+    FixedEllipticOrder sink_once(order), sink_twice(order);
     elliptic::EllipticDesign once, twice;
     ASSERT_TRUE(elliptic::DesignElliptic({1, 40, 1, 2}, ea, sink_once, once));
     ASSERT_TRUE(elliptic::DesignElliptic({1, 40, 2, 4}, ea, sink_twice, twice));
@@ -161,7 +131,7 @@ TEST(FrequencyScale, DoublingWpAndWsDoublesTheEllipticPolesAndZerosOnly) {
   }
   // c moves with the frequency scale only through the real pole of an odd
   // order: P(s)/E(s) keeps |T(0)|
-  CountingSink sink_once(4), sink_twice(4);
+  FixedEllipticOrder sink_once(4), sink_twice(4);
   elliptic::EllipticDesign once, twice;
   elliptic::DesignElliptic({1, 40, 1, 2}, ea, sink_once, once);
   elliptic::DesignElliptic({1, 40, 2, 4}, ea, sink_twice, twice);
