@@ -10,11 +10,20 @@ using base::CheckedAdd;
 using base::CheckedMul;
 using base::CheckedSub;
 using base::Sqr;
-using namespace specfun;
+using specfun::Cosine;
+using specfun::ExtPiOver2;
+using specfun::HyperbolicCosine;
+using specfun::HyperbolicSine;
+using specfun::InverseHyperbolicCosine;
+using specfun::InverseHyperbolicSine;
+using specfun::NaturalLog;
+using specfun::Sine;
+using specfun::SquareRoot;
 
-// ((2i - 1) pi/2) / N: the product first, then the division, so that the
-// middle pole of an odd order has the cosine of the extended pi/2 (about
-// -2.5e-20) as its imaginary part instead of an exact 0.
+// ((2i - 1) pi/2) / N, the product first.  The middle pole of an odd order
+// is computed like the others: its imaginary part is what the cosine leaves
+// at an angle at or next to the extended pi/2 (1e-20 to 1e-19 of the pole's
+// size), written as it is rather than as an exact 0.
 Extended PoleAngle(std::int32_t i, std::int32_t order) {
   return (Extended(CheckedSub(CheckedMul(2, i), 1)) * ExtPiOver2()) / Extended(order);
 }
@@ -70,6 +79,8 @@ void DesignChebyshev(const Specification& spec, const EpsilonAlfa& ea, Classical
   sink.PolesHeading();
   sink.BeginPoles(order);
   PoleProduct poles(order, sink);
+  // Order 0 has no pole and still writes its files; 1/N is only taken when
+  // there is a pole to compute.
   if (order > 0) {
     const Extended a = InverseHyperbolicSine(1 / ea.epsilon) * (1 / Extended(order));
     const Extended sinh_a = HyperbolicSine(a), cosh_a = HyperbolicCosine(a);
