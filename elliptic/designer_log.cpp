@@ -6,8 +6,6 @@ namespace elliptic {
 
 std::string RealToText(std::int32_t w, std::int32_t d, base::Extended x) { return base::FloatToText(x, w, d); }
 
-std::string IntToText(std::int64_t n) { return base::IntToText(n); }
-
 std::string DesignerLog::RealToText(base::Extended x) const {
   return elliptic::RealToText(state_.print_width, state_.print_decimals, x);
 }

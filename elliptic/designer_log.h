@@ -1,6 +1,7 @@
 // The designer's log: lines appended to the main window's memo, and the
-// number texts of those lines and of the roots files.  A number is never
-// cut, whatever its width.
+// number texts of those lines and of the roots files.  Unlike the log lines
+// of the prompt-driven programs, a number here is never cut, whatever its
+// width.
 #pragma once
 
 #include <cstdint>
@@ -9,24 +10,25 @@
 #include "base/extended.h"
 #include "elliptic/designer_state.h"
 #include "forms/memo.h"
+#include "frame/log.h"
 
 namespace elliptic {
 
+using frame::IntToText;
+
 // x with width w and d decimals (negative d: exponent form), whole.
 std::string RealToText(std::int32_t w, std::int32_t d, base::Extended x);
-// n in decimal, "-" before a negative number, no blanks.
-std::string IntToText(std::int64_t n);
 
 class DesignerLog {
  public:
-  DesignerLog(forms::Memo& memo, const DesignerState& state) : memo_(memo), state_(state) {}
+  DesignerLog(forms::Memo& memo, const DesignerState& state) : log_(memo), state_(state) {}
 
-  void ShowLine(const std::string& text) { memo_.Append(text); }
+  void ShowLine(const std::string& text) { log_.ShowLine(text); }
   // x in the current print format.
   std::string RealToText(base::Extended x) const;
 
  private:
-  forms::Memo& memo_;
+  frame::Log log_;
   const DesignerState& state_;
 };
 
