@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "specfun/ext_constants.h"
 #include "specfun/ext_math.h"
 
 namespace specfun {
@@ -31,22 +32,17 @@ constexpr Extended kUnderflowGuard(0xF1C90080BAF72CB1p-137L);
 // 0xBCBE61CFFEB074A7 * 2^-79 = 2.249999999999999999926e-5
 constexpr Extended kSmallModulus(0xBCBE61CFFEB074A7p-79L);
 
-// 0xC90FDAA22168C235 * 2^-62 = 3.141592653589793238513
-constexpr Extended kPi(0xC90FDAA22168C235p-62L);
-
-// 0xC90FDAA22168C235 * 2^-63 = 1.570796326794896619256
-constexpr Extended kPiOver2(0xC90FDAA22168C235p-63L);
+using base::Pi;
+using constants::kPiOver2;
 
 // How close |r| may come to pi/2 and still count as the pole of tan, that
 // is, phi as an odd multiple of pi/2: two units of the library's epsilon.
-// 0x1 * 2^-62 = 2.168404344971008868015e-19
-constexpr Extended kPoleTolerance(0x1p-62L);
+// 2^-62 = 2.168404344971008868015e-19
+constexpr Extended kPoleTolerance(2 * constants::kEpsilon);
 
 // The Jacobi descent keeps at most this many Landen steps: 3 to 8 for
 // ordinary parameters, 16 at the ends of the extended range (mc = 1e-4930).
 constexpr int kMaxLandenSteps = 18;
-
-bool NotFinite(Extended x) { return IsNaNOrInfinite(x); }
 
 // sqrt((1 - k)(1 + k)), the complementary modulus without the cancellation
 // of 1 - k^2.
@@ -116,7 +112,7 @@ SnCnDn NegativeParameterSnCnDn(Extended u, Extended mc) {
 // F(phi | k) for k > 1 through the reciprocal modulus 1/k.
 Extended ReciprocalModulusF(Extended phi, Extended k) {
   const Extended d = k * Sine(phi);
-  if (Abs(d) > Extended(1) || Abs(phi) > kPiOver2) return ExtNaN();
+  if (Abs(d) > Extended(1) || Abs(phi) > kPiOver2) return base::NaN();
   const Extended e = SquareRoot((Extended(1) - d) * (Extended(1) + d));
   if (e == Extended(0)) return Sign(phi) * CompleteK(Extended(1) / k) / k;
   const Extended kc = SquareRoot((k - Extended(1)) * (k + Extended(1))) / k;
@@ -135,17 +131,17 @@ Extended ProperModulusF(Extended phi, Extended k) {
   return s * (whole + part);
 }
 
-SnCnDn NaNTriple() { return {ExtNaN(), ExtNaN(), ExtNaN()}; }
+SnCnDn NaNTriple() { return {base::NaN(), base::NaN(), base::NaN()}; }
 
 SnCnDn JacobiFromModulus(Extended u, Extended k) {
-  if (NotFinite(u) || NotFinite(k)) return NaNTriple();
+  if (IsNaNOrInfinite(u) || IsNaNOrInfinite(k)) return NaNTriple();
   return JacobiSnCnDn(u, (Extended(1) - k) * (Extended(1) + k));
 }
 
 }  // namespace
 
 Extended IncompleteFTan(Extended x, Extended kc) {
-  if (NotFinite(x) || NotFinite(kc)) return ExtNaN();
+  if (IsNaNOrInfinite(x) || IsNaNOrInfinite(kc)) return base::NaN();
   if (x == Extended(0)) return 0;
   if (kc == Extended(0)) return InverseHyperbolicSine(x);
   Extended y = Abs(Extended(1) / x);
@@ -163,18 +159,18 @@ Extended IncompleteFTan(Extended x, Extended kc) {
     half_turns = 2 * half_turns + (y < Extended(0) ? 1 : 0);
   }
   if (y < Extended(0)) ++half_turns;
-  const Extended f = (ArcTangent(m / y) + Extended(half_turns) * kPi) / m;
+  const Extended f = (ArcTangent(m / y) + Extended(half_turns) * Pi()) / m;
   return x < Extended(0) ? -f : f;
 }
 
 Extended CompleteK(Extended k) {
-  if (NotFinite(k) || Abs(k) > Extended(1)) return ExtNaN();
+  if (IsNaNOrInfinite(k) || Abs(k) > Extended(1)) return base::NaN();
   k = Abs(k);
   if (k <= kSmallModulus) {
     const Extended half_k = k / Extended(2);
     return kPiOver2 * (Extended(1) + half_k * half_k);
   }
-  if (k == Extended(1)) return ExtInfinity();
+  if (k == Extended(1)) return base::Infinity();
   Extended a = 1;
   Extended b = ComplementOf(k);
   while (a - b > kMeanTolerance * a) {
@@ -182,7 +178,7 @@ Extended CompleteK(Extended k) {
     b = SquareRoot(a * b);
     a = mean;
   }
-  return kPi / (a + b);
+  return Pi() / (a + b);
 }
 
 ModPiReduction ReduceModPi(Extended phi) {
@@ -191,7 +187,7 @@ ModPiReduction ReduceModPi(Extended phi) {
   if (Abs(Abs(r) - kPiOver2) <= kPoleTolerance) {
     return {Truncate(t / kPiOver2 + Extended(0.5)), r, true};
   }
-  ModPiReduction reduction{Extended(2) * Truncate((t - r) / kPi + Extended(0.5)), r, false};
+  ModPiReduction reduction{Extended(2) * Truncate((t - r) / Pi() + Extended(0.5)), r, false};
   if (r >= kPiOver2) {
     reduction.n = reduction.n + Extended(1);
     reduction.r = 0;
@@ -203,13 +199,13 @@ ModPiReduction ReduceModPi(Extended phi) {
 }
 
 Extended IncompleteF(Extended phi, Extended k) {
-  if (NotFinite(phi) || NotFinite(k)) return ExtNaN();
+  if (IsNaNOrInfinite(phi) || IsNaNOrInfinite(k)) return base::NaN();
   k = Abs(k);
   if (phi == Extended(0)) return 0;
   if (k == Extended(0)) return phi;
   if (k == Extended(1)) {
     if (Abs(phi) < kPiOver2) return InverseGudermannian(phi);
-    return CopySign(ExtInfinity(), phi);
+    return CopySign(base::Infinity(), phi);
   }
   if (k > Extended(1)) return ReciprocalModulusF(phi, k);
   return ProperModulusF(phi, k);
@@ -218,7 +214,7 @@ Extended IncompleteF(Extended phi, Extended k) {
 // A NaN or infinite u or mc gives NaN for all three: the descent and the
 // circular functions would otherwise meet inf - inf or sin(inf) and fault.
 SnCnDn JacobiSnCnDn(Extended u, Extended mc) {
-  if (NotFinite(u) || NotFinite(mc)) return NaNTriple();
+  if (IsNaNOrInfinite(u) || IsNaNOrInfinite(mc)) return NaNTriple();
   if (u == Extended(0)) return {0, 1, 1};
   if (mc == Extended(0)) {
     const Extended sech = HyperbolicSecant(u);
@@ -237,7 +233,7 @@ Extended JacobiCn(Extended u, Extended k) { return JacobiFromModulus(u, k).cn; }
 Extended JacobiDn(Extended u, Extended k) { return JacobiFromModulus(u, k).dn; }
 
 Extended InverseSc(Extended x, Extended k) {
-  if (NotFinite(x) || NotFinite(k)) return ExtNaN();
+  if (IsNaNOrInfinite(x) || IsNaNOrInfinite(k)) return base::NaN();
   k = Abs(k);
   if (k == Extended(1)) return InverseHyperbolicSine(x);
   return IncompleteF(ArcTangent(x), k);

@@ -25,7 +25,7 @@ Extended TwoToPowerMinusOne(Extended r) {
 // v * 2^n for an integral n that may lie beyond every exponent range: beyond
 // the largest extended the unit's overflow, below the smallest a silent 0.
 Extended ScaleByIntegral(Extended v, Extended n) {
-  if (base::IsNaN(n)) return v + n;
+  if (IsNaN(n)) return v + n;
   const Extended clamped = n > kScaleClamp ? kScaleClamp : (n < -kScaleClamp ? -kScaleClamp : n);
   return Extended::CheckedUnary(x87::Scale(v.raw(), clamped.raw()), v.raw());
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <vector>
 
+#include "specfun/ext_constants.h"
 #include "specfun/ext_math.h"
 #include "specfun/special_functions.h"
 #include "tests/specfun/ulp_error.h"
@@ -19,9 +20,7 @@ using specfun::testing::AbsoluteError;
 using specfun::testing::UlpError;
 namespace sf = specfun;
 
-// The extended reals nearest to pi/2 and pi, as the routines use them.
-constexpr long double kPiOver2 = 0xC90FDAA22168C235p-63L;
-constexpr long double kPi = 0xC90FDAA22168C235p-62L;
+using specfun::constants::kPiOver2;
 
 long double Ulps(Extended got, Extended expected) { return UlpError(got.raw(), expected.raw()); }
 
@@ -61,13 +60,13 @@ struct ReductionCase {
 TEST(ReduceModPi, QuarterPeriodsRemainderAndPole) {
   const ReductionCase cases[] = {
       {0.5L, 0, 0.5L, false},
-      {-0.5L, 0, 0.5L, false},              // |phi|
-      {4, 2, 4 - kPi, false},               // one half-turn, r = 4 - pi
-      {5, 4, 5 - 2 * kPi, false},           // two half-turns, r < 0
-      {kPiOver2, 1, 0, true},               // F = K
-      {-3 * kPiOver2, 3, 0, true},          // F = -3K
+      {-0.5L, 0, 0.5L, false},                               // |phi|
+      {4, 2, 4 - base::Pi().raw(), false},                   // one half-turn, r = 4 - pi
+      {5, 4, 5 - 2 * base::Pi().raw(), false},               // two half-turns, r < 0
+      {kPiOver2, 1, 0, true},                                // F = K
+      {-3 * kPiOver2, 3, 0, true},                           // F = -3K
       {5 * kPiOver2, 5, 0, true},
-      {kPiOver2 - 0x1p-63L, 1, 0, true},    // one ulp below pi/2 is still the pole
+      {kPiOver2 - 0x1p-63L, 1, 0, true},                     // one ulp below pi/2 is still the pole
       {kPiOver2 - 0x1p-60L, 0, kPiOver2 - 0x1p-60L, false},
   };
   for (const ReductionCase& c : cases) {
@@ -88,8 +87,8 @@ TEST(IncompleteF, OddMultiplesOfHalfPiGiveWholeQuarterPeriods) {
     EXPECT_EQ(sf::IncompleteF(kPiOver2, k).raw(), big_k.raw()) << k;
     EXPECT_EQ(sf::IncompleteF(-kPiOver2, k).raw(), (-big_k).raw()) << k;
     EXPECT_EQ(sf::IncompleteF(3 * kPiOver2, k).raw(), (Extended(3) * big_k).raw()) << k;
-    EXPECT_LE(Ulps(sf::IncompleteF(kPi, k), Extended(2) * big_k), 1) << k;
-    EXPECT_LE(Ulps(sf::IncompleteF(-4 * kPi, k), Extended(-8) * big_k), 1) << k;
+    EXPECT_LE(Ulps(sf::IncompleteF(base::Pi(), k), Extended(2) * big_k), 1) << k;
+    EXPECT_LE(Ulps(sf::IncompleteF(-4 * base::Pi().raw(), k), Extended(-8) * big_k), 1) << k;
   }
 }
 
