@@ -97,13 +97,19 @@ const UnaryGroup kUnaryGroups[] = {
     {"SineDeepCancellation", Sine, kSineDeepCancellation, 1.5},
     {"CosineDeepCancellation", Cosine, kCosineDeepCancellation, 1.5},
     {"TangentDeepCancellation", Tangent, kTangentDeepCancellation, 2},
-    // Near 2^39 with a remainder just above 2^-24 the short reduction keeps
-    // its result although j*P3 (about 2e-5) was rounded at 2^-80 and P1 + P2
-    // + P3 misses pi/4 by 6.2e-37: up to 1.3e-24 absolute, 200 ulps of a
-    // remainder of 2^-24.  A wrong quadrant or part of pi/4 costs far more.
-    {"SineShortReductionLimit", Sine, kSineShortReductionLimit, 200},
-    {"CosineShortReductionLimit", Cosine, kCosineShortReductionLimit, 200},
-    {"TangentShortReductionLimit", Tangent, kTangentShortReductionLimit, 200},
+    // Near 2^39 with a remainder just above 2^-24: j*P3 (about 2e-5) rounded
+    // at 2^-80 and the 6.2e-37 by which P1 + P2 + P3 misses pi/4, times j,
+    // come to 200 ulps of such a remainder unless the long reduction takes
+    // over.  In odd quadrants the tangent is -1/tan r, whose quotient, near 2
+    // for r just above a power of two, doubles its relative error in ulps.
+    {"SineShortReductionLimit", Sine, kSineShortReductionLimit, 1.5},
+    {"CosineShortReductionLimit", Cosine, kCosineShortReductionLimit, 1.5},
+    {"TangentShortReductionLimit", Tangent, kTangentShortReductionLimit, 3},
+    {"SineShortReductionWorst", Sine, kSineShortReductionWorst, 1.5},
+    {"CosineShortReductionWorst", Cosine, kCosineShortReductionWorst, 1.5},
+    {"TangentShortReductionWorst", Tangent, kTangentShortReductionWorst, 3},
+    {"SinePairShortReductionWorst", SineOfPair, kSineShortReductionWorst, 1.5},
+    {"CosinePairShortReductionWorst", CosineOfPair, kCosineShortReductionWorst, 1.5},
     {"HyperbolicSineSeries", HyperbolicSine, kHyperbolicSineSeries, 1},
     {"HyperbolicSineExp", HyperbolicSine, kHyperbolicSineExp, 1.5},
     {"HyperbolicSineOneSided", HyperbolicSine, kHyperbolicSineOneSided, 1.5},

@@ -68,6 +68,11 @@ def signed(values):
     return [v if rng.random() < 0.5 else -v for v in values]
 
 
+def signed_pairs(values):
+    """Each value and its negative."""
+    return [s * v for v in values for s in (1, -1)]
+
+
 def neighbours(x, k=2):
     """x and its k nearest extended neighbours on each side."""
     m, e = frexp(x)
@@ -190,11 +195,19 @@ def build_groups():
     circular_groups("DeepCancellation", signed(deep_cancellation(
         [64, 65, 66, 100, 200, 500, 1000, 1500, 2000, 3000, 4000, 5000, 6000, 8000, 10000, 12000, 14000,
          15000, 16000, 16200, 16300, 16340, 16360] + list(range(16370, 16384)))))
-    # the top of the short reduction with a remainder just above 2^-24:
-    # cancellation there costs a few hundred ulps of the remainder by design
+    # the top of the short reduction with a remainder just above 2^-24, where
+    # its error, which grows with the multiple of pi/4, can reach an ulp
     circular_groups("ShortReductionLimit", near_multiples_of_half_pi(
         [k + i for k in [rng.randrange(2 ** 36, 2 ** 39) for _ in range(3)] for i in (0, 1)],
         [ldexp(mpf(3), -25), -ldexp(mpf(5), -26), ldexp(mpf(1), -20)]))
+    # the worst of 150 000 such arguments while the short result was kept for
+    # every remainder above 2^-24 (up to 187 ulps in sin and cos, 353 in tan),
+    # and the worst tangents once the long reduction takes them over
+    circular_groups("ShortReductionWorst", signed_pairs(
+        [ldexp(mpf(m), -25) for m in (0xE3AD2CE8EC29DCF9, 0xDEC7E737DF5664AB, 0xCB1F70CC5D111EAA,
+                                      0xE1ECBAD21E65CE7A, 0xBB48F365415BA5C2, 0xA0D09BE639AA5346)]
+        + [ldexp(mpf(0xF6B21636CF9BD26E), -27), ldexp(mpf(0xE8A604C531742017), -29),
+           ldexp(mpf(0xC0A04951A4D443F2), -33)]))
 
     BINARY_GROUPS.append(("kArcTangent2", atan2,
                           [(signed(log_uniform(-40, 40, 1))[0], signed(log_uniform(-40, 40, 1))[0])
