@@ -2,6 +2,7 @@
 // most, so that 2^r - 1 is one instruction of the unit.
 #include "specfun/ext_constants.h"
 #include "specfun/ext_math.h"
+#include "specfun/half_exponential.h"
 #include "specfun/x87.h"
 
 namespace specfun {
@@ -33,21 +34,33 @@ Extended ScaleByIntegral(Extended v, Extended n) {
 // x rounded to the nearest integer, ties to even (the unit's rounding).
 Extended RoundToNearest(Extended x) { return Extended(x87::RoundToInteger(x.raw())); }
 
+// e^x = (f + 1) 2^n.
+struct PowerSplit {
+  Extended f, n;
+};
+
+PowerSplit SplitExponential(Extended x) {
+  const Extended n = RoundToNearest(x * constants::kLog2E);
+  const Extended r = (x - n * kLn2High - n * kLn2Low) * constants::kLog2E;
+  if (base::Abs(r) <= 1) return {TwoToPowerMinusOne(r), n};  // the domain of the 2^r - 1 instruction
+  if (base::Abs(n) >= kFarExponent) return {0, n};           // x so large that r means nothing
+  const Extended g = TwoToPowerMinusOne(r / 2);               // 2^r - 1 = g (g + 2), g = 2^(r/2) - 1
+  return {g * (g + 2), n};
+}
+
 }  // namespace
 
 Extended Exponential(Extended x) {
-  const Extended n = RoundToNearest(x * constants::kLog2E);
-  const Extended r = (x - n * kLn2High - n * kLn2Low) * constants::kLog2E;
-  Extended f;
-  if (base::Abs(r) <= 1) {  // the domain of the 2^r - 1 instruction
-    f = TwoToPowerMinusOne(r);
-  } else if (base::Abs(n) >= kFarExponent) {  // x so large that r means nothing
-    f = 0;
-  } else {  // 2^r - 1 = g (g + 2) with g = 2^(r/2) - 1
-    f = TwoToPowerMinusOne(r / 2);
-    f = f * (f + 2);
-  }
-  return ScaleByIntegral(f + 1, n);
+  const PowerSplit e = SplitExponential(x);
+  return ScaleByIntegral(e.f + 1, e.n);
+}
+
+// Halving the power of two instead of x itself keeps ln 2 out of the
+// argument: x - ln 2 would be rounded to the spacing of x, 2^-50 near the
+// top of the range, an error the result would carry a thousand times over.
+Extended HalfExponential(Extended x) {
+  const PowerSplit e = SplitExponential(x);
+  return ScaleByIntegral(e.f + 1, e.n - 1);
 }
 
 }  // namespace specfun

@@ -114,10 +114,13 @@ const UnaryGroup kUnaryGroups[] = {
     {"HyperbolicSineExp", HyperbolicSine, kHyperbolicSineExp, 1.5},
     {"HyperbolicSineOneSided", HyperbolicSine, kHyperbolicSineOneSided, 1.5},
     {"HyperbolicCosine", HyperbolicCosine, kHyperbolicCosine, 1.5},
-    // e^(|x| - ln 2) from ln(largest extended) on: |x| - ln 2 is rounded at
-    // 2^-51 absolute, up to 2^12 ulps relative in the result.
-    {"HyperbolicSineTopBand", HyperbolicSine, kHyperbolicSineTopBand, 4200},
-    {"HyperbolicCosineTopBand", HyperbolicCosine, kHyperbolicCosineTopBand, 4200},
+    // From ln(largest extended) to ln 2 beyond it, where e^|x| overflows:
+    // |x| - ln 2 rounded at 2^-51 absolute would cost over a thousand ulps.
+    {"HyperbolicSineTopBand", HyperbolicSine, kHyperbolicSineTopBand, 1.5},
+    {"HyperbolicCosineTopBand", HyperbolicCosine, kHyperbolicCosineTopBand, 1.5},
+    {"HyperbolicSineTopBandWorst", HyperbolicSine, kHyperbolicSineTopBandWorst, 1.5},
+    {"HyperbolicCosineTopBandWorst", HyperbolicCosine, kHyperbolicCosineTopBandWorst, 1.5},
+    {"CoshMinusOneTopBandWorst", CoshMinusOne, kCoshMinusOneTopBandWorst, 1.5},
     {"CoshMinusOne", CoshMinusOne, kCoshMinusOne, 2},
     {"HyperbolicTangent", HyperbolicTangent, kHyperbolicTangent, 1},
     {"HyperbolicSecant", HyperbolicSecant, kHyperbolicSecant, 2},

@@ -223,11 +223,19 @@ def build_groups():
     group("kHyperbolicCosine", cosh, signed(log_uniform(-40, 0, 30) + neighbours(ext(mpf(1)))
                                             + uniform(1, 23, 30) + neighbours(ext(mpf(23)))
                                             + uniform(23, 11356, 20) + neighbours(ext(LN_MAX))[:2]))
-    # from ln(largest extended) on, e^(|x| - ln 2): the subtraction rounds at
-    # 2^-51 absolute, which costs up to 2^12 ulps of the result
+    # from ln(largest extended) on e^|x| overflows while e^|x|/2 does not:
+    # |x| - ln 2 would be rounded at 2^-51 absolute, a thousand ulps of it
     top_band = neighbours(ext(LN_MAX))[2:] + uniform(LN_MAX, LN_MAX + log(2) - mpf("1e-10"), 12)
     group("kHyperbolicSineTopBand", sinh, signed(top_band))
     group("kHyperbolicCosineTopBand", cosh, signed(top_band))
+    # the worst of 30 000 arguments there while ln 2 was subtracted from |x|
+    # (1620 ulps), the worst since, and the largest |x| whose cosh is finite
+    top_worst = signed_pairs([ldexp(mpf(m), -50) for m in (
+        0xB174DDA7FD911D49, 0xB174DD59F51A0B2D, 0xB174DD5D21064A8C, 0xB174DDC031AEC0E4, 0xB173AA68535C1265,
+        0xB174DDC031AEC0E9)])
+    group("kHyperbolicSineTopBandWorst", sinh, top_worst)
+    group("kHyperbolicCosineTopBandWorst", cosh, top_worst)
+    group("kCoshMinusOneTopBandWorst", cosh_minus_one, top_worst)
     group("kCoshMinusOne", cosh_minus_one, signed(log_uniform(-70, -31, 15) + log_uniform(-31, 0, 40)
                                                   + neighbours(ext(mpf(1))) + uniform(1, 30, 20)))
     group("kHyperbolicTangent", tanh, signed(log_uniform(-70, -16, 20) + neighbours(ext(mpf("1.5e-5")))
