@@ -18,6 +18,9 @@ constexpr double kLn2Low = 0x1.a39ef35793c76p-33;  // 1.9082149292705877e-10
 constexpr long double kFarExponent = 24576;
 // Any |n| beyond 2^16 scales a value of order 1 out of range just as well.
 constexpr long double kScaleClamp = 65536;
+// Below x = -32768 e^x underflows to 0 just as well, and x log2 e must not
+// overflow on the way there (x = -1e4932).
+constexpr long double kUnderflowArgument = -32768;
 
 Extended TwoToPowerMinusOne(Extended r) {
   return Extended::CheckedUnary(x87::TwoToXMinusOne(r.raw()), r.raw());
@@ -40,6 +43,7 @@ struct PowerSplit {
 };
 
 PowerSplit SplitExponential(Extended x) {
+  if (x < kUnderflowArgument && !IsNaNOrInfinite(x)) x = kUnderflowArgument;
   const Extended n = RoundToNearest(x * constants::kLog2E);
   const Extended r = (x - n * kLn2High - n * kLn2Low) * constants::kLog2E;
   if (base::Abs(r) <= 1) return {TwoToPowerMinusOne(r), n};  // the domain of the 2^r - 1 instruction

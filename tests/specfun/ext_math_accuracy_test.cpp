@@ -127,6 +127,7 @@ const UnaryGroup kUnaryGroups[] = {
     {"InverseHyperbolicSine", InverseHyperbolicSine, kInverseHyperbolicSine, 1},
     {"InverseHyperbolicCosine", InverseHyperbolicCosine, kInverseHyperbolicCosine, 2},
     {"InverseCoshOnePlus", InverseCoshOnePlus, kInverseCoshOnePlus, 2},
+    {"InverseCoshOnePlusHuge", InverseCoshOnePlus, kInverseCoshOnePlusHuge, 2},
     {"InverseGudermannian", InverseGudermannian, kInverseGudermannian, 2},
 };
 

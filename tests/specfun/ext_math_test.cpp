@@ -317,6 +317,9 @@ const FaultCase kFaultCases[] = {
     {"Exponential(20000)", [] { return Exponential(20000); }, FloatFault::Overflow, 0},
     {"Exponential(1e4000)", [] { return Exponential(1e4000L); }, FloatFault::Overflow, 0},
     {"Exponential(-1e4000)", [] { return Exponential(-1e4000L); }, std::nullopt, 0},
+    // x log2 e would overflow on the way to an underflow
+    {"Exponential(-1e4932)", [] { return Exponential(-1e4932L); }, std::nullopt, 0},
+    {"Exponential(-largest)", [] { return Exponential(-0x1.fffffffffffffffep16383L); }, std::nullopt, 0},
     {"Exponential(NaN)", [] { return Exponential(base::NaN()); }, std::nullopt, kNaN},
     {"Exponential(inf): inf - inf in the reduction", [] { return Exponential(base::Infinity()); },
      FloatFault::Invalid, 0},
@@ -350,6 +353,7 @@ const FaultCase kFaultCases[] = {
     {"HyperbolicSecant(NaN)", [] { return HyperbolicSecant(base::NaN()); }, std::nullopt, kNaN},
     {"InverseHyperbolicSine(-inf)", [] { return InverseHyperbolicSine(-base::Infinity()); }, std::nullopt, -kInf},
     {"InverseHyperbolicSine(NaN)", [] { return InverseHyperbolicSine(base::NaN()); }, std::nullopt, kNaN},
+    {"InverseCoshOnePlus(inf)", [] { return InverseCoshOnePlus(base::Infinity()); }, std::nullopt, kInf},
     {"InverseHyperbolicCosine(0.5)", [] { return InverseHyperbolicCosine(0.5L); }, FloatFault::Invalid, 0},
     {"InverseHyperbolicCosine(-5)", [] { return InverseHyperbolicCosine(-5); }, FloatFault::Invalid, 0},
     {"InverseHyperbolicCosine(inf)", [] { return InverseHyperbolicCosine(base::Infinity()); }, std::nullopt, kInf},

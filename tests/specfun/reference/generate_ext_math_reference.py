@@ -255,6 +255,9 @@ def build_groups():
           + uniform(2, 100, 20) + log_uniform(7, 34, 20) + neighbours(ext(mpf("1e10")))
           + log_uniform(34, 16383, 20))
     group("kInverseCoshOnePlus", arccosh_one_plus, log_uniform(-120, 34, 60))
+    # where x^2 overflows: from 2^8191 on the asymptotic form
+    group("kInverseCoshOnePlusHuge", arccosh_one_plus,
+          neighbours(two ** 8191) + [ext(mpf("1e2467")), ext(mpf("1e4000")), ldexp(mpf(2 ** 64 - 1), 16384 - 64)])
     group("kInverseGudermannian", gudermannian_inverse, signed(
         log_uniform(-70, -32, 5) + neighbours(two ** -32) + log_uniform(-31, 0, 30)
         + neighbours(ext(mpf("0.85"))) + uniform(0.85, 1.5707, 30)
