@@ -1,7 +1,10 @@
 #include "specfun/ell_integrals.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "specfun/ext_constants.h"
 #include "specfun/ext_math.h"
@@ -44,6 +47,62 @@ constexpr Extended kPoleTolerance(2 * constants::kEpsilon);
 // ordinary parameters, 16 at the ends of the extended range (mc = 1e-4930).
 constexpr int kMaxLandenSteps = 18;
 
+// Above 2^8191 = 0x8000000000000000p+8128 (5.45e2465) the square of a modulus
+// may overflow; 1/k^2 is then far below an ulp of 1, so that the reciprocal
+// modulus has the complementary parameter 1 exactly.
+constexpr Extended kLargeModulus(0x8000000000000000p+8128L);
+
+// Below this exponent of two the product c u d of the Jacobi phase, three
+// factors each below twice its power of two, stays under 2^16383.
+constexpr std::int32_t kPhaseExponentLimit = 16380;
+
+// Above this exponent of two the Jacobi ascent's c = mean * cot(phase) is
+// too large to be squared, with the descent's factors of up to 2^80 on top.
+constexpr std::int32_t kCotangentExponentLimit = 8100;
+
+// Where IncompleteFTan runs its Landen iteration.  The iteration is
+// homogeneous of degree one in m, kc and y: on 2^p m, 2^p kc and 2^p y it
+// rounds exactly as on m, kc and y unless a value leaves the exponent range,
+// and its result comes out divided by 2^p.  So p = 0 unless a value would:
+// y = 1/|x| for a subnormal x, m kc for kc beyond 2^8100, the first kc/y =
+// kc |x| beyond 2^16300.  The bounds below keep every value within 2^16300,
+// 83 powers of two short of the range, for the doubling of m at each step.
+constexpr std::int32_t kLandenTop = 16300;
+// m and kc, whose product must stay below 2^kLandenTop
+constexpr std::int32_t kLandenProductTop = 8100;
+
+struct LandenScale {
+  std::int32_t p = 0;
+  Extended x;         // |x|, or a smaller one with the same F to below an ulp
+  bool tiny = false;  // F = x: |x| and kc |x| so small that no p would do
+};
+
+// y = 2^p/|x| and e = 2^2p kc must stay normal, y, 2^p kc |x| (the first
+// e/y) and m kc below the top.  Where |x| and kc |x|^2 are too large for any
+// p, |x| is lowered to 2^q with q >= 8000 and q >= 70 - log2 kc: F moves by
+// less than 1/(min(1, kc) 2^q) there, which is below 2^-70 of F itself.
+// Where |x| and kc are both too small, F = x - (1 + kc^2) x^3/6 is x.
+LandenScale LandenScaleOf(Extended x, Extended kc) {
+  const std::int32_t c = ExponentOf(kc);
+  std::int32_t q = ExponentOf(x);
+  const auto low = [&] { return std::max(q - kLandenTop, (-kLandenTop - c) / 2); };
+  const auto high = [&] {
+    return std::min({kLandenProductTop - std::max(c, 0), kLandenTop + q, kLandenTop - c - q});
+  };
+  LandenScale scale;
+  scale.x = x;
+  if (low() > high()) {
+    if (q <= 0) {
+      scale.tiny = true;
+      return scale;
+    }
+    q = std::min(kLandenProductTop + kLandenTop - std::max(c, 0), (2 * kLandenTop - c) / 2) - 2;
+    scale.x = ScaleByPowerOf2(1, q);
+  }
+  scale.p = std::clamp(0, low(), high());
+  return scale;
+}
+
 // sqrt((1 - k)(1 + k)), the complementary modulus without the cancellation
 // of 1 - k^2.
 Extended ComplementOf(Extended k) { return SquareRoot((Extended(1) - k) * (Extended(1) + k)); }
@@ -73,38 +132,72 @@ LandenDescent Descend(Extended mc) {
   return descent;
 }
 
-// sn, cn, dn for 0 < mc (mc != 1) from the descending Landen transformation.
-SnCnDn LandenSnCnDn(Extended u, Extended mc) {
-  const LandenDescent descent = Descend(mc);
-  Extended c = descent.mean;
-  const SinCos circular = SineCosine(c * u);
+// The phase c u d of the descent, for the scale d >= 1 of the reciprocal-
+// modulus transformation.  Where u d or c u d could overflow, u is first taken
+// modulo 2 pi/(c d), the period of sn and cn in u, which fmod does exactly; the
+// phase has kept no digit of u that far out in any case.
+Extended Phase(Extended u, Extended d, Extended c) {
+  if (ExponentOf(u) + ExponentOf(d) + std::max(ExponentOf(c), 0) < kPhaseExponentLimit) return c * (u * d);
+  const Extended period = 2 * Pi() / (c * d);
+  return c * (Extended(std::fmod(u.raw(), period.raw())) * d);
+}
+
+// The ascent from the circular functions of the phase through the descent's
+// means, for sn != 0.  It builds on c = mean * cot(phase), which grows like
+// 1/u for tiny u and like sqrt(mc) for huge mc and is squared on the way.
+SnCnDn AscendByCotangent(const LandenDescent& descent, const SinCos& circular) {
   SnCnDn result{circular.sin, circular.cos, 1};
-  if (result.sn != Extended(0)) {
-    Extended a = result.cn / result.sn;
-    c = c * a;
-    for (int j = descent.last; j >= 0; --j) {
-      const Extended b = descent.em[j];
-      a = c * a;
-      c = result.dn * c;
-      result.dn = (descent.en[j] + a) / (b + a);
-      a = c / b;
-    }
-    a = Extended(1) / SquareRoot(c * c + Extended(1));
-    result.sn = circular.sin >= Extended(0) ? a : -a;
-    result.cn = c * result.sn;
+  Extended a = result.cn / result.sn;
+  Extended c = descent.mean * a;
+  for (int j = descent.last; j >= 0; --j) {
+    const Extended b = descent.em[j];
+    a = c * a;
+    c = result.dn * c;
+    result.dn = (descent.en[j] + a) / (b + a);
+    a = c / b;
   }
+  a = Extended(1) / SquareRoot(c * c + Extended(1));
+  result.sn = circular.sin >= Extended(0) ? a : -a;
+  result.cn = c * result.sn;
   return result;
 }
 
-// The reciprocal-modulus transformation for k > 1 around the descent.
-SnCnDn NegativeParameterSnCnDn(Extended u, Extended mc) {
-  Extended d = Extended(1) - mc;
-  mc = -mc / d;
-  d = SquareRoot(d);
-  SnCnDn result = LandenSnCnDn(u * d, mc);
-  const Extended cn = result.cn;
-  result.cn = result.dn;
-  result.dn = cn;
+// The same steps on the reciprocals t = 1/a and s = 1/c, for a c so large
+// that its square would overflow: 1/u^2 beyond 2^16384 for |u| below
+// 9.5e-2467.
+SnCnDn AscendByTangent(const LandenDescent& descent, const SinCos& circular) {
+  SnCnDn result{circular.sin, circular.cos, 1};
+  Extended t = result.sn / result.cn;
+  Extended s = t / descent.mean;
+  for (int j = descent.last; j >= 0; --j) {
+    const Extended b = descent.em[j];
+    t = s * t;
+    s = s / result.dn;
+    result.dn = (descent.en[j] * t + Extended(1)) / (b * t + Extended(1));
+    t = b * s;
+  }
+  const Extended a = Abs(s) / SquareRoot(s * s + Extended(1));
+  result.sn = circular.sin >= Extended(0) ? a : -a;
+  result.cn = result.sn / s;
+  return result;
+}
+
+// sn, cn, dn of u d for 0 < mc from the descending Landen transformation.
+SnCnDn LandenSnCnDn(Extended u, Extended mc, Extended d) {
+  const LandenDescent descent = Descend(mc);
+  const SinCos circular = SineCosine(Phase(u, d, descent.mean));
+  if (circular.sin == Extended(0)) return {circular.sin, circular.cos, 1};
+  // in 64 bits: a cosine of 0 would have the exponent -2^31 + 1
+  const std::int64_t c = std::int64_t{ExponentOf(descent.mean)} + ExponentOf(circular.cos) - ExponentOf(circular.sin);
+  if (c > kCotangentExponentLimit) return AscendByTangent(descent, circular);
+  return AscendByCotangent(descent, circular);
+}
+
+// sn, cn, dn for the modulus k = d > 1 from those of the modulus 1/k, whose
+// complementary parameter is mc.
+SnCnDn ReciprocalModulusSnCnDn(Extended u, Extended d, Extended mc) {
+  SnCnDn result = LandenSnCnDn(u, mc, d);
+  std::swap(result.cn, result.dn);
   result.sn = result.sn / d;
   return result;
 }
@@ -115,7 +208,7 @@ Extended ReciprocalModulusF(Extended phi, Extended k) {
   if (Abs(d) > Extended(1) || Abs(phi) > kPiOver2) return base::NaN();
   const Extended e = SquareRoot((Extended(1) - d) * (Extended(1) + d));
   if (e == Extended(0)) return Sign(phi) * CompleteK(Extended(1) / k) / k;
-  const Extended kc = SquareRoot((k - Extended(1)) * (k + Extended(1))) / k;
+  const Extended kc = k > kLargeModulus ? Extended(1) : SquareRoot((k - Extended(1)) * (k + Extended(1))) / k;
   return IncompleteFTan(d / e, kc) / k;
 }
 
@@ -135,6 +228,7 @@ SnCnDn NaNTriple() { return {base::NaN(), base::NaN(), base::NaN()}; }
 
 SnCnDn JacobiFromModulus(Extended u, Extended k) {
   if (IsNaNOrInfinite(u) || IsNaNOrInfinite(k)) return NaNTriple();
+  if (Abs(k) > kLargeModulus) return ReciprocalModulusSnCnDn(u, Abs(k), 1);
   return JacobiSnCnDn(u, (Extended(1) - k) * (Extended(1) + k));
 }
 
@@ -144,9 +238,13 @@ Extended IncompleteFTan(Extended x, Extended kc) {
   if (IsNaNOrInfinite(x) || IsNaNOrInfinite(kc)) return base::NaN();
   if (x == Extended(0)) return 0;
   if (kc == Extended(0)) return InverseHyperbolicSine(x);
-  Extended y = Abs(Extended(1) / x);
   kc = Abs(kc);
-  Extended m = 1;
+  const LandenScale scale = LandenScaleOf(Abs(x), kc);
+  if (scale.tiny) return x;
+  const Extended unit = scale.p == 0 ? Extended(1) : ScaleByPowerOf2(1, scale.p);
+  if (scale.p != 0) kc = ScaleByPowerOf2(kc, scale.p);
+  Extended y = unit / scale.x;
+  Extended m = unit;
   std::int64_t half_turns = 0;
   for (;;) {
     const Extended e = m * kc;
@@ -159,7 +257,8 @@ Extended IncompleteFTan(Extended x, Extended kc) {
     half_turns = 2 * half_turns + (y < Extended(0) ? 1 : 0);
   }
   if (y < Extended(0)) ++half_turns;
-  const Extended f = (ArcTangent(m / y) + Extended(half_turns) * Pi()) / m;
+  Extended f = (ArcTangent(m / y) + Extended(half_turns) * Pi()) / m;
+  if (scale.p != 0) f = ScaleByPowerOf2(f, scale.p);
   return x < Extended(0) ? -f : f;
 }
 
@@ -224,8 +323,11 @@ SnCnDn JacobiSnCnDn(Extended u, Extended mc) {
     const SinCos circular = SineCosine(u);
     return {circular.sin, circular.cos, 1};
   }
-  if (mc < Extended(0)) return NegativeParameterSnCnDn(u, mc);
-  return LandenSnCnDn(u, mc);
+  if (mc < Extended(0)) {  // k > 1: d = k and 1 - 1/k^2 = -mc/(1 - mc)
+    const Extended d = Extended(1) - mc;
+    return ReciprocalModulusSnCnDn(u, SquareRoot(d), -mc / d);
+  }
+  return LandenSnCnDn(u, mc, 1);
 }
 
 Extended JacobiSn(Extended u, Extended k) { return JacobiFromModulus(u, k).sn; }

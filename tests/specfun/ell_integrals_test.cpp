@@ -215,6 +215,26 @@ TEST(JacobiSnCnDn, PythagoreanIdentities) {
   }
 }
 
+// u so large that the phase c u d of the descent lies beyond the extended
+// range: no digit of u is left in it, but sn, cn and dn must still be a
+// point of the curve rather than an overflow.
+TEST(JacobiSnCnDn, PhaseBeyondTheExponentRange) {
+  constexpr long double kLargest = 0x1.fffffffffffffffep16383L;
+  const struct {
+    long double u, k;
+  } cases[] = {{kLargest, 2}, {-kLargest, 1.5L}, {kLargest, 1e3000L}, {0x1p16000L, 1e300L}};
+  for (const auto& c : cases) {
+    const Extended sn = sf::JacobiSn(c.u, c.k), cn = sf::JacobiCn(c.u, c.k), dn = sf::JacobiDn(c.u, c.k);
+    const Extended k_sn = Extended(c.k) * sn;
+    EXPECT_LE(AbsoluteError((sn * sn + cn * cn).raw(), 1), 8) << c.u << " " << c.k;
+    EXPECT_LE(AbsoluteError((dn * dn + k_sn * k_sn).raw(), 1), 8) << c.u << " " << c.k;
+  }
+  // an imaginary modulus: mc = 4 puts the mean of the descent above 1
+  const sf::SnCnDn got = sf::JacobiSnCnDn(kLargest, 4);
+  EXPECT_LE(AbsoluteError((got.sn * got.sn + got.cn * got.cn).raw(), 1), 8);
+  EXPECT_LE(AbsoluteError((got.dn * got.dn - Extended(3) * got.sn * got.sn).raw(), 1), 8);
+}
+
 // k = 2 maps onto k = 1/2 with twice the argument: the reciprocal-modulus
 // transformation is then exact, so the two sides agree to the bit.
 TEST(JacobiSnCnDn, ReciprocalModulus) {

@@ -134,6 +134,14 @@ const EllGroup kEllGroups[] = {
     {"InverseScAtOne", kInverseScAtOne, specfun::InverseSc, Measure::Ulps, 2},
     // arctan x is rounded to an extended phi first: cond is that of F in phi
     {"InverseScNearSingular", kInverseScNearSingular, specfun::InverseSc, Measure::Conditioned, 4},
+    // The ends of the exponent range, where an intermediate used to overflow
+    // on the way (1/x for a subnormal x, m kc for kc above 2^8130, k^2 for
+    // k above 2^8192): the same few ulps as elsewhere, counted on the
+    // subnormals' own spacing; with k sin phi next to 1 as in the edge group.
+    {"IncompleteFTanExtreme", kIncompleteFTanExtreme, specfun::IncompleteFTan, Measure::Ulps, 6},
+    {"IncompleteFTiny", kIncompleteFTiny, specfun::IncompleteF, Measure::Ulps, 6},
+    {"InverseScTiny", kInverseScTiny, specfun::InverseSc, Measure::Ulps, 6},
+    {"IncompleteFHugeModulus", kIncompleteFHugeModulus, specfun::IncompleteF, Measure::Conditioned, 4},
 };
 
 class EllAccuracy : public ::testing::TestWithParam<EllGroup> {};
@@ -178,6 +186,10 @@ const JacobiGroup kJacobiGroups[] = {
     {"JacobiPeriods", kJacobiPeriods, false, Measure::Absolute, 64},
     // mc = (1 - k)(1 + k) is rounded before the descent
     {"JacobiFromModulus", kJacobiFromModulus, true, Measure::Ulps, 16},
+    // the ascent from c cot(c u), which overflowed when squared, and moduli
+    // whose square overflowed
+    {"JacobiTinyArgument", kJacobiTinyArgument, false, Measure::Ulps, 8},
+    {"JacobiHugeModulus", kJacobiHugeModulus, true, Measure::Ulps, 16},
 };
 
 specfun::SnCnDn Evaluate(const JacobiGroup& group, const JacobiRow& row) {
