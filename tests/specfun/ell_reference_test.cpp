@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <iostream>
 #include <span>
+#include <ostream>
 #include <string>
 
 #include "specfun/ell_integrals.h"
@@ -107,6 +108,9 @@ struct EllGroup {
   long double tolerance;
 };
 
+// Names the case in test listings and failure messages instead of its bytes.
+void PrintTo(const EllGroup& c, std::ostream* out) { *out << c.name; }
+
 Extended CallCompleteK(Extended k, Extended) { return specfun::CompleteK(k); }
 
 // Bounds: the elementary functions are good to about one ulp, and each
@@ -173,6 +177,9 @@ struct JacobiGroup {
   Measure measure;
   long double tolerance;
 };
+
+// Names the case in test listings and failure messages instead of its bytes.
+void PrintTo(const JacobiGroup& c, std::ostream* out) { *out << c.name; }
 
 // Bounds as for the integrals; next to k = 1 the quarter period, and with it
 // the reach of u, grows without bound, and c u, u sqrt(1 - mc) and the mean c

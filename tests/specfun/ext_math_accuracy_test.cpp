@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <span>
+#include <ostream>
 #include <string>
 
 #include "specfun/ext_math.h"
@@ -51,6 +52,9 @@ struct UnaryGroup {
   std::span<const ReferenceRow> rows;
   double tolerance_ulps;
 };
+
+// Names the case in test listings and failure messages instead of its bytes.
+void PrintTo(const UnaryGroup& c, std::ostream* out) { *out << c.name; }
 
 Extended SineOfPair(Extended x) { return SineCosine(x).sin; }
 Extended CosineOfPair(Extended x) { return SineCosine(x).cos; }

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <functional>
 #include <optional>
+#include <ostream>
 
 #include "base/errors.h"
 #include "specfun/ext_constants.h"
@@ -27,6 +28,9 @@ struct ExactCase {
   std::function<Extended()> got;
   std::function<Extended()> expected;
 };
+
+// Names the case in test listings and failure messages instead of its bytes.
+void PrintTo(const ExactCase& c, std::ostream* out) { *out << c.what; }
 
 const Extended kMinusThirdCut = -0xAAAAAAAAAAAAAAAAp-65L;  // -1/3 cut to 64 bits
 
@@ -309,6 +313,9 @@ struct FaultCase {
   std::optional<FloatFault> fault;
   long double silent_result;  // when no fault: NaN matches any NaN
 };
+
+// Names the case in test listings and failure messages instead of its bytes.
+void PrintTo(const FaultCase& c, std::ostream* out) { *out << c.call; }
 
 constexpr long double kNaN = __builtin_nanl("");
 constexpr long double kInf = __builtin_infl();
