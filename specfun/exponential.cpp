@@ -28,7 +28,9 @@ Extended TwoToPowerMinusOne(Extended r) {
 
 // v * 2^n for an integral n that may lie beyond every exponent range: beyond
 // the largest extended the unit's overflow, below the smallest a silent 0.
-Extended ScaleByIntegral(Extended v, Extended n) {
+// Inlined, as is the split below, into both callers: out of line they pass
+// and return extended reals through memory, a fifth more time per exponential.
+[[gnu::always_inline]] inline Extended ScaleByIntegral(Extended v, Extended n) {
   if (IsNaN(n)) return v + n;
   const Extended clamped = n > kScaleClamp ? kScaleClamp : (n < -kScaleClamp ? -kScaleClamp : n);
   return Extended::CheckedUnary(x87::Scale(v.raw(), clamped.raw()), v.raw());
@@ -42,7 +44,7 @@ struct PowerSplit {
   Extended f, n;
 };
 
-PowerSplit SplitExponential(Extended x) {
+[[gnu::always_inline]] inline PowerSplit SplitExponential(Extended x) {
   if (x < kUnderflowArgument && !IsNaNOrInfinite(x)) x = kUnderflowArgument;
   const Extended n = RoundToNearest(x * constants::kLog2E);
   const Extended r = (x - n * kLn2High - n * kLn2Low) * constants::kLog2E;
