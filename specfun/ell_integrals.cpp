@@ -52,13 +52,20 @@ constexpr int kMaxLandenSteps = 18;
 // modulus has the complementary parameter 1 exactly.
 constexpr Extended kLargeModulus(0x8000000000000000p+8128L);
 
-// Below this exponent of two the product c u d of the Jacobi phase, three
-// factors each below twice its power of two, stays under 2^16383.
-constexpr std::int32_t kPhaseExponentLimit = 16380;
+// Below 2^16380 = 0x8000000000000000p+16317 the product |u| d max(c, 1) of
+// the Jacobi phase c u d leaves room for the rounding of its two factors.
+constexpr long double kPhaseLimit = 0x8000000000000000p+16317L;
 
-// Above this exponent of two the Jacobi ascent's c = mean * cot(phase) is
-// too large to be squared, with the descent's factors of up to 2^80 on top.
-constexpr std::int32_t kCotangentExponentLimit = 8100;
+// Above 2^8100 = 0x8000000000000000p+8037 the Jacobi ascent's c = mean *
+// cot(phase) is too large to be squared, with the descent's factors of up to
+// 2^80 on top.
+constexpr long double kCotangentLimit = 0x8000000000000000p+8037L;
+
+// The range tests below work on raw magnitudes: they only choose a path, and
+// on raw values they can neither fault nor cost a call to an out-of-line
+// absolute value or exponent, which pass extended reals through memory (a
+// tenth of a Jacobi evaluation's time).
+long double Magnitude(Extended x) { return __builtin_fabsl(x.raw()); }
 
 // Where IncompleteFTan runs its Landen iteration.  The iteration is
 // homogeneous of degree one in m, kc and y: on 2^p m, 2^p kc and 2^p y it
@@ -83,14 +90,17 @@ struct LandenScale {
 // less than 1/(min(1, kc) 2^q) there, which is below 2^-70 of F itself.
 // Where |x| and kc are both too small, F = x - (1 + kc^2) x^3/6 is x.
 LandenScale LandenScaleOf(Extended x, Extended kc) {
+  LandenScale scale;
+  scale.x = x;
+  // From 2^-8000 to 2^8000 both fit p = 0 with room to spare: the common case.
+  constexpr long double kLow = 0x8000000000000000p-8063L, kHigh = 0x8000000000000000p+7937L;
+  if (x.raw() >= kLow && x.raw() <= kHigh && kc.raw() >= kLow && kc.raw() <= kHigh) return scale;
   const std::int32_t c = ExponentOf(kc);
   std::int32_t q = ExponentOf(x);
   const auto low = [&] { return std::max(q - kLandenTop, (-kLandenTop - c) / 2); };
   const auto high = [&] {
     return std::min({kLandenProductTop - std::max(c, 0), kLandenTop + q, kLandenTop - c - q});
   };
-  LandenScale scale;
-  scale.x = x;
   if (low() > high()) {
     if (q <= 0) {
       scale.tiny = true;
@@ -137,7 +147,7 @@ LandenDescent Descend(Extended mc) {
 // modulo 2 pi/(c d), the period of sn and cn in u, which fmod does exactly; the
 // phase has kept no digit of u that far out in any case.
 Extended Phase(Extended u, Extended d, Extended c) {
-  if (ExponentOf(u) + ExponentOf(d) + std::max(ExponentOf(c), 0) < kPhaseExponentLimit) return c * (u * d);
+  if (Magnitude(u) * d.raw() * std::max(c.raw(), 1.0L) < kPhaseLimit) return c * (u * d);
   const Extended period = 2 * Pi() / (c * d);
   return c * (Extended(std::fmod(u.raw(), period.raw())) * d);
 }
@@ -187,9 +197,10 @@ SnCnDn LandenSnCnDn(Extended u, Extended mc, Extended d) {
   const LandenDescent descent = Descend(mc);
   const SinCos circular = SineCosine(Phase(u, d, descent.mean));
   if (circular.sin == Extended(0)) return {circular.sin, circular.cos, 1};
-  // in 64 bits: a cosine of 0 would have the exponent -2^31 + 1
-  const std::int64_t c = std::int64_t{ExponentOf(descent.mean)} + ExponentOf(circular.cos) - ExponentOf(circular.sin);
-  if (c > kCotangentExponentLimit) return AscendByTangent(descent, circular);
+  // mean |cos| / |sin| > 2^8100, without a division that could overflow
+  if (Magnitude(circular.sin) * kCotangentLimit < descent.mean.raw() * Magnitude(circular.cos)) {
+    return AscendByTangent(descent, circular);
+  }
   return AscendByCotangent(descent, circular);
 }
 
@@ -228,7 +239,7 @@ SnCnDn NaNTriple() { return {base::NaN(), base::NaN(), base::NaN()}; }
 
 SnCnDn JacobiFromModulus(Extended u, Extended k) {
   if (IsNaNOrInfinite(u) || IsNaNOrInfinite(k)) return NaNTriple();
-  if (Abs(k) > kLargeModulus) return ReciprocalModulusSnCnDn(u, Abs(k), 1);
+  if (Magnitude(k) > kLargeModulus.raw()) return ReciprocalModulusSnCnDn(u, Abs(k), 1);
   return JacobiSnCnDn(u, (Extended(1) - k) * (Extended(1) + k));
 }
 
@@ -239,7 +250,7 @@ Extended IncompleteFTan(Extended x, Extended kc) {
   if (x == Extended(0)) return 0;
   if (kc == Extended(0)) return InverseHyperbolicSine(x);
   kc = Abs(kc);
-  const LandenScale scale = LandenScaleOf(Abs(x), kc);
+  const LandenScale scale = LandenScaleOf(Magnitude(x), kc);
   if (scale.tiny) return x;
   const Extended unit = scale.p == 0 ? Extended(1) : ScaleByPowerOf2(1, scale.p);
   if (scale.p != 0) kc = ScaleByPowerOf2(kc, scale.p);
