@@ -40,9 +40,6 @@ Extended NaN() {
 
 Extended Infinity() { return Extended(__builtin_infl()); }
 
-// 3.14159265358979323851... = 0xC90FDAA22168C235 * 2^-62 (rounded up from pi)
-Extended Pi() { return Extended(3.14159265358979323851280895940618620443274267017841339111328125L); }
-
 bool IsNaN(Extended x) { return __builtin_isnan(x.raw()); }
 bool IsInfinite(Extended x) { return __builtin_isinf(x.raw()); }
 bool IsFinite(Extended x) { return __builtin_isfinite(x.raw()); }

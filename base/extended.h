@@ -81,7 +81,8 @@ static_assert(sizeof(long double) >= 10 && __LDBL_MANT_DIG__ == 64,
 // Special values and constants of the type.
 Extended NaN();         // quiet, all significand bits set
 Extended Infinity();    // +inf
-Extended Pi();          // nearest extended to pi (0xC90FDAA22168C235 * 2^-62)
+// The extended nearest to pi: 3.141592653589793238513, above pi by 5.0166e-20.
+constexpr Extended Pi() { return Extended(0xC90FDAA22168C235p-62L); }
 
 bool IsNaN(Extended x);
 bool IsInfinite(Extended x);

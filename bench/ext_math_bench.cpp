@@ -54,7 +54,12 @@ const Arguments kPositive = LogUniform(-60, 60, false);
 const Arguments kSigned = LogUniform(-60, 60, true);
 const Arguments kCircular = Uniform(-100, 100);
 const Arguments kCircularHuge = LogUniform(40, 16000, true);
+// 2^30..2^39: the top of the short reduction, where it hands remainders that
+// it cannot get right to the last bit to the long one
+const Arguments kCircularLarge = LogUniform(30, 39, true);
 const Arguments kHyperbolic = Uniform(-30, 30);
+// ln(largest extended) .. ln(largest) + ln 2: e^|x|/2 where e^|x| overflows
+const Arguments kHyperbolicTop = Uniform(11356.53L, 11357.21L);
 const Arguments kTanhArgs = Uniform(-5, 5);
 const Arguments kAcoshArgs = LogUniform(0, 40, false);  // [1, 2^40)
 const Arguments kAcosh1pArgs = LogUniform(-40, 20, false);
@@ -140,8 +145,13 @@ PAIR(Tangent, specfun::Tangent, tanl, kCircular);
 PAIR(SineCosine, SineCosineBoth, sincosl_both, kCircular);
 PAIR(SineHuge, specfun::Sine, sinl, kCircularHuge);
 PAIR(CosineHuge, specfun::Cosine, cosl, kCircularHuge);
+PAIR(SineLarge, specfun::Sine, sinl, kCircularLarge);
+PAIR(CosineLarge, specfun::Cosine, cosl, kCircularLarge);
+PAIR(TangentLarge, specfun::Tangent, tanl, kCircularLarge);
 PAIR(HyperbolicSine, specfun::HyperbolicSine, sinhl, kHyperbolic);
 PAIR(HyperbolicCosine, specfun::HyperbolicCosine, coshl, kHyperbolic);
+PAIR(HyperbolicSineTop, specfun::HyperbolicSine, sinhl, kHyperbolicTop);
+PAIR(HyperbolicCosineTop, specfun::HyperbolicCosine, coshl, kHyperbolicTop);
 PAIR(CoshMinusOne, CoshM1Ours, coshl_minus_one, kTanhArgs);
 PAIR(HyperbolicTangent, specfun::HyperbolicTangent, tanhl, kTanhArgs);
 PAIR(HyperbolicSecant, SechOurs, one_over_coshl, kHyperbolic);
@@ -155,6 +165,7 @@ PAIR(ScaleByPowerOf2, ScaleOurs, scalbnl_100, kSigned);
 PAIR(SplitExponent, SplitOurs, frexpl_, kSigned);
 PAIR(ExponentOf, ExponentOfOurs, ilogbl_, kSigned);
 BENCHMARK_CAPTURE(Ours, ReducePiOver2_ours, ReduceOurs, kCircular);
+BENCHMARK_CAPTURE(Ours, ReducePiOver2Large_ours, ReduceOurs, kCircularLarge);
 BENCHMARK_CAPTURE(Ours, ReducePiOver2Huge_ours, ReduceOurs, kCircularHuge);
 
 }  // namespace

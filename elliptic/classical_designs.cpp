@@ -1,6 +1,7 @@
 #include "elliptic/classical_designs.h"
 
 #include "base/errors.h"
+#include "specfun/ext_constants.h"
 #include "specfun/ext_math.h"
 
 namespace elliptic {
@@ -11,7 +12,6 @@ using base::CheckedMul;
 using base::CheckedSub;
 using base::Sqr;
 using specfun::Cosine;
-using specfun::ExtPiOver2;
 using specfun::HyperbolicCosine;
 using specfun::HyperbolicSine;
 using specfun::InverseHyperbolicCosine;
@@ -20,12 +20,15 @@ using specfun::NaturalLog;
 using specfun::Sine;
 using specfun::SquareRoot;
 
+// pi/2 of the library: the extended pi halved exactly.
+const Extended kPiOver2(specfun::constants::kPiOver2);
+
 // ((2i - 1) pi/2) / N, the product first.  The middle pole of an odd order
 // is computed like the others: its imaginary part is what the cosine leaves
 // at an angle at or next to the extended pi/2 (1e-20 to 1e-19 of the pole's
 // size), written as it is rather than as an exact 0.
 Extended PoleAngle(std::int32_t i, std::int32_t order) {
-  return (Extended(CheckedSub(CheckedMul(2, i), 1)) * ExtPiOver2()) / Extended(order);
+  return (Extended(CheckedSub(CheckedMul(2, i), 1)) * kPiOver2) / Extended(order);
 }
 
 // Reports pole i and takes it into the product of the pole magnitudes: the
@@ -126,7 +129,7 @@ void DesignInverseChebyshev(const Specification& spec, const EpsilonAlfa& ea, Cl
   sink.BeginZeros(odd ? CheckedSub(order, 1) : order);
   Extended c = poles.c();
   for (std::int32_t k = 0; k < pairs; ++k) {
-    const Extended angle = (Extended(CheckedAdd(CheckedMul(2, k), 1)) * ExtPiOver2()) / Extended(order);
+    const Extended angle = (Extended(CheckedAdd(CheckedMul(2, k), 1)) * kPiOver2) / Extended(order);
     const Extended wz = scale / Cosine(angle);
     sink.Zero(CheckedAdd(k, 1), wz);
     c = c / Sqr(wz);

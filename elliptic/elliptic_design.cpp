@@ -18,7 +18,7 @@ using specfun::SquareRoot;
 // same values one call each.
 specfun::SnCnDn JacobiOf(Extended u, Extended k) {
   if (specfun::IsNaNOrInfinite(u) || specfun::IsNaNOrInfinite(k)) {
-    const Extended nan = specfun::ExtNaN();
+    const Extended nan = base::NaN();
     return {nan, nan, nan};
   }
   return sf::JacobiSnCnDn(u, (1 - k) * (1 + k));

@@ -21,8 +21,6 @@ constexpr std::uint16_t kSignBit = 0x8000;
 constexpr std::uint16_t kBiasedHalf = 0x3FFE;
 // exponent bias: a biased exponent e stands for 2^(e - 16383)
 constexpr std::int32_t kBias = 16383;
-// significand of the infinities: integer bit alone
-constexpr std::uint64_t kIntegerBit = 0x8000000000000000ULL;
 // subnormals are scaled by 2^64 into the normal range before they are split
 constexpr std::int32_t kSubnormalScale = 64;
 constexpr long double kTwo64 = 0x8000000000000000p+1L;  // 2^64 = 18446744073709551616
@@ -52,11 +50,6 @@ std::uint16_t ExponentField(Fields f) { return f.sign_exponent & ~kSignBit; }
 }  // namespace
 
 bool IsNaNOrInfinite(Extended x) { return ExponentField(FieldsOf(x)) == kExponentAllOnes; }
-
-bool IsNaN(Extended x) {
-  const Fields f = FieldsOf(x);
-  return ExponentField(f) == kExponentAllOnes && f.significand != kIntegerBit;
-}
 
 Extended CopySign(Extended x, Extended y) {
   Fields f = FieldsOf(x);

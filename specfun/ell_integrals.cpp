@@ -1,8 +1,12 @@
 #include "specfun/ell_integrals.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <utility>
 
+#include "specfun/ext_constants.h"
 #include "specfun/ext_math.h"
 
 namespace specfun {
@@ -31,22 +35,83 @@ constexpr Extended kUnderflowGuard(0xF1C90080BAF72CB1p-137L);
 // 0xBCBE61CFFEB074A7 * 2^-79 = 2.249999999999999999926e-5
 constexpr Extended kSmallModulus(0xBCBE61CFFEB074A7p-79L);
 
-// 0xC90FDAA22168C235 * 2^-62 = 3.141592653589793238513
-constexpr Extended kPi(0xC90FDAA22168C235p-62L);
-
-// 0xC90FDAA22168C235 * 2^-63 = 1.570796326794896619256
-constexpr Extended kPiOver2(0xC90FDAA22168C235p-63L);
+using base::Pi;
+using constants::kPiOver2;
 
 // How close |r| may come to pi/2 and still count as the pole of tan, that
 // is, phi as an odd multiple of pi/2: two units of the library's epsilon.
-// 0x1 * 2^-62 = 2.168404344971008868015e-19
-constexpr Extended kPoleTolerance(0x1p-62L);
+// 2^-62 = 2.168404344971008868015e-19
+constexpr Extended kPoleTolerance(2 * constants::kEpsilon);
 
 // The Jacobi descent keeps at most this many Landen steps: 3 to 8 for
 // ordinary parameters, 16 at the ends of the extended range (mc = 1e-4930).
 constexpr int kMaxLandenSteps = 18;
 
-bool NotFinite(Extended x) { return IsNaNOrInfinite(x); }
+// Above 2^8191 = 0x8000000000000000p+8128 (5.45e2465) the square of a modulus
+// may overflow; 1/k^2 is then far below an ulp of 1, so that the reciprocal
+// modulus has the complementary parameter 1 exactly.
+constexpr Extended kLargeModulus(0x8000000000000000p+8128L);
+
+// Below 2^16380 = 0x8000000000000000p+16317 the product |u| d max(c, 1) of
+// the Jacobi phase c u d leaves room for the rounding of its two factors.
+constexpr long double kPhaseLimit = 0x8000000000000000p+16317L;
+
+// Above 2^8100 = 0x8000000000000000p+8037 the Jacobi ascent's c = mean *
+// cot(phase) is too large to be squared, with the descent's factors of up to
+// 2^80 on top.
+constexpr long double kCotangentLimit = 0x8000000000000000p+8037L;
+
+// The range tests below work on raw magnitudes: they only choose a path, and
+// on raw values they can neither fault nor cost a call to an out-of-line
+// absolute value or exponent, which pass extended reals through memory (a
+// tenth of a Jacobi evaluation's time).
+long double Magnitude(Extended x) { return __builtin_fabsl(x.raw()); }
+
+// Where IncompleteFTan runs its Landen iteration.  The iteration is
+// homogeneous of degree one in m, kc and y: on 2^p m, 2^p kc and 2^p y it
+// rounds exactly as on m, kc and y unless a value leaves the exponent range,
+// and its result comes out divided by 2^p.  So p = 0 unless a value would:
+// y = 1/|x| for a subnormal x, m kc for kc beyond 2^8100, the first kc/y =
+// kc |x| beyond 2^16300.  The bounds below keep every value within 2^16300,
+// 83 powers of two short of the range, for the doubling of m at each step.
+constexpr std::int32_t kLandenTop = 16300;
+// m and kc, whose product must stay below 2^kLandenTop
+constexpr std::int32_t kLandenProductTop = 8100;
+
+struct LandenScale {
+  std::int32_t p = 0;
+  Extended x;         // |x|, or a smaller one with the same F to below an ulp
+  bool tiny = false;  // F = x: |x| and kc |x| so small that no p would do
+};
+
+// y = 2^p/|x| and e = 2^2p kc must stay normal, y, 2^p kc |x| (the first
+// e/y) and m kc below the top.  Where |x| and kc |x|^2 are too large for any
+// p, |x| is lowered to 2^q with q >= 8000 and q >= 70 - log2 kc: F moves by
+// less than 1/(min(1, kc) 2^q) there, which is below 2^-70 of F itself.
+// Where |x| and kc are both too small, F = x - (1 + kc^2) x^3/6 is x.
+LandenScale LandenScaleOf(Extended x, Extended kc) {
+  LandenScale scale;
+  scale.x = x;
+  // From 2^-8000 to 2^8000 both fit p = 0 with room to spare: the common case.
+  constexpr long double kLow = 0x8000000000000000p-8063L, kHigh = 0x8000000000000000p+7937L;
+  if (x.raw() >= kLow && x.raw() <= kHigh && kc.raw() >= kLow && kc.raw() <= kHigh) return scale;
+  const std::int32_t c = ExponentOf(kc);
+  std::int32_t q = ExponentOf(x);
+  const auto low = [&] { return std::max(q - kLandenTop, (-kLandenTop - c) / 2); };
+  const auto high = [&] {
+    return std::min({kLandenProductTop - std::max(c, 0), kLandenTop + q, kLandenTop - c - q});
+  };
+  if (low() > high()) {
+    if (q <= 0) {
+      scale.tiny = true;
+      return scale;
+    }
+    q = std::min(kLandenProductTop + kLandenTop - std::max(c, 0), (2 * kLandenTop - c) / 2) - 2;
+    scale.x = ScaleByPowerOf2(1, q);
+  }
+  scale.p = std::clamp(0, low(), high());
+  return scale;
+}
 
 // sqrt((1 - k)(1 + k)), the complementary modulus without the cancellation
 // of 1 - k^2.
@@ -77,38 +142,73 @@ LandenDescent Descend(Extended mc) {
   return descent;
 }
 
-// sn, cn, dn for 0 < mc (mc != 1) from the descending Landen transformation.
-SnCnDn LandenSnCnDn(Extended u, Extended mc) {
-  const LandenDescent descent = Descend(mc);
-  Extended c = descent.mean;
-  const SinCos circular = SineCosine(c * u);
+// The phase c u d of the descent, for the scale d >= 1 of the reciprocal-
+// modulus transformation.  Where u d or c u d could overflow, u is first taken
+// modulo 2 pi/(c d), the period of sn and cn in u, which fmod does exactly; the
+// phase has kept no digit of u that far out in any case.
+Extended Phase(Extended u, Extended d, Extended c) {
+  if (Magnitude(u) * d.raw() * std::max(c.raw(), 1.0L) < kPhaseLimit) return c * (u * d);
+  const Extended period = 2 * Pi() / (c * d);
+  return c * (Extended(std::fmod(u.raw(), period.raw())) * d);
+}
+
+// The ascent from the circular functions of the phase through the descent's
+// means, for sn != 0.  It builds on c = mean * cot(phase), which grows like
+// 1/u for tiny u and like sqrt(mc) for huge mc and is squared on the way.
+SnCnDn AscendByCotangent(const LandenDescent& descent, const SinCos& circular) {
   SnCnDn result{circular.sin, circular.cos, 1};
-  if (result.sn != Extended(0)) {
-    Extended a = result.cn / result.sn;
-    c = c * a;
-    for (int j = descent.last; j >= 0; --j) {
-      const Extended b = descent.em[j];
-      a = c * a;
-      c = result.dn * c;
-      result.dn = (descent.en[j] + a) / (b + a);
-      a = c / b;
-    }
-    a = Extended(1) / SquareRoot(c * c + Extended(1));
-    result.sn = circular.sin >= Extended(0) ? a : -a;
-    result.cn = c * result.sn;
+  Extended a = result.cn / result.sn;
+  Extended c = descent.mean * a;
+  for (int j = descent.last; j >= 0; --j) {
+    const Extended b = descent.em[j];
+    a = c * a;
+    c = result.dn * c;
+    result.dn = (descent.en[j] + a) / (b + a);
+    a = c / b;
   }
+  a = Extended(1) / SquareRoot(c * c + Extended(1));
+  result.sn = circular.sin >= Extended(0) ? a : -a;
+  result.cn = c * result.sn;
   return result;
 }
 
-// The reciprocal-modulus transformation for k > 1 around the descent.
-SnCnDn NegativeParameterSnCnDn(Extended u, Extended mc) {
-  Extended d = Extended(1) - mc;
-  mc = -mc / d;
-  d = SquareRoot(d);
-  SnCnDn result = LandenSnCnDn(u * d, mc);
-  const Extended cn = result.cn;
-  result.cn = result.dn;
-  result.dn = cn;
+// The same steps on the reciprocals t = 1/a and s = 1/c, for a c so large
+// that its square would overflow: 1/u^2 beyond 2^16384 for |u| below
+// 9.5e-2467.
+SnCnDn AscendByTangent(const LandenDescent& descent, const SinCos& circular) {
+  SnCnDn result{circular.sin, circular.cos, 1};
+  Extended t = result.sn / result.cn;
+  Extended s = t / descent.mean;
+  for (int j = descent.last; j >= 0; --j) {
+    const Extended b = descent.em[j];
+    t = s * t;
+    s = s / result.dn;
+    result.dn = (descent.en[j] * t + Extended(1)) / (b * t + Extended(1));
+    t = b * s;
+  }
+  const Extended a = Abs(s) / SquareRoot(s * s + Extended(1));
+  result.sn = circular.sin >= Extended(0) ? a : -a;
+  result.cn = result.sn / s;
+  return result;
+}
+
+// sn, cn, dn of u d for 0 < mc from the descending Landen transformation.
+SnCnDn LandenSnCnDn(Extended u, Extended mc, Extended d) {
+  const LandenDescent descent = Descend(mc);
+  const SinCos circular = SineCosine(Phase(u, d, descent.mean));
+  if (circular.sin == Extended(0)) return {circular.sin, circular.cos, 1};
+  // mean |cos| / |sin| > 2^8100, without a division that could overflow
+  if (Magnitude(circular.sin) * kCotangentLimit < descent.mean.raw() * Magnitude(circular.cos)) {
+    return AscendByTangent(descent, circular);
+  }
+  return AscendByCotangent(descent, circular);
+}
+
+// sn, cn, dn for the modulus k = d > 1 from those of the modulus 1/k, whose
+// complementary parameter is mc.
+SnCnDn ReciprocalModulusSnCnDn(Extended u, Extended d, Extended mc) {
+  SnCnDn result = LandenSnCnDn(u, mc, d);
+  std::swap(result.cn, result.dn);
   result.sn = result.sn / d;
   return result;
 }
@@ -116,10 +216,10 @@ SnCnDn NegativeParameterSnCnDn(Extended u, Extended mc) {
 // F(phi | k) for k > 1 through the reciprocal modulus 1/k.
 Extended ReciprocalModulusF(Extended phi, Extended k) {
   const Extended d = k * Sine(phi);
-  if (Abs(d) > Extended(1) || Abs(phi) > kPiOver2) return ExtNaN();
+  if (Abs(d) > Extended(1) || Abs(phi) > kPiOver2) return base::NaN();
   const Extended e = SquareRoot((Extended(1) - d) * (Extended(1) + d));
   if (e == Extended(0)) return Sign(phi) * CompleteK(Extended(1) / k) / k;
-  const Extended kc = SquareRoot((k - Extended(1)) * (k + Extended(1))) / k;
+  const Extended kc = k > kLargeModulus ? Extended(1) : SquareRoot((k - Extended(1)) * (k + Extended(1))) / k;
   return IncompleteFTan(d / e, kc) / k;
 }
 
@@ -135,22 +235,27 @@ Extended ProperModulusF(Extended phi, Extended k) {
   return s * (whole + part);
 }
 
-SnCnDn NaNTriple() { return {ExtNaN(), ExtNaN(), ExtNaN()}; }
+SnCnDn NaNTriple() { return {base::NaN(), base::NaN(), base::NaN()}; }
 
 SnCnDn JacobiFromModulus(Extended u, Extended k) {
-  if (NotFinite(u) || NotFinite(k)) return NaNTriple();
+  if (IsNaNOrInfinite(u) || IsNaNOrInfinite(k)) return NaNTriple();
+  if (Magnitude(k) > kLargeModulus.raw()) return ReciprocalModulusSnCnDn(u, Abs(k), 1);
   return JacobiSnCnDn(u, (Extended(1) - k) * (Extended(1) + k));
 }
 
 }  // namespace
 
 Extended IncompleteFTan(Extended x, Extended kc) {
-  if (NotFinite(x) || NotFinite(kc)) return ExtNaN();
+  if (IsNaNOrInfinite(x) || IsNaNOrInfinite(kc)) return base::NaN();
   if (x == Extended(0)) return 0;
   if (kc == Extended(0)) return InverseHyperbolicSine(x);
-  Extended y = Abs(Extended(1) / x);
   kc = Abs(kc);
-  Extended m = 1;
+  const LandenScale scale = LandenScaleOf(Magnitude(x), kc);
+  if (scale.tiny) return x;
+  const Extended unit = scale.p == 0 ? Extended(1) : ScaleByPowerOf2(1, scale.p);
+  if (scale.p != 0) kc = ScaleByPowerOf2(kc, scale.p);
+  Extended y = unit / scale.x;
+  Extended m = unit;
   std::int64_t half_turns = 0;
   for (;;) {
     const Extended e = m * kc;
@@ -163,18 +268,19 @@ Extended IncompleteFTan(Extended x, Extended kc) {
     half_turns = 2 * half_turns + (y < Extended(0) ? 1 : 0);
   }
   if (y < Extended(0)) ++half_turns;
-  const Extended f = (ArcTangent(m / y) + Extended(half_turns) * kPi) / m;
+  Extended f = (ArcTangent(m / y) + Extended(half_turns) * Pi()) / m;
+  if (scale.p != 0) f = ScaleByPowerOf2(f, scale.p);
   return x < Extended(0) ? -f : f;
 }
 
 Extended CompleteK(Extended k) {
-  if (NotFinite(k) || Abs(k) > Extended(1)) return ExtNaN();
+  if (IsNaNOrInfinite(k) || Abs(k) > Extended(1)) return base::NaN();
   k = Abs(k);
   if (k <= kSmallModulus) {
     const Extended half_k = k / Extended(2);
     return kPiOver2 * (Extended(1) + half_k * half_k);
   }
-  if (k == Extended(1)) return ExtInfinity();
+  if (k == Extended(1)) return base::Infinity();
   Extended a = 1;
   Extended b = ComplementOf(k);
   while (a - b > kMeanTolerance * a) {
@@ -182,7 +288,7 @@ Extended CompleteK(Extended k) {
     b = SquareRoot(a * b);
     a = mean;
   }
-  return kPi / (a + b);
+  return Pi() / (a + b);
 }
 
 ModPiReduction ReduceModPi(Extended phi) {
@@ -191,7 +297,7 @@ ModPiReduction ReduceModPi(Extended phi) {
   if (Abs(Abs(r) - kPiOver2) <= kPoleTolerance) {
     return {Truncate(t / kPiOver2 + Extended(0.5)), r, true};
   }
-  ModPiReduction reduction{Extended(2) * Truncate((t - r) / kPi + Extended(0.5)), r, false};
+  ModPiReduction reduction{Extended(2) * Truncate((t - r) / Pi() + Extended(0.5)), r, false};
   if (r >= kPiOver2) {
     reduction.n = reduction.n + Extended(1);
     reduction.r = 0;
@@ -203,13 +309,13 @@ ModPiReduction ReduceModPi(Extended phi) {
 }
 
 Extended IncompleteF(Extended phi, Extended k) {
-  if (NotFinite(phi) || NotFinite(k)) return ExtNaN();
+  if (IsNaNOrInfinite(phi) || IsNaNOrInfinite(k)) return base::NaN();
   k = Abs(k);
   if (phi == Extended(0)) return 0;
   if (k == Extended(0)) return phi;
   if (k == Extended(1)) {
     if (Abs(phi) < kPiOver2) return InverseGudermannian(phi);
-    return CopySign(ExtInfinity(), phi);
+    return CopySign(base::Infinity(), phi);
   }
   if (k > Extended(1)) return ReciprocalModulusF(phi, k);
   return ProperModulusF(phi, k);
@@ -218,7 +324,7 @@ Extended IncompleteF(Extended phi, Extended k) {
 // A NaN or infinite u or mc gives NaN for all three: the descent and the
 // circular functions would otherwise meet inf - inf or sin(inf) and fault.
 SnCnDn JacobiSnCnDn(Extended u, Extended mc) {
-  if (NotFinite(u) || NotFinite(mc)) return NaNTriple();
+  if (IsNaNOrInfinite(u) || IsNaNOrInfinite(mc)) return NaNTriple();
   if (u == Extended(0)) return {0, 1, 1};
   if (mc == Extended(0)) {
     const Extended sech = HyperbolicSecant(u);
@@ -228,8 +334,11 @@ SnCnDn JacobiSnCnDn(Extended u, Extended mc) {
     const SinCos circular = SineCosine(u);
     return {circular.sin, circular.cos, 1};
   }
-  if (mc < Extended(0)) return NegativeParameterSnCnDn(u, mc);
-  return LandenSnCnDn(u, mc);
+  if (mc < Extended(0)) {  // k > 1: d = k and 1 - 1/k^2 = -mc/(1 - mc)
+    const Extended d = Extended(1) - mc;
+    return ReciprocalModulusSnCnDn(u, SquareRoot(d), -mc / d);
+  }
+  return LandenSnCnDn(u, mc, 1);
 }
 
 Extended JacobiSn(Extended u, Extended k) { return JacobiFromModulus(u, k).sn; }
@@ -237,7 +346,7 @@ Extended JacobiCn(Extended u, Extended k) { return JacobiFromModulus(u, k).cn; }
 Extended JacobiDn(Extended u, Extended k) { return JacobiFromModulus(u, k).dn; }
 
 Extended InverseSc(Extended x, Extended k) {
-  if (NotFinite(x) || NotFinite(k)) return ExtNaN();
+  if (IsNaNOrInfinite(x) || IsNaNOrInfinite(k)) return base::NaN();
   k = Abs(k);
   if (k == Extended(1)) return InverseHyperbolicSine(x);
   return IncompleteF(ArcTangent(x), k);

@@ -2,12 +2,14 @@
 // real nearest to the quantity named (exact hex first, decimal beside it).
 #pragma once
 
+#include "base/extended.h"
+
 namespace specfun::constants {
 
-// pi/2 = 1.570796326794896619256, above the true pi/2 by about 2.508e-20
-inline constexpr long double kPiOver2 = 0xC90FDAA22168C235p-63L;
-// pi/4 = 0.7853981633974483096282
-inline constexpr long double kPiOver4 = 0xC90FDAA22168C235p-64L;
+// pi/2 = 1.570796326794896619256, above the true pi/2 by about 2.508e-20, and
+// pi/4 = 0.7853981633974483096282: the extended pi halved and quartered, exactly
+inline constexpr long double kPiOver2 = base::Pi().raw() / 2;
+inline constexpr long double kPiOver4 = base::Pi().raw() / 4;
 // ln 2 = 0.6931471805599453094287
 inline constexpr long double kLn2 = 0xB17217F7D1CF79ACp-64L;
 // log2 e = 1/ln 2 = 1.442695040888963407388

@@ -1,20 +1,10 @@
-// The library constants and the routines that are one operation of the unit.
+// The routines that are one operation of the unit.
 #include "specfun/ext_math.h"
 
 #include "specfun/ext_constants.h"
 #include "specfun/x87.h"
 
 namespace specfun {
-
-Extended ExtNaN() { return base::NaN(); }
-Extended ExtInfinity() { return base::Infinity(); }
-Extended ExtPiOver2() { return constants::kPiOver2; }
-Extended ExtPiOver4() { return constants::kPiOver4; }
-Extended ExtLn2() { return constants::kLn2; }
-Extended ExtLnMax() { return constants::kLnMax; }
-Extended ExtEpsilon() { return constants::kEpsilon; }
-
-Extended SquareRoot(Extended x) { return base::Sqrt(x); }
 
 // ln x = ln 2 * log2 x in one instruction; ln 0 is the unit's zero divide and
 // the logarithm of a negative number its invalid operation.

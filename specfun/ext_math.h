@@ -13,20 +13,15 @@ namespace specfun {
 
 using base::Extended;
 
-// Library constants.
-Extended ExtNaN();         // quiet, all significand bits set
-Extended ExtInfinity();
-Extended ExtPiOver2();
-Extended ExtPiOver4();
-Extended ExtLn2();
-Extended ExtLnMax();       // ln of the largest extended: 11356.52340629414394879
-Extended ExtEpsilon();     // 2^-63
+// The library's constants are those of ext_constants.h and, for the not-a-number,
+// infinity and pi, base::NaN(), base::Infinity() and base::Pi().
 
 Extended Truncate(Extended x);
 Extended Floor(Extended x);
 Extended ArcTangent(Extended x);
 Extended ArcTangent2(Extended y, Extended x);
-Extended SquareRoot(Extended x);
+// base's correctly rounded square root, under the library's name
+inline constexpr auto& SquareRoot = base::Sqrt;
 Extended NaturalLog(Extended x);
 Extended Exponential(Extended x);
 Extended ScaleByPowerOf2(Extended x, std::int32_t n);
@@ -57,7 +52,7 @@ struct SplitResult {
 };
 SplitResult SplitExponent(Extended x);
 std::int32_t ExponentOf(Extended x);
-bool IsNaN(Extended x);
+using base::IsNaN;  // base's own test, under the library's name
 bool IsNaNOrInfinite(Extended x);
 
 // x = q*pi/2 + r with |r| <= pi/4 and q in 0..7.

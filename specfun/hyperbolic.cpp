@@ -1,9 +1,11 @@
 // The hyperbolic functions: series near 0, the two-sided exponential form in
-// the middle, and the one-sided form e^|x|/2 where e^-|x| no longer counts.
+// the middle, and the one-sided form e^|x|/2 where e^-|x| no longer counts;
+// that form stays finite up to ln(largest extended) + ln 2.
 #include <array>
 
 #include "specfun/ext_constants.h"
 #include "specfun/ext_math.h"
+#include "specfun/half_exponential.h"
 
 namespace specfun {
 namespace {
@@ -37,13 +39,6 @@ constexpr long double kTanhCubic = 0xFBA8826AA8EB4635p-80L;
 // -1/3 cut to 64 bits: -0xAAAAAAAAAAAAAAAAp-65 = -0.3333333333333333333153
 constexpr long double kMinusThird = -0xAAAAAAAAAAAAAAAAp-65L;
 
-// e^a/2 for a > 23; from ln(largest extended) on e^a itself overflows while
-// e^(a - ln 2) still fits up to ln(largest) + ln 2.
-Extended OneSided(Extended a) {
-  if (a < constants::kLnMax) return Exponential(a) / 2;
-  return Exponential(a - constants::kLn2);
-}
-
 }  // namespace
 
 Extended HyperbolicSine(Extended x) {
@@ -57,7 +52,7 @@ Extended HyperbolicSine(Extended x) {
     const Extended e = Exponential(a);
     s = (e - 1 / e) / 2;
   } else {
-    s = OneSided(a);
+    s = HalfExponential(a);
   }
   return x < 0 ? -s : s;
 }
@@ -69,7 +64,7 @@ Extended HyperbolicCosine(Extended x) {
     const Extended e = Exponential(a);
     return (e + 1 / e) / 2;
   }
-  return OneSided(a);
+  return HalfExponential(a);
 }
 
 Extended CoshMinusOne(Extended x) {

@@ -22,6 +22,9 @@ constexpr long double kArcsinhDoubling = 0xFDE7F18A68067525p+16319L;
 constexpr long double kArccoshAsymptotic = 10000000000.0L;
 // x > 2: ln(2x - 1/(x + sqrt(x^2 - 1))) has no cancellation
 constexpr long double kArccoshLogForm = 2;
+// x > 2^8191 = 0x8000000000000000p+8128: x^2 would overflow on the way to
+// arccosh(1 + x), which is ln x + ln 2 there to far below an ulp
+constexpr long double kArccoshOnePlusAsymptotic = 0x8000000000000000p+8128L;
 // |x| <= 0.85 = 0xD99999999999999Ap-64: tan x <= 1.14, arcsinh(tan x) is accurate
 constexpr long double kGudermannianBySinh = 0xD99999999999999Ap-64L;
 
@@ -45,6 +48,7 @@ Extended InverseHyperbolicSine(Extended x) {
 // ln b with b = 1 + x + a rounded, plus the first-order correction for what
 // the rounding of b lost.
 Extended InverseCoshOnePlus(Extended x) {
+  if (x > kArccoshOnePlusAsymptotic) return NaturalLog(x) + constants::kLn2;
   const Extended a = SquareRoot(2 * x + x * x);
   const Extended b = 1 + x + a;
   if (b != 1) return NaturalLog(b) + (x + a - (b - 1)) / b;

@@ -1,9 +1,9 @@
 // Reduction of an argument modulo pi/2: x = q pi/2 + r with |r| <= pi/4.
 //
 // Moderate arguments subtract j pi/4 in three parts (Cody and Waite's
-// scheme); very large arguments, and moderate ones whose remainder the
-// subtraction leaves too short, go through Payne and Hanek's reduction with
-// as many bits of 2/pi as the argument's exponent needs.
+// scheme); very large arguments, and moderate ones whose remainder is too
+// short for what the three parts leave of it, go through Payne and Hanek's
+// reduction with as many bits of 2/pi as the argument's exponent needs.
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -23,6 +23,13 @@ constexpr long double kP3 = 0x8D313198A2E03707p-118L;  // 3.06161699786838294300
 // |r| <= 2^-24 = 5.9604644775390625e-8: cancellation has eaten so many bits
 // of the short remainder that the long reduction decides instead
 constexpr long double kShortRemainderMin = 0x8000000000000000p-87L;
+// Before its last rounding the short remainder is off by up to |j| 2.28e-36:
+// half an ulp of j*P3 (|j| P3 2^-64) plus j times the 6.15e-37 by which
+// P1 + P2 + P3 misses pi/4.  That stays below half an ulp of r, so that r is
+// right to within one ulp, while |r| > |j| 8.4e-17 (2.28e-36 * 2^65); from
+// j = 7.1e8 (|x| about 5.6e8) on this asks more than |r| > 2^-24.
+// 0xC1B0D91B1FC68A19p-117 = 8.399999999999999999705e-17
+constexpr long double kShortErrorPerStep = 0xC1B0D91B1FC68A19p-117L;
 // pieces of the argument and of 2/pi are 24-bit integers
 constexpr double kTwo24 = 16777216.0;                  // 2^24
 constexpr double kTwoMinus24 = 5.9604644775390625e-8;  // 2^-24
@@ -244,7 +251,11 @@ Reduction ReducePiOver2(Extended x) {
     }
     const std::int32_t q = (m / 2) % 8;
     const Extended r = ((x - j * kP1) - j * kP2) - j * kP3;
-    if (base::Abs(r) > kShortRemainderMin) return {r, q};
+    // Formed on the raw value: the product is tiny and finite, and a checked
+    // |j| would be a call that passes j through memory, a tenth of the time.
+    const long double bound = __builtin_fabsl(j.raw()) * kShortErrorPerStep;
+    const Extended size = base::Abs(r);
+    if (size > kShortRemainderMin && size > bound) return {r, q};
   }
   return LongReductionOf(x);
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <vector>
 
+#include "specfun/ext_constants.h"
 #include "specfun/ext_math.h"
 #include "specfun/special_functions.h"
 #include "tests/specfun/ulp_error.h"
@@ -19,9 +20,7 @@ using specfun::testing::AbsoluteError;
 using specfun::testing::UlpError;
 namespace sf = specfun;
 
-// The extended reals nearest to pi/2 and pi, as the routines use them.
-constexpr long double kPiOver2 = 0xC90FDAA22168C235p-63L;
-constexpr long double kPi = 0xC90FDAA22168C235p-62L;
+using specfun::constants::kPiOver2;
 
 long double Ulps(Extended got, Extended expected) { return UlpError(got.raw(), expected.raw()); }
 
@@ -61,13 +60,13 @@ struct ReductionCase {
 TEST(ReduceModPi, QuarterPeriodsRemainderAndPole) {
   const ReductionCase cases[] = {
       {0.5L, 0, 0.5L, false},
-      {-0.5L, 0, 0.5L, false},              // |phi|
-      {4, 2, 4 - kPi, false},               // one half-turn, r = 4 - pi
-      {5, 4, 5 - 2 * kPi, false},           // two half-turns, r < 0
-      {kPiOver2, 1, 0, true},               // F = K
-      {-3 * kPiOver2, 3, 0, true},          // F = -3K
+      {-0.5L, 0, 0.5L, false},                               // |phi|
+      {4, 2, 4 - base::Pi().raw(), false},                   // one half-turn, r = 4 - pi
+      {5, 4, 5 - 2 * base::Pi().raw(), false},               // two half-turns, r < 0
+      {kPiOver2, 1, 0, true},                                // F = K
+      {-3 * kPiOver2, 3, 0, true},                           // F = -3K
       {5 * kPiOver2, 5, 0, true},
-      {kPiOver2 - 0x1p-63L, 1, 0, true},    // one ulp below pi/2 is still the pole
+      {kPiOver2 - 0x1p-63L, 1, 0, true},                     // one ulp below pi/2 is still the pole
       {kPiOver2 - 0x1p-60L, 0, kPiOver2 - 0x1p-60L, false},
   };
   for (const ReductionCase& c : cases) {
@@ -88,8 +87,8 @@ TEST(IncompleteF, OddMultiplesOfHalfPiGiveWholeQuarterPeriods) {
     EXPECT_EQ(sf::IncompleteF(kPiOver2, k).raw(), big_k.raw()) << k;
     EXPECT_EQ(sf::IncompleteF(-kPiOver2, k).raw(), (-big_k).raw()) << k;
     EXPECT_EQ(sf::IncompleteF(3 * kPiOver2, k).raw(), (Extended(3) * big_k).raw()) << k;
-    EXPECT_LE(Ulps(sf::IncompleteF(kPi, k), Extended(2) * big_k), 1) << k;
-    EXPECT_LE(Ulps(sf::IncompleteF(-4 * kPi, k), Extended(-8) * big_k), 1) << k;
+    EXPECT_LE(Ulps(sf::IncompleteF(base::Pi(), k), Extended(2) * big_k), 1) << k;
+    EXPECT_LE(Ulps(sf::IncompleteF(-4 * base::Pi().raw(), k), Extended(-8) * big_k), 1) << k;
   }
 }
 
@@ -214,6 +213,26 @@ TEST(JacobiSnCnDn, PythagoreanIdentities) {
       EXPECT_LE(AbsoluteError((dn * dn + Extended(k) * Extended(k) * sn * sn).raw(), 1), 8) << u << " " << k;
     }
   }
+}
+
+// u so large that the phase c u d of the descent lies beyond the extended
+// range: no digit of u is left in it, but sn, cn and dn must still be a
+// point of the curve rather than an overflow.
+TEST(JacobiSnCnDn, PhaseBeyondTheExponentRange) {
+  constexpr long double kLargest = 0x1.fffffffffffffffep16383L;
+  const struct {
+    long double u, k;
+  } cases[] = {{kLargest, 2}, {-kLargest, 1.5L}, {kLargest, 1e3000L}, {0x1p16000L, 1e300L}};
+  for (const auto& c : cases) {
+    const Extended sn = sf::JacobiSn(c.u, c.k), cn = sf::JacobiCn(c.u, c.k), dn = sf::JacobiDn(c.u, c.k);
+    const Extended k_sn = Extended(c.k) * sn;
+    EXPECT_LE(AbsoluteError((sn * sn + cn * cn).raw(), 1), 8) << c.u << " " << c.k;
+    EXPECT_LE(AbsoluteError((dn * dn + k_sn * k_sn).raw(), 1), 8) << c.u << " " << c.k;
+  }
+  // an imaginary modulus: mc = 4 puts the mean of the descent above 1
+  const sf::SnCnDn got = sf::JacobiSnCnDn(kLargest, 4);
+  EXPECT_LE(AbsoluteError((got.sn * got.sn + got.cn * got.cn).raw(), 1), 8);
+  EXPECT_LE(AbsoluteError((got.dn * got.dn - Extended(3) * got.sn * got.sn).raw(), 1), 8);
 }
 
 // k = 2 maps onto k = 1/2 with twice the argument: the reciprocal-modulus

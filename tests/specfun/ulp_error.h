@@ -1,8 +1,12 @@
-// Errors of extended results in units of the 64-bit significand, for the
-// accuracy tests of the special functions.
+// Errors of extended results against references given as hi + lo, and the
+// worst row of a data group: what every accuracy test of the special
+// functions measures and reports.
 #pragma once
 
 #include <cmath>
+#include <cstddef>
+#include <cstdio>
+#include <string>
 
 namespace specfun::testing {
 
@@ -28,6 +32,36 @@ inline long double UlpError(long double got, long double hi, long double lo = 0.
 inline long double AbsoluteError(long double got, long double hi, long double lo = 0.0L) {
   if (!std::isfinite(got) || !std::isfinite(hi)) return UlpError(got, hi, lo);
   return std::fabs((got - hi) - lo) * 0x1p64L;
+}
+
+// The row of a data group with the largest error so far, and what the
+// routine returned there.  A NaN error counts as the largest of all, so that
+// a measure that broke down cannot hide behind a row that merely erred.
+class WorstRow {
+ public:
+  // True when the row became the worst one.
+  bool Take(std::size_t row, long double error, long double got) {
+    if (error <= error_) return false;
+    error_ = error;
+    row_ = row;
+    got_ = got;
+    return true;
+  }
+
+  long double error() const { return error_; }
+  std::size_t row() const { return row_; }
+  long double got() const { return got_; }
+
+ private:
+  long double error_ = 0, got_ = 0;
+  std::size_t row_ = 0;
+};
+
+// The exact value, for failure messages that name a row.
+inline std::string Hex(long double x) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%La", x);
+  return text;
 }
 
 }  // namespace specfun::testing

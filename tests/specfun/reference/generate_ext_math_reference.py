@@ -68,6 +68,11 @@ def signed(values):
     return [v if rng.random() < 0.5 else -v for v in values]
 
 
+def signed_pairs(values):
+    """Each value and its negative."""
+    return [s * v for v in values for s in (1, -1)]
+
+
 def neighbours(x, k=2):
     """x and its k nearest extended neighbours on each side."""
     m, e = frexp(x)
@@ -190,11 +195,19 @@ def build_groups():
     circular_groups("DeepCancellation", signed(deep_cancellation(
         [64, 65, 66, 100, 200, 500, 1000, 1500, 2000, 3000, 4000, 5000, 6000, 8000, 10000, 12000, 14000,
          15000, 16000, 16200, 16300, 16340, 16360] + list(range(16370, 16384)))))
-    # the top of the short reduction with a remainder just above 2^-24:
-    # cancellation there costs a few hundred ulps of the remainder by design
+    # the top of the short reduction with a remainder just above 2^-24, where
+    # its error, which grows with the multiple of pi/4, can reach an ulp
     circular_groups("ShortReductionLimit", near_multiples_of_half_pi(
         [k + i for k in [rng.randrange(2 ** 36, 2 ** 39) for _ in range(3)] for i in (0, 1)],
         [ldexp(mpf(3), -25), -ldexp(mpf(5), -26), ldexp(mpf(1), -20)]))
+    # the worst of 150 000 such arguments while the short result was kept for
+    # every remainder above 2^-24 (up to 187 ulps in sin and cos, 353 in tan),
+    # and the worst tangents once the long reduction takes them over
+    circular_groups("ShortReductionWorst", signed_pairs(
+        [ldexp(mpf(m), -25) for m in (0xE3AD2CE8EC29DCF9, 0xDEC7E737DF5664AB, 0xCB1F70CC5D111EAA,
+                                      0xE1ECBAD21E65CE7A, 0xBB48F365415BA5C2, 0xA0D09BE639AA5346)]
+        + [ldexp(mpf(0xF6B21636CF9BD26E), -27), ldexp(mpf(0xE8A604C531742017), -29),
+           ldexp(mpf(0xC0A04951A4D443F2), -33)]))
 
     BINARY_GROUPS.append(("kArcTangent2", atan2,
                           [(signed(log_uniform(-40, 40, 1))[0], signed(log_uniform(-40, 40, 1))[0])
@@ -210,11 +223,19 @@ def build_groups():
     group("kHyperbolicCosine", cosh, signed(log_uniform(-40, 0, 30) + neighbours(ext(mpf(1)))
                                             + uniform(1, 23, 30) + neighbours(ext(mpf(23)))
                                             + uniform(23, 11356, 20) + neighbours(ext(LN_MAX))[:2]))
-    # from ln(largest extended) on, e^(|x| - ln 2): the subtraction rounds at
-    # 2^-51 absolute, which costs up to 2^12 ulps of the result
+    # from ln(largest extended) on e^|x| overflows while e^|x|/2 does not:
+    # |x| - ln 2 would be rounded at 2^-51 absolute, a thousand ulps of it
     top_band = neighbours(ext(LN_MAX))[2:] + uniform(LN_MAX, LN_MAX + log(2) - mpf("1e-10"), 12)
     group("kHyperbolicSineTopBand", sinh, signed(top_band))
     group("kHyperbolicCosineTopBand", cosh, signed(top_band))
+    # the worst of 30 000 arguments there while ln 2 was subtracted from |x|
+    # (1620 ulps), the worst since, and the largest |x| whose cosh is finite
+    top_worst = signed_pairs([ldexp(mpf(m), -50) for m in (
+        0xB174DDA7FD911D49, 0xB174DD59F51A0B2D, 0xB174DD5D21064A8C, 0xB174DDC031AEC0E4, 0xB173AA68535C1265,
+        0xB174DDC031AEC0E9)])
+    group("kHyperbolicSineTopBandWorst", sinh, top_worst)
+    group("kHyperbolicCosineTopBandWorst", cosh, top_worst)
+    group("kCoshMinusOneTopBandWorst", cosh_minus_one, top_worst)
     group("kCoshMinusOne", cosh_minus_one, signed(log_uniform(-70, -31, 15) + log_uniform(-31, 0, 40)
                                                   + neighbours(ext(mpf(1))) + uniform(1, 30, 20)))
     group("kHyperbolicTangent", tanh, signed(log_uniform(-70, -16, 20) + neighbours(ext(mpf("1.5e-5")))
@@ -234,6 +255,9 @@ def build_groups():
           + uniform(2, 100, 20) + log_uniform(7, 34, 20) + neighbours(ext(mpf("1e10")))
           + log_uniform(34, 16383, 20))
     group("kInverseCoshOnePlus", arccosh_one_plus, log_uniform(-120, 34, 60))
+    # where x^2 overflows: from 2^8191 on the asymptotic form
+    group("kInverseCoshOnePlusHuge", arccosh_one_plus,
+          neighbours(two ** 8191) + [ext(mpf("1e2467")), ext(mpf("1e4000")), ldexp(mpf(2 ** 64 - 1), 16384 - 64)])
     group("kInverseGudermannian", gudermannian_inverse, signed(
         log_uniform(-70, -32, 5) + neighbours(two ** -32) + log_uniform(-31, 0, 30)
         + neighbours(ext(mpf("0.85"))) + uniform(0.85, 1.5707, 30)
