@@ -18,12 +18,14 @@
 #include "forms/program.h"
 #include "forms/script/script_backend.h"
 #include "forms/script/script_fault.h"
+#include "ladder/tramow.h"
 #include "workbench/vessaw.h"
 
 namespace {
 
 const std::map<std::string, forms::ProgramFactory>& Programs() {
   static const std::map<std::string, forms::ProgramFactory> programs = {
+      {"tramow", ladder::CreateTramow},
       {"vessaw", workbench::CreateVessaw},
       {"duzavuri", elliptic::CreateDuzavuri},
   };

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# scripts/run.sh PROGRAM: builds and starts vessaw or Duzavuri.
+# scripts/run.sh PROGRAM: builds and starts vessaw, tramow or Duzavuri.
 set -euo pipefail
 source "$(dirname "$0")/packages.sh"
-declare -A targets=([vessaw]=workbench/vessaw [duzavuri]=elliptic/Duzavuri)
+declare -A targets=([vessaw]=workbench/vessaw [tramow]=ladder/tramow [duzavuri]=elliptic/Duzavuri)
 program=${1:-}
 if [ -z "$program" ] || [ -z "${targets[$program]:-}" ]; then
   echo "usage: scripts/run.sh PROGRAM   (PROGRAM: ${!targets[*]})" >&2

@@ -1,0 +1,59 @@
+// The operations window's table.  Extractions, inversion and the immittance
+// listing run only until the synthesis is complete; the transformations and
+// the saving of the network only once its completion was announced; the
+// rest at any time.  Steps that may be refused half-way run so that a
+// refusal leaves nothing changed.
+#include "frame/console_main_form.h"
+#include "ladder/extractions.h"
+#include "ladder/immittance_entry.h"
+#include "ladder/inversion.h"
+#include "ladder/listings.h"
+#include "ladder/transformations.h"
+#include "ladder/tramow.h"
+
+namespace ladder {
+
+std::vector<frame::Operation> Tramow::Operations() {
+  const auto before_completion = [this] { return !model_.complete; };
+  const auto after_completion = [this] { return completion_announced_; };
+  const auto refusable = [this](void (*step)(const Synthesis&)) {
+    return [this, step] {
+      const Synthesis s = synthesis();
+      RunRefusable(s, [&s, step] { step(s); });
+    };
+  };
+  return {
+      {"Extrair polo no infinito", refusable(ExtractPoleAtInfinity), before_completion},
+      {"Extrair constante no infinito", refusable(ExtractConstantAtInfinity), before_completion},
+      {"Extrair constante especificada", refusable(ExtractGivenConstant), before_completion},
+      {"Inverter imitância", [this] { InvertImmittance(model_.current, console_); }, before_completion},
+      {"Extrair parcialmente polo no infinito para criar zeros", refusable(ExtractPartialPole), before_completion},
+      {"Extrair parcialmente constante no infinito para criar zeros", refusable(ExtractPartialConstant),
+       before_completion},
+      {"Extrair totalmente polos",
+       refusable([](const Synthesis& s) {
+         s.console.ShowLine("Zeros a realizar:");
+         ListRoots('z', s.model.zeros, s.console);
+         AskFrequency(s.model, s.console);
+         RemovePolePair(s);
+       }),
+       before_completion},
+      {"Listar imitância", [this] { ListImmittance(model_.current, console_); }, before_completion},
+      {"Gráficos das partes real e imaginária para s=jw", {}, {}},
+      {"Idem, para s real", {}, {}},
+      {"Recomeçar com a mesma imitância", [this] { RestartSameImmittance(); }, {}},
+      {"Recomeçar com outra imitância", [this] { StartSynthesis(); }, {}},
+      {"Mudar parâmetros do programa", [this] { ChangeParameters(); }, {}},
+      {"Transformações na rede",
+       [this] {
+         const Synthesis s = synthesis();
+         RunRefusable(s, [this, &s] { TransformNetwork(s, *windows_.form8, backup_); });
+       },
+       after_completion},
+      {"Listar a rede obtida", [this] { ListNetwork(network_, console_); }, {}},
+      {"Salvar rede obtida", [this] { SaveNetwork(network_, console_, model_.width, model_.decimals); },
+       after_completion},
+  };
+}
+
+}  // namespace ladder

@@ -1,0 +1,290 @@
+#include "ladder/extractions.h"
+
+#include "ladder/immittance_entry.h"
+#include "ladder/inversion.h"
+#include "ladder/listings.h"
+#include "ladder/step_refused.h"
+
+namespace ladder {
+namespace {
+
+using base::Extended;
+using Kind = TElementKind;
+
+// "há" is followed by a no-break space in the five "Não há" messages.
+constexpr const char* kNoSimplePoleMessage = "* Não há\u00A0polo simples no infinito.";
+constexpr const char* kNoConstantMessage = "* Não há\u00A0cte. no infinito.";
+constexpr const char* kNothingToExtractMessage = "* Não há\u00A0cte. para extrair.";
+constexpr const char* kNoPartialConstantMessage = "* Não há\u00A0constante no infinito.";
+constexpr const char* kNoPartialPoleMessage = "* Não há\u00A0polo no infinito.";
+constexpr const char* kLowOrderMessage = "* Ordem insuficiente.";
+constexpr const char* kRealPointMessage = "* Não implementada extração de polo real.";
+constexpr const char* kZeroConductanceMessage = "* Cte. nula não é realizável em admitância; nada foi alterado.";
+constexpr const char* kOriginMessage = "* Ponto na origem: não há elemento a extrair; nada foi alterado.";
+constexpr const char* kNumeratorTooHighMessage = "* O numerador passaria do grau 40; nada foi alterado.";
+constexpr const char* kNoQuadraticMessage = "* Grau menor que 2 na remoção do par de polos; nada foi alterado.";
+constexpr const char* kNoTankMessage = "* O resíduo do par de polos não forma um tanque; nada foi alterado.";
+
+// Reading a coefficient: one above the degree counts as 0.
+Extended Coefficient(const TPolynomial& p, std::int32_t i) {
+  return i >= 0 && i <= p.degree ? p.a[static_cast<std::size_t>(i)] : Extended(0);
+}
+
+// Writing a coefficient within the storage.
+Extended& At(TPolynomial& p, std::int32_t i) { return p.a[static_cast<std::size_t>(i)]; }
+
+// Raises p to degree n, the new coefficients 0.
+void RaiseDegree(TPolynomial& p, std::int32_t n) {
+  for (std::int32_t i = p.degree + 1; i <= n; ++i) At(p, i) = 0;
+  p.degree = n;
+}
+
+void Append(const Synthesis& s, Kind kind, std::int32_t increment, Extended value) {
+  AddElement(s.network, s.console, kind, increment, value);
+}
+
+// A resistance: in the series arm of an impedance it is K·F, across the
+// line of an admittance its conductance is K·F.
+void AppendResistance(const Synthesis& s, Extended impedance_value) {
+  if (s.model.current.admittance)
+    Append(s, Kind::kShuntR, 0, Extended(1) / impedance_value);
+  else
+    Append(s, Kind::kSeriesR, 0, impedance_value);
+}
+
+// An element that realises part of a pole at infinity: a series inductor of
+// an impedance, a shunt capacitor of an admittance; it opens a section.
+void AppendReactance(const Synthesis& s, Extended value) {
+  Append(s, s.model.current.admittance ? Kind::kShuntC : Kind::kSeriesL, 1, value);
+}
+
+// The zeros to realise, before a point is chosen.
+void ListZerosToRealise(const Synthesis& s) {
+  if (s.model.zeros.count > 0) s.console.ShowLine("Zeros a realizar:");
+  ListRoots('z', s.model.zeros, s.console);
+}
+
+// The end of a partial extraction: the remainder vanishes at the point, so
+// its inverse has a pole pair there, which is removed completely before
+// the kind is turned back.
+void RemoveCreatedPolePair(const Synthesis& s) {
+  NormalizeImmittance(s.model);
+  InvertImmittance(s.model.current, s.console);
+  RemovePolePair(s);
+  InvertImmittance(s.model.current, s.console);
+}
+
+}  // namespace
+
+void ExtractPoleAtInfinity(const Synthesis& s) {
+  Immittance& f = s.model.current;
+  if (f.N.degree != f.D.degree + 1) {
+    s.console.ShowLine(kNoSimplePoleMessage);
+    return;
+  }
+  // N := N - s·D; the leading terms cancel
+  for (std::int32_t i = 1; i <= f.D.degree; ++i) At(f.N, i) = At(f.N, i) - Coefficient(f.D, i - 1);
+  f.N.degree = f.D.degree;
+  AppendReactance(s, f.K);
+  NormalizeImmittance(s.model);
+}
+
+void ExtractConstantAtInfinity(const Synthesis& s) {
+  Immittance& f = s.model.current;
+  if (f.N.degree != f.D.degree) {
+    s.console.ShowLine(kNoConstantMessage);
+    return;
+  }
+  // N := N - D; the leading terms cancel
+  for (std::int32_t i = 0; i <= f.D.degree - 1; ++i) At(f.N, i) = At(f.N, i) - Coefficient(f.D, i);
+  f.N.degree = f.D.degree - 1;
+  AppendResistance(s, f.K);
+  NormalizeImmittance(s.model);
+}
+
+void ExtractGivenConstant(const Synthesis& s) {
+  Immittance& f = s.model.current;
+  if (f.N.degree < f.D.degree) {
+    s.console.ShowLine(kNothingToExtractMessage);
+    return;
+  }
+  Extended c = f.K;
+  s.console.AskReal("Cte. a extrair", c);
+  if (c > f.K) {
+    s.console.ShowLine("* A cte. pedida é maior que a cte. no infinito.");
+    if (!s.console.AskYesNo("Prosseguir?")) return;
+  }
+  // no conductance realises a zero resistance across the line
+  if (f.admittance && c == 0) {
+    s.console.ShowLine(kZeroConductanceMessage);
+    return;
+  }
+  for (std::int32_t i = 0; i <= f.N.degree; ++i) At(f.N, i) = f.K * At(f.N, i) - c * Coefficient(f.D, i);
+  f.K = 1;
+  AppendResistance(s, c);
+  NormalizeImmittance(s.model);
+}
+
+void ExtractPartialConstant(const Synthesis& s) {
+  ImmittanceModel& m = s.model;
+  Immittance& f = m.current;
+  if (f.D.degree == 0) {
+    s.console.ShowLine(kLowOrderMessage);
+    return;
+  }
+  bool proceed = true;
+  if (f.N.degree != f.D.degree) {
+    s.console.ShowLine(kNoPartialConstantMessage);
+    proceed = s.console.AskYesNo("Prosseguir?");
+    if (!proceed) return;
+  }
+  ListZerosToRealise(s);
+  AskFrequency(m, s.console);
+  EvaluateImmittance(m);
+  const Extended fr = m.value.re;
+  const Extended fi = m.value.im;
+  if (base::Abs(fi) > m.tolerance) {
+    s.console.ShowLine("* O elemento a extrair não seria real (" + s.console.RealToText(f.K * fr) +
+                       s.console.RealToText(f.K * fi) + "j).");
+    proceed = false;
+  }
+  if (fr < 0) {
+    s.console.ShowLine("* O elemento resistivo a extrair é negativo.");
+    proceed = false;
+  } else if (fr > 1 && f.N.degree == f.D.degree) {
+    s.console.ShowLine("* O elemento resistivo a extrair é maior que a constante no infinito.");
+    proceed = false;
+  }
+  if (!proceed && !s.console.AskYesNo("Prosseguir?")) return;
+  AppendResistance(s, f.K * fr);
+  if (f.D.degree > f.N.degree) RaiseDegree(f.N, f.D.degree);
+  // N := N - Fr·D: the remainder vanishes at the point (when Fi was 0)
+  for (std::int32_t i = 0; i <= f.N.degree; ++i) At(f.N, i) = At(f.N, i) - fr * Coefficient(f.D, i);
+  RemoveCreatedPolePair(s);
+}
+
+void ExtractPartialPole(const Synthesis& s) {
+  ImmittanceModel& m = s.model;
+  Immittance& f = m.current;
+  if (f.D.degree == 0) {
+    s.console.ShowLine(kLowOrderMessage);
+    return;
+  }
+  // the remainder's numerator takes the degree of s·D
+  if (f.D.degree + 1 > kMaxDegree) {
+    s.console.ShowLine(kNumeratorTooHighMessage);
+    return;
+  }
+  bool proceed = true;
+  if (f.N.degree != f.D.degree + 1) {
+    s.console.ShowLine(kNoPartialPoleMessage);
+    proceed = s.console.AskYesNo("Prosseguir?");
+    if (!proceed) return;
+  }
+  ListZerosToRealise(s);
+  AskFrequency(m, s.console);
+  EvaluateImmittance(m);
+  const Extended sigma = m.point.re;
+  const Extended omega = m.point.im;
+  const Extended squared_size = sigma * sigma + omega * omega;
+  // F/s0 does not exist at the origin
+  if (squared_size == 0) {
+    s.console.ShowLine(kOriginMessage);
+    return;
+  }
+  const Extended fr = m.value.re;
+  const Extended fi = m.value.im;
+  const Extended h = (fr * sigma + fi * omega) / squared_size;
+  const Extended g = (fi * sigma - fr * omega) / squared_size;
+  if (base::Abs(g) > m.tolerance) {
+    s.console.ShowLine("* O elemento a extrair não seria real (" + s.console.RealToText(f.K * h) +
+                       s.console.RealToText(f.K * g) + "j).");
+    proceed = false;
+  }
+  if (h < 0) {
+    s.console.ShowLine("* O elemento reativo a extrair é negativo.");
+    proceed = false;
+  } else if (h > 1 && f.N.degree == f.D.degree + 1) {
+    s.console.ShowLine("* O elemento reativo a extrair é maior que o resíduo do polo no infinito.");
+    proceed = false;
+  }
+  if (!proceed && !s.console.AskYesNo("Prosseguir?")) return;
+  AppendReactance(s, f.K * h);
+  if (f.D.degree >= f.N.degree) RaiseDegree(f.N, f.D.degree + 1);
+  // N := N - h·s·D
+  for (std::int32_t i = 1; i <= f.N.degree; ++i) At(f.N, i) = At(f.N, i) - h * Coefficient(f.D, i - 1);
+  RemoveCreatedPolePair(s);
+}
+
+void RemovePolePair(const Synthesis& s) {
+  ImmittanceModel& m = s.model;
+  Immittance& f = m.current;
+  const Extended sigma = m.point.re;
+  const Extended omega = m.point.im;
+  if (omega == 0) {
+    s.console.ShowLine(kRealPointMessage);
+    return;
+  }
+  PolePair q;
+  q.p1 = Extended(-2) * sigma;
+  q.p0 = sigma * sigma + omega * omega;
+  DivideByQuadratic(s, f.D, q);
+  EvaluateImmittance(m);
+  // k1·s + k0 takes the value N/D at the point and at its conjugate
+  q.k1 = m.value.im / omega;
+  q.k0 = m.value.re - q.k1 * sigma;
+  AddTankElements(s, q);
+  // N := N - (k1·s + k0)·D
+  if (f.N.degree < f.D.degree + 1) RaiseDegree(f.N, f.D.degree + 1);
+  for (std::int32_t i = 0; i <= f.D.degree; ++i) {
+    At(f.N, i) = At(f.N, i) - q.k0 * Coefficient(f.D, i);
+    At(f.N, i + 1) = At(f.N, i + 1) - q.k1 * Coefficient(f.D, i);
+  }
+  DivideByQuadratic(s, f.N, q);
+  NormalizeImmittance(m);
+}
+
+void DivideByQuadratic(const Synthesis& s, TPolynomial& p, const PolePair& q) {
+  const std::int32_t n = p.degree;
+  if (n < 2) throw StepRefused(kNoQuadraticMessage);
+  std::array<Extended, kMaxDegree + 1> r{};
+  r[0] = p.a[0] / q.p0;
+  r[1] = (p.a[1] - q.p1 * r[0]) / q.p0;
+  for (std::size_t i = 2; i <= static_cast<std::size_t>(n); ++i) r[i] = (p.a[i] - r[i - 2] - q.p1 * r[i - 1]) / q.p0;
+  // the two terms above the quotient are the remainder, an absolute bound
+  const Extended tolerance = s.model.tolerance;
+  const std::size_t top = static_cast<std::size_t>(n);
+  if (base::Abs(r[top]) > tolerance || base::Abs(r[top - 1]) > tolerance)
+    s.console.ShowLine("* Possível remoção incorreta.");
+  std::copy(r.begin(), r.begin() + n + 1, p.a.begin());
+  p.degree = n - 2;
+}
+
+void AddTankElements(const Synthesis& s, const PolePair& q) {
+  const Extended k = s.model.current.K;
+  const Extended tolerance = s.model.tolerance;
+  if (k * q.k1 == 0) throw StepRefused(kNoTankMessage);
+  const Extended ratio = q.k0 / q.k1;
+  const Extended a = Extended(1) / (k * q.k1);
+  const Extended dv = a * (q.p1 - ratio);
+  // zero when the residue's own zero is a root of the pair: no tank either
+  const Extended rest = a * (q.p0 - (dv / a) * ratio);
+  if (rest == 0) throw StepRefused(kNoTankMessage);
+  const Extended e = Extended(1) / rest;
+  const Extended cv = e * q.k0 / q.k1;
+  if (s.model.current.admittance) {
+    // 1/Y = s·A + Dv + 1/(s·E + Cv): a series tank across the line
+    Append(s, Kind::kShuntTankL, 1, a);
+    if (base::Abs(dv) > tolerance) Append(s, Kind::kLossRL, 0, dv);
+    Append(s, Kind::kShuntTankC, 0, e);
+    if (base::Abs(cv) > tolerance) Append(s, Kind::kLossRC, 0, Extended(1) / cv);
+  } else {
+    // 1/Z = s·A + Dv + 1/(s·E + Cv): a parallel tank in the series arm
+    Append(s, Kind::kSeriesTankL, 1, e);
+    if (base::Abs(cv) > tolerance) Append(s, Kind::kLossRL, 0, cv);
+    Append(s, Kind::kSeriesTankC, 0, a);
+    if (base::Abs(dv) > tolerance) Append(s, Kind::kLossRC, 0, Extended(1) / dv);
+  }
+}
+
+}  // namespace ladder

@@ -1,0 +1,42 @@
+#include "ladder/immittance_model.h"
+
+#include "poly/algebra.h"
+#include "poly/horner.h"
+
+namespace ladder {
+namespace {
+
+// Stands in for |D|² at a zero of D, so that the quotient there is 0.
+constexpr long double kZeroDenominatorSquare = 1E-12L;
+
+}  // namespace
+
+void EvaluateImmittance(ImmittanceModel& model) {
+  const poly::Complex d = poly::Evaluate(model.current.D.coefficients(), model.point);
+  const poly::Complex n = poly::Evaluate(model.current.N.coefficients(), model.point);
+  base::Extended m = d.re * d.re + d.im * d.im;
+  if (m == 0) m = kZeroDenominatorSquare;
+  model.value = {(n.re * d.re + n.im * d.im) / m, (n.im * d.re - n.re * d.im) / m};
+}
+
+void CleanPolynomial(ImmittanceModel& model, TPolynomial& p) {
+  const base::Extended threshold = poly::LargestMagnitude(p.coefficients()) * model.tolerance;
+  p.degree = poly::Clean(p.coefficients(), threshold);
+  if (p.degree == -1) model.complete = true;
+}
+
+void NormalizeImmittance(ImmittanceModel& model) {
+  Immittance& f = model.current;
+  CleanPolynomial(model, f.N);
+  CleanPolynomial(model, f.D);
+  if (model.complete) return;
+  f.K = f.K * f.N.a[f.N.degree] / f.D.a[f.D.degree];
+  poly::MakeMonic(f.N.coefficients());
+  poly::MakeMonic(f.D.coefficients());
+}
+
+void SaveOriginal(ImmittanceModel& model) { model.kept = model.current; }
+
+void RestoreOriginal(ImmittanceModel& model) { model.current = model.kept; }
+
+}  // namespace ladder

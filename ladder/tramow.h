@@ -1,0 +1,65 @@
+// The ladder synthesis program: its windows, the immittance model, the
+// network and its backup, the console and the operations.  A new object is
+// a freshly started program.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "forms/application.h"
+#include "forms/program.h"
+#include "frame/console.h"
+#include "frame/operations_form.h"
+#include "ladder/immittance_model.h"
+#include "ladder/network.h"
+#include "ladder/synthesis.h"
+#include "ladder/windows.h"
+
+namespace ladder {
+
+class Tramow : public forms::Program {
+ public:
+  // Sets the application's title and creates the ten windows; nothing is
+  // computed until "Iniciar".
+  explicit Tramow(forms::Application& app);
+
+  // "Iniciar" and "Recomeçar com outra imitância": the parameters reset, the
+  // kind asked, the optional root tables read, the initialisation window
+  // shown.
+  void StartSynthesis();
+  // "Aplicar" of the initialisation window.
+  void EnterImmittance();
+  // "Recomeçar com a mesma imitância".
+  void RestartSameImmittance();
+
+  const Windows& windows() const { return windows_; }
+  frame::Console& console() { return console_; }
+  ImmittanceModel& model() { return model_; }
+  Network& network() { return network_; }
+  const NetworkBackup& backup() const { return backup_; }
+  bool completion_announced() const { return completion_announced_; }
+  Synthesis synthesis() { return Synthesis{model_, network_, console_}; }
+
+ private:
+  static Windows CreateWindows(forms::Application& app, std::vector<frame::Operation> operations);
+  // The operations window's table, in the order of its radio group.
+  std::vector<frame::Operation> Operations();
+  frame::ConsoleSetup ConsoleWindows();
+  // After every operation but the parameters: the first time the synthesis
+  // is found complete, say so and back the network up.
+  void CheckCompletion(int operation);
+  void ChangeParameters();
+
+  forms::Application& app_;
+  ImmittanceModel model_;
+  Network network_;
+  NetworkBackup backup_;
+  // "Síntese completa." was logged for the current synthesis.
+  bool completion_announced_ = false;
+  Windows windows_;
+  frame::Console console_;
+};
+
+std::unique_ptr<forms::Program> CreateTramow(forms::Application& app);
+
+}  // namespace ladder

@@ -1,0 +1,36 @@
+// The ten windows of tramow, in the order they are created; the application
+// owns them, the program keeps these pointers.
+#pragma once
+
+namespace forms {
+class Form;
+}  // namespace forms
+
+namespace frame {
+class ConsoleMainForm;
+class NumberPromptForm;
+class OperationsForm;
+class QuestionForm;
+class TextPromptForm;
+}  // namespace frame
+
+namespace ladder {
+
+class InitializationForm;
+class PlotForm;
+class TransformationForm;
+
+struct Windows {
+  frame::ConsoleMainForm* form1 = nullptr;
+  frame::NumberPromptForm* form2 = nullptr;  // a real
+  frame::QuestionForm* form3 = nullptr;
+  frame::NumberPromptForm* form4 = nullptr;  // an integer
+  InitializationForm* form5 = nullptr;
+  frame::OperationsForm* form6 = nullptr;
+  frame::TextPromptForm* form7 = nullptr;
+  TransformationForm* form8 = nullptr;
+  PlotForm* form9 = nullptr;
+  forms::Form* form10 = nullptr;  // the plot's scales, still empty
+};
+
+}  // namespace ladder
