@@ -22,7 +22,9 @@ constexpr const char* kRealPointMessage = "* Não implementada extração de pol
 constexpr const char* kZeroConductanceMessage = "* Cte. nula não é realizável em admitância; nada foi alterado.";
 constexpr const char* kOriginMessage = "* Ponto na origem: não há elemento a extrair; nada foi alterado.";
 constexpr const char* kNumeratorTooHighMessage = "* O numerador passaria do grau 40; nada foi alterado.";
-constexpr const char* kNoQuadraticMessage = "* Grau menor que 2 na remoção do par de polos; nada foi alterado.";
+constexpr const char* kNoPairInDenominatorMessage =
+    "* Denominador de grau menor que 2: sem par de polos a remover; nada foi alterado.";
+constexpr const char* kNothingToDivideMessage = "* Grau menor que 1 na divisão pelo par de polos; nada foi alterado.";
 constexpr const char* kNoTankMessage = "* O resíduo do par de polos não forma um tanque; nada foi alterado.";
 
 // Reading a coefficient: one above the degree counts as 0.
@@ -225,6 +227,7 @@ void RemovePolePair(const Synthesis& s) {
     s.console.ShowLine(kRealPointMessage);
     return;
   }
+  if (f.D.degree < 2) throw StepRefused(kNoPairInDenominatorMessage);
   PolePair q;
   q.p1 = Extended(-2) * sigma;
   q.p0 = sigma * sigma + omega * omega;
@@ -246,7 +249,9 @@ void RemovePolePair(const Synthesis& s) {
 
 void DivideByQuadratic(const Synthesis& s, TPolynomial& p, const PolePair& q) {
   const std::int32_t n = p.degree;
-  if (n < 2) throw StepRefused(kNoQuadraticMessage);
+  // a polynomial of degree 1 leaves the vanished quotient; below that the
+  // quotient's degree would mean nothing
+  if (n < 1) throw StepRefused(kNothingToDivideMessage);
   std::array<Extended, kMaxDegree + 1> r{};
   r[0] = p.a[0] / q.p0;
   r[1] = (p.a[1] - q.p1 * r[0]) / q.p0;

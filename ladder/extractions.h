@@ -33,12 +33,14 @@ void ExtractPartialPole(const Synthesis& s);
 void ExtractPartialConstant(const Synthesis& s);
 
 // The pole pair at the model's point and its conjugate, removed completely;
-// its tank is appended.  A point on the real axis is not removed.
+// its tank is appended.  A point on the real axis is not removed; a
+// denominator of degree below 2 holds no pair: refused.
 void RemovePolePair(const Synthesis& s);
 
 // P := P / (s² + p1·s + p0), dividing from the constant term up; a remainder
-// above the tolerance is warned about, and the division stands.  A
-// polynomial of degree below 2 has no such factor: refused.
+// above the tolerance is warned about, and the division stands.  Degree 1
+// leaves the vanished quotient (what remains of a numerator that the tank
+// used up); a constant or vanished polynomial is refused.
 void DivideByQuadratic(const Synthesis& s, TPolynomial& p, const PolePair& q);
 
 // The two to four elements of the pole pair's tank: a parallel tank in the

@@ -75,7 +75,7 @@ void ConvertDoubleTanks(const Synthesis& s) {
     const Extended v2 = At(network, i + 2).value, v3 = At(network, i + 3).value;
     const std::optional<DoubleTank> tank = l_first ? ConvertDoubleTank(v3, v2, v0, v1) : ConvertDoubleTank(v1, v0, v2, v3);
     if (!tank) {
-      s.console.ShowLine("* Tanque série " + names + " com ressonadores diferentes; não transformado.");
+      s.console.ShowLine("* Tanque série " + names + " não transformado: raiz de número negativo.");
       i += 4;
       continue;
     }
@@ -190,7 +190,8 @@ std::optional<DoubleTank> ConvertDoubleTank(Extended lp, Extended cp, Extended l
   if (e == 0) return std::nullopt;
   const Extended f_square = Extended(1) - Extended(4) * ls / (e * lp);
   const Extended g_square = Extended(1) - Extended(4) * cp / (e * cs);
-  // resonators not tuned alike: no pair of parallel tanks
+  // with positive values both are squares over e; negative element values
+  // can make them negative, and then no pair of tanks exists
   if (f_square < 0 || g_square < 0) return std::nullopt;
   const Extended f = base::Sqrt(f_square);
   const Extended g = base::Sqrt(g_square);

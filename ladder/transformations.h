@@ -40,7 +40,8 @@ struct DoubleTank {
 
 // The series resonator Ls-Cs in parallel with the parallel resonator
 // Lp ∥ Cp, both tuned alike, as two parallel tanks in series; nothing when
-// the resonators are not tuned alike enough for such tanks to exist.
+// no such tanks exist (a square root of a negative number on the way, which
+// negative element values bring).
 std::optional<DoubleTank> ConvertDoubleTank(base::Extended lp, base::Extended cp, base::Extended ls,
                                             base::Extended cs);
 
