@@ -90,6 +90,22 @@ TEST_F(SynthesisTest, PoleAtInfinityRealisesTheButterworthZ11) {
     RunOperation(operation);
   EXPECT_EQ(NamesAndValues(), (std::vector<std::string>{"C1=1", "L2=2", "C3=1"}));
   ExpectSameImmittance(1E-17L);
+
+  // the value list file describes the same network
+  files.push_back(folder.PathOf("z11.val"));
+  RunOperation(kSaveNetwork);
+  std::istringstream file(test_support::ScratchFolder::ReadBytes(folder.PathOf("z11.val")));
+  std::vector<LadderElement> saved;
+  for (std::string line; std::getline(file, line);) {
+    const std::optional<LadderElement> element = ParseValueListLine(line);
+    ASSERT_TRUE(element.has_value()) << line;
+    saved.push_back(*element);
+  }
+  ASSERT_EQ(saved.size(), 3u);
+  for (const Complex s : {Complex(0, 0.5L), Complex(0.3L, 1.1L)}) {
+    const Complex expected = Entered(s);
+    EXPECT_LE(std::abs(EvaluateLadder(saved, FarEnd::kOpen, s).Impedance() - expected), 1E-15L * std::abs(expected));
+  }
 }
 
 TEST_F(SynthesisTest, PoleAtTheOriginIsRealisedAfterTheInversion) {
