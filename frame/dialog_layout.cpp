@@ -10,6 +10,11 @@ DialogLayout& DialogLayout::Row(forms::Control& control, int height) {
   return *this;
 }
 
+DialogLayout& DialogLayout::Row(forms::RadioGroup& group) {
+  const int rows = static_cast<int>(group.items().size());
+  return Row(group, rows * kRadioItemHeight + kRadioFrameHeight);
+}
+
 DialogLayout& DialogLayout::Buttons(std::initializer_list<forms::Control*> buttons) {
   const int count = static_cast<int>(buttons.size());
   const int row_width = count * kButtonWidth + (count - 1) * kGap;

@@ -9,6 +9,7 @@
 #include "forms/edit.h"
 #include "forms/form.h"
 #include "forms/label.h"
+#include "forms/radio_group.h"
 
 namespace frame {
 
@@ -20,6 +21,8 @@ class DialogLayout {
   static constexpr int kCheckHeight = 19;
   static constexpr int kButtonHeight = 25;
   static constexpr int kButtonWidth = 90;
+  static constexpr int kRadioItemHeight = 20;
+  static constexpr int kRadioFrameHeight = 24;
 
   explicit DialogLayout(int client_width);
 
@@ -28,6 +31,9 @@ class DialogLayout {
   DialogLayout& Row(forms::Label& label) { return Row(label, kLabelHeight); }
   DialogLayout& Row(forms::Edit& edit) { return Row(edit, kEditHeight); }
   DialogLayout& Row(forms::CheckBox& box) { return Row(box, kCheckHeight); }
+  // A radio group tall enough for its caption, its frame and one row per
+  // item.
+  DialogLayout& Row(forms::RadioGroup& group);
   // Buttons of equal width side by side, centred.
   DialogLayout& Buttons(std::initializer_list<forms::Control*> buttons);
 

@@ -76,6 +76,54 @@ void RemoveCreatedPolePair(const Synthesis& s) {
   InvertImmittance(s.model.current, s.console);
 }
 
+// The start of both partial extractions: an order that leaves a pole pair
+// to remove, the term at infinity they take part of (or the user's leave
+// to go on without it), then the point, with the immittance evaluated there.
+// False when the step stops.
+bool PartialStepMayBegin(const Synthesis& s, bool term_at_infinity, const char* no_term_message) {
+  ImmittanceModel& m = s.model;
+  if (m.current.D.degree == 0) {
+    s.console.ShowLine(kLowOrderMessage);
+    return false;
+  }
+  if (!term_at_infinity) {
+    s.console.ShowLine(no_term_message);
+    if (!s.console.AskYesNo("Prosseguir?")) return false;
+  }
+  ListZerosToRealise(s);
+  AskFrequency(m, s.console);
+  EvaluateImmittance(m);
+  return true;
+}
+
+struct PartialChecks {
+  const char* negative_message;
+  const char* above_message;
+  // the part may be compared with the term at infinity
+  bool term_at_infinity;
+};
+
+// The part to extract, without K, warned about when it is not real, negative
+// or above the term at infinity; the user is asked once when any warning
+// fires.  False when the step stops.
+bool PartMayBeExtracted(const Synthesis& s, poly::Complex part, const PartialChecks& checks) {
+  const Extended k = s.model.current.K;
+  bool proceed = true;
+  if (base::Abs(part.im) > s.model.tolerance) {
+    s.console.ShowLine("* O elemento a extrair não seria real (" + s.console.RealToText(k * part.re) +
+                       s.console.RealToText(k * part.im) + "j).");
+    proceed = false;
+  }
+  if (part.re < 0) {
+    s.console.ShowLine(checks.negative_message);
+    proceed = false;
+  } else if (part.re > 1 && checks.term_at_infinity) {
+    s.console.ShowLine(checks.above_message);
+    proceed = false;
+  }
+  return proceed || s.console.AskYesNo("Prosseguir?");
+}
+
 }  // namespace
 
 void ExtractPoleAtInfinity(const Synthesis& s) {
@@ -130,34 +178,12 @@ void ExtractGivenConstant(const Synthesis& s) {
 void ExtractPartialConstant(const Synthesis& s) {
   ImmittanceModel& m = s.model;
   Immittance& f = m.current;
-  if (f.D.degree == 0) {
-    s.console.ShowLine(kLowOrderMessage);
-    return;
-  }
-  bool proceed = true;
-  if (f.N.degree != f.D.degree) {
-    s.console.ShowLine(kNoPartialConstantMessage);
-    proceed = s.console.AskYesNo("Prosseguir?");
-    if (!proceed) return;
-  }
-  ListZerosToRealise(s);
-  AskFrequency(m, s.console);
-  EvaluateImmittance(m);
+  if (!PartialStepMayBegin(s, f.N.degree == f.D.degree, kNoPartialConstantMessage)) return;
   const Extended fr = m.value.re;
-  const Extended fi = m.value.im;
-  if (base::Abs(fi) > m.tolerance) {
-    s.console.ShowLine("* O elemento a extrair não seria real (" + s.console.RealToText(f.K * fr) +
-                       s.console.RealToText(f.K * fi) + "j).");
-    proceed = false;
-  }
-  if (fr < 0) {
-    s.console.ShowLine("* O elemento resistivo a extrair é negativo.");
-    proceed = false;
-  } else if (fr > 1 && f.N.degree == f.D.degree) {
-    s.console.ShowLine("* O elemento resistivo a extrair é maior que a constante no infinito.");
-    proceed = false;
-  }
-  if (!proceed && !s.console.AskYesNo("Prosseguir?")) return;
+  const PartialChecks checks{"* O elemento resistivo a extrair é negativo.",
+                             "* O elemento resistivo a extrair é maior que a constante no infinito.",
+                             f.N.degree == f.D.degree};
+  if (!PartMayBeExtracted(s, m.value, checks)) return;
   AppendResistance(s, f.K * fr);
   if (f.D.degree > f.N.degree) RaiseDegree(f.N, f.D.degree);
   // N := N - Fr·D: the remainder vanishes at the point (when Fi was 0)
@@ -168,24 +194,12 @@ void ExtractPartialConstant(const Synthesis& s) {
 void ExtractPartialPole(const Synthesis& s) {
   ImmittanceModel& m = s.model;
   Immittance& f = m.current;
-  if (f.D.degree == 0) {
-    s.console.ShowLine(kLowOrderMessage);
-    return;
-  }
   // the remainder's numerator takes the degree of s·D
   if (f.D.degree + 1 > kMaxDegree) {
     s.console.ShowLine(kNumeratorTooHighMessage);
     return;
   }
-  bool proceed = true;
-  if (f.N.degree != f.D.degree + 1) {
-    s.console.ShowLine(kNoPartialPoleMessage);
-    proceed = s.console.AskYesNo("Prosseguir?");
-    if (!proceed) return;
-  }
-  ListZerosToRealise(s);
-  AskFrequency(m, s.console);
-  EvaluateImmittance(m);
+  if (!PartialStepMayBegin(s, f.N.degree == f.D.degree + 1, kNoPartialPoleMessage)) return;
   const Extended sigma = m.point.re;
   const Extended omega = m.point.im;
   const Extended squared_size = sigma * sigma + omega * omega;
@@ -196,21 +210,13 @@ void ExtractPartialPole(const Synthesis& s) {
   }
   const Extended fr = m.value.re;
   const Extended fi = m.value.im;
-  const Extended h = (fr * sigma + fi * omega) / squared_size;
-  const Extended g = (fi * sigma - fr * omega) / squared_size;
-  if (base::Abs(g) > m.tolerance) {
-    s.console.ShowLine("* O elemento a extrair não seria real (" + s.console.RealToText(f.K * h) +
-                       s.console.RealToText(f.K * g) + "j).");
-    proceed = false;
-  }
-  if (h < 0) {
-    s.console.ShowLine("* O elemento reativo a extrair é negativo.");
-    proceed = false;
-  } else if (h > 1 && f.N.degree == f.D.degree + 1) {
-    s.console.ShowLine("* O elemento reativo a extrair é maior que o resíduo do polo no infinito.");
-    proceed = false;
-  }
-  if (!proceed && !s.console.AskYesNo("Prosseguir?")) return;
+  // F/s0
+  const poly::Complex part{(fr * sigma + fi * omega) / squared_size, (fi * sigma - fr * omega) / squared_size};
+  const PartialChecks checks{"* O elemento reativo a extrair é negativo.",
+                             "* O elemento reativo a extrair é maior que o resíduo do polo no infinito.",
+                             f.N.degree == f.D.degree + 1};
+  if (!PartMayBeExtracted(s, part, checks)) return;
+  const Extended h = part.re;
   AppendReactance(s, f.K * h);
   if (f.D.degree >= f.N.degree) RaiseDegree(f.N, f.D.degree + 1);
   // N := N - h·s·D

@@ -5,10 +5,8 @@
 namespace ladder {
 namespace {
 
-// Wide enough for the longest item; one row per item and the group's frame.
+// Wide enough for the longest item.
 constexpr int kClientWidth = 400;
-constexpr int kItemHeight = 20;
-constexpr int kGroupFrameHeight = 24;
 
 std::vector<std::string> Items() {
   return {"Imitância dada por numerador e denominador polinomiais", "Imitância metade de rede simétrica",
@@ -26,10 +24,9 @@ InitializationForm::InitializationForm(forms::Application& app)
     Hide();
     if (on_apply) on_apply();
   };
-  const int rows = static_cast<int>(RGoque.items().size());
   frame::DialogLayout(kClientWidth)
       .Row(Label1)
-      .Row(RGoque, rows * kItemHeight + kGroupFrameHeight)
+      .Row(RGoque)
       .Buttons({&Button1})
       .ApplyTo(*this);
   // it stays open beside the log, so the window manager places it

@@ -5,10 +5,8 @@
 namespace ladder {
 namespace {
 
-// Wide enough for the longest item; one row per item and the group's frame.
+// Wide enough for the longest item.
 constexpr int kClientWidth = 280;
-constexpr int kItemHeight = 20;
-constexpr int kGroupFrameHeight = 24;
 
 std::vector<std::string> Items() {
   return {"Passa-Baixas - Passa-Altas",    "Passa-Baixas - Passa-Faixa",      "Passa-Baixas - Rejeita-Faixa",
@@ -23,9 +21,8 @@ TransformationForm::TransformationForm(forms::Application& app)
       RGtransformacao(Add<forms::RadioGroup>("RGtransformacao", "Transformações", Items())),
       Button1(Add<forms::Button>("Button1", "Aplicar")) {
   Button1.on_click = [this] { SetModalResult(forms::kModalOk); };
-  const int rows = static_cast<int>(RGtransformacao.items().size());
   frame::DialogLayout(kClientWidth)
-      .Row(RGtransformacao, rows * kItemHeight + kGroupFrameHeight)
+      .Row(RGtransformacao)
       .Buttons({&Button1})
       .ApplyTo(*this);
 }

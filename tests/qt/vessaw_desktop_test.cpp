@@ -1,36 +1,18 @@
 // vessaw on the real widget stack (offscreen): the menu starts a session.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 
 #include "forms/application.h"
 #include "forms/qt/form_window.h"
 #include "forms/qt/qt_backend.h"
+#include "tests/qt/desktop_session.h"
 #include "workbench/vessaw.h"
 
 namespace {
 
-QApplication& EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "vessaw_desktop_tests";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
-
-QAction* MenuAction(QWidget& window, const QString& caption) {
-  for (QMenuBar* bar : window.findChildren<QMenuBar*>())
-    for (QAction* entry : bar->actions())
-      if (entry->menu())
-        for (QAction* item : entry->menu()->actions())
-          if (item->text() == caption) return item;
-  return nullptr;
-}
+using desktop_test::EnsureApplication;
+using desktop_test::MenuAction;
 
 TEST(VessawDesktop, IniciarLogsTheVersionAndShowsTheOperationsWindow) {
   EnsureApplication();
