@@ -1,5 +1,8 @@
 #include "ladder/extractions.h"
 
+#include <algorithm>
+#include <array>
+
 #include "ladder/immittance_entry.h"
 #include "ladder/inversion.h"
 #include "ladder/listings.h"
