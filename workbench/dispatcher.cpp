@@ -1,6 +1,8 @@
 // The operations window's table: the operation chosen in RGmenu, run as it
 // is, with no check or message of the dispatcher's own around it.  Entries
 // without an action do nothing yet.
+#include "workbench/approximations.h"
+#include "workbench/characteristic_polynomials.h"
 #include "workbench/listings.h"
 #include "workbench/parameters_dialog.h"
 #include "workbench/polynomial_entry.h"
@@ -12,12 +14,12 @@ namespace workbench {
 
 std::vector<frame::Operation> Vessaw::Operations() {
   return {
-      {"Gerar polinômio característico Q(w)", {}, {}},
-      {"K(s) para K(jw) polinomial", {}, {}},
-      {"K(s) para K(jw) polinomial inversa", {}, {}},
-      {"K(s) para K(jw) racional simétrica", {}, {}},
-      {"K(s) para K(jw) racional simétrica modificada", {}, {}},
-      {"H(s) para aproximação de Bessel", {}, {}},
+      {"Gerar polinômio característico Q(w)", [this] { GenerateCharacteristicPolynomial(*this); }, {}},
+      {"K(s) para K(jw) polinomial", [this] { PolynomialApproximation(*this); }, {}},
+      {"K(s) para K(jw) polinomial inversa", [this] { InversePolynomialApproximation(*this); }, {}},
+      {"K(s) para K(jw) racional simétrica", [this] { SymmetricRationalApproximation(*this); }, {}},
+      {"K(s) para K(jw) racional simétrica modificada", [this] { ModifiedSymmetricRationalApproximation(*this); }, {}},
+      {"H(s) para aproximação de Bessel", [this] { BesselApproximation(*this); }, {}},
       {"Calcular E(s) tendo K(s)=F(s)/P(s)", {}, {}},
       {"Calcular F(s) tendo H(s)=E(s)/P(s)", {}, {}},
       {"Gerar imitâncias para síntese de rede passiva", {}, {}},

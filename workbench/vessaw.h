@@ -9,6 +9,7 @@
 #include "forms/program.h"
 #include "frame/console.h"
 #include "frame/operations_form.h"
+#include "workbench/kept_values.h"
 #include "workbench/parameters.h"
 #include "workbench/plot_colours.h"
 #include "workbench/registers.h"
@@ -33,6 +34,7 @@ class Vessaw : public forms::Program {
   frame::Console& console() { return console_; }
   Registers& registers() { return registers_; }
   const Registers& registers() const { return registers_; }
+  KeptValues& kept_values() { return kept_values_; }
 
  private:
   static Windows CreateWindows(forms::Application& app, std::vector<frame::Operation> operations);
@@ -47,6 +49,7 @@ class Vessaw : public forms::Program {
   Windows windows_;
   frame::Console console_;
   Registers registers_;
+  KeptValues kept_values_;
 };
 
 std::unique_ptr<forms::Program> CreateVessaw(forms::Application& app);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -13,6 +12,7 @@
 #include "tests/base/scratch_folder.h"
 #include "frame/number_prompt_form.h"
 #include "frame/selection_form.h"
+#include "tests/workbench/step_player.h"
 #include "tests/workbench/vessaw_fixture.h"
 #include "workbench/listings.h"
 
@@ -26,31 +26,23 @@ using workbench::TPolynomialRecord;
 using Lines = std::vector<std::string>;
 using Reals = std::vector<Extended>;
 
-// One step of the user: the item to click in a selection, or the text to
-// type into a prompt (empty: take the default).  `then` runs once the
-// dialog is answered, before the program goes on.
-struct Step {
-  std::string answer;
-  std::function<void()> then = {};
-};
-
 // A started workbench whose user plays the steps, one per modal dialog, and
 // notes every prompt as "label=shown default".
 class PolynomialEntryTest : public VessawFixture {
  protected:
   void SetUp() override {
     ChooseMenu("Iniciar");
-    user.on_modal = [this](forms::Form& form) { Play(form); };
+    user.on_modal = [this](forms::Form& form) { player_.Play(form); };
   }
   Registers& registers() { return vessaw.registers(); }
   TPolynomialRecord& X() { return registers().X; }
 
   // Runs the action with these steps; every step must be used.
   void Run(std::vector<Step> steps, const std::function<void()>& action) {
-    steps_.assign(steps.begin(), steps.end());
+    player_.Load(steps);
     mark_ = Logged().size();
     app.Guard(action);
-    EXPECT_TRUE(steps_.empty()) << steps_.size() << " steps left, next: " << steps_.front().answer;
+    player_.ExpectAllPlayed();
   }
   void Enter(std::vector<Step> steps) {
     Run(std::move(steps), [this] { workbench::EnterPolynomial(registers(), vessaw.parameters(), vessaw.console()); });
@@ -69,33 +61,10 @@ class PolynomialEntryTest : public VessawFixture {
   }
 
   test_support::ScratchFolder files{"workbench_tests"};
-  Lines prompts;  // "label=default" of every number prompt, in order
+  StepPlayer player_;
+  Lines& prompts = player_.prompts;  // "label=default" of every number prompt, in order
 
  private:
-  void Play(forms::Form& form) {
-    if (steps_.empty()) {
-      ADD_FAILURE() << "unexpected dialog " << form.name();
-      return;
-    }
-    const Step step = steps_.front();
-    steps_.pop_front();
-    if (auto* selection = dynamic_cast<frame::SelectionForm*>(&form)) {
-      const Lines& items = selection->list.items();
-      const auto found = std::find(items.begin(), items.end(), step.answer);
-      ASSERT_NE(found, items.end()) << step.answer;
-      selection->list.UserClickItem(static_cast<int>(found - items.begin()));
-    } else if (auto* number = dynamic_cast<frame::NumberPromptForm*>(&form)) {
-      // a real or an integer
-      prompts.push_back(number->label.caption() + "=" + number->field.text());
-      if (!step.answer.empty()) number->field.UserType(step.answer);
-      number->button.UserClick();
-    } else {
-      ADD_FAILURE() << "unexpected dialog " << form.name();
-    }
-    if (step.then) step.then();
-  }
-
-  std::deque<Step> steps_;
   std::size_t mark_ = 0;
 };
 

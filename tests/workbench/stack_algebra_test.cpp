@@ -39,11 +39,6 @@ Coefficients Of(const TPolynomialRecord& p) {
 
 Coefficients Of(std::initializer_list<long double> a) { return Coefficients(a.begin(), a.end()); }
 
-// Everything a record holds that an operation may legitimately change.
-bool SameRecord(const TPolynomialRecord& p, const TPolynomialRecord& q) {
-  return p.degree == q.degree && p.constant == q.constant && p.defined == q.defined && p.a == q.a;
-}
-
 // The algebra needs no started program: the registers of a fresh one, its
 // log, and the tolerances as arguments.
 class StackAlgebraTest : public VessawFixture {

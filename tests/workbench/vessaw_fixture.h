@@ -46,6 +46,11 @@ inline workbench::TPolynomialRecord Record(const test_support::TestPolynomial& p
   return record;
 }
 
+// Everything a record holds that an operation may legitimately change.
+inline bool SameRecord(const workbench::TPolynomialRecord& p, const workbench::TPolynomialRecord& q) {
+  return p.degree == q.degree && p.constant == q.constant && p.defined == q.defined && p.a == q.a;
+}
+
 class VessawFixture : public ::testing::Test {
  protected:
   // The about text's line count: the console's own lines follow it.

@@ -1,0 +1,69 @@
+// The test's user at the workbench's modal dialogs, playing one step per
+// dialog: the item to click in a selection, "sim" or "não" at a question, or
+// the text to type into a number prompt (empty: take the default).  It notes
+// every number prompt as "label=shown default".
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "forms/form.h"
+#include "frame/number_prompt_form.h"
+#include "frame/question_form.h"
+#include "frame/selection_form.h"
+
+namespace workbench_test {
+
+struct Step {
+  std::string answer;
+  // Runs once the dialog is answered, before the program goes on.
+  std::function<void()> then = {};
+};
+
+class StepPlayer {
+ public:
+  void Load(const std::vector<Step>& steps) { steps_.assign(steps.begin(), steps.end()); }
+  // Fails the test unless every step was used.
+  void ExpectAllPlayed() const {
+    EXPECT_TRUE(steps_.empty()) << steps_.size() << " steps left, next: " << steps_.front().answer;
+  }
+
+  // The modal hook.
+  void Play(forms::Form& form) {
+    if (steps_.empty()) {
+      ADD_FAILURE() << "unexpected dialog " << form.name();
+      return;
+    }
+    const Step step = steps_.front();
+    steps_.pop_front();
+    if (auto* selection = dynamic_cast<frame::SelectionForm*>(&form)) {
+      const std::vector<std::string>& items = selection->list.items();
+      const auto found = std::find(items.begin(), items.end(), step.answer);
+      ASSERT_NE(found, items.end()) << step.answer;
+      selection->list.UserClickItem(static_cast<int>(found - items.begin()));
+    } else if (auto* number = dynamic_cast<frame::NumberPromptForm*>(&form)) {
+      // a real or an integer
+      prompts.push_back(number->label.caption() + "=" + number->field.text());
+      if (!step.answer.empty()) number->field.UserType(step.answer);
+      number->button.UserClick();
+    } else if (auto* question = dynamic_cast<frame::QuestionForm*>(&form)) {
+      ASSERT_TRUE(step.answer == "sim" || step.answer == "não") << step.answer;
+      (step.answer == "sim" ? question->yes : question->no).UserClick();
+    } else {
+      ADD_FAILURE() << "unexpected dialog " << form.name();
+    }
+    if (step.then) step.then();
+  }
+
+  std::vector<std::string> prompts;  // "label=default" of every number prompt, in order
+
+ private:
+  std::deque<Step> steps_;
+};
+
+}  // namespace workbench_test
