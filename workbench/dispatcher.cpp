@@ -3,6 +3,7 @@
 // without an action do nothing yet.
 #include "workbench/approximations.h"
 #include "workbench/characteristic_polynomials.h"
+#include "workbench/feldtkeller.h"
 #include "workbench/listings.h"
 #include "workbench/parameters_dialog.h"
 #include "workbench/polynomial_entry.h"
@@ -20,8 +21,8 @@ std::vector<frame::Operation> Vessaw::Operations() {
       {"K(s) para K(jw) racional simétrica", [this] { SymmetricRationalApproximation(*this); }, {}},
       {"K(s) para K(jw) racional simétrica modificada", [this] { ModifiedSymmetricRationalApproximation(*this); }, {}},
       {"H(s) para aproximação de Bessel", [this] { BesselApproximation(*this); }, {}},
-      {"Calcular E(s) tendo K(s)=F(s)/P(s)", {}, {}},
-      {"Calcular F(s) tendo H(s)=E(s)/P(s)", {}, {}},
+      {"Calcular E(s) tendo K(s)=F(s)/P(s)", [this] { ComputeE(*this); }, {}},
+      {"Calcular F(s) tendo H(s)=E(s)/P(s)", [this] { ComputeF(*this); }, {}},
       {"Gerar imitâncias para síntese de rede passiva", {}, {}},
       {"Transformações de frequência", {}, {}},
       {"Listar/salvar polinômio", [this] { ListPolynomialOperation(*this); }, {}},

@@ -35,6 +35,9 @@ class StepPlayer {
 
   // The modal hook.
   void Play(forms::Form& form) {
+    // left open: the fixture closes it by its close box, and the root finder
+    // goes on as it was
+    if (pass_rescues && form.name() == "Form11") return;
     if (steps_.empty()) {
       ADD_FAILURE() << "unexpected dialog " << form.name();
       return;
@@ -61,6 +64,8 @@ class StepPlayer {
   }
 
   std::vector<std::string> prompts;  // "label=default" of every number prompt, in order
+  // Whether the root finder's rescue dialog, which takes no step, may appear.
+  bool pass_rescues = false;
 
  private:
   std::deque<Step> steps_;

@@ -1,0 +1,165 @@
+// The Feldtkeller factorisation judged by the equation itself: on the
+// imaginary axis |E(jw)|^2 = |F(jw)|^2 + |P(jw)|^2, with E's roots in the left
+// half plane, and |F(jw)|^2 = |E(jw)|^2 - |P(jw)|^2 for F.
+#include "workbench/feldtkeller.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <string>
+#include <vector>
+
+#include "tests/base/extended_printer.h"
+#include "tests/workbench/played_fixture.h"
+
+namespace workbench_test {
+namespace {
+
+using base::Extended;
+using test_support::TestPolynomial;
+using workbench::TPolynomialRecord;
+
+constexpr int kGenerate = 0;
+constexpr int kPolynomial = 1;
+constexpr int kSymmetricRational = 3;
+constexpr int kComputeE = 6;
+constexpr int kComputeF = 7;
+
+long double Norm(const TPolynomialRecord& p, long double w) { return std::norm(ValueAt(p, {0, w})); }
+
+class FeldtkellerTest : public PlayedFixture {
+ protected:
+  // How the root finder gets there is its own business.
+  void SetUp() override {
+    PlayedFixture::SetUp();
+    player.pass_rescues = true;
+  }
+
+  // The largest relative miss of |E|^2 = |F|^2 + |P|^2 over a few
+  // frequencies in and around the pass band.
+  double Miss() {
+    long double worst = 0;
+    for (long double w : {0.0L, 0.3L, 0.9L, 1.0L, 1.7L, 4.0L}) {
+      const long double e = Norm(r().E, w);
+      worst = std::max(worst, std::fabs(e - Norm(r().F, w) - Norm(r().P, w)) / e);
+    }
+    return static_cast<double>(worst);
+  }
+  // Every root of the list in the open left half plane.
+  void ExpectLeftHalfPlane(int count) {
+    for (int k = 1; k <= count; ++k) EXPECT_LT(r().roots.re[static_cast<std::size_t>(k)], 0) << k;
+  }
+};
+
+TEST_F(FeldtkellerTest, MissingPolynomialsAreRefusedWithNothingChanged) {
+  r().E = Record({1, 1}, 2);
+  const TPolynomialRecord e = r().E;
+  r().F.defined = false;
+  EXPECT_EQ(Apply(kComputeE, {}), (Lines{"Cálculo de E(s) pela equação de FeldtKeller:", "* Faltando K(s)=F(s)/P(s) *"}));
+  EXPECT_TRUE(SameRecord(r().E, e));
+  r().F = Record({0, 1});
+  const TPolynomialRecord f = r().F;
+  r().P.defined = false;
+  EXPECT_EQ(Apply(kComputeF, {}),
+            (Lines{"[Cálculo de F(s) pela equação de FeldtKeller]:", "* Faltando H(s)=E(s)/P(s) *"}));
+  EXPECT_TRUE(SameRecord(r().F, f));
+}
+
+// K(s) from the approximations, and typed ones whose degrees compare each
+// way: the constant of E follows the polynomial of the larger degree, or
+// both (with P of the larger degree the leading coefficient comes from P).
+TEST_F(FeldtkellerTest, ComputeESatisfiesTheEquationWithItsRootsOnTheLeft) {
+  struct Case {
+    const char* name;
+    std::vector<std::pair<int, std::vector<Step>>> operations;
+    TPolynomialRecord f, p;  // used when there are no operations
+    Extended constant;
+  };
+  const Case cases[] = {
+      {"Butterworth 5",
+       {{kGenerate, {{"Butterworth"}, {"5"}}}, {kPolynomial, {{"1"}}}},
+       {},
+       {},
+       1},
+      {"Chebyshev 6", {{kGenerate, {{"Chebyshev"}, {"6"}}}, {kPolynomial, {{"0.5"}}}}, {}, {}, 1},
+      {"degree of F above", {}, Record(TestPolynomial{1}.Pair(0, 1).Real(0)), Record({2}), 1},
+      {"equal degrees", {}, Record({0, 0, 1}, 3), Record({1, 1, 1}, 4), 5},
+      {"degree of P above", {}, Record({1}, -2), Record({0.5L, 0, 1}, -3), 3},
+  };
+  for (const Case& c : cases) {
+    if (c.operations.empty()) {
+      r().F = c.f;
+      r().P = c.p;
+    }
+    for (const auto& [operation, steps] : c.operations) Apply(operation, steps);
+    const Lines lines = Apply(kComputeE, {});
+    EXPECT_EQ(lines.back(), "Polinômio E(s) calculado.") << c.name;
+    EXPECT_EQ(r().E.degree, std::max(r().F.degree, r().P.degree)) << c.name;
+    EXPECT_EQ(r().E.constant, c.constant) << c.name;
+    EXPECT_LT(Miss(), 1E-16) << c.name;
+    ExpectLeftHalfPlane(r().E.degree);
+    EXPECT_TRUE(r().E.defined && r().roots_defined) << c.name;
+  }
+}
+
+// The fourth-order elliptic K with its edge at 1: zeros of P on the
+// imaginary axis, and a stop band 51.9 dB down.
+TEST_F(FeldtkellerTest, ComputeEOfTheEllipticDesign) {
+  const long double root1 = 0.2873183575346194004612119124741634306663L;
+  const long double root2 = 0.6598640349968613403990827993721552546799L;
+  r().Q = Record(TestPolynomial{1}.Real(root1).Real(-root1).Real(root2).Real(-root2),
+                 27.82046169403355748295956428212494563260L);
+  Apply(kSymmetricRational, {{"1"}, {"sim"}});
+  Apply(kComputeE, {});
+  EXPECT_EQ(r().E.degree, 4);
+  EXPECT_LT(Miss(), 1E-16);
+  ExpectLeftHalfPlane(4);
+}
+
+// F and P constants: nothing to factor, E is the constant.
+TEST_F(FeldtkellerTest, RightHandSideOfDegreeZeroGivesAConstant) {
+  r().F = Record({1}, 3);
+  r().P = Record({1}, 4);
+  r().roots_defined = false;
+  EXPECT_EQ(Apply(kComputeE, {}), (Lines{"Cálculo de E(s) pela equação de FeldtKeller:", "* Não há raízes a calcular",
+                                         "Raízes de E(s) calculadas.", "Polinômio E(s) calculado."}));
+  EXPECT_EQ(r().E.degree, 0);
+  EXPECT_EQ(r().E.a[0], 1);
+  EXPECT_EQ(r().E.constant, 5);
+  EXPECT_FALSE(r().roots_defined);
+}
+
+// Accepting every root as proposed puts F's roots in the left half plane;
+// the equation holds for F whatever signs the user picks for a pair.
+TEST_F(FeldtkellerTest, ComputeFFromTheBesselApproximation) {
+  Apply(5, {{"4"}});
+  const std::vector<Step> accept(4, Step{"Aceitar"});
+  const Lines lines = Apply(kComputeF, accept);
+  EXPECT_EQ(lines.back(), "Polinômio F(s) calculado.");
+  EXPECT_EQ(r().F.degree, 4);
+  EXPECT_EQ(r().F.constant, 1);
+  EXPECT_LT(Miss(), 1E-16);
+  std::vector<Step> flipped;
+  for (int k = 0; k < 4; ++k) flipped.insert(flipped.end(), {{"Inverter Real"}, {"Aceitar"}});
+  Apply(kComputeF, flipped);
+  EXPECT_LT(Miss(), 1E-16);
+  // H(0) = 1 puts one root of F at the origin
+  for (int k = 1; k <= 4; ++k) EXPECT_GE(r().roots.re[static_cast<std::size_t>(k)], 0) << k;
+}
+
+// With equal degrees, |H| above 1 at infinity leaves no real constant for F:
+// the square root of the negative radicand ends the operation with the
+// framework's message, F as it was.
+TEST_F(FeldtkellerTest, ComputeFWithPAboveEAtInfinityFaultsWithFKept) {
+  r().E = Record({1, 1}, 1);
+  r().P = Record({1, 1}, 2);
+  r().F = Record({7}, 7);
+  const TPolynomialRecord f = r().F;
+  Apply(kComputeF, {{"Aceitar"}});
+  EXPECT_TRUE(SameRecord(r().F, f));
+  EXPECT_EQ(user.messages, std::vector<std::string>{"Vessaw: Invalid floating point operation."});
+}
+
+}  // namespace
+}  // namespace workbench_test

@@ -1,0 +1,25 @@
+// The Feldtkeller factorisation: with K(s) = F(s)/P(s) and H(s) = E(s)/P(s),
+// E(s)E(-s) = F(s)F(-s) + P(s)P(-s) gives E from F and P, or F from E and P,
+// up to the choice of the roots.
+#pragma once
+
+namespace workbench {
+
+class Vessaw;
+
+enum class Factor {
+  kE,  // E(s)E(-s) = F(s)F(-s) + P(s)P(-s), every root in the left half plane
+  kF,  // F(s)F(-s) = E(s)E(-s) - P(s)P(-s), each root's signs as the user confirms
+};
+
+// X := the monic factor, the product of (s - s_k) over its roots, which the
+// root list holds; the right-hand side, a polynomial in x = s^2, goes through
+// the root finder.
+void SpectralFactor(Vessaw& v, Factor which);
+
+// Operations "Calcular E(s) tendo K(s)=F(s)/P(s)" and "Calcular F(s) tendo
+// H(s)=E(s)/P(s)".
+void ComputeE(Vessaw& v);
+void ComputeF(Vessaw& v);
+
+}  // namespace workbench
