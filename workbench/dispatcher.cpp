@@ -4,6 +4,7 @@
 #include "workbench/approximations.h"
 #include "workbench/characteristic_polynomials.h"
 #include "workbench/feldtkeller.h"
+#include "workbench/immittances.h"
 #include "workbench/listings.h"
 #include "workbench/parameters_dialog.h"
 #include "workbench/polynomial_entry.h"
@@ -23,7 +24,7 @@ std::vector<frame::Operation> Vessaw::Operations() {
       {"H(s) para aproximação de Bessel", [this] { BesselApproximation(*this); }, {}},
       {"Calcular E(s) tendo K(s)=F(s)/P(s)", [this] { ComputeE(*this); }, {}},
       {"Calcular F(s) tendo H(s)=E(s)/P(s)", [this] { ComputeF(*this); }, {}},
-      {"Gerar imitâncias para síntese de rede passiva", {}, {}},
+      {"Gerar imitâncias para síntese de rede passiva", [this] { ImmittancesOperation(*this); }, {}},
       {"Transformações de frequência", {}, {}},
       {"Listar/salvar polinômio", [this] { ListPolynomialOperation(*this); }, {}},
       {"Listar/salvar últimas raizes calculadas", [this] { ListRootsOperation(*this); }, {}},

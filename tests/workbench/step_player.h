@@ -1,7 +1,8 @@
 // The test's user at the workbench's modal dialogs, playing one step per
 // dialog: the item to click in a selection, "sim" or "não" at a question, or
 // the text to type into a number prompt (empty: take the default).  It notes
-// every number prompt as "label=shown default".
+// every number prompt as "label=shown default".  An item of a selection is
+// named by its text or by the start of it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -46,7 +47,11 @@ class StepPlayer {
     steps_.pop_front();
     if (auto* selection = dynamic_cast<frame::SelectionForm*>(&form)) {
       const std::vector<std::string>& items = selection->list.items();
-      const auto found = std::find(items.begin(), items.end(), step.answer);
+      auto found = std::find(items.begin(), items.end(), step.answer);
+      // an item may be named by the start of its text
+      if (found == items.end())
+        found = std::find_if(items.begin(), items.end(),
+                             [&](const std::string& item) { return item.starts_with(step.answer); });
       ASSERT_NE(found, items.end()) << step.answer;
       selection->list.UserClickItem(static_cast<int>(found - items.begin()));
     } else if (auto* number = dynamic_cast<frame::NumberPromptForm*>(&form)) {
