@@ -6,6 +6,7 @@
 #include "poly/algebra.h"
 #include "workbench/characteristic_polynomials.h"
 #include "workbench/polynomial_records.h"
+#include "workbench/registers_guard.h"
 #include "workbench/stack_algebra.h"
 #include "workbench/vessaw.h"
 
@@ -21,28 +22,6 @@ using base::Extended;
 constexpr int kEdgeIterations = 1000;
 
 constexpr const char* kEdgeNotFoundMessage = "* Newton não convergiu para wp; F(s) e P(s) mantidos *";
-
-// Puts F and P back as they were unless the approximation completes, so that
-// an edge not found or a floating-point fault leaves K(s) as it was, not half
-// built as polynomials in w.
-class KeepKUnlessDone {
- public:
-  explicit KeepKUnlessDone(Registers& r) : r_(r), f_(r.F), p_(r.P) {}
-  KeepKUnlessDone(const KeepKUnlessDone&) = delete;
-  KeepKUnlessDone& operator=(const KeepKUnlessDone&) = delete;
-  ~KeepKUnlessDone() {
-    if (done_) return;
-    r_.F = f_;
-    r_.P = p_;
-  }
-  void Done() { done_ = true; }
-
- private:
-  Registers& r_;
-  const TPolynomialRecord f_;
-  const TPolynomialRecord p_;
-  bool done_ = false;
-};
 
 // 10^(a/10) - 1: epsilon squared for a = Amax, the same at Amin for the
 // inverse polynomial.
@@ -132,7 +111,7 @@ void LogStopbandEdge(frame::Console& console, KeptValues& kept, Extended ws) {
 
 // The common end of the two symmetric rational approximations, from F and P
 // in w.
-void FinishSymmetricRational(Vessaw& v, KeepKUnlessDone& keep) {
+void FinishSymmetricRational(Vessaw& v, RegistersGuard& keep) {
   Registers& r = v.registers();
   KeptValues& kept = v.kept_values();
   const PassbandEdge edge = FindPassbandEdge(r, v.parameters(), kept, v.console());
@@ -171,7 +150,7 @@ PassbandEdge FindPassbandEdge(Registers& r, const Parameters& parameters, KeptVa
 void PolynomialApproximation(Vessaw& v) {
   if (!BeginApproximation(v, "Aproximação polinomial:", false)) return;
   Registers& r = v.registers();
-  KeepKUnlessDone keep(r);
+  RegistersGuard keep(r);
   r.X = r.Q;
   Normalize(r.X, v.parameters().toln);
   r.F = r.X;
@@ -188,7 +167,7 @@ void InversePolynomialApproximation(Vessaw& v) {
   if (!BeginApproximation(v, "Aproximação polinomial inversa:", true)) return;
   Registers& r = v.registers();
   KeptValues& kept = v.kept_values();
-  KeepKUnlessDone keep(r);
+  RegistersGuard keep(r);
   // |K(jw)| = sqrt(10^(Amin/10) - 1) / |Q(1/w)|: Amin at w = 1
   r.X = Reversed(r.Q, r.Q.degree);
   Normalize(r.X, v.parameters().toln);
@@ -213,7 +192,7 @@ void SymmetricRationalApproximation(Vessaw& v) {
   const Extended cq = r.Q.constant;
   console.ShowLine("At. min. na b. rejeição:" + console.RealToText(Decibels(1 + (epsilon * cq * cq) * (epsilon * cq * cq))) +
                    " dB");
-  KeepKUnlessDone keep(r);
+  RegistersGuard keep(r);
   // K(w) = epsilon Q(w) / (w^n q(1/w))
   r.X = r.Q;
   Normalize(r.X, v.parameters().toln);
@@ -235,7 +214,7 @@ void ModifiedSymmetricRationalApproximation(Vessaw& v) {
   const Extended cq = r.Q.constant;
   const Extended at_stopband = epsilon * (2 * cq * cq - 1);
   console.ShowLine("At. min. na b. rejeição:" + console.RealToText(Decibels(1 + at_stopband * at_stopband)) + " dB");
-  KeepKUnlessDone keep(r);
+  RegistersGuard keep(r);
   // K(w) = epsilon (2 Q(w) - w^n q(1/w)) / (w^n q(1/w))
   r.X = r.Q;
   ScaleConstant(r.X, 2);

@@ -21,7 +21,9 @@ enum class PassbandEdge {
 
 // The w > 0 where |F(w)| = epsilon |P(w)|, by Newton from w = 1, with F and P
 // still polynomials in w; then the offer to move it to w = 1.  The edge goes
-// to kept.wp.  kNotFound has been logged; F and P are unchanged then.
+// to kept.wp.  kNotFound has been logged; F and P are unchanged then.  The
+// approximations that call it leave every register as it was when the edge
+// is not found.
 PassbandEdge FindPassbandEdge(Registers& r, const Parameters& parameters, KeptValues& kept, frame::Console& console);
 
 // The operations "K(s) para K(jw) polinomial", "... polinomial inversa",

@@ -4,6 +4,7 @@
 #include "workbench/approximations.h"
 #include "workbench/characteristic_polynomials.h"
 #include "workbench/feldtkeller.h"
+#include "workbench/frequency_transformations.h"
 #include "workbench/immittances.h"
 #include "workbench/listings.h"
 #include "workbench/parameters_dialog.h"
@@ -25,7 +26,7 @@ std::vector<frame::Operation> Vessaw::Operations() {
       {"Calcular E(s) tendo K(s)=F(s)/P(s)", [this] { ComputeE(*this); }, {}},
       {"Calcular F(s) tendo H(s)=E(s)/P(s)", [this] { ComputeF(*this); }, {}},
       {"Gerar imitâncias para síntese de rede passiva", [this] { ImmittancesOperation(*this); }, {}},
-      {"Transformações de frequência", {}, {}},
+      {"Transformações de frequência", [this] { FrequencyTransformationsOperation(*this); }, {}},
       {"Listar/salvar polinômio", [this] { ListPolynomialOperation(*this); }, {}},
       {"Listar/salvar últimas raizes calculadas", [this] { ListRootsOperation(*this); }, {}},
       {"Gráfico das últimas raízes calculadas no plano complexo", {}, {}},
