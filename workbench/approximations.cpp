@@ -190,8 +190,8 @@ void SymmetricRationalApproximation(Vessaw& v) {
   frame::Console& console = v.console();
   const Extended epsilon = v.kept_values().epsilon;
   const Extended cq = r.Q.constant;
-  console.ShowLine("At. min. na b. rejeição:" + console.RealToText(Decibels(1 + (epsilon * cq * cq) * (epsilon * cq * cq))) +
-                   " dB");
+  const Extended at_stopband = epsilon * cq * cq;
+  console.ShowLine("At. min. na b. rejeição:" + console.RealToText(Decibels(1 + at_stopband * at_stopband)) + " dB");
   RegistersGuard keep(r);
   // K(w) = epsilon Q(w) / (w^n q(1/w))
   r.X = r.Q;
@@ -207,7 +207,8 @@ void SymmetricRationalApproximation(Vessaw& v) {
 }
 
 void ModifiedSymmetricRationalApproximation(Vessaw& v) {
-  if (!BeginApproximation(v, "Aproximação Racional Simétrica modificada (Q(w) gerado externamente):", false)) return;
+  if (!BeginApproximation(v, "Aproximação Racional Simétrica modificada (Q(w) gerado externamente):", false))
+    return;
   Registers& r = v.registers();
   frame::Console& console = v.console();
   const Extended epsilon = v.kept_values().epsilon;
