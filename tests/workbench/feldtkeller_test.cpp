@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/base/extended_printer.h"
@@ -23,6 +25,7 @@ using workbench::TPolynomialRecord;
 constexpr int kGenerate = 0;
 constexpr int kPolynomial = 1;
 constexpr int kSymmetricRational = 3;
+constexpr int kBessel = 5;
 constexpr int kComputeE = 6;
 constexpr int kComputeF = 7;
 
@@ -133,7 +136,7 @@ TEST_F(FeldtkellerTest, RightHandSideOfDegreeZeroGivesAConstant) {
 // Accepting every root as proposed puts F's roots in the left half plane;
 // the equation holds for F whatever signs the user picks for a pair.
 TEST_F(FeldtkellerTest, ComputeFFromTheBesselApproximation) {
-  Apply(5, {{"4"}});
+  Apply(kBessel, {{"4"}});
   const std::vector<Step> accept(4, Step{"Aceitar"});
   const Lines lines = Apply(kComputeF, accept);
   EXPECT_EQ(lines.back(), "Polinômio F(s) calculado.");

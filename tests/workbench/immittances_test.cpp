@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <complex>
+#include <cstddef>
 #include <string>
 #include <vector>
 
