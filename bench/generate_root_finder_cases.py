@@ -150,23 +150,11 @@ def write(path):
     entries = []
     for index, (family, coefficients, roots, simple) in enumerate(cases()):
         name = "kCase%d" % index
-        lines.append("")
-        lines.append("// %s, degree %d" % (family, len(coefficients) - 1))
-        lines.append("constexpr long double %sCoefficients[] = {" % name)
-        lines.extend("    %s," % reference.hex_literal(c) for c in coefficients)
-        lines.append("};")
-        lines.append("constexpr CaseRoot %sRoots[] = {" % name)
-        lines.extend("    {%s, %s}," % (reference.hex_literal(reference.ext(mp.re(r))),
-                                       reference.hex_literal(reference.ext(mp.im(r)))) for r in roots)
-        lines.append("};")
+        comment = "%s, degree %d" % (family, len(coefficients) - 1)
+        lines += reference.case_arrays(comment, name, "CaseRoot", coefficients, roots)
         condition = reference.condition(coefficients, roots) if simple else mp.mpf(0)
-        entries.append('    {"%s", %sCoefficients, %sRoots, %sL},' % (family, name, name, mp.nstr(condition, 4)))
-    lines.append("")
-    lines.append("const RootCase kRootCases[] = {")
-    lines.extend(entries)
-    lines.append("};")
-    with open(path, "w") as out:
-        out.write("\n".join(lines) + "\n")
+        entries.append(reference.case_entry(family, name, condition))
+    reference.write_table(path, lines, "RootCase kRootCases", entries)
 
 
 def main():

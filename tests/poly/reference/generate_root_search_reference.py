@@ -25,9 +25,13 @@ Run: /usr/bin/python3 generate_root_search_reference.py  (deterministic output)
 
 import os
 import random
+import sys
 
 import mpmath as mp
 import numpy as np
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "specfun", "reference"))
+from generate_ell_reference import ext, hex_literal  # noqa: E402  (one rounding to extended reals)
 
 REFERENCE_DIGITS = 60
 # Ill-conditioned roots (Butterworth of degree 40 in doubles) lose up to 40
@@ -45,22 +49,6 @@ SEED = 20190426
 
 class NotAReference(Exception):
     """The guesses did not lead to all the roots, each once."""
-
-
-def ext(x):
-    """x rounded to the nearest extended real (ties to even)."""
-    with mp.workprec(64):
-        return +mp.mpf(x)
-
-
-def hex_literal(x):
-    if x == 0:
-        return "0x0p+0L"
-    sign = "-" if x < 0 else ""
-    man, exp = int(abs(x).man), int(abs(x).exp)
-    shift = 64 - man.bit_length()
-    assert shift >= 0, "not an extended real"
-    return "%s0x%016Xp%+dL" % (sign, man << shift, exp - shift)
 
 
 def multiply_out(roots):
@@ -157,20 +145,26 @@ def write(cases, path):
     ]
     entries = []
     for title, name, coefficients, roots in cases:
-        lines.append("")
-        lines.append("// %s" % title)
-        lines.append("constexpr long double %sCoefficients[] = {" % name)
-        lines.extend("    %s," % hex_literal(c) for c in coefficients)
-        lines.append("};")
-        lines.append("constexpr ReferenceRoot %sRoots[] = {" % name)
-        lines.extend("    {%s, %s}," % (hex_literal(ext(mp.re(r))), hex_literal(ext(mp.im(r)))) for r in roots)
-        lines.append("};")
-        entries.append('    {"%s", %sCoefficients, %sRoots, %sL},' % (
-            title, name, name, mp.nstr(condition(coefficients, roots), 4)))
-    lines.append("")
-    lines.append("const ReferenceCase kReferenceCases[] = {")
-    lines.extend(entries)
-    lines.append("};")
+        lines += case_arrays(title, name, "ReferenceRoot", coefficients, roots)
+        entries.append(case_entry(title, name, condition(coefficients, roots)))
+    write_table(path, lines, "ReferenceCase kReferenceCases", entries)
+
+
+def case_arrays(comment, name, root_type, coefficients, roots):
+    """The coefficients and the roots of one case as C++ arrays."""
+    lines = ["", "// %s" % comment, "constexpr long double %sCoefficients[] = {" % name]
+    lines += ["    %s," % hex_literal(c) for c in coefficients]
+    lines += ["};", "constexpr %s %sRoots[] = {" % (root_type, name)]
+    lines += ["    {%s, %s}," % (hex_literal(ext(mp.re(r))), hex_literal(ext(mp.im(r)))) for r in roots]
+    return lines + ["};"]
+
+
+def case_entry(title, name, case_condition):
+    return '    {"%s", %sCoefficients, %sRoots, %sL},' % (title, name, name, mp.nstr(case_condition, 4))
+
+
+def write_table(path, lines, table, entries):
+    lines = lines + ["", "const %s[] = {" % table] + entries + ["};"]
     with open(path, "w") as out:
         out.write("\n".join(lines) + "\n")
 
