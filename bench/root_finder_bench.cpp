@@ -1,43 +1,62 @@
 // Time per run of the root search with the workbench's default settings on
 // polynomials whose roots are known, with the largest distance of a found
-// root from its own (relative to the larger of 1 and the root's modulus) as
-// the counter max_root_error.
+// root from its own, relative to the root's modulus (absolute for a root at
+// 0), as the counter max_root_error.
+//
+// Two sets of polynomials:
+// - Reference cases (BM_Reference/FAMILY/DEGREE), generated with their roots
+//   to 60 digits by generate_root_finder_cases.py: coefficients that are
+//   doubles, so that root_finder_peer.py measures numpy's roots on the very
+//   same polynomials, and roots that are those of exactly these
+//   coefficients.  Families: random coefficients (degree 10 .. 200), roots
+//   spread over 1e-6 .. 1e6, clustered roots, multiple roots, Chebyshev and
+//   Butterworth polynomials up to degree 40.  Beside max_root_error:
+//   as_found, the same for the roots as the search found them, before their
+//   refinement on the undeflated polynomial (one run, not timed), and
+//   condition, the relative error that the rounding of one evaluation of p
+//   at a simple root causes in extended arithmetic (0 where the roots are
+//   multiple): no method evaluating p gets closer.
+// - Circle cases (BM_FindRoots/FAMILY/DEGREE), degree 20, 50, 100 and 200,
+//   built here in extended arithmetic from their roots:
+//     circle:        conjugate pairs spread evenly over the unit circle, the
+//                    roots of s^n + 1;
+//     jitter_circle: the same angles, each moved by up to 0.2 of the spacing
+//                    by a fixed sequence, so that the coefficients fill in;
+//     butterworth:   the Butterworth denominator, the pairs on the left half
+//                    of the unit circle, whose coefficients grow fast with
+//                    the degree.
+//   Beside max_root_error: largest_coefficient, and rounding_bound, the root
+//   error that rounding the coefficients to extended reals alone may cause,
+//   to first order: where it reaches 1, no method working on the
+//   coefficients can give the roots back.
 //
 // The rescue hook, which the search calls after every 50 steps without
 // convergence (where the workbench opens its dialog), answers as a user who
-// knows that every root lies on the unit circle:
-// a point that the dialog shows far outside it is replaced by a new start
-// near the circle (a Newton step from near a zero of the derivative throws
-// the point out to |x| near 1E8, whence it would come back by a factor of
-// about 1 - 1/n per step: some 3700 steps for degree 200; and the start
-// -1.1 + 1.1j lies on a line of symmetry of s^n + 1 for n divisible by 8,
-// which the iteration never leaves).  Otherwise it first lets the iteration
-// go on a number of times in a run; after that each dialog raises the run's
-// tolr a thousandfold, so that a run cannot go on for ever: where rounding
-// keeps the steps above tolr the root is then taken as it is, and a search
-// that still wanders ends on a root that is far off and spoils the deflated
-// rest (max_root_error shows it).
-// Counters per run: rescues, the dialogs shown; moved, those that gave a new
-// point; raised, those that raised tolr; faults, floating-point faults that
-// ended the run as they would end the operation (the roots found before
-// stay).  Beside them, for the
-// polynomial: largest_coefficient, and rounding_bound, the root error that
-// rounding its coefficients to extended reals alone may cause, to first
-// order: where it reaches 1, no method working on the coefficients can give
-// the roots back.
-//
-// Families, each of degree 20, 50, 100 and 200:
-//   circle:        conjugate pairs spread evenly over the unit circle, the
-//                  roots of s^n + 1;
-//   jitter_circle: the same angles, each moved by up to 0.2 of the spacing
-//                  by a fixed sequence, so that the coefficients fill in;
-//   butterworth:   the Butterworth denominator, the pairs on the left half
-//                  of the unit circle, whose coefficients grow fast with the
-//                  degree.
+// knows R, the largest modulus of the roots:
+// - a point that the dialog shows far outside R is replaced by a new start
+//   just outside R (a Newton step from near a zero of the derivative throws
+//   the point out to |x| near 1E8, whence it would come back by a factor of
+//   about 1 - 1/n per step: some 3700 steps for degree 200; and the start
+//   -1.1 + 1.1j lies on a line of symmetry of s^n + 1 for n divisible by 8,
+//   which the iteration never leaves);
+// - a step below 1E-9 of the point, or one below 1E-4 of it that is not
+//   ten times smaller than the step at the last dialog, is the iteration
+//   sitting on its root while rounding keeps |p| and the step above tolr:
+//   tolr is raised to ten times that step, for the rest of the run;
+// - otherwise the iteration is let go on;
+// - but after a number of dialogs in a run, each one raises the run's tolr
+//   a thousandfold, so that a run cannot go on for ever: a search that
+//   still wanders then ends on a root that is far off and spoils the
+//   deflated rest (max_root_error shows it).
+// Counters per run: rescues, the dialogs shown; moved, stalled and raised,
+// those answered in each of the three ways; faults, floating-point faults
+// that ended the run as they would end the operation (the roots found before
+// stay).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -61,32 +80,63 @@ class RescuePolicy {
   // Rescues in one run that only let the iteration go on: 5000 steps.
   static constexpr int kPatience = 100;
 
+  // radius: the largest modulus of the roots.
+  explicit RescuePolicy(Extended radius) : radius_(radius) {}
+
   int rescues = 0;
   int moved = 0;
+  int stalled = 0;
   int raised = 0;
   int rescues_in_run = 0;
+
+  // Each run starts with a patient user who has seen no dialog yet.
+  void StartRun() {
+    rescues_in_run = 0;
+    last_error_ = base::NaN();
+  }
 
   void Answer(poly::RootRescue& state) {
     ++rescues;
     ++rescues_in_run;
-    if (poly::SumOfParts(state.point) > kFar) {
-      ++moved;
-      const Extended angle = kGoldenAngle * Extended(moved);
-      state.point = {kRestartRadius * base::Cos(angle), kRestartRadius * base::Sin(angle)};
-    } else if (rescues_in_run > kPatience) {
+    const Extended size = poly::SumOfParts(state.point);
+    if (rescues_in_run > kPatience) {
       ++raised;
       state.tolr = state.tolr * kRaise;
+    } else if (size > kFar * radius_) {
+      ++moved;
+      const Extended angle = kGoldenAngle * Extended(moved);
+      const Extended restart = kRestartRadius * radius_;
+      state.point = {restart * base::Cos(angle), restart * base::Sin(angle)};
+    } else if (state.error <= kStall * size ||
+               (state.error <= kSmallStep * size && state.error > kProgress * last_error_)) {
+      ++stalled;
+      state.tolr = kStallMargin * state.error;
     }
+    last_error_ = state.error;
   }
 
  private:
   static constexpr long double kRaise = 1000;
-  // |Re x| + |Im x| beyond which the point is far outside the unit circle.
+  // |Re x| + |Im x| beyond which, in units of R, the point is far outside
+  // the roots.
   static constexpr long double kFar = 4;
-  // New starts lie just outside the circle, each turned from the last by
-  // the golden angle pi (3 - sqrt 5), so that no two come close.
+  // New starts lie just outside R, each turned from the last by the golden
+  // angle pi (3 - sqrt 5), so that no two come close.
   static constexpr long double kRestartRadius = 1.1L;
   static constexpr long double kGoldenAngle = 2.39996322972865332223L;
+  // A step below kStall of |Re x| + |Im x| after 50 steps is a stall (a
+  // search still on its way moves by much more); so is a step below
+  // kSmallStep of it that is not kProgress of the step at the last dialog:
+  // next to roots that rounding blurs the steps stay larger, while the
+  // iteration on a multiple root shrinks them steadily.  The new tolr lies
+  // kStallMargin times above the step.
+  static constexpr long double kStall = 1E-9L;
+  static constexpr long double kSmallStep = 1E-4L;
+  static constexpr long double kProgress = 0.1L;
+  static constexpr long double kStallMargin = 10;
+
+  Extended radius_;
+  Extended last_error_ = base::NaN();  // the step at the last dialog of the run
 };
 
 // A fixed linear congruential sequence in [0, 1): the same jitter every run.
@@ -193,7 +243,10 @@ Extended RoundingBound(const std::vector<Root>& known, const std::vector<Extende
   return worst;
 }
 
-// Each known root against the nearest found root not yet matched.
+Extended Modulus(Root r) { return base::Sqrt(r.re * r.re + r.im * r.im); }
+
+// Each known root against the nearest found root not yet matched, relative
+// to its modulus (absolute for a root at 0).
 Extended LargestRootError(const std::vector<Root>& known, const std::vector<Extended>& re,
                           const std::vector<Extended>& im) {
   std::vector<Root> found;
@@ -203,11 +256,63 @@ Extended LargestRootError(const std::vector<Root>& known, const std::vector<Exte
     const auto nearest = std::min_element(found.begin(), found.end(), [&](Root a, Root b) {
       return Distance(a, want) < Distance(b, want);
     });
-    const Extended size = base::Sqrt(want.re * want.re + want.im * want.im);
-    worst = std::max(worst, Distance(*nearest, want) / std::max(Extended(1), size));
+    const Extended size = Modulus(want);
+    worst = std::max(worst, size == 0 ? Distance(*nearest, want) : Distance(*nearest, want) / size);
     found.erase(nearest);
   }
   return worst;
+}
+
+Extended LargestModulus(const std::vector<Root>& roots) {
+  Extended largest = 0;
+  for (const Root& r : roots) largest = std::max(largest, Modulus(r));
+  return largest;
+}
+
+// The runs of one polynomial, timed, with the rescue counters.
+struct Runs {
+  std::vector<Extended> re, im;
+  RescuePolicy policy;
+  int faults = 0;
+};
+
+void TimeSearch(benchmark::State& state, const std::vector<Extended>& a, const std::vector<Root>& known) {
+  // the workbench's defaults after "Iniciar"
+  const poly::RootSearchSettings settings{1E-12L, 1E-8L, 1E-10L, {-1.1L, 1.1L}, false};
+  Runs runs{std::vector<Extended>(known.size()), std::vector<Extended>(known.size()),
+            RescuePolicy(LargestModulus(known))};
+  poly::RootSearchHooks hooks;
+  hooks.rescue = [&runs](poly::RootRescue& rescue) { runs.policy.Answer(rescue); };
+  for (auto _ : state) {
+    runs.policy.StartRun();
+    try {
+      poly::SearchRoots(a, settings, runs.re, runs.im, hooks);
+    } catch (const base::FloatError&) {
+      ++runs.faults;
+    }
+    benchmark::ClobberMemory();
+  }
+  state.counters["max_root_error"] = static_cast<double>(LargestRootError(known, runs.re, runs.im).raw());
+  const RescuePolicy& p = runs.policy;
+  for (const auto& [name, count] : {std::pair<const char*, int>{"rescues", p.rescues}, {"moved", p.moved},
+                                    {"stalled", p.stalled}, {"raised", p.raised}, {"faults", runs.faults}})
+    state.counters[name] = benchmark::Counter(count, benchmark::Counter::kAvgIterations);
+}
+
+// One untimed run without the refinement: the largest error of the roots as
+// the search found them.
+Extended ErrorAsFound(const std::vector<Extended>& a, const std::vector<Root>& known) {
+  poly::RootSearchSettings settings{1E-12L, 1E-8L, 1E-10L, {-1.1L, 1.1L}, false};
+  settings.refine = false;
+  RescuePolicy policy(LargestModulus(known));
+  poly::RootSearchHooks hooks;
+  hooks.rescue = [&policy](poly::RootRescue& rescue) { policy.Answer(rescue); };
+  std::vector<Extended> re(known.size()), im(known.size());
+  try {
+    poly::SearchRoots(a, settings, re, im, hooks);
+  } catch (const base::FloatError&) {
+  }
+  return LargestRootError(known, re, im);
 }
 
 using Family = std::vector<Root> (*)(int);
@@ -216,34 +321,42 @@ void BM_FindRoots(benchmark::State& state, Family family) {
   const int n = static_cast<int>(state.range(0));
   const std::vector<Root> known = family(n);
   const std::vector<Extended> a = Expand(known);
-
-  // the workbench's defaults after "Iniciar"
-  const poly::RootSearchSettings settings{1E-12L, 1E-8L, 1E-10L, {-1.1L, 1.1L}, false};
-  RescuePolicy policy;
-  poly::RootSearchHooks hooks;
-  hooks.rescue = [&policy](poly::RootRescue& rescue) { policy.Answer(rescue); };
-  std::vector<Extended> re(static_cast<std::size_t>(n)), im(static_cast<std::size_t>(n));
-
-  int faults = 0;
-  for (auto _ : state) {
-    policy.rescues_in_run = 0;
-    try {
-      poly::SearchRoots(a, settings, re, im, hooks);
-    } catch (const base::FloatError&) {
-      ++faults;
-    }
-    benchmark::ClobberMemory();
-  }
-  state.counters["max_root_error"] = static_cast<double>(LargestRootError(known, re, im).raw());
-  state.counters["rescues"] = benchmark::Counter(policy.rescues, benchmark::Counter::kAvgIterations);
-  state.counters["moved"] = benchmark::Counter(policy.moved, benchmark::Counter::kAvgIterations);
-  state.counters["raised"] = benchmark::Counter(policy.raised, benchmark::Counter::kAvgIterations);
-  state.counters["faults"] = benchmark::Counter(faults, benchmark::Counter::kAvgIterations);
+  TimeSearch(state, a, known);
   state.counters["rounding_bound"] = static_cast<double>(RoundingBound(known, a).raw());
   Extended largest = 0;
   for (Extended c : a) largest = std::max(largest, base::Abs(c));
   state.counters["largest_coefficient"] = static_cast<double>(largest.raw());
 }
+
+struct CaseRoot {
+  long double re, im;
+};
+
+struct RootCase {
+  const char* family;
+  std::span<const long double> coefficients;
+  std::span<const CaseRoot> roots;
+  long double condition;
+};
+
+#include "bench/root_finder_cases.inc"
+
+void BM_Reference(benchmark::State& state, const RootCase& c) {
+  const std::vector<Extended> a(c.coefficients.begin(), c.coefficients.end());
+  std::vector<Root> known;
+  for (const CaseRoot& r : c.roots) known.push_back({r.re, r.im});
+  TimeSearch(state, a, known);
+  state.counters["as_found"] = static_cast<double>(ErrorAsFound(a, known).raw());
+  state.counters["condition"] = static_cast<double>(c.condition);
+}
+
+const bool kReferenceCasesRegistered = [] {
+  for (const RootCase& c : kRootCases) {
+    const std::string name = std::string("BM_Reference/") + c.family + "/" + std::to_string(c.roots.size());
+    benchmark::RegisterBenchmark(name.c_str(), BM_Reference, c)->Unit(benchmark::kMicrosecond);
+  }
+  return true;
+}();
 
 void Degrees(benchmark::internal::Benchmark* b) {
   for (int n : {20, 50, 100, 200}) b->Arg(n);

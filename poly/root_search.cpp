@@ -25,6 +25,43 @@ constexpr long double kMultipleRootShift = 0.01L;
 // point really moves.
 constexpr long double kPerturbationRe = 0.01L;
 constexpr long double kPerturbationIm = 0.1L;
+// 2^-64 (0x1p-64), the unit roundoff of the 64-bit significand.
+constexpr long double kUnitRoundoff = 0x1p-64L;
+// |p| within this many unit roundoffs of sum |a(k)| |x|^k is the rounding
+// of Horner's scheme itself: it tells nothing more about the root, and a
+// step from there moves the root at random.  (Roots that the search gets to
+// the last digits stay as found.)
+constexpr long double kResidualNoise = 4;
+// A step of at most this many unit roundoffs of x moves the root only
+// within its own rounding: the refinement ends there (at the last digits
+// Newton's steps may go back and forth between two neighbours for ever).
+constexpr long double kLastPlaces = 4;
+// Newton steps of one refinement at most.  A root that the search found
+// well needs two or three; one that deflation spoiled may start among other
+// roots, where a step gains little: up to 86 in the cases measured (40 roots
+// over twelve decades).  Where they run out, the best point so far counts.
+constexpr int kRefineSteps = 100;
+
+// p/d; the scaled form avoids squaring d unless a component is zero.
+Complex Quotient(Complex p, Complex d) {
+  if (d.re == 0 || d.im == 0) {
+    const Extended norm = d.re * d.re + d.im * d.im;
+    return {(p.re * d.re + p.im * d.im) / norm, (p.im * d.re - p.re * d.im) / norm};
+  }
+  const Extended q = d.re / d.im + d.im / d.re;
+  return {(p.re / d.im + p.im / d.re) / q, (p.im / d.im - p.re / d.re) / q};
+}
+
+Extended Modulus(Complex z) { return base::Sqrt(z.re * z.re + z.im * z.im); }
+
+// p and p' of the undeflated polynomial at a point of the refinement, with
+// the size of p and whether that is only rounding.
+struct Probe {
+  Complex value;
+  Complex derivative;
+  Extended size;
+  bool noise;
+};
 
 class RootSearch {
  public:
@@ -38,7 +75,7 @@ class RootSearch {
   void RemoveRootsAtOrigin();
   void SolveDegreeOne();
   void Iterate();
-  Complex NewtonStep() const;
+  Complex NewtonStep() const { return Quotient(p_, d_); }
   bool LooksMultiple() const;
   void EnterDerivativeLevel();
   void Perturb();
@@ -49,6 +86,12 @@ class RootSearch {
   void Rescue();
   // The root x of multiplicity l+1 at the indices m+l down to m.
   void Store(Complex root);
+  // The root as stored: refined when that brings |p| down.
+  Complex Refined(Complex found) const;
+  Complex Refine(Complex found) const;
+  Probe ProbeAt(Complex x) const;
+  // sum 1/(x - z) over the roots stored since the roots at the origin.
+  Complex SumOverStored(Complex x) const;
   std::span<const Complex> Working() const { return std::span<const Complex>(a_).first(static_cast<std::size_t>(m_) + 1); }
 
   const RootSearchSettings& settings_;
@@ -59,6 +102,9 @@ class RootSearch {
   std::vector<Complex> a_;
   // The polynomial as it was before its first derivative level.
   std::vector<Complex> saved_;
+  // The polynomial as given, with the roots at the origin divided out:
+  // exactly, since those coefficients are exactly 0.
+  std::vector<Complex> undeflated_;
   int m_;      // current degree
   int l_ = 0;  // multiplicity level: derivatives taken for the current root
   Complex x_;  // current point
@@ -83,6 +129,7 @@ RootSearch::RootSearch(std::span<const Extended> a, const RootSearchSettings& se
 
 void RootSearch::Run() {
   RemoveRootsAtOrigin();
+  undeflated_.assign(a_.begin(), a_.begin() + m_ + 1);
   while (!done_) {
     if (m_ <= 1)
       SolveDegreeOne();
@@ -106,7 +153,7 @@ void RootSearch::SolveDegreeOne() {
   x_.re = -(a0.re * a1.re + a0.im * a1.im) / d;
   x_.im = -(a0.im * a1.re - a0.re * a1.im) / d;
   done_ = true;
-  Store(x_);
+  Store(Refined(x_));
 }
 
 void RootSearch::Iterate() {
@@ -134,16 +181,6 @@ void RootSearch::Iterate() {
     CountUnconverged();
 }
 
-// p/d; the scaled form avoids squaring d unless a component is zero.
-Complex RootSearch::NewtonStep() const {
-  if (d_.re == 0 || d_.im == 0) {
-    const Extended norm = d_.re * d_.re + d_.im * d_.im;
-    return {(p_.re * d_.re + p_.im * d_.im) / norm, (p_.im * d_.re - p_.re * d_.im) / norm};
-  }
-  const Extended q = d_.re / d_.im + d_.im / d_.re;
-  return {(p_.re / d_.im + p_.im / d_.re) / q, (p_.im / d_.im - p_.re / d_.re) / q};
-}
-
 bool RootSearch::LooksMultiple() const { return SumOfParts(d_) < told_ && SumOfParts(p_) < tolm_; }
 
 // The root is searched again as a root of p'/m, where it is one order lower.
@@ -165,8 +202,10 @@ void RootSearch::Perturb() {
   CountUnconverged();
 }
 
+// The deflation and the next start take the root as found: the deflated
+// polynomial has its own root there, not the refined one.
 void RootSearch::AcceptRoot() {
-  Store(x_);
+  Store(Refined(x_));
   if (l_ > 0) {
     a_ = saved_;
     m_ += l_;
@@ -217,6 +256,58 @@ void RootSearch::Store(Complex root) {
     im_[static_cast<std::size_t>(k - 1)] = root.im;
     if (hooks_.stored) hooks_.stored(k);
   }
+}
+
+Complex RootSearch::Refined(Complex found) const {
+  if (!settings_.refine || l_ > 0) return found;
+  try {
+    return Refine(found);
+  } catch (const base::FloatError&) {
+    return found;  // the undeflated polynomial overflows where the deflated one did not
+  }
+}
+
+// Newton's step on p(x) / prod (x - z) over the stored roots z, whose roots
+// are those of p not yet stored: p / (p' - p sum 1/(x - z)).
+Complex RootSearch::Refine(Complex found) const {
+  Probe at = ProbeAt(found);
+  if (at.noise) return found;
+  const Extended found_size = at.size;
+  Complex best = found;
+  Extended best_size = found_size;
+  Complex x = found;
+  for (int step = 0; step < kRefineSteps; ++step) {
+    const Complex slope = at.derivative - at.value * SumOverStored(x);
+    if (IsZero(slope)) break;
+    const Complex delta = Quotient(at.value, slope);
+    x = x - delta;
+    at = ProbeAt(x);
+    if (at.size < best_size) {
+      best = x;
+      best_size = at.size;
+    }
+    if (at.noise || SumOfParts(delta) <= kLastPlaces * kUnitRoundoff * SumOfParts(x)) break;
+  }
+  return best_size < found_size ? best : found;
+}
+
+Probe RootSearch::ProbeAt(Complex x) const {
+  const ValueAndDerivative<Complex> at = EvaluateWithDerivative(undeflated_, x);
+  const Extended size = Modulus(x);
+  Extended terms = 0;
+  for (std::size_t k = undeflated_.size(); k-- > 0;) terms = terms * size + base::Abs(undeflated_[k].re);
+  const Extended residual = SumOfParts(at.value);
+  return {at.value, at.derivative, residual, residual <= kResidualNoise * kUnitRoundoff * terms};
+}
+
+Complex RootSearch::SumOverStored(Complex x) const {
+  Complex sum{0, 0};
+  const int top = static_cast<int>(undeflated_.size()) - 1;
+  for (int k = m_ + 1; k <= top; ++k) {
+    const Complex w = x - Complex{re_[static_cast<std::size_t>(k - 1)], im_[static_cast<std::size_t>(k - 1)]};
+    if (!IsZero(w)) sum = sum + Quotient({1, 0}, w);
+  }
+  return sum;
 }
 
 }  // namespace

@@ -2,6 +2,13 @@
 // arithmetic, with deflation, and multiple roots found through the
 // derivative.
 //
+// Deflation spoils the roots found late: the rounding of each division by a
+// root stays in the coefficients, and where large roots go before small ones
+// the small ones come out with few or no correct digits.  So each root found
+// as a simple root is refined on the polynomial as given before it is
+// stored; the search itself goes on from the root as it found it, so that
+// its steps, its hooks and its rescues are those of the search alone.
+//
 // The search never gives up by itself: after every 50 steps without
 // convergence it hands its state to the rescue hook, which may change the
 // tolerances and the current point (a program asks its user; a test or a
@@ -22,6 +29,7 @@ struct RootSearchSettings {
   base::Extended told;  // ... where the derivative is this small is a multiple root
   Complex start;        // where the first search starts
   bool same_start = false;  // every search starts there, not beside the last root
+  bool refine = true;       // refine simple roots before they are stored
 };
 
 // The state handed to the rescue hook; the hook may change the last four.
@@ -52,6 +60,15 @@ struct RootSearchHooks {
 // the origin (a(0) exactly 0) are taken first.  Nothing happens for n < 1.
 // Roots are stored as they are found, so that a fault in the iteration leaves
 // those found before it.  re and im need n entries each.
+//
+// Refinement: Newton steps on a(0) .. a(n) with the roots at the origin
+// divided out (no deflation by the others), each step as if the roots stored
+// before were divided out too, so that a root found far off does not run
+// into one of them.  The point of smallest |p| is stored when that is
+// smaller than |p| at the root as found.  A root at which |p| is already
+// within the rounding of its evaluation is stored as found, and so is a root
+// found through the derivative (a multiple root, where Newton's steps would
+// split it) and a root whose refinement overflows.
 void SearchRoots(std::span<const base::Extended> a, const RootSearchSettings& settings, std::span<base::Extended> re,
                  std::span<base::Extended> im, const RootSearchHooks& hooks = {});
 

@@ -180,12 +180,14 @@ TEST_F(StartAfterRealRootTest, SameStartRestartsOnTheRealAxis) {
 }
 
 // A tolerance that every step meets makes each root one Newton step from
-// the point its search starts at, so the roots show the start points.
+// the point its search starts at, so the roots show the start points (the
+// refinement would take them on to the roots).
 // (s - 1)^2 (s^2 + 4) from (1, 0): p and p' vanish there, the double root is
 // taken exactly, and the pair's search starts left of it at imaginary 0.1.
 TEST_F(RootSearchTest, SearchAfterAMultipleRootStartsLeftOfIt) {
   settings.start = {1, 0};
   settings.tolr = 1E30L;
+  settings.refine = false;
   EXPECT_EQ(Search(TestPolynomial{1}.Real(1, 2).Pair(0, 2)), (Events{"+", "4", "3", "2", "1"}));
   ExpectRoot(RootAt(4), {1, 0}, 0);
   ExpectRoot(RootAt(3), {1, 0}, 0);
@@ -330,6 +332,55 @@ TEST_F(RootSearchTest, FloatingPointFaultKeepsTheRootsFound) {
   EXPECT_EQ(rescues, 1);
   EXPECT_EQ(events, Events{"3"});
   ExpectRoot(RootAt(3), {1, 0}, 0);
+}
+
+// ----------------------------------------------------------- refinement
+
+// The roots as stored with and without the refinement, side by side.
+class RefinementTest : public RootSearchTest {
+ protected:
+  std::vector<Root> Roots(const TestPolynomial& p, bool refine) {
+    settings.refine = refine;
+    Search(p);
+    std::vector<Root> roots;
+    for (int k = 1; k <= p.degree(); ++k) roots.push_back(RootAt(k));
+    return roots;
+  }
+};
+
+// With wide tolerances the derivative test takes the cluster -1, -1.001,
+// -1.003 for a triple root at the root of p'', about -1.00133, where p is
+// far from 0.  Newton's steps on p would pull it to one member; it stays as
+// found, the same at its three indices.  The simple root -3, which comes
+// from the deflated rest with an error near 1E-6, is refined.
+TEST_F(RefinementTest, MultipleRootStaysAsFoundAndTheSimpleRootBesideItIsRefined) {
+  settings.tolm = 1E-2L;
+  settings.told = 1E-2L;
+  const TestPolynomial p = TestPolynomial{1}.Real(-1).Real(-1.001L).Real(-1.003L).Real(-3);
+  const std::vector<Root> found = Roots(p, false);
+  const std::vector<Root> refined = Roots(p, true);
+  EXPECT_EQ(events, (Events{"+", "+", "4", "3", "2", "1"}));
+  for (int k : {2, 3, 4}) {
+    EXPECT_EQ(refined[k - 1].re, found[k - 1].re) << k;
+    EXPECT_EQ(refined[k - 1].im, found[k - 1].im) << k;
+    EXPECT_EQ(refined[k - 1].re, refined[1].re) << k;
+    EXPECT_NEAR(D(refined[k - 1].re), -1.00133, 1e-5) << k;
+  }
+  EXPECT_GT(D(Distance(found[0], {-3, 0})), 1e-7);
+  EXPECT_LT(D(Distance(refined[0], {-3, 0})), 1e-17);
+}
+
+// (s - 1E2000)(s^2 - 1): the root 1E2000 comes from the last linear factor;
+// p itself overflows there (s^3), so the refinement gives up and the root is
+// stored as found instead of ending the run with a fault.
+TEST_F(RefinementTest, RootWhereTheUndeflatedPolynomialOverflowsIsStoredAsFound) {
+  const TestPolynomial p = TestPolynomial{1}.Real(1E2000L).Real(1).Real(-1);
+  const std::vector<Root> found = Roots(p, false);
+  std::vector<Root> refined;
+  EXPECT_NO_THROW(refined = Roots(p, true));
+  ASSERT_EQ(refined.size(), 3u);
+  EXPECT_EQ(refined[0].re, found[0].re);
+  EXPECT_NEAR(D(refined[0].re / Extended(1E2000L)), 1, 1e-18);
 }
 
 // ------------------------------------------------------------ round trip
