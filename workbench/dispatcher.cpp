@@ -24,7 +24,7 @@ std::vector<frame::Operation> Vessaw::Operations() {
       {"Transformações de frequência", {}, {}},
       {"Listar/salvar polinômio", [this] { ListPolynomialOperation(*this); }, {}},
       {"Listar/salvar últimas raizes calculadas", [this] { ListRootsOperation(*this); }, {}},
-      {"Gráfico das últimas raízes calculadas no plano complexo", {}, {}},
+      {"Gráfico das últimas raízes calculadas no plano complexo", [this] { root_plot_.Show(console_.log()); }, {}},
       {"Ler/editar polinômio", [this] { ReadEditPolynomialOperation(*this); }, {}},
       {"Elevar polinômio ao quadrado", [this] { SquarePolynomial(registers_, console_); }, {}},
       {"Raízes de polinômio", [this] { PolynomialRootsOperation(*this); }, {}},

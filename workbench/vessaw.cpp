@@ -36,7 +36,10 @@ std::vector<std::string> AboutText() {
 }  // namespace
 
 Vessaw::Vessaw(forms::Application& app)
-    : app_(app), windows_(CreateWindows(app, Operations())), console_(ConsoleWindows()) {
+    : app_(app),
+      windows_(CreateWindows(app, Operations())),
+      console_(ConsoleWindows()),
+      root_plot_(*windows_.form5, registers_, parameters_, plot_colours_) {
   windows_.form1->on_start = [this] { StartSession(); };
   windows_.form1->on_terminate = [this] { app_.Terminate(); };
 }

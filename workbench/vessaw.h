@@ -12,6 +12,7 @@
 #include "workbench/parameters.h"
 #include "workbench/plot_colours.h"
 #include "workbench/registers.h"
+#include "workbench/root_plot.h"
 #include "workbench/windows.h"
 
 namespace workbench {
@@ -33,6 +34,7 @@ class Vessaw : public forms::Program {
   frame::Console& console() { return console_; }
   Registers& registers() { return registers_; }
   const Registers& registers() const { return registers_; }
+  RootPlot& root_plot() { return root_plot_; }
 
  private:
   static Windows CreateWindows(forms::Application& app, std::vector<frame::Operation> operations);
@@ -47,6 +49,7 @@ class Vessaw : public forms::Program {
   Windows windows_;
   frame::Console console_;
   Registers registers_;
+  RootPlot root_plot_;
 };
 
 std::unique_ptr<forms::Program> CreateVessaw(forms::Application& app);
