@@ -1,6 +1,7 @@
 // The operations window's table: the operation chosen in RGmenu, run as it
 // is, with no check or message of the dispatcher's own around it.  Entries
 // without an action do nothing yet.
+#include "workbench/frequency_response.h"
 #include "workbench/listings.h"
 #include "workbench/parameters_dialog.h"
 #include "workbench/polynomial_entry.h"
@@ -28,7 +29,7 @@ std::vector<frame::Operation> Vessaw::Operations() {
       {"Ler/editar polinômio", [this] { ReadEditPolynomialOperation(*this); }, {}},
       {"Elevar polinômio ao quadrado", [this] { SquarePolynomial(registers_, console_); }, {}},
       {"Raízes de polinômio", [this] { PolynomialRootsOperation(*this); }, {}},
-      {"Gráficos de resposta em frequência", {}, {}},
+      {"Gráficos de resposta em frequência", [this] { FrequencyResponseOperation(*this); }, {}},
       {"Editar parâmetros", [this] { EditParameters(*windows_.form10, parameters_, console_.log()); }, {}},
   };
 }

@@ -39,7 +39,9 @@ Vessaw::Vessaw(forms::Application& app)
     : app_(app),
       windows_(CreateWindows(app, Operations())),
       console_(ConsoleWindows()),
-      root_plot_(*windows_.form5, registers_, parameters_, plot_colours_) {
+      root_plot_(*windows_.form5, registers_, parameters_, plot_colours_),
+      response_plot_(*windows_.form7, *windows_.form8, registers_, console_.log(), windows_.form1->save_dialog,
+                     plot_colours_) {
   windows_.form1->on_start = [this] { StartSession(); };
   windows_.form1->on_terminate = [this] { app_.Terminate(); };
 }
