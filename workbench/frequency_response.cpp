@@ -54,31 +54,31 @@ bool GroupDelayPolynomials(Registers& r, Extended tolr, Extended toln, frame::Lo
 }
 
 void FrequencyResponseOperation(Vessaw& v) {
+  // The functions that divide two of the named polynomials, with the value
+  // range each starts with.
+  struct Quotient {
+    char letter;
+    TPolynomialRecord Registers::*numerator;
+    TPolynomialRecord Registers::*denominator;
+    ResponseKind kind;
+    long double ymin, ymax;
+  };
+  static constexpr Quotient kQuotients[] = {
+      {'K', &Registers::F, &Registers::P, ResponseKind::MagnitudeK, -10, 70},
+      {'H', &Registers::E, &Registers::P, ResponseKind::MagnitudeH, -10, 70},
+      {'T', &Registers::P, &Registers::E, ResponseKind::MagnitudeT, -70, 10},
+      {'F', &Registers::P, &Registers::E, ResponseKind::PhaseT, -180, 180},
+  };
   Registers& r = v.registers();
   frame::Console& console = v.console();
   ResponsePlot& plot = v.response_plot();
   console.ShowLine("Gráfico de resposta em frequência:");
-  switch (console.AskChoice("Escolha o tipo de gráfico:",
-                            "|[K](jw)|,|[H](jw)|,|[T](jw)|,[F]ase(jw),[A]traso de grupo (jw)")) {
-    case 'K':
-      plot.Show(r.F, r.P, ResponseKind::MagnitudeK, kXmin, kXmax, -10, 70);
-      return;
-    case 'H':
-      plot.Show(r.E, r.P, ResponseKind::MagnitudeH, kXmin, kXmax, -10, 70);
-      return;
-    case 'T':
-      plot.Show(r.P, r.E, ResponseKind::MagnitudeT, kXmin, kXmax, -70, 10);
-      return;
-    case 'F':
-      plot.Show(r.P, r.E, ResponseKind::PhaseT, kXmin, kXmax, -180, 180);
-      return;
-    case 'A':
-      if (GroupDelayPolynomials(r, v.parameters().tolr, v.parameters().toln, console.log()))
-        plot.Show(r.X, r.Y, ResponseKind::DelayT, kXmin, kXmax, 0, 40);
-      return;
-    default:
-      return;
-  }
+  const char letter = console.AskChoice("Escolha o tipo de gráfico:",
+                                        "|[K](jw)|,|[H](jw)|,|[T](jw)|,[F]ase(jw),[A]traso de grupo (jw)");
+  for (const Quotient& q : kQuotients)
+    if (q.letter == letter) return plot.Show(r.*q.numerator, r.*q.denominator, q.kind, kXmin, kXmax, q.ymin, q.ymax);
+  if (letter == 'A' && GroupDelayPolynomials(r, v.parameters().tolr, v.parameters().toln, console.log()))
+    plot.Show(r.X, r.Y, ResponseKind::DelayT, kXmin, kXmax, 0, 40);
 }
 
 }  // namespace workbench

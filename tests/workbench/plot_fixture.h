@@ -3,13 +3,13 @@
 // waits and reads what the paint boxes drew.
 #pragma once
 
-#include <QGuiApplication>
 #include <algorithm>
 #include <functional>
 #include <ostream>
 #include <vector>
 
 #include "forms/recording_canvas.h"
+#include "tests/raster/gui_application.h"
 #include "tests/workbench/vessaw_fixture.h"
 
 namespace forms {
@@ -20,19 +20,9 @@ inline void PrintTo(const Point& p, std::ostream* out) { *out << '(' << p.x << "
 
 namespace workbench_test {
 
-inline void EnsureGuiApplication() {
-  static int argc = 1;
-  static char name[] = "workbench_tests";
-  static char* argv[] = {name, nullptr};
-  if (!QGuiApplication::instance()) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QGuiApplication(argc, argv);
-  }
-}
-
 class PlotFixture : public VessawFixture {
  protected:
-  PlotFixture() { EnsureGuiApplication(); }
+  PlotFixture() { test_support::EnsureGuiApplication(); }
 
   // What the backend does after each user action.
   void Repaint() { backend.RunPendingPaints(); }
