@@ -1,9 +1,9 @@
 // The operations window's table: the operation chosen in RGmenu, run as it
-// is, with no check or message of the dispatcher's own around it.  Entries
-// without an action do nothing yet.
+// is, with no check or message of the dispatcher's own around it.
 #include "workbench/approximations.h"
 #include "workbench/characteristic_polynomials.h"
 #include "workbench/feldtkeller.h"
+#include "workbench/frequency_response.h"
 #include "workbench/frequency_transformations.h"
 #include "workbench/immittances.h"
 #include "workbench/listings.h"
@@ -30,11 +30,11 @@ std::vector<frame::Operation> Vessaw::Operations() {
       {"Transformações de frequência", [this] { FrequencyTransformationsOperation(*this); }, {}},
       {"Listar/salvar polinômio", [this] { ListPolynomialOperation(*this); }, {}},
       {"Listar/salvar últimas raizes calculadas", [this] { ListRootsOperation(*this); }, {}},
-      {"Gráfico das últimas raízes calculadas no plano complexo", {}, {}},
+      {"Gráfico das últimas raízes calculadas no plano complexo", [this] { root_plot_.Show(console_.log()); }, {}},
       {"Ler/editar polinômio", [this] { ReadEditPolynomialOperation(*this); }, {}},
       {"Elevar polinômio ao quadrado", [this] { SquarePolynomial(registers_, console_); }, {}},
       {"Raízes de polinômio", [this] { PolynomialRootsOperation(*this); }, {}},
-      {"Gráficos de resposta em frequência", {}, {}},
+      {"Gráficos de resposta em frequência", [this] { FrequencyResponseOperation(*this); }, {}},
       {"Editar parâmetros", [this] { EditParameters(*windows_.form10, parameters_, console_.log()); }, {}},
   };
 }

@@ -2,13 +2,13 @@
 
 #include "frame/console_main_form.h"
 #include "frame/number_prompt_form.h"
+#include "frame/plot/scales_form.h"
 #include "frame/question_form.h"
 #include "frame/selection_form.h"
 #include "workbench/parameters_form.h"
 #include "workbench/response_plot_form.h"
 #include "workbench/root_plot_form.h"
 #include "workbench/root_rescue_form.h"
-#include "workbench/scales_form.h"
 
 namespace workbench {
 namespace {
@@ -36,7 +36,12 @@ std::vector<std::string> AboutText() {
 }  // namespace
 
 Vessaw::Vessaw(forms::Application& app)
-    : app_(app), windows_(CreateWindows(app, Operations())), console_(ConsoleWindows()) {
+    : app_(app),
+      windows_(CreateWindows(app, Operations())),
+      console_(ConsoleWindows()),
+      root_plot_(*windows_.form5, registers_, parameters_, plot_colours_),
+      response_plot_(*windows_.form7, *windows_.form8, registers_, console_.log(), windows_.form1->save_dialog,
+                     plot_colours_) {
   windows_.form1->on_start = [this] { StartSession(); };
   windows_.form1->on_terminate = [this] { app_.Terminate(); };
 }
@@ -62,7 +67,7 @@ Windows Vessaw::CreateWindows(forms::Application& app, std::vector<frame::Operat
                             .closable = false},
       std::move(operations));
   w.form7 = &app.CreateForm<ResponsePlotForm>();
-  w.form8 = &app.CreateForm<ScalesForm>();
+  w.form8 = &app.CreateForm<frame::plot::ScalesForm>(frame::plot::ScalesSpec{.form_name = "Form8"});
   w.form9 = &app.CreateForm<frame::SelectionForm>(frame::SelectionSpec{.form_name = "Form9", .caption = "Seleção"});
   w.form10 = &app.CreateForm<ParametersForm>();
   w.form11 = &app.CreateForm<RootRescueForm>();

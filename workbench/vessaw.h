@@ -13,6 +13,8 @@
 #include "workbench/parameters.h"
 #include "workbench/plot_colours.h"
 #include "workbench/registers.h"
+#include "workbench/response_plot.h"
+#include "workbench/root_plot.h"
 #include "workbench/windows.h"
 
 namespace workbench {
@@ -35,6 +37,8 @@ class Vessaw : public forms::Program {
   Registers& registers() { return registers_; }
   const Registers& registers() const { return registers_; }
   KeptValues& kept_values() { return kept_values_; }
+  RootPlot& root_plot() { return root_plot_; }
+  ResponsePlot& response_plot() { return response_plot_; }
 
  private:
   static Windows CreateWindows(forms::Application& app, std::vector<frame::Operation> operations);
@@ -50,6 +54,8 @@ class Vessaw : public forms::Program {
   frame::Console console_;
   Registers registers_;
   KeptValues kept_values_;
+  RootPlot root_plot_;
+  ResponsePlot response_plot_;
 };
 
 std::unique_ptr<forms::Program> CreateVessaw(forms::Application& app);

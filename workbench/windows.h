@@ -8,6 +8,9 @@ class NumberPromptForm;
 class OperationsForm;
 class QuestionForm;
 class SelectionForm;
+namespace plot {
+class ScalesForm;
+}  // namespace plot
 }  // namespace frame
 
 namespace workbench {
@@ -16,7 +19,6 @@ class ParametersForm;
 class ResponsePlotForm;
 class RootPlotForm;
 class RootRescueForm;
-class ScalesForm;
 
 struct Windows {
   frame::ConsoleMainForm* form1 = nullptr;
@@ -26,7 +28,7 @@ struct Windows {
   RootPlotForm* form5 = nullptr;
   frame::OperationsForm* form6 = nullptr;
   ResponsePlotForm* form7 = nullptr;
-  ScalesForm* form8 = nullptr;
+  frame::plot::ScalesForm* form8 = nullptr;
   frame::SelectionForm* form9 = nullptr;
   ParametersForm* form10 = nullptr;
   RootRescueForm* form11 = nullptr;

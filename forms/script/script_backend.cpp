@@ -50,6 +50,12 @@ const char* KindName(FileDialogKind kind) { return kind == FileDialogKind::Open 
 
 }  // namespace
 
+struct ScriptBackend::BoxCanvas {
+  BoxCanvas(int width, int height) : image(width, height) {}
+  raster::ImageCanvas image;
+  RecordingCanvas record{image};
+};
+
 ScriptBackend::ScriptBackend(Script& script, std::ostream& transcript, bool trace)
     : script_(script), out_(transcript), trace_(trace) {
   verbs_ = {
@@ -113,6 +119,8 @@ void ScriptBackend::RunPendingPaints() {
   for (PaintBox* box : batch) {
     if (!box->form().visible()) continue;
     if (trace_) out_ << "[paint " << box->form().name() << "]\n";
+    // a repaint starts the record afresh, so that it cannot grow for ever
+    if (const auto canvas = canvases_.find(box); canvas != canvases_.end()) canvas->second->record.Forget();
     Act([box] { box->Paint(); });
   }
 }
@@ -321,8 +329,8 @@ void ScriptBackend::DoSnapshot(const ScriptLine& line) {
   NeedArgs(line, 2, 2);
   auto* box = dynamic_cast<PaintBox*>(&FindControl(line, line.words[1]));
   if (!box) Fault(line, line.words[1] + " is not a paint box");
-  auto& canvas = static_cast<raster::ImageCanvas&>(CanvasOf(*box));
-  if (!canvas.SavePng(line.words[2])) Fault(line, "cannot write " + line.words[2]);
+  CanvasOf(*box);
+  if (!canvases_.at(box)->image.SavePng(line.words[2])) Fault(line, "cannot write " + line.words[2]);
 }
 
 void ScriptBackend::FormCreated(Form&) {}
@@ -398,10 +406,16 @@ void ScriptBackend::InvalidatePaintBox(PaintBox& box) {
 Canvas& ScriptBackend::CanvasOf(PaintBox& box) {
   const int width = std::max(1, box.width());
   const int height = std::max(1, box.height());
-  std::unique_ptr<raster::ImageCanvas>& canvas = canvases_[&box];
-  if (!canvas) canvas = std::make_unique<raster::ImageCanvas>(width, height);
-  if (canvas->width() != width || canvas->height() != height) canvas->Resize(width, height);
-  return *canvas;
+  std::unique_ptr<BoxCanvas>& canvas = canvases_[&box];
+  if (!canvas) canvas = std::make_unique<BoxCanvas>(width, height);
+  if (canvas->image.width() != width || canvas->image.height() != height) canvas->image.Resize(width, height);
+  return canvas->record;
+}
+
+const std::vector<DrawCall>& ScriptBackend::DrawingOf(const PaintBox& box) const {
+  static const std::vector<DrawCall> nothing;
+  const auto canvas = canvases_.find(&box);
+  return canvas == canvases_.end() ? nothing : canvas->second->record.calls();
 }
 
 void ScriptBackend::Terminate() {}

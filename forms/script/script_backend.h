@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "forms/backend.h"
+#include "forms/recording_canvas.h"
 #include "forms/script/script_line.h"
 
 namespace forms {
@@ -50,6 +51,11 @@ class ScriptBackend : public Backend {
   // Shows the main window and plays the script to its end; a ScriptFault
   // ends the run early.
   void Play();
+  // Runs the paint handlers that wait, as the script does after each line.
+  void RunPendingPaints();
+  // What the paint box drew since its paint handler last began (empty for a
+  // box that never drew).
+  const std::vector<DrawCall>& DrawingOf(const PaintBox& box) const;
 
   void FormCreated(Form& form) override;
   void FormChanged(Form& form) override;
@@ -73,7 +79,6 @@ class ScriptBackend : public Backend {
   // fault when the script ends first (empty at the top level).
   void RunUntil(const std::function<bool()>& done, const std::string& waiting);
   void Perform(const ScriptLine& line);
-  void RunPendingPaints();
   void Activate(Form& form);
 
   [[noreturn]] void Fault(const ScriptLine& line, const std::string& reason) const;
@@ -111,7 +116,9 @@ class ScriptBackend : public Backend {
   Form* active_ = nullptr;
   std::vector<Form*> modal_stack_;
   std::vector<PaintBox*> pending_paints_;
-  std::map<const PaintBox*, std::unique_ptr<raster::ImageCanvas>> canvases_;
+  // The image of each paint box, drawn through a record of the calls.
+  struct BoxCanvas;
+  std::map<const PaintBox*, std::unique_ptr<BoxCanvas>> canvases_;
   std::map<std::string, Verb> verbs_;
 };
 

@@ -128,5 +128,45 @@ TEST(ScriptBackend, FaultsOfTheScriptNameTheirLine) {
   }
 }
 
+// What a paint box drew, with the pen it drew with, from its last repaint on:
+// a test reads positions, colours and pen modes instead of pixels.
+TEST(ScriptBackend, DrawingIsRecordedFromTheLastRepaintOn) {
+  Script script = Script::FromText("");
+  std::ostringstream out;
+  ScriptBackend backend(script, out, false);
+  Application app(backend);
+  backend.Attach(app);
+  auto& plot = app.CreateForm<testing::PlotWindow>();
+  Canvas* canvas = nullptr;
+  plot.PaintBox1.on_paint = [&] {
+    canvas = &plot.PaintBox1.canvas();
+    canvas->SetPenColor(kYellow);
+    canvas->MoveTo(1, 2);
+    canvas->LineTo(30, 2);
+  };
+  EXPECT_TRUE(backend.DrawingOf(plot.PaintBox1).empty()) << "a box that never drew";
+  plot.Show();
+  plot.PaintBox1.Invalidate();
+  backend.RunPendingPaints();
+  ASSERT_NE(canvas, nullptr);
+  canvas->SetPenMode(PenMode::Xor);
+  canvas->SetBrushColor(kRed);
+  canvas->Polygon({{5, 5}, {9, 5}, {5, 9}});
+
+  const std::vector<DrawCall>& calls = backend.DrawingOf(plot.PaintBox1);
+  ASSERT_EQ(calls.size(), 2u);
+  EXPECT_EQ(calls[0].kind, DrawCall::Kind::Line);
+  EXPECT_EQ(calls[0].points, (std::vector<Point>{{1, 2}, {30, 2}}));
+  EXPECT_EQ(calls[0].pen, kYellow);
+  EXPECT_EQ(calls[0].mode, PenMode::Copy);
+  EXPECT_EQ(calls[1].kind, DrawCall::Kind::Polygon);
+  EXPECT_EQ(calls[1].brush, kRed);
+  EXPECT_EQ(calls[1].mode, PenMode::Xor);
+
+  plot.PaintBox1.Invalidate();
+  backend.RunPendingPaints();
+  EXPECT_EQ(backend.DrawingOf(plot.PaintBox1).size(), 1u) << "the repaint starts the record afresh";
+}
+
 }  // namespace
 }  // namespace forms::script

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <set>
 #include <utility>
+
+#include "tests/raster/gui_application.h"
 
 namespace forms::raster {
 namespace {
@@ -13,15 +14,7 @@ constexpr Color kBackground{240, 240, 240};
 constexpr Color kLime{0, 255, 0};
 
 // Text needs the GUI module; the drawing primitives do not.
-void EnsureGuiApplication() {
-  static int argc = 1;
-  static char name[] = "raster_tests";
-  static char* argv[] = {name, nullptr};
-  if (!QGuiApplication::instance()) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QGuiApplication(argc, argv);
-  }
-}
+using test_support::EnsureGuiApplication;
 
 // A canvas whose pixels all differ from their neighbours, so that an XOR
 // figure that does not restore shows wherever it went wrong.

@@ -1,0 +1,48 @@
+#include "frame/plot/rubber_band.h"
+
+namespace frame::plot {
+
+void RubberBand::Press(int x, int y) {
+  band_ = Band{x, y, x, y};
+  dragging_ = true;
+  drawn_ = false;
+}
+
+void RubberBand::DrawOutline(forms::Canvas& canvas) const {
+  canvas.MoveTo(band_.x0, band_.y0);
+  canvas.LineTo(band_.x1, band_.y0);
+  canvas.LineTo(band_.x1, band_.y1);
+  canvas.LineTo(band_.x0, band_.y1);
+  canvas.LineTo(band_.x0, band_.y0);
+}
+
+void RubberBand::Move(forms::Canvas& canvas, int x, int y) {
+  if (!dragging_) return;
+  canvas.SetPenMode(forms::PenMode::Xor);
+  canvas.SetPenColor(pen_);
+  canvas.SetPenStyle(forms::PenStyle::Dot);
+  canvas.SetBrushColor(brush_);
+  if (drawn_) DrawOutline(canvas);
+  band_.x1 = x;
+  band_.y1 = y;
+  DrawOutline(canvas);
+  drawn_ = true;
+}
+
+std::optional<Band> RubberBand::Release(forms::Canvas& canvas) {
+  if (!dragging_) return std::nullopt;
+  dragging_ = false;
+  if (drawn_) {
+    canvas.SetPenMode(forms::PenMode::Xor);
+    canvas.SetPenColor(pen_);
+    canvas.SetPenStyle(forms::PenStyle::Dot);
+    DrawOutline(canvas);
+    drawn_ = false;
+  }
+  canvas.SetPenMode(forms::PenMode::Copy);
+  canvas.SetPenStyle(forms::PenStyle::Solid);
+  if (band_.x0 < band_.x1 && band_.y0 < band_.y1) return band_;
+  return std::nullopt;
+}
+
+}  // namespace frame::plot

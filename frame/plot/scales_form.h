@@ -1,0 +1,52 @@
+// The scales dialog of a plot ("Escalas"): the four limits, the logarithmic
+// axis and the request to save the plotted curve, exchanged with the plot's
+// range.  The ladder program's dialog also holds the curve file's name with
+// a button to choose it.
+#pragma once
+
+#include <string>
+
+#include "forms/application.h"
+#include "forms/button.h"
+#include "forms/check_box.h"
+#include "forms/edit.h"
+#include "forms/form.h"
+#include "forms/label.h"
+#include "frame/plot/plot_range.h"
+#include "numeric_field/nedit.h"
+
+namespace frame::plot {
+
+struct ScalesSpec {
+  std::string form_name{};  // "Form8"
+  // Esalvar with this initial text and Button2 "Escolher", whose click the
+  // program handles.
+  bool file_name_row = false;
+  std::string initial_file_name{};
+};
+
+class ScalesForm : public forms::Form {
+ public:
+  ScalesForm(forms::Application& app, const ScalesSpec& spec);
+
+  // The fields and CBlog take the range; the dialog is shown modally, and
+  // however it was closed the limits and the logarithmic axis are taken
+  // back.  Gives whether "Salvar curva" is ticked; the box keeps its state.
+  bool Exchange(PlotRange& range);
+
+  forms::Label& Label1;
+  numeric_field::TNEdit& NExmin;
+  forms::Label& Label2;
+  numeric_field::TNEdit& NExmax;
+  forms::Label& Label3;
+  numeric_field::TNEdit& NEymin;
+  forms::Label& Label4;
+  numeric_field::TNEdit& NEymax;
+  forms::CheckBox& CBlog;
+  forms::CheckBox& CBsalvar;
+  forms::Edit* const Esalvar;  // only with the file name row
+  forms::Button& Button1;
+  forms::Button* const Button2;  // only with the file name row
+};
+
+}  // namespace frame::plot

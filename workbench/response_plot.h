@@ -1,0 +1,84 @@
+// The frequency-response plot in Form7: one function of the registers X and
+// Y against w, evaluated at every repaint from what X and Y hold then, with
+// zoom and pan by keys, the scales dialog and the mouse, a cursor with its
+// readout on the status line, and the response curve file.
+#pragma once
+
+#include <optional>
+
+#include "base/extended.h"
+#include "forms/file_dialog.h"
+#include "frame/log.h"
+#include "frame/plot/axis_mapping.h"
+#include "frame/plot/column_cursor.h"
+#include "frame/plot/curve_table.h"
+#include "frame/plot/plot_box.h"
+#include "frame/plot/plot_range.h"
+#include "frame/plot/rubber_band.h"
+#include "frame/plot/scales_form.h"
+#include "frame/plot/xor_marker.h"
+#include "workbench/plot_colours.h"
+#include "workbench/registers.h"
+#include "workbench/response_plot_form.h"
+#include "workbench/response_value.h"
+
+namespace workbench {
+
+class ResponsePlot {
+ public:
+  // The plot area starts at this column and ends at the paint box's right
+  // edge, but never beyond the last column: the table of plotted values
+  // holds these columns.
+  static constexpr int kLeft = 75;
+  static constexpr int kLastColumn = 3000;
+
+  ResponsePlot(ResponsePlotForm& form, frame::plot::ScalesForm& scales, Registers& registers, frame::Log& log,
+               forms::FileDialog& save_dialog, const PlotColours& colours);
+
+  // X := numerator, Y := denominator (copies, so X and Y themselves may be
+  // passed); unless both are defined, logs "* Função indefinida *" and stops.
+  // Otherwise the plot takes the kind and the limits, and is shown and
+  // repainted.  The logarithmic axis, the grid and a save request stay.
+  void Show(const TPolynomialRecord& numerator, const TPolynomialRecord& denominator, ResponseKind kind,
+            base::Extended xmin, base::Extended xmax, base::Extended ymin, base::Extended ymax);
+
+  const frame::plot::PlotRange& range() const { return range_; }
+  ResponseKind kind() const { return kind_; }
+  bool save_request() const { return save_request_; }
+  int cursor_column() const { return cursor_.position(); }
+  std::optional<forms::Point> marker_position() const { return marker_.position(); }
+  const frame::plot::CurveTable& curve_values() const { return curve_values_; }
+
+ private:
+  void Paint();
+  void DrawLabels(forms::Canvas& canvas);
+  void KeyPress(char key);
+  void KeyDown(int key);
+  void MouseUp();
+  // The marker on the curve at the cursor's column, and the readout.
+  void PlotCursor();
+  int ValueToRow(base::Extended v) const;
+  void Repaint() { form_.PaintBox1.Invalidate(); }
+  forms::Canvas& canvas() { return form_.PaintBox1.canvas(); }
+
+  ResponsePlotForm& form_;
+  frame::plot::ScalesForm& scales_;
+  Registers& registers_;
+  frame::Log& log_;
+  forms::FileDialog& save_dialog_;
+  const PlotColours& colours_;
+
+  frame::plot::PlotRange range_;
+  ResponseKind kind_ = ResponseKind::MagnitudeH;
+  // The next repaint writes the response curve file.
+  bool save_request_ = false;
+  // of the last repaint
+  frame::plot::PlotBox box_;
+  frame::plot::AxisMapping x_, y_;
+  frame::plot::CurveTable curve_values_{kLeft, kLastColumn, 1};
+  frame::plot::ColumnCursor cursor_{frame::plot::ColumnCursor::AtEdge::Refuse};
+  frame::plot::XorMarker marker_;
+  frame::plot::RubberBand band_{forms::kRed, forms::kBlack};
+};
+
+}  // namespace workbench
