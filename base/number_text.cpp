@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 
 #include "base/c_locale.h"
@@ -81,7 +82,9 @@ std::string FourDigitExponent(int exponent) {
 bool ShowsMinus(long double x) { return x < 0.0L; }
 
 std::string ExponentForm(long double x, int width) {
-  const int significant = std::clamp(width - kExponentOverhead, kMinSignificant, kMaxSignificant);
+  // In 64 bits: a width near the smallest int would wrap around in 32.
+  const auto significant = static_cast<int>(std::clamp<std::int64_t>(
+      static_cast<std::int64_t>(width) - kExponentOverhead, kMinSignificant, kMaxSignificant));
   const Scientific sci = ToScientific(__builtin_fabsl(x), significant);
   std::string text(1, ShowsMinus(x) ? '-' : ' ');
   text += sci.digits.substr(0, 1) + "." + sci.digits.substr(1);

@@ -6,6 +6,7 @@
 #include <cfloat>
 #include <clocale>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "base/errors.h"
@@ -139,6 +140,15 @@ TEST(FloatToText, ExponentFormHasWidthMinusEightDigits) {
     EXPECT_EQ(static_cast<int>(text.size()), width);
     const auto mantissa_end = text.begin() + static_cast<std::ptrdiff_t>(text.find('E'));
     EXPECT_EQ(std::count_if(text.begin(), mantissa_end, [](char c) { return c >= '0' && c <= '9'; }), width - 8);
+  }
+}
+
+// Below ten places the form keeps two digits and no blanks, down to the
+// smallest width an int holds (where width - 8 would wrap around).
+TEST(FloatToText, ExponentFormOfTinyOrNegativeWidthsKeepsTwoDigits) {
+  for (const int width : {9, 0, -1, -128, std::numeric_limits<int>::min() + 7, std::numeric_limits<int>::min()}) {
+    SCOPED_TRACE(width);
+    EXPECT_EQ(FloatToText(kThird, width, -1), " 3.3E-0001");
   }
 }
 
