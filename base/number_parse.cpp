@@ -1,5 +1,7 @@
 #include "base/number_parse.h"
 
+#include <cfloat>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -98,6 +100,75 @@ std::optional<long double> ConvertReal(const RealParts& parts) {
   return value;  // an underflow (ERANGE with a denormal or 0) is accepted
 }
 
+// A decimal number 0.digits x 10^exponent: digits without leading or
+// trailing zeros, empty for zero.
+struct Decimal {
+  std::string digits;
+  std::int64_t exponent = 0;
+};
+
+// Beyond any decimal exponent that matters here, yet far from overflowing
+// the sums below: exponent runs of any length saturate at it.
+constexpr std::int64_t kExponentCap = 1'000'000'000;  // 1E9
+
+std::int64_t ExponentValue(const RealParts& parts) {
+  std::int64_t value = 0;
+  for (const char c : parts.exponent) {
+    value = value * 10 + (c - '0');
+    if (value > kExponentCap) {
+      value = kExponentCap;
+      break;
+    }
+  }
+  return parts.exponent_negative ? -value : value;
+}
+
+// digits x 10^scale as a Decimal.
+Decimal Normalised(std::string digits, std::int64_t scale) {
+  const std::size_t first = digits.find_first_not_of('0');
+  if (first == std::string::npos) return {};
+  digits.erase(0, first);
+  const auto length = static_cast<std::int64_t>(digits.size());
+  digits.erase(digits.find_last_not_of('0') + 1);
+  return {digits, length + scale};
+}
+
+bool Less(const Decimal& a, const Decimal& b) {
+  if (a.digits.empty() || b.digits.empty()) return !b.digits.empty();
+  if (a.exponent != b.exponent) return a.exponent < b.exponent;
+  return a.digits < b.digits;  // without trailing zeros a prefix is smaller
+}
+
+// The largest finite extended, exactly: glibc prints every digit of it.
+const Decimal& LargestFinite() {
+  static const Decimal largest = [] {
+    CLocaleScope c_locale;
+    const int length = std::snprintf(nullptr, 0, "%.0Lf", LDBL_MAX);
+    std::string text(static_cast<std::size_t>(length), '\0');
+    std::snprintf(text.data(), text.size() + 1, "%.0Lf", LDBL_MAX);
+    return Normalised(text, 0);
+  }();
+  return largest;
+}
+
+// The token's digits with one unit taken off the last of them.
+std::string OneUnitLess(std::string digits) {
+  std::size_t i = digits.size();
+  while (i > 0 && digits[i - 1] == '0') digits[--i] = '9';
+  if (i > 0) --digits[i - 1];
+  return digits;
+}
+
+// Whether a token beyond the range is the rounding of the largest finite
+// value: below 10^4933 and less than one unit of its last digit above it.
+bool RoundedLargestFinite(const RealParts& parts) {
+  const std::string digits = std::string(parts.whole) + std::string(parts.fraction);
+  const std::int64_t scale = ExponentValue(parts) - static_cast<std::int64_t>(parts.fraction.size());
+  const Decimal& largest = LargestFinite();
+  if (Normalised(digits, scale).exponent > largest.exponent) return false;
+  return Less(Normalised(OneUnitLess(digits), scale), largest);
+}
+
 constexpr std::uint64_t kMaxMagnitudePositive = 2147483647u;  // 2^31 - 1
 constexpr std::uint64_t kMaxMagnitudeNegative = 2147483648u;  // 2^31
 constexpr std::size_t kMaxHexDigits = 8;                       // 32 bits
@@ -135,6 +206,14 @@ std::optional<Extended> ParseReal(std::string_view text) {
   const std::optional<long double> value = ConvertReal(*parts);
   if (!value) return std::nullopt;
   return Extended(*value);
+}
+
+std::optional<Extended> ParseFileReal(std::string_view text) {
+  const std::optional<RealParts> parts = MatchReal(text);
+  if (!parts) return std::nullopt;
+  if (const std::optional<long double> value = ConvertReal(*parts)) return Extended(*value);
+  if (!RoundedLargestFinite(*parts)) return std::nullopt;
+  return Extended(parts->negative ? -LDBL_MAX : LDBL_MAX);
 }
 
 std::optional<std::int32_t> ParseInteger(std::string_view text) {

@@ -21,6 +21,16 @@ constexpr bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
 // beyond the extended range is refused.
 std::optional<Extended> ParseReal(std::string_view text);
 
+// A real token of a file: the syntax and value of ParseReal, except that a
+// token beyond the largest finite extended only through the rounding of its
+// written digits reads as that largest value, so that every file the
+// programs write reads back.  "Only through rounding": the token lies below
+// 10^4933 and less than one unit of its last digit above the largest finite
+// value (1.18973149535723176502E+4932, written with 18 digits as
+// 1.18973149535723177E+4932).  Anything farther out is refused like any
+// other value beyond the range.
+std::optional<Extended> ParseFileReal(std::string_view text);
+
 // Integer syntax, the whole text must match: leading blanks, optional sign,
 // decimal digits or a hexadecimal number ("$", "x", "X", "0x" or "0X" and at
 // most eight hexadecimal digits, leading zeros included); the value must fit

@@ -90,6 +90,50 @@ TEST(ParseReal, EveryRowOfTheTable) {
   }
 }
 
+// File tokens that only the rounding of their digits puts beyond the range
+// read as the largest finite value; farther out they stay refused.
+const RealCase kFileRealCases[] = {
+    {"1.18973149535723177E+4932", LDBL_MAX},
+    {"-1.18973149535723177E+4932", -LDBL_MAX},
+    {"11897.3149535723177E4928", LDBL_MAX},
+    {"0.0000118973149535723177e4937", LDBL_MAX},
+    {"1.19E4932", LDBL_MAX},
+    {"2E4932", LDBL_MAX},  // one unit is 1E4932: 2E4932 - 1E4932 is in range
+    {"3E4932", kRefused},
+    // trailing zeros are written digits: they make the unit small
+    {"1.18973149535723177000E+4932", kRefused},
+    {"1.2E4933", kRefused},  // at or beyond 10^4933 whatever the digits
+    {"1e5000", kRefused},
+    {"1e99999999999999999999", kRefused},
+    {"-1e5000", kRefused},
+};
+
+void ExpectFileReal(const RealCase& c) {
+  SCOPED_TRACE(testing::Message() << "ParseFileReal(\"" << c.text << "\")");
+  const std::optional<Extended> parsed = ParseFileReal(c.text);
+  ASSERT_EQ(parsed.has_value(), c.value.has_value());
+  if (!parsed) return;
+  EXPECT_EQ(parsed->raw(), *c.value);
+}
+
+TEST(ParseFileReal, RoundedLargestValueReadsAsIt) {
+  for (const RealCase& c : kFileRealCases) ExpectFileReal(c);
+  // every other token reads as ParseReal reads it
+  for (const RealCase& c : kRealCases)
+    if (std::strcmp(c.text, "1.18973149535723177E+4932") != 0) ExpectFileReal(c);
+}
+
+TEST(ParseFileReal, LargestValuesWrittenInAnyWidthReadBack) {
+  for (const long double x : {LDBL_MAX, -LDBL_MAX, std::nextafter(LDBL_MAX, 0.0L)}) {
+    for (int width = 10; width <= 26; ++width) {
+      const std::string text = FloatToText(x, width, -1);
+      const std::optional<Extended> back = ParseFileReal(text);
+      ASSERT_TRUE(back) << text;
+      EXPECT_EQ(FloatToText(*back, width, -1), text);
+    }
+  }
+}
+
 struct IntegerCase {
   const char* text;
   std::optional<std::int32_t> value;
