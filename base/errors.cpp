@@ -15,6 +15,15 @@ const char* FaultMessage(FloatFault fault) {
   return "Invalid floating point operation";
 }
 
+// A refused token is shown whole up to this length, and cut with "..."
+// beyond it: a token of a damaged file may run for megabytes.
+constexpr std::size_t kShownTokenLength = 64;
+
+std::string Shown(const std::string& token) {
+  if (token.size() <= kShownTokenLength) return token;
+  return token.substr(0, kShownTokenLength) + "...";
+}
+
 }  // namespace
 
 FloatError::FloatError(FloatFault fault, long double a, long double b)
@@ -25,7 +34,7 @@ InvalidNumberError::InvalidNumberError(const std::string& text)
 
 ConversionError::ConversionError(const std::string& token, bool expected_integer,
                                  const std::string& file)
-    : ActionError("'" + token + "' is not a valid " +
+    : ActionError("'" + Shown(token) + "' is not a valid " +
                   (expected_integer ? std::string("integer") : std::string("real number")) +
                   (file.empty() ? std::string() : " in file \"" + file + "\"")),
       token_(token) {}

@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "base/errors.h"
 #include "tests/base/scratch_folder.h"
@@ -233,23 +240,151 @@ TEST_F(TextFileTest, WriterReplacesAnExistingFile) {
   EXPECT_EQ(files.ReadBytes(path), "0\r\n");
 }
 
+// The names in the folder, to see that a save left nothing behind.
+std::vector<std::string> NamesIn(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 TEST_F(TextFileTest, WriterErrorsNameTheFile) {
-  const std::string path = files.PathOf("no such folder/out.r");
+  const struct {
+    std::string path;
+    const char* what;
+  } cases[] = {
+      {files.PathOf("no such folder/out.r"), "Cannot create file"},
+      {files.path().string(), "Cannot create file"},  // a folder
+      {"/dev/null", "Cannot create file"},            // only regular files are replaced
+  };
+  for (const auto& c : cases) {
+    try {
+      TextWriter writer(c.path);
+      FAIL() << "no error for " << c.path;
+    } catch (const InOutError& error) {
+      EXPECT_EQ(std::string(error.what()), std::string(c.what) + " \"" + c.path + "\"");
+    }
+  }
+}
+
+// A save that does not get to its end, by an error of the caller or of the
+// disk, leaves the old file as it was and no partial file beside it.
+TEST_F(TextFileTest, FailedSaveLeavesTheOldFileAndNothingElse) {
+  const std::string old_text = "2\r\n1\r\n2\r\n3\r\n";
+  const std::string path = files.WriteBytes("p.n", old_text);
+  {
+    TextWriter writer(path);
+    writer.WriteLine("2");
+    // the caller's error ends the save before Close
+  }
+  EXPECT_EQ(files.ReadBytes(path), old_text);
+  EXPECT_EQ(NamesIn(files.path()), std::vector<std::string>{"p.n"});
+
+  // A disk that takes no more than 100 bytes: the process's file size limit.
+  struct rlimit saved {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = saved;
+  small.rlim_cur = 100;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
   try {
     TextWriter writer(path);
-    FAIL() << "no error";
+    writer.WriteLine(std::string(5000, '7'));
+    writer.Close();
+    ADD_FAILURE() << "no error";
   } catch (const InOutError& error) {
-    EXPECT_EQ(std::string(error.what()), "Cannot create file \"" + path + "\"");
+    EXPECT_EQ(std::string(error.what()), "Cannot write file \"" + path + "\"");
   }
-  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full to fail a write";
-  TextWriter full("/dev/full");
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous_handler);
+  EXPECT_EQ(files.ReadBytes(path), old_text);
+  EXPECT_EQ(NamesIn(files.path()), std::vector<std::string>{"p.n"});
+}
+
+TEST_F(TextFileTest, SaveKeepsPermissionsAndLinks) {
+  const std::string path = files.WriteBytes("p.n", "old\r\n");
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  const std::string link = files.PathOf("link.n");
+  fs::create_symlink(path, link);
+  TextWriter writer(link);
+  writer.WriteLine("0");
+  writer.Close();
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(files.ReadBytes(path), "0\r\n");
+  EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(NamesIn(files.path()), (std::vector<std::string>{"link.n", "p.n"}));
+}
+
+// Whatever is not a regular file is refused before it is opened, as a
+// missing file is: a device would be read for ever, a FIFO without a writer
+// would wait for ever.
+TEST_F(TextFileTest, OnlyRegularFilesAreRead) {
+  const std::string fifo = files.PathOf("fifo");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const std::string device_link = files.PathOf("zero.r");
+  fs::create_symlink("/dev/zero", device_link);
+  for (const std::string& path : {fifo, device_link, std::string("/dev/zero"), std::string("/dev/urandom"),
+                                  files.path().string()}) {
+    SCOPED_TRACE(path);
+    EXPECT_FALSE(FileExists(path));
+    EXPECT_FALSE(TextReader::TryOpen(path));
+    EXPECT_THROW(TextReader reader(path), InOutError);
+  }
+  const std::string file_link = files.PathOf("link.r");
+  fs::create_symlink(files.WriteBytes("real.r", "4\r\n"), file_link);
+  EXPECT_TRUE(FileExists(file_link));
+  EXPECT_EQ(TextReader(file_link).ReadInteger(), 4);
+}
+
+// The peak memory of the process in bytes.
+long PeakMemory() {
+  struct rusage usage {};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss * 1024L;
+}
+
+// 64 MiB of blanks (a sparse file of zero bytes) between two numbers are
+// skipped without holding them; so is what the end-of-file test looks at.
+TEST_F(TextFileTest, HugeFileIsReadThroughBoundedMemory) {
+  constexpr off_t kGap = off_t{64} << 20;
+  const std::string path = files.WriteBytes("huge.n", "3\r\n");
+  fs::resize_file(path, kGap);
+  std::ofstream(path, std::ios::binary | std::ios::app) << "5\r\n";
+  const long before = PeakMemory();
+  TextReader reader(path);
+  EXPECT_EQ(reader.ReadInteger(), 3);
+  reader.SkipLine();
+  EXPECT_FALSE(reader.OnlyBlanksLeft());
+  EXPECT_EQ(reader.ReadReal().raw(), 5.0L);
+  EXPECT_TRUE(reader.OnlyBlanksLeft());
+  EXPECT_LT(PeakMemory() - before, 16L << 20);
+}
+
+// A token longer than any number is refused once the limit is reached; the
+// refusal shows its start only.
+TEST_F(TextFileTest, EndlessTokenIsRefusedWithItsStart) {
+  const std::string path = files.WriteBytes("long.r", std::string(TextReader::kMaxToken + 10, '7'));
+  TextReader reader(path);
   try {
-    full.WriteLine("a line that cannot be stored");
-    full.Close();
+    reader.ReadInteger();
     FAIL() << "no error";
-  } catch (const InOutError& error) {
-    EXPECT_EQ(std::string(error.what()), "Cannot write file \"/dev/full\"");
+  } catch (const ConversionError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "'" + std::string(64, '7') + "...' is not a valid integer in file \"" + path + "\"");
   }
+  EXPECT_TRUE(reader.AtEnd());
+}
+
+// A look ahead over more than one block of blanks leaves the reader where it
+// was: the line skip that follows takes the rest of the same line.
+TEST_F(TextFileTest, LookingForTheEndLeavesThePlace) {
+  TextReader reader(files.WriteBytes("blanks.n", "1\r\n" + std::string(200000, ' ') + "\r\n2 \r\n"));
+  EXPECT_EQ(reader.ReadInteger(), 1);
+  reader.SkipLine();
+  EXPECT_FALSE(reader.OnlyBlanksLeft());
+  reader.SkipLine();
+  EXPECT_EQ(reader.ReadInteger(), 2);
+  EXPECT_TRUE(reader.OnlyBlanksLeft());
 }
 
 }  // namespace
