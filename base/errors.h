@@ -1,8 +1,9 @@
 // Errors that end the current user action with the default error report.
 //
 // Every handler that the forms layer dispatches (a menu item, a button, a key,
-// the mouse, a repaint) is run under a guard that catches ActionError, shows
-// the program's message box and lets the program go on.  What an action logged
+// the mouse, a repaint) is run under a guard that catches ActionError (and
+// any other standard exception), shows the program's message box and lets
+// the program go on.  What an action logged
 // or stored before the error stays as it is.
 #pragma once
 

@@ -1,5 +1,7 @@
 #include "forms/application.h"
 
+#include <new>
+
 #include "base/errors.h"
 #include "forms/backend.h"
 
@@ -26,14 +28,24 @@ void Application::MessageBox(const std::string& caption, const std::string& text
   backend_.MessageBox(caption, text);
 }
 
+void Application::Report(const std::string& message) {
+  backend_.MessageBox(title_, base::DefaultReportText(message));
+}
+
 bool Application::Guard(const std::function<void()>& action) {
   try {
     action();
     return true;
   } catch (const base::ActionError& error) {
-    backend_.MessageBox(title_, base::DefaultReportText(error.what()));
-    return false;
+    Report(error.what());
+  } catch (const RunFault&) {
+    throw;
+  } catch (const std::bad_alloc&) {
+    Report("Out of memory");
+  } catch (const std::exception& error) {
+    Report(error.what());
   }
+  return false;
 }
 
 }  // namespace forms

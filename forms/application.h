@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,13 @@
 namespace forms {
 
 class Backend;
+
+// A fault of the run itself rather than of one action (a test script that
+// cannot go on): the action guard lets it pass, so that it ends the run.
+class RunFault : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 class Application {
  public:
@@ -42,12 +50,16 @@ class Application {
   bool terminated() const { return terminated_; }
 
   void MessageBox(const std::string& caption, const std::string& text);
-  // Run one user action.  An ActionError ends it with the default error
-  // report: a message box with the title as caption; returns false then.
+  // Run one user action.  An ActionError, or any other standard exception
+  // that escapes it (such as running out of memory), ends it with the
+  // default error report: a message box with the title as caption; returns
+  // false then.  A RunFault passes through.
   bool Guard(const std::function<void()>& action);
 
  private:
   void Created(Form& form);
+  // The default error report of an error's message.
+  void Report(const std::string& message);
 
   Backend& backend_;
   std::string title_;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <new>
+#include <stdexcept>
 
 #include "forms/application.h"
 #include "forms/backend.h"
@@ -105,10 +107,25 @@ TEST_F(FormModel, AlignedControlsShareTheClientArea) {
   EXPECT_EQ(plot.ClientRectOf(status), (Rect{0, 240 - kStatusBarHeight, 320, kStatusBarHeight}));
 }
 
-TEST_F(FormModel, GuardReportsOnlyActionErrors) {
-  EXPECT_FALSE(app.Guard([] { throw base::ActionError("Already ends."); }));
-  EXPECT_EQ(backend.messages.back(), "Tester|Already ends.");
-  EXPECT_THROW(app.Guard([] { throw std::logic_error("not an action error"); }), std::logic_error);
+// Whatever escapes an action ends it with the default report and the
+// program goes on; only a fault of the run itself passes.
+TEST_F(FormModel, GuardReportsEveryStandardErrorButLetsRunFaultsPass) {
+  const struct {
+    std::function<void()> action;
+    const char* report;
+  } cases[] = {
+      {[] { throw base::ActionError("Already ends."); }, "Tester|Already ends."},
+      {[] { throw base::RangeCheckError(7); }, "Tester|Range check error."},
+      {[] { throw std::bad_alloc(); }, "Tester|Out of memory."},
+      {[] { throw std::logic_error("not an action error"); }, "Tester|not an action error."},
+  };
+  for (const auto& c : cases) {
+    EXPECT_FALSE(app.Guard(c.action));
+    EXPECT_EQ(backend.messages.back(), c.report);
+  }
+  const std::size_t reports = backend.messages.size();
+  EXPECT_THROW(app.Guard([] { throw RunFault("the script cannot go on"); }), RunFault);
+  EXPECT_EQ(backend.messages.size(), reports);
 }
 
 TEST_F(FormModel, RadioGroupIndexOutsideTheItemsChoosesNone) {

@@ -236,7 +236,7 @@ TEST_F(QtBackendTest, MenuItemsRunUnderTheGuard) {
   EXPECT_EQ(messages_[0].caption, "Teste");
   EXPECT_EQ(messages_[0].text, "Range check error.");
   EXPECT_EQ(messages_[1].caption, "Teste");
-  EXPECT_EQ(messages_[1].text, "broken");
+  EXPECT_EQ(messages_[1].text, "broken.");
 }
 
 TEST_F(QtBackendTest, ShowModalReturnsAfterTheButtonSetsTheResult) {
