@@ -201,18 +201,41 @@ EntryResult EnterOnce(const Entry& e) {
   }
 }
 
+// The entry proper: the form of entry until one is used, and for roots the
+// product that makes them X.
+EntryResult EnterInto(const Entry& e) {
+  EntryResult result = EntryResult::kAskAgain;
+  while (result == EntryResult::kAskAgain) result = EnterOnce(e);
+  if (result == EntryResult::kRoots) {
+    Registers& r = e.r;
+    r.roots_defined = true;
+    e.console.ShowLine("Raizes lidas:");
+    ListRoots(r, e.parameters, e.console);
+    PolynomialFromRoots(r, r.X.constant, e.parameters.tolm, e.console.log());
+  }
+  return result;
+}
+
 }  // namespace
 
 void EnterPolynomial(Registers& r, const Parameters& parameters, frame::Console& console) {
   const Entry e{r, parameters, console};
   const char kept_letter = console.choice_letter();
+  // X, the root list and its flag change together or not at all: an error
+  // on the way (an overflow while forming the product of the roots) puts
+  // them back as they were; the lines logged stay.
+  const TPolynomialRecord x_before = r.X;
+  const TRootList roots_before = r.roots;
+  const bool roots_defined_before = r.roots_defined;
   EntryResult result = EntryResult::kAskAgain;
-  while (result == EntryResult::kAskAgain) result = EnterOnce(e);
-  if (result == EntryResult::kRoots) {
-    r.roots_defined = true;
-    console.ShowLine("Raizes lidas:");
-    ListRoots(r, parameters, console);
-    PolynomialFromRoots(r, r.X.constant, parameters.tolm, console.log());
+  try {
+    result = EnterInto(e);
+  } catch (...) {
+    r.X = x_before;
+    r.roots = roots_before;
+    r.roots_defined = roots_defined_before;
+    console.SetChoiceLetter(kept_letter);
+    throw;
   }
   r.X.defined = true;
   console.ShowLine("Polinômio lido:");

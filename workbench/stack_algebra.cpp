@@ -112,8 +112,10 @@ void PolynomialFromRoots(Registers& r, base::Extended c, base::Extended tolm, fr
     log.ShowLine(kBeyondMaxDegreeMessage);
     return;
   }
-  TPolynomialRecord& x = r.X;
-  TPolynomialRecord& y = r.Y;
+  // Built aside and stored only when complete: an overflow of the product
+  // leaves X and Y as they were.
+  TPolynomialRecord x = r.X;
+  TPolynomialRecord y = r.Y;
   x.constant = c;
   y.constant = c;
   y.degree = n;
@@ -125,6 +127,8 @@ void PolynomialFromRoots(Registers& r, base::Extended c, base::Extended tolm, fr
     log.ShowLine("* Montagem inexata de polinômio: examine resto imaginário em Y *");
   x.defined = true;
   y.defined = true;
+  r.X = x;
+  r.Y = y;
 }
 
 base::Extended PhaseAngle(base::Extended re, base::Extended im) {

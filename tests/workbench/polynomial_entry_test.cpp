@@ -279,6 +279,51 @@ TEST_F(PolynomialEntryTest, FileThatCannotBeUsedLeavesXAndAsksFormAgain) {
   }
 }
 
+bool SameRecord(const TPolynomialRecord& a, const TPolynomialRecord& b) {
+  return a.a == b.a && a.degree == b.degree && a.constant == b.constant && a.defined == b.defined;
+}
+
+// An overflow on the way from the entered roots to X leaves X, the root
+// list, its flag and Y as they were before the entry.
+TEST_F(PolynomialEntryTest, OverflowWhileFormingXLeavesEverythingAsBefore) {
+  std::string many_roots = "200\r\n";
+  for (int i = 0; i < 200; ++i) many_roots += "1E30 0\r\n";
+  struct Case {
+    const char* name;
+    std::string bytes;  // the roots file, none: typed
+    std::vector<Step> steps;
+  };
+  const Case cases[] = {
+      {"two roots near the top of the range", "2\r\n1E4932 0\r\n1E4932 0\r\n1\r\n", {{"Raizes"}}},
+      {"200 roots of 1E30", many_roots, {{"Raizes"}}},
+      {"typed w whose square overflows", "", {{"w e Q"}, {"1"}, {"1E3000"}, {"1"}}},
+  };
+  // open dialogs get the file, the offers to save are declined
+  std::string path;
+  backend.file_dialog_hook = [&path](forms::FileDialog& dialog) {
+    if (dialog.kind() == forms::FileDialogKind::Save) return false;
+    dialog.SetFileName(path);
+    return true;
+  };
+  for (const Case& c : cases) {
+    path = files.WriteBytes("big.r", c.bytes);
+    X() = Record(test_support::TestPolynomial({3, 1}), 2);
+    registers().Y = Record(test_support::TestPolynomial({5}), 1);
+    registers().roots.re[1] = -3;
+    registers().roots.im[1] = 0;
+    registers().roots_defined = true;
+    const Registers before = registers();
+    user.messages.clear();
+    Enter(c.steps);
+    EXPECT_EQ(user.messages, Lines{"Vessaw: Floating point overflow."}) << c.name;
+    EXPECT_TRUE(SameRecord(X(), before.X)) << c.name;
+    EXPECT_TRUE(SameRecord(registers().Y, before.Y)) << c.name;
+    EXPECT_EQ(registers().roots.re, before.roots.re) << c.name;
+    EXPECT_EQ(registers().roots.im, before.roots.im) << c.name;
+    EXPECT_TRUE(registers().roots_defined) << c.name;
+  }
+}
+
 TEST_F(PolynomialEntryTest, KeepsAndRestoresCallersChoiceLetter) {
   vessaw.console().SetChoiceLetter('F');
   Enter({{"w e Q"}, {"0"}, {""}});
