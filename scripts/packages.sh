@@ -1,6 +1,6 @@
 # Sourced by the other scripts: installs the Debian packages the build needs
 # when any is missing, as root or through sudo.
-suite_packages=(g++ cmake make qt6-base-dev fonts-dejavu-core libgtest-dev libbenchmark-dev)
+suite_packages=(g++ cmake make qt6-base-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra libgtest-dev libbenchmark-dev)
 
 suite_install_missing() {
   local missing=() package
