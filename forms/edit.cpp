@@ -17,6 +17,15 @@ void Edit::UserType(const std::string& text) {
   SetText(text);
 }
 
+void Edit::SetFixedPitch(bool fixed) {
+  fixed_pitch_ = fixed;
+  Changed();
+}
+
+void Edit::UserEnter() {
+  if (on_enter) on_enter();
+}
+
 void Edit::Describe(std::vector<std::string>& lines) const { lines.push_back("text: " + text_); }
 
 }  // namespace forms

@@ -1,6 +1,8 @@
 // A single-line edit.  The text is what the user sees and types.
 #pragma once
 
+#include <functional>
+
 #include "forms/control.h"
 
 namespace forms {
@@ -16,11 +18,20 @@ class Edit : public Control {
   void UserType(const std::string& text);
   // A backend reports the text the user edited in place.
   void UserEdited(const std::string& text) { text_ = text; }
+  // The user pressed Enter in the field: on_enter runs if the field has
+  // one; otherwise Enter does nothing here.
+  void UserEnter();
+  // Shown in a fixed-pitch font, as numbers are.
+  void SetFixedPitch(bool fixed);
+  bool fixed_pitch() const { return fixed_pitch_; }
   bool Focusable() const override { return true; }
   void Describe(std::vector<std::string>& lines) const override;
 
+  std::function<void()> on_enter;
+
  private:
   std::string text_;
+  bool fixed_pitch_ = false;
 };
 
 }  // namespace forms

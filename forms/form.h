@@ -17,6 +17,9 @@ class MainMenu;
 
 enum class CloseAction { None, Hide, Free };
 enum class BorderStyle { Sizeable, Dialog };
+// Default: the main window where the desktop puts it, any other window
+// beside the main window (covering neither its menu nor, where the screen
+// allows, its log).
 enum class Placement { Default, ScreenCenter, OwnerCenter, Fixed };
 
 // Results of a modal display.

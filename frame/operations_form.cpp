@@ -26,7 +26,7 @@ OperationsForm::OperationsForm(forms::Application& app, const OperationsSpec& sp
   if (!spec.closable) on_close = [](forms::CloseAction& action) { action = forms::CloseAction::None; };
   const int count = static_cast<int>(operations_.size());
   DialogLayout(spec.client_width).Row(group, count * kItemHeight + kGroupFrameHeight).Buttons({&button}).ApplyTo(*this);
-  // it stays open beside the log, so the window manager places it
+  // it stays open beside the log, where the backend puts a window by default
   SetPlacement(forms::Placement::Default);
 }
 

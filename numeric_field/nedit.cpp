@@ -13,6 +13,8 @@ constexpr int kDescribeWidth = 27;
 }  // namespace
 
 TNEdit::TNEdit(forms::Form& owner, std::string name, tipo_campo kind) : forms::Edit(owner, std::move(name)) {
+  // digits line up from one field to the next
+  SetFixedPitch(true);
   set_field_type(kind);
 }
 

@@ -3,7 +3,7 @@
 namespace forms::qt {
 
 ButtonView::ButtonView(FormWindow& window, Button& button, QWidget* parent)
-    : ControlView(window, button), button_(button), push_(new QPushButton(parent)) {
+    : ControlView(window, button), button_(button), push_(new EnterPushButton(parent)) {
   push_->setFocusPolicy(Qt::TabFocus);
   push_->setAutoDefault(false);
   QObject::connect(push_, &QPushButton::clicked, push_, [this] { Run([this] { button_.UserClick(); }); });

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QPushButton>
-
 #include "forms/button.h"
 #include "forms/qt/control_view.h"
+#include "forms/qt/enter_push_button.h"
 
 namespace forms::qt {
 
@@ -17,7 +16,7 @@ class ButtonView : public ControlView {
 
  private:
   Button& button_;
-  QPushButton* push_;
+  EnterPushButton* push_;
 };
 
 }  // namespace forms::qt

@@ -1,5 +1,7 @@
 #include "forms/qt/edit_view.h"
 
+#include "forms/qt/fonts.h"
+
 namespace forms::qt {
 
 EditView::EditView(FormWindow& window, Edit& edit, QWidget* parent)
@@ -9,10 +11,14 @@ EditView::EditView(FormWindow& window, Edit& edit, QWidget* parent)
   line_->setFocusPolicy(Qt::TabFocus);
   QObject::connect(line_, &QLineEdit::textEdited, line_,
                    [this](const QString& text) { Run([this, text] { edit_.UserEdited(text.toStdString()); }); });
+  QObject::connect(line_, &QLineEdit::returnPressed, line_, [this] { Run([this] { edit_.UserEnter(); }); });
   Sync();
 }
 
 void EditView::Sync() {
+  // a field without a font of its own keeps the dialog font of its window
+  if (edit_.fixed_pitch() != line_->testAttribute(Qt::WA_SetFont))
+    line_->setFont(edit_.fixed_pitch() ? FixedPitchFont() : QFont());
   const QString text = QString::fromStdString(edit_.text());
   if (line_->text() != text) line_->setText(text);
 }

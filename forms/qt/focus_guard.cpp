@@ -49,6 +49,11 @@ void FocusGuard::Follow(FormWindow& window) {
   target->setFocus(Qt::OtherFocusReason);
 }
 
+void FocusGuard::FollowShown(FormWindow& window) {
+  Follow(window);
+  if (auto* line = qobject_cast<QLineEdit*>(window.FocusTargetOf(window.form().active_control()))) line->selectAll();
+}
+
 bool FocusGuard::MoveModelFocus(FormWindow& window, Control& target) {
   BusyScope busy(busy_);
   Form& form = window.form();

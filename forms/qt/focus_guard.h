@@ -26,6 +26,9 @@ class FocusGuard : public QObject {
   explicit FocusGuard(QtBackend& backend);
   // Qt's focus goes to the model's active control of the window, unchecked.
   void Follow(FormWindow& window);
+  // The window was shown: as Follow, and a field that gets the focus shows
+  // its text selected, so that typing replaces it (as Tab does in Qt).
+  void FollowShown(FormWindow& window);
   // Presses on the widget move the model's focus first.
   void Watch(QWidget* widget) { widget->installEventFilter(this); }
 

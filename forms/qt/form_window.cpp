@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 
 #include "forms/application.h"
@@ -12,6 +13,7 @@
 #include "forms/main_menu.h"
 #include "forms/qt/focus_guard.h"
 #include "forms/qt/key_translation.h"
+#include "forms/qt/placement.h"
 #include "forms/qt/qt_backend.h"
 #include "forms/qt/view_factory.h"
 
@@ -173,6 +175,9 @@ void FormWindow::BuildMenu() {
     menu_bar_ = new QMenuBar(this);
     menu_bar_->setNativeMenuBar(false);
     frame_layout_->setMenuBar(menu_bar_);
+    // F10 reaches the menu as Alt does (the arrows and Enter then choose)
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this, [this] { FocusMenuBar(); });
+    f10->setContext(Qt::WindowShortcut);
   }
   menu_bar_->clear();
   for (std::size_t e = 0; e < menu->entries().size(); ++e) {
@@ -183,6 +188,16 @@ void FormWindow::BuildMenu() {
       connect(action, &QAction::triggered, this, [this, e, i] { RunMenuItem(e, i); });
     }
   }
+}
+
+void FormWindow::FocusMenuBar() {
+  // Qt gives the menu bar the keyboard when Alt is pressed and released
+  // alone in its window; F10 plays that to the widget that has the focus.
+  QWidget* receiver = focusWidget() ? focusWidget() : this;
+  QKeyEvent alt_override(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+  QKeyEvent alt_pressed(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+  QKeyEvent alt_released(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+  for (QKeyEvent* event : {&alt_override, &alt_pressed, &alt_released}) QCoreApplication::sendEvent(receiver, event);
 }
 
 void FormWindow::RunMenuItem(std::size_t entry, std::size_t item) {
@@ -274,9 +289,31 @@ void FormWindow::Place() {
       CentreOn(owner && owner != this && owner->isVisible() ? owner->frameGeometry() : desktop);
       break;
     }
-    case Placement::Default: break;
+    case Placement::Default:
+      // the main window goes where the desktop puts it, the others beside it
+      if (!form_.IsMain() && !placed_) PlaceBesideMain();
+      break;
   }
   placed_ = true;
+}
+
+void FormWindow::PlaceBesideMain() {
+  FormWindow* owner = backend_.WindowOf(form_.app().main_form());
+  const QScreen* screen = owner ? owner->screen() : nullptr;
+  if (!owner || owner == this || !owner->isVisible() || !screen) return;
+  const QRect owner_frame = owner->frameGeometry();
+  // not shown yet, the window has no frame of its own: it will get the
+  // decorations the main window has
+  const QSize decorations = owner_frame.size() - owner->geometry().size();
+  const SidePlacement place =
+      PlaceBeside(owner_frame, owner->MenuBottom(), size() + decorations, screen->availableGeometry());
+  if (place.owner != owner_frame.topLeft()) owner->move(place.owner);
+  move(place.window);
+}
+
+int FormWindow::MenuBottom() const {
+  if (menu_bar_) return menu_bar_->mapToGlobal(QPoint(0, menu_bar_->height())).y();
+  return mapToGlobal(QPoint(0, 0)).y();
 }
 
 void FormWindow::CentreOn(const QRect& area) {

@@ -54,6 +54,8 @@ class FormWindow : public QWidget {
   QHBoxLayout* AddButtonRow();
   void AddAutoRow(ControlView& view, QHBoxLayout* button_row);
   void BuildMenu();
+  // The menu bar takes the keyboard, its first entry highlighted.
+  void FocusMenuBar();
   void RunMenuItem(std::size_t entry, std::size_t item);
   void ApplyTabOrder();
   void ApplyClientSize();
@@ -61,6 +63,11 @@ class FormWindow : public QWidget {
   void ClientResized();
   void Place();
   void CentreOn(const QRect& area);
+  // Beside the main window, which moves aside if that makes room.
+  void PlaceBesideMain();
+  // The first screen row below the menu bar (below the title where there
+  // is no menu).
+  int MenuBottom() const;
 
   Form& form_;
   QtBackend& backend_;

@@ -4,6 +4,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include "forms/qt/fonts.h"
+
 namespace forms::qt {
 
 MemoView::MemoView(FormWindow& window, Memo& memo, QWidget* parent)
@@ -11,6 +13,8 @@ MemoView::MemoView(FormWindow& window, Memo& memo, QWidget* parent)
   text_->setFocusPolicy(Qt::TabFocus);
   // a log only grows; undo steps for every line would only cost memory
   text_->setUndoRedoEnabled(false);
+  // a log's numbers are right-justified: they line up in a fixed pitch only
+  text_->setFont(FixedPitchFont());
   QObject::connect(text_, &QPlainTextEdit::textChanged, text_, [this] {
     if (!updating_) Run([this] { memo_.UserEdited(ShownLines()); });
   });

@@ -4,11 +4,13 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFont>
-#include <QFontDatabase>
+#include <QHeaderView>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
+#include <QTreeView>
 #include <QWindow>
 #include <algorithm>
 #include <exception>
@@ -18,6 +20,7 @@
 #include "forms/memo.h"
 #include "forms/qt/file_filters.h"
 #include "forms/qt/focus_guard.h"
+#include "forms/qt/fonts.h"
 #include "forms/qt/form_window.h"
 #include "forms/qt/memo_view.h"
 #include "forms/qt/widget_canvas.h"
@@ -26,11 +29,13 @@ namespace forms::qt {
 
 namespace {
 
-// The widgets' font: 13 pixels high like the original dialog font, and
-// condensed so that captions fit the widths the windows were laid out for.
-constexpr int kDialogFontPixelSize = 11;
-const char* const kDialogFontFamily = "DejaVu Sans Condensed";
-const char* const kDialogFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf";
+// Qt's own dialogs and buttons speak the programs' language.
+const char* const kQtTranslations = "qtbase";
+
+// A size at which Qt's own file dialog shows its columns (name, size, type,
+// date) uncut; a native dialog of the desktop sizes itself.
+constexpr int kFileDialogWidth = 800;
+constexpr int kFileDialogHeight = 500;
 
 // Gives the activation back to the window that had it before a dialog:
 // without a window manager nobody else would, and the keyboard would go
@@ -49,22 +54,19 @@ class ActivationKeeper {
   QPointer<QWidget> previous_;
 };
 
-void UseDialogFont() {
-  if (!QFontDatabase::families().contains(kDialogFontFamily)) QFontDatabase::addApplicationFont(kDialogFontFile);
-  QFont font(kDialogFontFamily);
-  font.setPixelSize(kDialogFontPixelSize);
-  QApplication::setFont(font);
-}
-
 }  // namespace
 
 QtBackend::QtBackend() : focus_guard_(std::make_unique<FocusGuard>(*this)) {
   // the model ends the program (Terminate), never Qt on its own
   QApplication::setQuitOnLastWindowClosed(false);
   UseDialogFont();
+  // without the translations installed Qt stays in English, which is all
+  if (translator_.load(QLocale(QLocale::Portuguese, QLocale::Brazil), kQtTranslations, "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(&translator_);
 }
 
 QtBackend::~QtBackend() {
+  QCoreApplication::removeTranslator(&translator_);
   // the focus guard first: dying widgets move the focus
   focus_guard_.reset();
   windows_.clear();
@@ -125,7 +127,7 @@ void QtBackend::ShowWindow(FormWindow& window, bool modal) {
   window.show();
   window.raise();
   window.activateWindow();
-  focus_guard_->Follow(window);
+  focus_guard_->FollowShown(window);
   SchedulePaints();
 }
 
@@ -189,8 +191,18 @@ bool QtBackend::ExecuteFileDialog(FileDialog& dialog) {
 
 bool QtBackend::RealFileDialog(FileDialog& dialog) {
   const ActivationKeeper keeper;
+  // the desktop's own dialog where it has one, else Qt's
   QFileDialog chooser(keeper.previous());
-  chooser.setOption(QFileDialog::DontUseNativeDialog);
+  chooser.resize(kFileDialogWidth, kFileDialogHeight);
+  // Qt's own dialog builds its views when shown: then the details columns
+  // get the width of their contents and the names the width that is left
+  QTimer::singleShot(0, &chooser, [&chooser] {
+    for (QTreeView* details : chooser.findChildren<QTreeView*>()) {
+      QHeaderView* header = details->header();
+      header->setSectionResizeMode(QHeaderView::ResizeToContents);
+      header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+  });
   const bool open = dialog.kind() == FileDialogKind::Open;
   chooser.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
   chooser.setFileMode(open && dialog.must_exist() ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

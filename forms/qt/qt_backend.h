@@ -8,6 +8,7 @@
 
 #include <QEventLoop>
 #include <QObject>
+#include <QTranslator>
 #include <functional>
 #include <map>
 #include <memory>
@@ -80,6 +81,7 @@ class QtBackend : public Backend {
 
   // the owner of queued calls: they die with the backend
   QObject context_;
+  QTranslator translator_;
   std::unique_ptr<FocusGuard> focus_guard_;
   std::map<const PaintBox*, std::unique_ptr<WidgetCanvas>> canvases_;
   std::map<const Form*, std::unique_ptr<FormWindow>> windows_;

@@ -78,6 +78,45 @@ TEST_F(ConsoleTest, NumberPromptsUseTheProgramsFieldsAndButtons) {
   EXPECT_EQ(program.integer.label.caption(), "Tamanho de números reais:");
 }
 
+// Enter in a prompt's field presses its button only where the program turns
+// that on, and then only after the field's exit check accepted the text.
+TEST_F(ConsoleTest, EnterInThePromptFieldPressesTheButtonWhereTurnedOn) {
+  NumberPromptForm& entering = program.app.CreateForm<NumberPromptForm>(
+      NumberPromptSpec{.form_name = "Form8", .caption = "Real", .field_name = "NEdit1",
+                       .kind = numeric_field::tipo_campo::real_field, .button_caption = "Aplicar",
+                       .enter_presses_button = true});
+  // After each Enter: whether the dialog is still open ("bad", then "3").
+  struct Result {
+    int modal_result;
+    long double value;
+    std::vector<bool> open_after_enter;
+  };
+  const auto enter = [&](NumberPromptForm& prompt) {
+    prompt.field.set_panel_real(1);
+    Result result{};
+    program.on_modal = [&](forms::Form&) {
+      for (const char* text : {"bad", "3"}) {
+        prompt.field.UserType(text);
+        program.app.Guard([&] { prompt.field.UserEnter(); });
+        result.open_after_enter.push_back(prompt.modal_result() == forms::kModalNone);
+      }
+    };
+    result.modal_result = prompt.ShowModal();
+    result.value = prompt.field.panel_real().raw();
+    return result;
+  };
+  const Result on = enter(entering);
+  EXPECT_EQ(on.modal_result, forms::kModalOk);
+  EXPECT_EQ(on.value, 3.0L);
+  EXPECT_EQ(on.open_after_enter, (std::vector<bool>{true, false}));
+  EXPECT_EQ(program.messages, std::vector<std::string>{"bad is not a valid number."});
+  const Result off = enter(program.real);
+  EXPECT_EQ(off.modal_result, forms::kModalCancel);  // closed by its close box at last
+  EXPECT_EQ(off.value, 1.0L);
+  EXPECT_EQ(off.open_after_enter, (std::vector<bool>{true, true}));
+  EXPECT_EQ(program.messages.size(), 1u);
+}
+
 // The format is read at every number: a new width acts on the next line.
 TEST_F(ConsoleTest, NumbersFollowTheProgramsCurrentFormat) {
   EXPECT_EQ(console.RealToText(1), "   1.000000000000000");

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -577,6 +578,143 @@ TEST_F(QtBackendTest, UnplacedControlsGetATidyLayoutInCreationOrder) {
   EXPECT_EQ(window->minimumSize(), window->maximumSize());
   EXPECT_EQ(prompt_->client_width(), window->client()->width());
   prompt_->Hide();
+}
+
+// A field that gets the focus as its window opens, or by Tab, shows its
+// text selected: typing replaces the default instead of adding to it.
+TEST_F(QtBackendTest, FieldTakingTheFocusShowsItsTextSelected) {
+  QLineEdit* line = WidgetOf<QLineEdit>(prompt_->field);
+  QPushButton* button = WidgetOf<QPushButton>(prompt_->apply);
+  RunModal(*prompt_, [&] {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(backend_.WindowOf(*prompt_)));
+    ASSERT_EQ(QApplication::focusWidget(), line);
+    EXPECT_EQ(line->selectedText(), "1");
+    QTest::keyClicks(line, "7");
+    EXPECT_EQ(line->text(), "7");
+    QTest::keyClick(line, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), button);
+    QTest::keyClick(button, Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), line);
+    EXPECT_EQ(line->selectedText(), "7");
+    QTest::keyClicks(line, "25");
+    QTest::mouseClick(button, Qt::LeftButton);
+  });
+  EXPECT_EQ(prompt_->field.text(), "25");
+  // shown again with a new default: selected again
+  prompt_->field.SetText("3");
+  RunModal(*prompt_, [&] {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(backend_.WindowOf(*prompt_)));
+    EXPECT_EQ(line->selectedText(), "3");
+  });
+  EXPECT_TRUE(messages_.empty());
+}
+
+// Enter or Space on the focused button presses it.
+class QtButtonKeyTest : public QtBackendTest, public ::testing::WithParamInterface<Qt::Key> {};
+
+TEST_P(QtButtonKeyTest, PressesTheFocusedButton) {
+  QLineEdit* line = WidgetOf<QLineEdit>(prompt_->field);
+  QPushButton* button = WidgetOf<QPushButton>(prompt_->apply);
+  const int result = RunModal(*prompt_, [&] {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(backend_.WindowOf(*prompt_)));
+    QTest::keyClick(line, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), button);
+    QTest::keyClick(button, GetParam());
+  });
+  EXPECT_EQ(result, kModalOk);
+  EXPECT_EQ(prompt_->clicks, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(EnterOrSpace, QtButtonKeyTest, ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space));
+
+// Enter in a field does nothing of itself: the button is no default button.
+TEST_F(QtBackendTest, EnterInAFieldDoesNothingOfItself) {
+  QLineEdit* line = WidgetOf<QLineEdit>(prompt_->field);
+  bool stayed_open = false;
+  RunModal(*prompt_, [&] {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(backend_.WindowOf(*prompt_)));
+    QTest::keyClick(line, Qt::Key_Return);
+    stayed_open = prompt_->modal_result() == kModalNone;
+  });
+  EXPECT_TRUE(stayed_open);
+  EXPECT_EQ(prompt_->clicks, 0);
+}
+
+// A field that asks for Enter runs its handler, which here presses the
+// button: the field's exit check comes first, and a refusal keeps the
+// dialog open with the focus in the field.
+TEST_F(QtBackendTest, EnterInAFieldThatAsksForItPressesTheButtonAfterTheCheck) {
+  QLineEdit* line = WidgetOf<QLineEdit>(prompt_->field);
+  prompt_->field.on_enter = [this] { prompt_->apply.UserClick(); };
+  bool stayed_open = false;
+  const int result = RunModal(*prompt_, [&] {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(backend_.WindowOf(*prompt_)));
+    QTest::keyClicks(line, "bad");
+    QTest::keyClick(line, Qt::Key_Return);
+    stayed_open = prompt_->modal_result() == kModalNone;
+    EXPECT_EQ(QApplication::focusWidget(), line);
+    line->selectAll();
+    QTest::keyClicks(line, "2");
+    QTest::keyClick(line, Qt::Key_Enter);
+  });
+  EXPECT_TRUE(stayed_open);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].text, "bad is not a valid number.");
+  EXPECT_EQ(result, kModalOk);
+  EXPECT_EQ(prompt_->clicks, 1);
+  EXPECT_EQ(prompt_->field.text(), "2");
+}
+
+// Logs and number fields line numbers up in a fixed pitch; other fields
+// keep the dialog font.
+TEST_F(QtBackendTest, LogsAndNumberFieldsUseAFixedPitchFont) {
+  choice_->second.SetFixedPitch(true);
+  const struct {
+    QWidget* widget;
+    bool fixed;
+  } cases[] = {
+      {backend_.WidgetOf(main_->log), true},
+      {backend_.WidgetOf(choice_->second), true},
+      {backend_.WidgetOf(choice_->first), false},
+  };
+  for (const auto& c : cases) {
+    const QFontInfo font(c.widget->font());
+    EXPECT_EQ(font.fixedPitch(), c.fixed) << font.family().toStdString();
+    EXPECT_EQ(font.family() == "DejaVu Sans Mono", c.fixed) << font.family().toStdString();
+  }
+  choice_->second.SetFixedPitch(false);
+  EXPECT_FALSE(QFontInfo(backend_.WidgetOf(choice_->second)->font()).fixedPitch());
+}
+
+// Qt's own dialogs and buttons speak Portuguese.
+TEST_F(QtBackendTest, QtsOwnTextsArePortuguese) {
+  EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Open").toStdString(), "Abrir");
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString(), "Cancelar");
+}
+
+// F10, or Alt alone, gives the menu bar the keyboard; the arrows and Enter
+// then run an item.
+TEST_F(QtBackendTest, F10OrAltReachesTheMenu) {
+  FormWindow* window = backend_.WindowOf(*main_);
+  auto* bar = window->findChild<QMenuBar*>();
+  QWidget* log = backend_.WidgetOf(main_->log);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  for (const Qt::Key key : {Qt::Key_F10, Qt::Key_Alt}) {
+    log->setFocus();
+    QTest::keyClick(log, key);
+    EXPECT_TRUE(bar->hasFocus()) << key;
+    ASSERT_NE(bar->activeAction(), nullptr) << key;
+    EXPECT_EQ(bar->activeAction()->text().toStdString(), "Menu");
+    QTest::keyClick(bar, Qt::Key_Escape);
+  }
+  log->setFocus();
+  QTest::keyClick(log, Qt::Key_F10);
+  QTest::keyClick(bar, Qt::Key_Down);
+  QMenu* drop_down = bar->actions().front()->menu();
+  ASSERT_TRUE(drop_down->isVisible());
+  QTest::keyClick(drop_down, Qt::Key_Return);
+  EXPECT_EQ(main_->started, 1);
+  EXPECT_TRUE(messages_.empty());
 }
 
 TEST(QtBackendTerminate, EndsNestedModalLoops) {
