@@ -170,8 +170,9 @@ TextWriter::TextWriter(const std::string& path) : path_(path), target_(TargetOf(
   if (name.empty()) throw InOutError("Cannot create file", path_);
   int fd = -1;
   for (int attempt = 0; attempt < kTemporaryNameTries && fd < 0; ++attempt) {
-    const std::string candidate = "." + name + "." + std::to_string(::getpid()) + "." + std::to_string(attempt) + ".tmp";
-    temporary_ = (target.parent_path() / candidate).string();
+    // hidden beside the target: ".p.n.PID.N.tmp"
+    const std::string candidate = "." + name + "." + std::to_string(::getpid()) + "." + std::to_string(attempt);
+    temporary_ = (target.parent_path() / (candidate + ".tmp")).string();
     fd = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) break;
   }

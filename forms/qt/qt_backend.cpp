@@ -60,8 +60,9 @@ QtBackend::QtBackend() : focus_guard_(std::make_unique<FocusGuard>(*this)) {
   // the model ends the program (Terminate), never Qt on its own
   QApplication::setQuitOnLastWindowClosed(false);
   UseDialogFont();
-  // without the translations installed Qt stays in English, which is all
-  if (translator_.load(QLocale(QLocale::Portuguese, QLocale::Brazil), kQtTranslations, "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+  // without the translations installed, Qt's texts stay in English
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  if (translator_.load(QLocale(QLocale::Portuguese, QLocale::Brazil), kQtTranslations, "_", folder))
     QCoreApplication::installTranslator(&translator_);
 }
 

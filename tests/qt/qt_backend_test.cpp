@@ -625,7 +625,8 @@ TEST_P(QtButtonKeyTest, PressesTheFocusedButton) {
   EXPECT_EQ(prompt_->clicks, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(EnterOrSpace, QtButtonKeyTest, ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space));
+INSTANTIATE_TEST_SUITE_P(EnterOrSpace, QtButtonKeyTest,
+                         ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space));
 
 // Enter in a field does nothing of itself: the button is no default button.
 TEST_F(QtBackendTest, EnterInAFieldDoesNothingOfItself) {
