@@ -23,6 +23,10 @@ bool ColumnCursor::Step(int step) {
   return true;
 }
 
+void ColumnCursor::Place(int column) {
+  if (has_columns()) position_ = std::clamp(column, first_, last_);
+}
+
 std::optional<int> CursorStepOfChar(char c) {
   switch (c) {
     case '.': return 1;

@@ -27,6 +27,9 @@ class ColumnCursor {
   // that the step allowed it to reach (with Refuse, false for a refused step
   // or when there are no columns).
   bool Step(int step);
+  // Puts the cursor on `column`, or on the nearer edge when it lies outside
+  // first .. last; a plot without columns keeps its cursor where it is.
+  void Place(int column);
 
  private:
   AtEdge at_edge_;

@@ -14,4 +14,9 @@ struct PlotRange {
   bool grid_on = true;
 };
 
+// What a repaint cannot draw as asked it switches off: the logarithmic axis
+// when a frequency limit is not above 0, the grid when a range is empty or
+// reversed.  Both stay off until the user switches them on again.
+void DropImpossibleSwitches(PlotRange& range);
+
 }  // namespace frame::plot

@@ -45,4 +45,19 @@ std::optional<Band> RubberBand::Release(forms::Canvas& canvas) {
   return std::nullopt;
 }
 
+void AttachRubberBand(forms::PaintBox& box, RubberBand& band, std::function<void(const Band&)> zoom) {
+  box.on_mouse_down = [&band](forms::MouseButton, forms::ShiftState, int x, int y) { band.Press(x, y); };
+  box.on_mouse_move = [&box, &band](forms::ShiftState, int x, int y) { band.Move(box.canvas(), x, y); };
+  box.on_mouse_up = [&box, &band, zoom = std::move(zoom)](forms::MouseButton, forms::ShiftState, int, int) {
+    if (const std::optional<Band> released = band.Release(box.canvas())) zoom(*released);
+  };
+}
+
+void ZoomToBand(const Band& band, const AxisMapping& x, const AxisMapping& y, PlotRange& range) {
+  range.xmin = x.FromPixel(band.x0);
+  range.xmax = x.FromPixel(band.x1);
+  range.ymin = y.FromPixel(band.y1);
+  range.ymax = y.FromPixel(band.y0);
+}
+
 }  // namespace frame::plot

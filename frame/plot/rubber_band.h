@@ -3,9 +3,13 @@
 // every move and erased when the button goes up.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "forms/canvas.h"
+#include "forms/paint_box.h"
+#include "frame/plot/axis_mapping.h"
+#include "frame/plot/plot_range.h"
 
 namespace frame::plot {
 
@@ -39,5 +43,14 @@ class RubberBand {
   bool dragging_ = false;
   bool drawn_ = false;
 };
+
+// The band follows the mouse on the paint box with any button: down starts a
+// drag, moves draw it on the box's canvas, up ends it and hands a band that
+// was dragged right and down to `zoom`.
+void AttachRubberBand(forms::PaintBox& box, RubberBand& band, std::function<void(const Band&)> zoom);
+
+// The range a band shows: the frequencies of its two columns and the values
+// of its two rows, by the mappings of the picture it was dragged on.
+void ZoomToBand(const Band& band, const AxisMapping& x, const AxisMapping& y, PlotRange& range);
 
 }  // namespace frame::plot

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace frame::plot {
 namespace {
 
@@ -45,7 +47,17 @@ TEST(ColumnCursor, APlotWithoutColumnsHasNoCursorToMove) {
     cursor.Reset(75, 60);
     EXPECT_FALSE(cursor.has_columns());
     EXPECT_FALSE(cursor.Step(1));
+    cursor.Place(70);
     EXPECT_EQ(cursor.position(), 75);
+  }
+}
+
+TEST(ColumnCursor, PlacedOutsideItsColumnsTheCursorGoesToTheNearerEdge) {
+  ColumnCursor cursor(ColumnCursor::AtEdge::Refuse);
+  cursor.Reset(75, 640);
+  for (const auto& [column, placed] : {std::pair{300, 300}, {74, 75}, {641, 640}, {-2147483647 - 1, 75}}) {
+    cursor.Place(column);
+    EXPECT_EQ(cursor.position(), placed) << column;
   }
 }
 
