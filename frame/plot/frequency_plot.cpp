@@ -1,0 +1,38 @@
+#include "frame/plot/frequency_plot.h"
+
+#include <algorithm>
+
+#include "base/number_text.h"
+
+namespace frame::plot {
+namespace {
+
+constexpr int kLabelWidth = 9;
+constexpr int kLabelDecimals = 4;
+constexpr int kReadoutWidth = 11;
+constexpr int kReadoutDecimals = 6;
+
+}  // namespace
+
+PlotBox FrequencyPlotBox(int width, int height) {
+  return PlotBox{kFirstColumn, std::min(width, kLastColumn), 0, height - kLabelRows};
+}
+
+void FillBlack(forms::Canvas& canvas, int width, int height) {
+  canvas.SetPenMode(forms::PenMode::Copy);
+  canvas.SetPenStyle(forms::PenStyle::Solid);
+  canvas.SetPenColor(forms::kBlack);
+  canvas.SetBrushColor(forms::kBlack);
+  canvas.Rectangle(0, 0, width, height);
+}
+
+std::string AxisLabel(base::Extended v) { return base::FloatToText(v, kLabelWidth, kLabelDecimals); }
+
+std::string LeftAlignedAxisLabel(base::Extended v) {
+  const std::string text = AxisLabel(v);
+  return text.substr(std::min(text.find_first_not_of(' '), text.size()));
+}
+
+std::string ReadoutNumber(base::Extended v) { return base::FloatToText(v, kReadoutWidth, kReadoutDecimals); }
+
+}  // namespace frame::plot

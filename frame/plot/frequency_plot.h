@@ -1,0 +1,36 @@
+// The layout that the frequency plots of the two prompt-driven programs
+// share: where the plot area lies in its paint box, the black ground, and
+// the number texts of the axis labels and of the cursor's readout.
+#pragma once
+
+#include <string>
+
+#include "base/extended.h"
+#include "forms/canvas.h"
+#include "frame/plot/plot_box.h"
+
+namespace frame::plot {
+
+// The columns left of the plot area hold the value labels; the tables of
+// plotted values end at the last column.
+constexpr int kFirstColumn = 75;
+constexpr int kLastColumn = 3000;
+// Rows below the plot area for the frequency labels.
+constexpr int kLabelRows = 13;
+
+// From kFirstColumn to the paint box's right edge, but never beyond
+// kLastColumn; from the top to kLabelRows above the bottom.
+PlotBox FrequencyPlotBox(int width, int height);
+
+// The whole paint box black, with a solid black pen in copy mode and a
+// black brush.
+void FillBlack(forms::Canvas& canvas, int width, int height);
+
+// A limit on an axis label: width 9 with 4 decimals, so 0.1 gives three
+// blanks and 0.1000; the left-aligned form drops the blanks.
+std::string AxisLabel(base::Extended v);
+std::string LeftAlignedAxisLabel(base::Extended v);
+// A number of the cursor's readout: width 11 with 6 decimals, never cut.
+std::string ReadoutNumber(base::Extended v);
+
+}  // namespace frame::plot
