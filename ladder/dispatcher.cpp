@@ -12,6 +12,17 @@
 #include "ladder/tramow.h"
 
 namespace ladder {
+namespace {
+
+// Every opening of the plot shows these ranges.
+constexpr long double kPlotXmin = 0.1L;
+constexpr long double kPlotXmax = 10;
+constexpr long double kPlotYmin = -10;
+constexpr long double kPlotYmax = 10;
+
+}  // namespace
+
+void Tramow::OpenPlot(PlotMode mode) { plot_.OpenPlot(mode, kPlotXmin, kPlotXmax, kPlotYmin, kPlotYmax); }
 
 std::vector<frame::Operation> Tramow::Operations() {
   const auto before_completion = [this] { return !model_.complete; };
@@ -39,8 +50,8 @@ std::vector<frame::Operation> Tramow::Operations() {
        }),
        before_completion},
       {"Listar imitância", [this] { ListImmittance(model_.current, console_); }, before_completion},
-      {"Gráficos das partes real e imaginária para s=jw", {}, {}},
-      {"Idem, para s real", {}, {}},
+      {"Gráficos das partes real e imaginária para s=jw", [this] { OpenPlot(PlotMode::kImaginaryAxis); }, {}},
+      {"Idem, para s real", [this] { OpenPlot(PlotMode::kRealS); }, {}},
       {"Recomeçar com a mesma imitância", [this] { RestartSameImmittance(); }, {}},
       {"Recomeçar com outra imitância", [this] { StartSynthesis(); }, {}},
       {"Mudar parâmetros do programa", [this] { ChangeParameters(); }, {}},

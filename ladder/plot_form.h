@@ -1,5 +1,5 @@
 // Form9, "Gráfico": the window of the immittance plot, a paint box over the
-// whole client area.  Nothing draws in it yet.
+// whole client area.
 #pragma once
 
 #include "forms/application.h"

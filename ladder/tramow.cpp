@@ -2,6 +2,7 @@
 
 #include "frame/console_main_form.h"
 #include "frame/number_prompt_form.h"
+#include "frame/plot/scales_form.h"
 #include "frame/question_form.h"
 #include "frame/text_prompt_form.h"
 #include "ladder/initialization_form.h"
@@ -57,7 +58,10 @@ frame::ConsoleMainSpec MainSpec() {
 }  // namespace
 
 Tramow::Tramow(forms::Application& app)
-    : app_(app), windows_(CreateWindows(app, Operations())), console_(ConsoleWindows()) {
+    : app_(app),
+      windows_(CreateWindows(app, Operations())),
+      console_(ConsoleWindows()),
+      plot_(*windows_.form9, *windows_.form10, model_, console_) {
   windows_.form1->on_start = [this] { StartSynthesis(); };
   windows_.form1->on_terminate = [this] { app_.Terminate(); };
   windows_.form5->on_apply = [this] { EnterImmittance(); };
@@ -88,7 +92,8 @@ Windows Tramow::CreateWindows(forms::Application& app, std::vector<frame::Operat
       .button_caption = "Ler"});
   w.form8 = &app.CreateForm<TransformationForm>();
   w.form9 = &app.CreateForm<PlotForm>();
-  w.form10 = &app.CreateForm<forms::Form>("Form10", "Escalas");
+  w.form10 = &app.CreateForm<frame::plot::ScalesForm>(
+      frame::plot::ScalesSpec{.form_name = "Form10", .file_name_row = true, .initial_file_name = "ladder.tab"});
   return w;
 }
 

@@ -11,6 +11,7 @@
 #include "frame/console.h"
 #include "frame/operations_form.h"
 #include "ladder/immittance_model.h"
+#include "ladder/immittance_plot.h"
 #include "ladder/network.h"
 #include "ladder/synthesis.h"
 #include "ladder/windows.h"
@@ -39,6 +40,7 @@ class Tramow : public forms::Program {
   const NetworkBackup& backup() const { return backup_; }
   bool completion_announced() const { return completion_announced_; }
   Synthesis synthesis() { return Synthesis{model_, network_, console_}; }
+  ImmittancePlot& plot() { return plot_; }
 
  private:
   static Windows CreateWindows(forms::Application& app, std::vector<frame::Operation> operations);
@@ -49,6 +51,8 @@ class Tramow : public forms::Program {
   // is found complete, say so and back the network up.
   void CheckCompletion(int operation);
   void ChangeParameters();
+  // Operations 8 and 9.
+  void OpenPlot(PlotMode mode);
 
   forms::Application& app_;
   ImmittanceModel model_;
@@ -58,6 +62,7 @@ class Tramow : public forms::Program {
   bool completion_announced_ = false;
   Windows windows_;
   frame::Console console_;
+  ImmittancePlot plot_;
 };
 
 std::unique_ptr<forms::Program> CreateTramow(forms::Application& app);

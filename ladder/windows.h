@@ -2,16 +2,15 @@
 // owns them, the program keeps these pointers.
 #pragma once
 
-namespace forms {
-class Form;
-}  // namespace forms
-
 namespace frame {
 class ConsoleMainForm;
 class NumberPromptForm;
 class OperationsForm;
 class QuestionForm;
 class TextPromptForm;
+namespace plot {
+class ScalesForm;
+}  // namespace plot
 }  // namespace frame
 
 namespace ladder {
@@ -30,7 +29,7 @@ struct Windows {
   frame::TextPromptForm* form7 = nullptr;
   TransformationForm* form8 = nullptr;
   PlotForm* form9 = nullptr;
-  forms::Form* form10 = nullptr;  // the plot's scales, still empty
+  frame::plot::ScalesForm* form10 = nullptr;
 };
 
 }  // namespace ladder

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "frame/console_main_form.h"
 #include "frame/number_prompt_form.h"
 #include "frame/operations_form.h"
+#include "frame/plot/scales_form.h"
 #include "frame/question_form.h"
 #include "frame/text_prompt_form.h"
 #include "ladder/initialization_form.h"
@@ -40,6 +42,8 @@ enum Operation {
   kPartialConstant = 5,
   kPolePair = 6,
   kListImmittance = 7,
+  kPlotImaginaryAxis = 8,
+  kPlotRealS = 9,
   kRestartSame = 10,
   kRestartOther = 11,
   kParameters = 12,
@@ -88,6 +92,9 @@ class TramowFixture : public ::testing::Test {
   // The names the file dialogs confirm; "cancel" (or none left) cancels.
   std::deque<std::string> files;
   std::vector<std::string> messages;  // "caption: text" of each message box
+  // What the user does in the plot's scales dialog; it is closed by its
+  // close box unless this applies it.
+  std::function<void(frame::plot::ScalesForm&)> on_scales;
 
   forms::script::Script script = forms::script::Script::FromText("");
   std::ostringstream transcript;
@@ -170,6 +177,10 @@ class TramowFixture : public ::testing::Test {
 
  private:
   void Answer(forms::Form& form) {
+    if (auto* scales = dynamic_cast<frame::plot::ScalesForm*>(&form)) {
+      if (on_scales) on_scales(*scales);
+      return;
+    }
     if (answers.empty()) {
       ADD_FAILURE() << "no answer left for " << form.name() << " (" << form.caption() << ")";
       return;
