@@ -3,18 +3,20 @@
 // principal angles of the vectors from the roots to j*omega (so that it may
 // run beyond +-180 degrees), and the group delay.
 //
-// One pass over a root list gives its three sums.  A thousand roots must
-// cost little more than a thousand multiplications: the angles are not
-// summed one arctangent at a time but read off the running product of the
-// vectors, whose crossings of the negative real axis are counted as whole
-// turns; the delay terms are summed as one fraction over the product of the
-// squared distances, which is the gain's own product.  The products are kept
-// with a binary exponent of their own, so that no list of roots overflows
-// them.
+// A plot evaluates up to 40 lists of 1000 roots at 1001 frequencies, all in
+// extended precision, at every repaint: one pass over a list gives its three
+// sums at one frequency for little more than a dozen multiplications a root.
+// The angles are not summed one arctangent at a time but read off the
+// running product of the vectors, whose crossings of the negative real axis
+// are counted as whole turns; the delay terms are summed as one fraction
+// over the product of the squared distances, which is the gain's own
+// product.  The products are kept with a binary exponent of their own, so
+// that no list of roots overflows them.
 #pragma once
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "base/extended.h"
 
@@ -36,6 +38,28 @@ struct RootTerms {
   Extended delay = 0;
 };
 
+// A list of roots laid out for the pass: sorted by the side of the axis they
+// lie on, each side in the list's order.
+class RootList {
+ public:
+  RootList() = default;
+  RootList(std::span<const Extended> re, std::span<const Extended> im);
+
+  RootTerms At(Extended omega) const;
+
+  // The roots of one side of the axis: off it, their distance from it,
+  // |re|; on it, re itself (0 of either sign).
+  struct Side {
+    std::vector<Extended> re, im;
+  };
+
+ private:
+  // Left of the axis (re < 0) and right of it, each with and without a delay
+  // term; on it (re = 0).
+  Side left_, left_near_axis_, right_, right_near_axis_, axis_;
+};
+
+// The sums of one list at one frequency, the list laid out anew.
 RootTerms SumRootTerms(std::span<const Extended> re, std::span<const Extended> im, Extended omega);
 
 // 20 log10 of |c| * sqrt(zeros' product / poles' product), c = zeros_constant

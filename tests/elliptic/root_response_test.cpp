@@ -161,6 +161,22 @@ TEST(SumRootTerms, ARootAtJOmegaVanishes) {
   EXPECT_EQ(got.delay, Extended(-2) / Extended(5));
 }
 
+// Roots beyond the range the products are kept in: the squared distance of
+// a root near 1e3000 overflows, and the action ends with the fault, as its
+// arithmetic raises it.
+TEST(SumRootTerms, ARootBeyondTheRangeIsAFaultOfTheArithmetic) {
+  for (const long double re : {-1e3000L, 1e3000L}) {
+    Roots roots{"one root far out"};
+    roots.Add(-1, 1), roots.Add(re, 0);
+    try {
+      SumRootTerms(roots.re, roots.im, 1);
+      ADD_FAILURE() << static_cast<double>(re > 0 ? 1 : -1);
+    } catch (const base::FloatError& error) {
+      EXPECT_EQ(error.fault(), base::FloatFault::Overflow);
+    }
+  }
+}
+
 // 20 log10 (|c| sqrt(PZ / PP)) as its definition writes it, where it exists.
 Extended GainAsDefined(Extended zc, Extended pc, Extended pz, Extended pp) {
   return Extended(20) / specfun::NaturalLog(10) * specfun::NaturalLog(zc / pc * specfun::SquareRoot(pz / pp));
