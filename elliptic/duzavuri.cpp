@@ -10,7 +10,12 @@
 
 namespace elliptic {
 
-Duzavuri::Duzavuri(forms::Application& app) : windows_(CreateWindows(app)), log_(windows_.form1->Memo1, state_) {
+Duzavuri::Duzavuri(forms::Application& app)
+    : windows_(CreateWindows(app)),
+      log_(windows_.form1->Memo1, state_),
+      file_list_(windows_, state_, log_, functions_, home_),
+      plot_(*windows_.form3, *windows_.form2, functions_),
+      interaction_(*windows_.form3, *windows_.form2, functions_, plot_, home_) {
   ConnectButtons();
 }
 
@@ -32,6 +37,10 @@ void Duzavuri::ConnectButtons() {
   form.Button4.on_click = [this] { Button4Click(); };
   form.Button1.on_click = [this] { Button1Click(); };
   form.Button5.on_click = [this] { Button5Click(); };
+  SelectionForm& selection = *windows_.form2;
+  selection.Button1.on_click = [this] { file_list_.Button1Click(); };
+  selection.Button2.on_click = [this] { file_list_.Button2Click(); };
+  selection.Button3.on_click = [this] { file_list_.Button3Click(); };
 }
 
 void Duzavuri::CalcularClick() {

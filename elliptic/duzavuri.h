@@ -7,6 +7,10 @@
 
 #include "elliptic/designer_log.h"
 #include "elliptic/designer_state.h"
+#include "elliptic/file_list.h"
+#include "elliptic/function_list.h"
+#include "elliptic/plot_interaction.h"
+#include "elliptic/response_plot.h"
 #include "elliptic/windows.h"
 #include "forms/application.h"
 #include "forms/program.h"
@@ -29,6 +33,10 @@ class Duzavuri : public forms::Program {
 
   const Windows& windows() const { return windows_; }
   const DesignerState& state() const { return state_; }
+  const FunctionList& functions() const { return functions_; }
+  const HomeView& home_view() const { return home_; }
+  ResponsePlot& response_plot() { return plot_; }
+  PlotInteraction& plot_interaction() { return interaction_; }
 
  private:
   static Windows CreateWindows(forms::Application& app);
@@ -37,6 +45,11 @@ class Duzavuri : public forms::Program {
   Windows windows_;
   DesignerState state_;
   DesignerLog log_;
+  FunctionList functions_;
+  HomeView home_;
+  FileList file_list_;
+  ResponsePlot plot_;
+  PlotInteraction interaction_;
 };
 
 std::unique_ptr<forms::Program> CreateDuzavuri(forms::Application& app);

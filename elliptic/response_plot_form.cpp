@@ -8,7 +8,9 @@ constexpr int kClientHeight = 637;
 
 }  // namespace
 
-ResponsePlotForm::ResponsePlotForm(forms::Application& app) : forms::Form(app, "Form3", "Resposta em frequência") {
+ResponsePlotForm::ResponsePlotForm(forms::Application& app)
+    : forms::Form(app, "Form3", "Resposta em frequência"), cresposta(Add<forms::PaintBox>("cresposta")) {
+  cresposta.SetAlign(forms::Align::Client);
   SetClientSize(kClientWidth, kClientHeight);
 }
 

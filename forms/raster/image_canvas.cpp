@@ -68,8 +68,8 @@ Color ImageCanvas::PixelAt(int x, int y) const {
                static_cast<std::uint8_t>(qBlue(rgb))};
 }
 
-void ImageCanvas::Put(const Point& p, Color c) {
-  QRgb& pixel = reinterpret_cast<QRgb*>(image_.scanLine(p.y))[p.x];
+void ImageCanvas::Put(uchar* bits, qsizetype stride, const Point& p, Color c) {
+  QRgb& pixel = reinterpret_cast<QRgb*>(bits + p.y * stride)[p.x];
   if (pen_mode_ == PenMode::Xor)
     pixel ^= ToRgb(c) & kColourBits;
   else
@@ -77,18 +77,23 @@ void ImageCanvas::Put(const Point& p, Color c) {
 }
 
 void ImageCanvas::PutAll(const std::vector<Point>& pixels, Color c) {
-  for (const Point& p : pixels) Put(p, c);
+  if (pixels.empty()) return;
+  uchar* const bits = image_.bits();
+  const qsizetype stride = image_.bytesPerLine();
+  for (const Point& p : pixels) Put(bits, stride, p, c);
 }
 
 void ImageCanvas::FillAndOutline(const std::vector<Span>& interior, std::vector<Point> outline) {
   SortUnique(outline);
+  uchar* const bits = interior.empty() ? nullptr : image_.bits();
+  const qsizetype stride = image_.bytesPerLine();
   for (const Span& span : interior) {
     auto pen = std::lower_bound(outline.begin(), outline.end(), Point{span.x_first, span.y},
                                 [](const Point& p, const Point& q) { return p.y != q.y ? p.y < q.y : p.x < q.x; });
     for (int x = span.x_first; x <= span.x_last; ++x) {
       while (pen != outline.end() && pen->y == span.y && pen->x < x) ++pen;
       if (pen != outline.end() && pen->y == span.y && pen->x == x) continue;
-      Put(Point{x, span.y}, brush_color_);
+      Put(bits, stride, Point{x, span.y}, brush_color_);
     }
   }
   PutAll(outline, pen_color_);

@@ -49,8 +49,10 @@ class ImageCanvas : public Canvas {
 
  private:
   Clip Bounds() const { return Clip{image_.width(), image_.height()}; }
-  // One pixel in the pen mode; the caller has clipped it.
-  void Put(const Point& p, Color c);
+  // One pixel in the pen mode; the caller has clipped it and holds the
+  // image's pixels (bits and bytes per line), taken once for a whole figure:
+  // taking them detaches the image from any copy, which is not free.
+  void Put(uchar* bits, qsizetype stride, const Point& p, Color c);
   void PutAll(const std::vector<Point>& pixels, Color c);
   // The interior in the brush colour, except the pixels the pen sets, then
   // the outline in the pen colour: every pixel is set once.

@@ -6,7 +6,9 @@
 // xmin itself on a logarithmic axis whose range starts within its first
 // decade), the first line the first multiple of it above the lower limit.
 // Which lines fall exactly on a limit depends on the last bits of the
-// arithmetic; such a line lies under the plot's frame.
+// arithmetic; such a line lies under the plot's frame.  A range so narrow
+// beside its limits that no spacing the arithmetic can step through fits
+// in it has no lines.
 #pragma once
 
 #include <vector>
@@ -37,6 +39,11 @@ struct GridColours {
 // Dotted: the vertical lines from top to bottom, then the horizontal lines
 // from left to right, each at its value's pixel; the pen is solid again
 // afterwards.  The ranges must not be reversed or empty.
+void DrawFrequencyGrid(forms::Canvas& canvas, const PlotBox& box, const AxisMapping& x, base::Extended xmin,
+                       base::Extended xmax, const GridColours& colours);
+void DrawValueGrid(forms::Canvas& canvas, const PlotBox& box, const AxisMapping& y, base::Extended ymin,
+                   base::Extended ymax, forms::Color colour);
+// Both, the vertical lines first.
 void DrawGrid(forms::Canvas& canvas, const PlotBox& box, const AxisMapping& x, base::Extended xmin,
               base::Extended xmax, const AxisMapping& y, base::Extended ymin, base::Extended ymax,
               const GridColours& colours);

@@ -98,6 +98,25 @@ TEST(GridRule, ValueLines) {
   }
 }
 
+// A range of a few units in the last place of its limits: rounding the
+// limits by the spacing leaves 64-bit integers, and a step no longer moves a
+// line.  Such a range has no lines instead of a fault or an endless loop;
+// one that the arithmetic can still step through keeps its lines.
+TEST(GridRule, RangesTooNarrowForTheArithmeticHaveNoLines) {
+  const long double big = 1e20L;
+  const long double few_units = std::nextafter(std::nextafter(std::nextafter(big, 2 * big), 2 * big), 2 * big);
+  EXPECT_TRUE(FrequencyGridLines(big, few_units, false).empty());
+  EXPECT_TRUE(FrequencyGridLines(big, few_units, true).empty()) << "spaced by the width, not by xmin";
+  EXPECT_TRUE(ValueGridLines(big, few_units).empty());
+  EXPECT_TRUE(ValueGridLines(-few_units, -big).empty());
+
+  // nine lines between the limits, a tenth on a limit by the last bits
+  EXPECT_GE(FrequencyGridLines(1, 1 + 1e-15L, false).size(), 9u) << "spacing 1e-16";
+  EXPECT_GE(ValueGridLines(1e3L, 1e3L + 1e-12L).size(), 9u);
+  // from xmin the spacing grows with the lines: 9 lines a decade over 40
+  EXPECT_EQ(FrequencyGridLines(1e-20L, 1e20L, true).size(), 360u);
+}
+
 TEST(GridRule, DrawsDottedFullLinesWithTheDecadeInItsColourAndLeavesThePenSolid) {
   forms::raster::ImageCanvas image(300, 200);
   forms::RecordingCanvas canvas(image);
