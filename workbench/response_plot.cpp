@@ -4,7 +4,6 @@
 #include <span>
 #include <string>
 
-#include "base/number_text.h"
 #include "base/text_file.h"
 #include "forms/keys.h"
 #include "frame/plot/grid_rule.h"
@@ -16,15 +15,8 @@ using base::Extended;
 
 namespace {
 
-// Rows below the plot area for the frequency labels.
-constexpr int kLabelRows = 13;
 // "R" widens the frequency range only while xmax is below this.
 constexpr long double kWidenLimit = 1e20L;
-// The axis labels: width 9 with 4 decimals; the readout: width 11 with 6.
-constexpr int kLabelWidth = 9;
-constexpr int kLabelDecimals = 4;
-constexpr int kReadoutWidth = 11;
-constexpr int kReadoutDecimals = 6;
 
 const char* Title(ResponseKind kind) {
   switch (kind) {
@@ -41,8 +33,6 @@ std::span<const Extended> Coefficients(const TPolynomialRecord& p) {
   return {p.a.data(), static_cast<std::size_t>(std::max(0, p.degree + 1))};
 }
 
-char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 }  // namespace
 
 ResponsePlot::ResponsePlot(ResponsePlotForm& form, frame::plot::ScalesForm& scales, Registers& registers,
@@ -51,9 +41,10 @@ ResponsePlot::ResponsePlot(ResponsePlotForm& form, frame::plot::ScalesForm& scal
   form_.PaintBox1.on_paint = [this] { Paint(); };
   form_.on_key_press = [this](char& key) { KeyPress(key); };
   form_.on_key_down = [this](int& key, forms::ShiftState) { KeyDown(key); };
-  form_.PaintBox1.on_mouse_down = [this](forms::MouseButton, forms::ShiftState, int x, int y) { band_.Press(x, y); };
-  form_.PaintBox1.on_mouse_move = [this](forms::ShiftState, int x, int y) { band_.Move(canvas(), x, y); };
-  form_.PaintBox1.on_mouse_up = [this](forms::MouseButton, forms::ShiftState, int, int) { MouseUp(); };
+  frame::plot::AttachRubberBand(form_.PaintBox1, band_, [this](const frame::plot::Band& band) {
+    frame::plot::ZoomToBand(band, x_, y_, range_);
+    Repaint();
+  });
 }
 
 void ResponsePlot::Show(const TPolynomialRecord& numerator, const TPolynomialRecord& denominator, ResponseKind kind,
@@ -87,20 +78,14 @@ void ResponsePlot::Paint() {
       save_request_ = false;
   }
   const int width = form_.PaintBox1.width(), height = form_.PaintBox1.height();
-  box_ = frame::plot::PlotBox{kLeft, std::min(width, kLastColumn), 0, height - kLabelRows};
-  // both last until the user switches them on again
-  if (range_.xmin <= 0 || range_.xmax <= 0) range_.log_scale = false;
-  if (range_.xmin >= range_.xmax || range_.ymin >= range_.ymax) range_.grid_on = false;
+  box_ = frame::plot::FrequencyPlotBox(width, height);
+  frame::plot::DropImpossibleSwitches(range_);
   const Extended k = registers_.X.constant / registers_.Y.constant;
   y_ = frame::plot::FitAxis(box_.bottom, box_.top, range_.ymin, range_.ymax, false);
   x_ = frame::plot::FitAxis(box_.left, box_.right, range_.xmin, range_.xmax, range_.log_scale);
 
   forms::Canvas& canvas = this->canvas();
-  canvas.SetPenMode(forms::PenMode::Copy);
-  canvas.SetPenStyle(forms::PenStyle::Solid);
-  canvas.SetPenColor(forms::kBlack);
-  canvas.SetBrushColor(forms::kBlack);
-  canvas.Rectangle(0, 0, width, height);
+  frame::plot::FillBlack(canvas, width, height);
   // the fill wiped the marker and a band being dragged
   marker_.Forget();
   band_.Forget();
@@ -134,16 +119,14 @@ void ResponsePlot::Paint() {
 void ResponsePlot::DrawLabels(forms::Canvas& canvas) {
   canvas.SetFontColor(colours_.yellow);
   canvas.SetBrushColor(forms::kBlack);
-  const auto number = [](Extended x) { return base::FloatToText(x, kLabelWidth, kLabelDecimals); };
   // right-aligned two pixels left of x
   const auto before = [&canvas](int x, int y, const std::string& text) {
     canvas.TextOut(x - canvas.TextWidth(text) - 2, y, text);
   };
-  const std::string xmin = number(range_.xmin);
-  canvas.TextOut(box_.left, box_.bottom + 1, xmin.substr(std::min(xmin.find_first_not_of(' '), xmin.size())));
-  before(box_.right, box_.bottom + 1, number(range_.xmax));
-  before(box_.left, box_.bottom - 12, number(range_.ymin));
-  before(box_.left, box_.top, number(range_.ymax));
+  canvas.TextOut(box_.left, box_.bottom + 1, frame::plot::LeftAlignedAxisLabel(range_.xmin));
+  before(box_.right, box_.bottom + 1, frame::plot::AxisLabel(range_.xmax));
+  before(box_.left, box_.bottom - 12, frame::plot::AxisLabel(range_.ymin));
+  before(box_.left, box_.top, frame::plot::AxisLabel(range_.ymax));
   before(box_.left, (box_.bottom + box_.top - 12) / 2, Title(kind_));
   canvas.TextOut((box_.left + box_.right) / 2 - 14, box_.bottom + 1, "rad/s");
 }
@@ -155,36 +138,27 @@ void ResponsePlot::PlotCursor() {
   const Extended y = curve_values_.At(c);
   marker_.MoveTo(canvas(), forms::Point{c, ValueToRow(y)}, colours_.yellow, forms::kRed);
   const Extended w = x_.FromPixel(c);
-  form_.StatusBar1.SetText("w: " + frame::RealToText(kReadoutWidth, kReadoutDecimals, w) + " y:" +
-                           frame::RealToText(kReadoutWidth, kReadoutDecimals, y));
+  const auto number = [](Extended v) {
+    return frame::RealToText(frame::plot::kReadoutWidth, frame::plot::kReadoutDecimals, v);
+  };
+  form_.StatusBar1.SetText("w: " + number(w) + " y:" + number(y));
 }
 
 void ResponsePlot::KeyPress(char key) {
-  const char c = UpperCase(key);
-  if (c == forms::kCharEnter) {
+  if (key == forms::kCharEnter) {
     save_request_ = scales_.Exchange(range_);
     Repaint();
-  } else if (frame::plot::RangeKeyPress(c, range_, kWidenLimit)) {
+  } else if (frame::plot::RangeKeyPress(key, range_, kWidenLimit)) {
     Repaint();
-  } else if (c == ' ') {
+  } else if (key == ' ') {
     PlotCursor();
-  } else if (const std::optional<int> step = frame::plot::CursorStepOfChar(c); step && cursor_.Step(*step)) {
+  } else if (const std::optional<int> step = frame::plot::CursorStepOfChar(key); step && cursor_.Step(*step)) {
     PlotCursor();
   }
 }
 
 void ResponsePlot::KeyDown(int key) {
   if (frame::plot::RangeKeyDown(key, range_)) Repaint();
-}
-
-void ResponsePlot::MouseUp() {
-  const std::optional<frame::plot::Band> band = band_.Release(canvas());
-  if (!band) return;
-  range_.xmin = x_.FromPixel(band->x0);
-  range_.xmax = x_.FromPixel(band->x1);
-  range_.ymin = y_.FromPixel(band->y1);
-  range_.ymax = y_.FromPixel(band->y0);
-  Repaint();
 }
 
 }  // namespace workbench

@@ -12,6 +12,7 @@
 #include "frame/plot/axis_mapping.h"
 #include "frame/plot/column_cursor.h"
 #include "frame/plot/curve_table.h"
+#include "frame/plot/frequency_plot.h"
 #include "frame/plot/plot_box.h"
 #include "frame/plot/plot_range.h"
 #include "frame/plot/rubber_band.h"
@@ -26,12 +27,6 @@ namespace workbench {
 
 class ResponsePlot {
  public:
-  // The plot area starts at this column and ends at the paint box's right
-  // edge, but never beyond the last column: the table of plotted values
-  // holds these columns.
-  static constexpr int kLeft = 75;
-  static constexpr int kLastColumn = 3000;
-
   ResponsePlot(ResponsePlotForm& form, frame::plot::ScalesForm& scales, Registers& registers, frame::Log& log,
                forms::FileDialog& save_dialog, const PlotColours& colours);
 
@@ -54,7 +49,6 @@ class ResponsePlot {
   void DrawLabels(forms::Canvas& canvas);
   void KeyPress(char key);
   void KeyDown(int key);
-  void MouseUp();
   // The marker on the curve at the cursor's column, and the readout.
   void PlotCursor();
   int ValueToRow(base::Extended v) const;
@@ -75,7 +69,7 @@ class ResponsePlot {
   // of the last repaint
   frame::plot::PlotBox box_;
   frame::plot::AxisMapping x_, y_;
-  frame::plot::CurveTable curve_values_{kLeft, kLastColumn, 1};
+  frame::plot::CurveTable curve_values_{frame::plot::kFirstColumn, frame::plot::kLastColumn, 1};
   frame::plot::ColumnCursor cursor_{frame::plot::ColumnCursor::AtEdge::Refuse};
   frame::plot::XorMarker marker_;
   frame::plot::RubberBand band_{forms::kRed, forms::kBlack};

@@ -5,6 +5,7 @@
 
 #include "base/number_text.h"
 #include "forms/keys.h"
+#include "frame/plot/frequency_plot.h"
 
 namespace workbench {
 
@@ -66,11 +67,7 @@ void RootPlot::Paint() {
   x_.offset = Extended(box_.left) - x_.scale * view_.xmin;
   xmax_ = (Extended(box_.right) - x_.offset) / x_.scale;
 
-  canvas.SetPenMode(forms::PenMode::Copy);
-  canvas.SetPenStyle(forms::PenStyle::Solid);
-  canvas.SetPenColor(forms::kBlack);
-  canvas.SetBrushColor(forms::kBlack);
-  canvas.Rectangle(0, 0, width, height);
+  frame::plot::FillBlack(canvas, width, height);
   if (!registers_.roots_defined) return;
   DrawFrameAndAxes(canvas);
   DrawLabels(canvas);

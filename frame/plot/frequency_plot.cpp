@@ -9,8 +9,6 @@ namespace {
 
 constexpr int kLabelWidth = 9;
 constexpr int kLabelDecimals = 4;
-constexpr int kReadoutWidth = 11;
-constexpr int kReadoutDecimals = 6;
 
 }  // namespace
 

@@ -31,6 +31,10 @@ void FillBlack(forms::Canvas& canvas, int width, int height);
 std::string AxisLabel(base::Extended v);
 std::string LeftAlignedAxisLabel(base::Extended v);
 // A number of the cursor's readout: width 11 with 6 decimals, never cut.
+// A readout on a status line takes the same format through the log's rule,
+// which cuts the text as a log line does.
+constexpr int kReadoutWidth = 11;
+constexpr int kReadoutDecimals = 6;
 std::string ReadoutNumber(base::Extended v);
 
 }  // namespace frame::plot
