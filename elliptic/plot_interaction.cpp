@@ -41,11 +41,9 @@ PlotInteraction::PlotInteraction(ResponsePlotForm& form, SelectionForm& settings
   };
   form_.on_key_down = [this](int& key, forms::ShiftState) { FormKeyDown(key); };
   form_.on_key_press = [this](char& key) { FormKeyPress(key); };
-  form_.cresposta.on_mouse_down = [this](forms::MouseButton button, forms::ShiftState shift, int x, int y) {
-    MouseDown(button, shift, x, y);
-  };
-  form_.cresposta.on_mouse_move = [this](forms::ShiftState, int x, int y) { band_.Move(plot_.canvas(), x, y); };
-  form_.cresposta.on_mouse_up = [this](forms::MouseButton, forms::ShiftState, int, int) { MouseUp(); };
+  frame::plot::AttachRubberBand(
+      form_.cresposta, band_, [this](const frame::plot::Band& band) { ZoomTo(band); },
+      [this](forms::MouseButton button, forms::ShiftState shift, int x, int) { return MouseDown(button, shift, x); });
 }
 
 bool PlotInteraction::HasSelectedFunction() const {
@@ -182,24 +180,24 @@ void PlotInteraction::Replot() {
   Repaint();
 }
 
-void PlotInteraction::MouseDown(forms::MouseButton button, forms::ShiftState shift, int x, int y) {
-  if (!shift.shift && button != forms::MouseButton::Right) return band_.Press(x, y);
+bool PlotInteraction::MouseDown(forms::MouseButton button, forms::ShiftState shift, int x) {
+  if (!shift.shift && button != forms::MouseButton::Right) return false;
   // the nearest segment point, or the end of the curve beyond the box
   const Extended xstep = plot_.xstep();
   const std::int64_t k = xstep == 0 ? 0 : base::Round(Extended(x - plot_.box().left) / xstep);
   cursor_index_ = static_cast<std::int32_t>(std::clamp<std::int64_t>(k, 0, plot_.segment_count()));
   PlotCursor();
+  return true;
 }
 
-void PlotInteraction::MouseUp() {
-  const std::optional<frame::plot::Band> band = band_.Release(plot_.canvas());
+void PlotInteraction::ZoomTo(const frame::plot::Band& band) {
   // A range of zero width has no value for each pixel: the band only erases
   // itself.
-  if (!band || !plot_.frequency_axis() || plot_.gain_rows().flat()) return;
-  settings_.twmin.set_panel_real(plot_.frequency_axis()->FromPixel(band->x0));
-  settings_.twmax.set_panel_real(plot_.frequency_axis()->FromPixel(band->x1));
-  settings_.tgmin.set_panel_real(plot_.gain_rows().ValueAt(band->y1));
-  settings_.tgmax.set_panel_real(plot_.gain_rows().ValueAt(band->y0));
+  if (!plot_.frequency_axis() || plot_.gain_rows().flat()) return;
+  settings_.twmin.set_panel_real(plot_.frequency_axis()->FromPixel(band.x0));
+  settings_.twmax.set_panel_real(plot_.frequency_axis()->FromPixel(band.x1));
+  settings_.tgmin.set_panel_real(plot_.gain_rows().ValueAt(band.y1));
+  settings_.tgmax.set_panel_real(plot_.gain_rows().ValueAt(band.y0));
   Repaint();
 }
 

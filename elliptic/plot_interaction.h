@@ -38,8 +38,10 @@ class PlotInteraction {
  private:
   void FormKeyDown(int key);
   void FormKeyPress(char key);
-  void MouseDown(forms::MouseButton button, forms::ShiftState shift, int x, int y);
-  void MouseUp();
+  // Shift or the right button puts the cursor on the segment point nearest
+  // x and takes the press; any other press starts the rubber band.
+  bool MouseDown(forms::MouseButton button, forms::ShiftState shift, int x);
+  void ZoomTo(const frame::plot::Band& band);
   // Steps the cursor when the step stays within the points, then shows it.
   void StepCursor(std::int32_t step);
   void DrawReadout(const TPlotFunction& f);

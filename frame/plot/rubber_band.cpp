@@ -45,8 +45,12 @@ std::optional<Band> RubberBand::Release(forms::Canvas& canvas) {
   return std::nullopt;
 }
 
-void AttachRubberBand(forms::PaintBox& box, RubberBand& band, std::function<void(const Band&)> zoom) {
-  box.on_mouse_down = [&band](forms::MouseButton, forms::ShiftState, int x, int y) { band.Press(x, y); };
+void AttachRubberBand(forms::PaintBox& box, RubberBand& band, std::function<void(const Band&)> zoom,
+                      PressClaim claim) {
+  box.on_mouse_down = [&band, claim = std::move(claim)](forms::MouseButton button, forms::ShiftState shift, int x,
+                                                        int y) {
+    if (!claim || !claim(button, shift, x, y)) band.Press(x, y);
+  };
   box.on_mouse_move = [&box, &band](forms::ShiftState, int x, int y) { band.Move(box.canvas(), x, y); };
   box.on_mouse_up = [&box, &band, zoom = std::move(zoom)](forms::MouseButton, forms::ShiftState, int, int) {
     if (const std::optional<Band> released = band.Release(box.canvas())) zoom(*released);

@@ -44,10 +44,15 @@ class RubberBand {
   bool drawn_ = false;
 };
 
+// A press that a plot takes for something else of its own: true when it did,
+// and then no drag starts.
+using PressClaim = std::function<bool(forms::MouseButton button, forms::ShiftState shift, int x, int y)>;
+
 // The band follows the mouse on the paint box with any button: down starts a
-// drag, moves draw it on the box's canvas, up ends it and hands a band that
-// was dragged right and down to `zoom`.
-void AttachRubberBand(forms::PaintBox& box, RubberBand& band, std::function<void(const Band&)> zoom);
+// drag (unless `claim` takes the press), moves draw it on the box's canvas,
+// up ends it and hands a band that was dragged right and down to `zoom`.
+void AttachRubberBand(forms::PaintBox& box, RubberBand& band, std::function<void(const Band&)> zoom,
+                      PressClaim claim = {});
 
 // The range a band shows: the frequencies of its two columns and the values
 // of its two rows, by the mappings of the picture it was dragged on.
