@@ -3,6 +3,7 @@
 #include "base/number_text.h"
 #include "elliptic/root_response.h"
 #include "elliptic/specification.h"
+#include "frame/plot/frequency_plot.h"
 #include "frame/plot/grid_rule.h"
 
 namespace elliptic {
@@ -94,12 +95,7 @@ ResponsePlot::Settings ResponsePlot::ReadSettings() {
 void ResponsePlot::PlotResponse() {
   forms::Canvas& canvas = this->canvas();
   const int width = form_.cresposta.width(), height = form_.cresposta.height();
-  // a band being dragged leaves the pen in XOR
-  canvas.SetPenMode(forms::PenMode::Copy);
-  canvas.SetPenStyle(forms::PenStyle::Solid);
-  canvas.SetPenColor(colours_.background);
-  canvas.SetBrushColor(colours_.background);
-  canvas.Rectangle(0, 0, width, height);
+  frame::plot::FillGround(canvas, width, height, colours_.background);
 
   text_height_ = canvas.TextHeight("X");
   box_.left = canvas.TextWidth(kRangeLabelRoom) + 3;

@@ -89,7 +89,7 @@ void ImmittancePlot::Paint() {
   values_.Begin(box_.left, file.get());
 
   forms::Canvas& canvas = this->canvas();
-  frame::plot::FillBlack(canvas, width, height);
+  frame::plot::FillGround(canvas, width, height);
   // the fill wiped the marker and a band being dragged
   marker_.Forget();
   band_.Forget();

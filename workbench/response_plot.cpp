@@ -85,7 +85,7 @@ void ResponsePlot::Paint() {
   x_ = frame::plot::FitAxis(box_.left, box_.right, range_.xmin, range_.xmax, range_.log_scale);
 
   forms::Canvas& canvas = this->canvas();
-  frame::plot::FillBlack(canvas, width, height);
+  frame::plot::FillGround(canvas, width, height);
   // the fill wiped the marker and a band being dragged
   marker_.Forget();
   band_.Forget();

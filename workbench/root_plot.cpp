@@ -67,7 +67,7 @@ void RootPlot::Paint() {
   x_.offset = Extended(box_.left) - x_.scale * view_.xmin;
   xmax_ = (Extended(box_.right) - x_.offset) / x_.scale;
 
-  frame::plot::FillBlack(canvas, width, height);
+  frame::plot::FillGround(canvas, width, height);
   if (!registers_.roots_defined) return;
   DrawFrameAndAxes(canvas);
   DrawLabels(canvas);

@@ -16,11 +16,11 @@ PlotBox FrequencyPlotBox(int width, int height) {
   return PlotBox{kFirstColumn, std::min(width, kLastColumn), 0, height - kLabelRows};
 }
 
-void FillBlack(forms::Canvas& canvas, int width, int height) {
+void FillGround(forms::Canvas& canvas, int width, int height, forms::Color ground) {
   canvas.SetPenMode(forms::PenMode::Copy);
   canvas.SetPenStyle(forms::PenStyle::Solid);
-  canvas.SetPenColor(forms::kBlack);
-  canvas.SetBrushColor(forms::kBlack);
+  canvas.SetPenColor(ground);
+  canvas.SetBrushColor(ground);
   canvas.Rectangle(0, 0, width, height);
 }
 

@@ -22,9 +22,10 @@ constexpr int kLabelRows = 13;
 // kLastColumn; from the top to kLabelRows above the bottom.
 PlotBox FrequencyPlotBox(int width, int height);
 
-// The whole paint box black, with a solid black pen in copy mode and a
-// black brush.
-void FillBlack(forms::Canvas& canvas, int width, int height);
+// The whole paint box in the ground colour, with a solid pen of that colour
+// in copy mode and a brush of it; whatever a band being dragged left of the
+// pen is gone.
+void FillGround(forms::Canvas& canvas, int width, int height, forms::Color ground = forms::kBlack);
 
 // A limit on an axis label: width 9 with 4 decimals, so 0.1 gives three
 // blanks and 0.1000; the left-aligned form drops the blanks.
