@@ -198,7 +198,7 @@ void ResponsePlot::DrawAxisLabels(const Settings& s) {
   // right-aligned one pixel left of the box
   const auto range_label = [&](Extended value, int row) {
     const std::string text = base::FloatToText(value, kRangeLabelWidth, kRangeLabelDecimals);
-    canvas.TextOut(box_.left - canvas.TextWidth(text) - 1, row, text);
+    frame::plot::RightAlignedText(canvas, box_.left - 1, row, text);
   };
   if (s.delay) {
     canvas.SetFontColor(forms::kRed);
@@ -219,8 +219,8 @@ void ResponsePlot::DrawAxisLabels(const Settings& s) {
 
   const int row = box_.bottom + 1;
   canvas.TextOut(box_.left, row, base::FloatToText(s.twmin, kFrequencyLabelWidth, kFrequencyLabelDecimals));
-  const std::string twmax = base::FloatToText(s.twmax, kFrequencyLabelWidth, kFrequencyLabelDecimals);
-  canvas.TextOut(box_.right - canvas.TextWidth(twmax), row, twmax);
+  frame::plot::RightAlignedText(canvas, box_.right, row,
+                                base::FloatToText(s.twmax, kFrequencyLabelWidth, kFrequencyLabelDecimals));
   const std::string unit = UnitText();
   canvas.TextOut((box_.right + box_.left - canvas.TextWidth(unit)) / 2, row, unit);
 }

@@ -119,15 +119,14 @@ void ResponsePlot::Paint() {
 void ResponsePlot::DrawLabels(forms::Canvas& canvas) {
   canvas.SetFontColor(colours_.yellow);
   canvas.SetBrushColor(forms::kBlack);
-  // right-aligned two pixels left of x
-  const auto before = [&canvas](int x, int y, const std::string& text) {
-    canvas.TextOut(x - canvas.TextWidth(text) - 2, y, text);
-  };
+  using frame::plot::AxisLabel;
+  using frame::plot::RightAlignedText;
   canvas.TextOut(box_.left, box_.bottom + 1, frame::plot::LeftAlignedAxisLabel(range_.xmin));
-  before(box_.right, box_.bottom + 1, frame::plot::AxisLabel(range_.xmax));
-  before(box_.left, box_.bottom - 12, frame::plot::AxisLabel(range_.ymin));
-  before(box_.left, box_.top, frame::plot::AxisLabel(range_.ymax));
-  before(box_.left, (box_.bottom + box_.top - 12) / 2, Title(kind_));
+  // the others end two pixels short of the frame line they stand by
+  RightAlignedText(canvas, box_.right - 2, box_.bottom + 1, AxisLabel(range_.xmax));
+  RightAlignedText(canvas, box_.left - 2, box_.bottom - 12, AxisLabel(range_.ymin));
+  RightAlignedText(canvas, box_.left - 2, box_.top, AxisLabel(range_.ymax));
+  RightAlignedText(canvas, box_.left - 2, (box_.bottom + box_.top - 12) / 2, Title(kind_));
   canvas.TextOut((box_.left + box_.right) / 2 - 14, box_.bottom + 1, "rad/s");
 }
 

@@ -98,13 +98,11 @@ void RootPlot::DrawFrameAndAxes(forms::Canvas& canvas) const {
 void RootPlot::DrawLabels(forms::Canvas& canvas) const {
   canvas.SetFontColor(colours_.white);
   canvas.SetBrushColor(forms::kBlack);
-  const auto right_aligned = [&canvas](int right, int y, const std::string& text) {
-    canvas.TextOut(right - canvas.TextWidth(text), y, text);
-  };
-  right_aligned(box_.left - 2, box_.top, base::FloatToText(ymax_, 5, 1));
-  right_aligned(box_.left - 2, box_.bottom - 13, base::FloatToText(view_.ymin, 5, 1));
+  using frame::plot::RightAlignedText;
+  RightAlignedText(canvas, box_.left - 2, box_.top, base::FloatToText(ymax_, 5, 1));
+  RightAlignedText(canvas, box_.left - 2, box_.bottom - 13, base::FloatToText(view_.ymin, 5, 1));
   canvas.TextOut(box_.left + 1, box_.bottom + 2, base::FloatToText(view_.xmin, 8, 3));
-  right_aligned(box_.right - 2, box_.bottom + 2, base::FloatToText(xmax_, 8, 3));
+  RightAlignedText(canvas, box_.right - 2, box_.bottom + 2, base::FloatToText(xmax_, 8, 3));
   canvas.TextOut(box_.left + 3, box_.top, "Im");
   canvas.TextOut(box_.right - 16, box_.bottom - 13, "Re");
 }

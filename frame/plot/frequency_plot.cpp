@@ -31,6 +31,10 @@ std::string LeftAlignedAxisLabel(base::Extended v) {
   return text.substr(std::min(text.find_first_not_of(' '), text.size()));
 }
 
+void RightAlignedText(forms::Canvas& canvas, int right, int y, const std::string& text) {
+  canvas.TextOut(right - canvas.TextWidth(text), y, text);
+}
+
 std::string ReadoutNumber(base::Extended v) { return base::FloatToText(v, kReadoutWidth, kReadoutDecimals); }
 
 }  // namespace frame::plot

@@ -31,6 +31,10 @@ void FillGround(forms::Canvas& canvas, int width, int height, forms::Color groun
 // blanks and 0.1000; the left-aligned form drops the blanks.
 std::string AxisLabel(base::Extended v);
 std::string LeftAlignedAxisLabel(base::Extended v);
+// The text right-aligned on column `right`: drawn from right minus its
+// width, in the canvas's font as it is now.
+void RightAlignedText(forms::Canvas& canvas, int right, int y, const std::string& text);
+
 // A number of the cursor's readout: width 11 with 6 decimals, never cut.
 // A readout on a status line takes the same format through the log's rule,
 // which cuts the text as a log line does.
