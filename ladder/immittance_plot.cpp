@@ -5,7 +5,6 @@
 #include "forms/keys.h"
 #include "frame/log.h"
 #include "frame/plot/frequency_plot.h"
-#include "frame/plot/grid_rule.h"
 #include "frame/plot/range_keys.h"
 #include "ladder/golden_section.h"
 
@@ -89,13 +88,10 @@ void ImmittancePlot::Paint() {
   values_.Begin(box_.left, file.get());
 
   forms::Canvas& canvas = this->canvas();
-  frame::plot::FillGround(canvas, width, height);
-  // the fill wiped the marker and a band being dragged
+  // the fill wipes the marker and a band being dragged
   marker_.Forget();
   band_.Forget();
-  if (range_.grid_on)
-    frame::plot::DrawGrid(canvas, box_, x_, range_.xmin, range_.xmax, y_, range_.ymin, range_.ymax,
-                          frame::plot::GridColours{forms::kGrey, forms::kYellow});
+  frame::plot::PaintFrequencyGround(canvas, width, height, box_, x_, y_, range_, {forms::kGrey, forms::kYellow});
   canvas.SetBrushColor(forms::kWhite);
   canvas.FrameRect(box_.left, box_.top, box_.right, box_.bottom);
   DrawLabels(canvas);

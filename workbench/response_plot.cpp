@@ -6,7 +6,6 @@
 
 #include "base/text_file.h"
 #include "forms/keys.h"
-#include "frame/plot/grid_rule.h"
 #include "frame/plot/range_keys.h"
 
 namespace workbench {
@@ -85,13 +84,10 @@ void ResponsePlot::Paint() {
   x_ = frame::plot::FitAxis(box_.left, box_.right, range_.xmin, range_.xmax, range_.log_scale);
 
   forms::Canvas& canvas = this->canvas();
-  frame::plot::FillGround(canvas, width, height);
-  // the fill wiped the marker and a band being dragged
+  // the fill wipes the marker and a band being dragged
   marker_.Forget();
   band_.Forget();
-  if (range_.grid_on)
-    frame::plot::DrawGrid(canvas, box_, x_, range_.xmin, range_.xmax, y_, range_.ymin, range_.ymax,
-                          frame::plot::GridColours{colours_.grey, colours_.yellow});
+  frame::plot::PaintFrequencyGround(canvas, width, height, box_, x_, y_, range_, {colours_.grey, colours_.yellow});
   canvas.SetBrushColor(colours_.white);
   canvas.FrameRect(box_.left, box_.top, box_.right, box_.bottom + 1);
   DrawLabels(canvas);

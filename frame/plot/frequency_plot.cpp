@@ -24,6 +24,12 @@ void FillGround(forms::Canvas& canvas, int width, int height, forms::Color groun
   canvas.Rectangle(0, 0, width, height);
 }
 
+void PaintFrequencyGround(forms::Canvas& canvas, int width, int height, const PlotBox& box, const AxisMapping& x,
+                          const AxisMapping& y, const PlotRange& range, const GridColours& grid) {
+  FillGround(canvas, width, height);
+  if (range.grid_on) DrawGrid(canvas, box, x, range.xmin, range.xmax, y, range.ymin, range.ymax, grid);
+}
+
 std::string AxisLabel(base::Extended v) { return base::FloatToText(v, kLabelWidth, kLabelDecimals); }
 
 std::string LeftAlignedAxisLabel(base::Extended v) {

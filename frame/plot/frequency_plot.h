@@ -7,7 +7,10 @@
 
 #include "base/extended.h"
 #include "forms/canvas.h"
+#include "frame/plot/axis_mapping.h"
+#include "frame/plot/grid_rule.h"
 #include "frame/plot/plot_box.h"
+#include "frame/plot/plot_range.h"
 
 namespace frame::plot {
 
@@ -26,6 +29,11 @@ PlotBox FrequencyPlotBox(int width, int height);
 // in copy mode and a brush of it; whatever a band being dragged left of the
 // pen is gone.
 void FillGround(forms::Canvas& canvas, int width, int height, forms::Color ground = forms::kBlack);
+
+// The black ground of a frequency plot, and its grid over the range while
+// the grid is switched on: the whole picture below the frame and the curves.
+void PaintFrequencyGround(forms::Canvas& canvas, int width, int height, const PlotBox& box, const AxisMapping& x,
+                          const AxisMapping& y, const PlotRange& range, const GridColours& grid);
 
 // A limit on an axis label: width 9 with 4 decimals, so 0.1 gives three
 // blanks and 0.1000; the left-aligned form drops the blanks.
