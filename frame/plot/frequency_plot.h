@@ -1,6 +1,7 @@
 // The layout that the frequency plots of the two prompt-driven programs
-// share: where the plot area lies in its paint box, the black ground, and
-// the number texts of the axis labels and of the cursor's readout.
+// share: where the plot area lies in its paint box, the black ground with its
+// grid, and the number texts of the axis labels and of the cursor's readout.
+// The ground's fill and the right-aligned label serve every plot window.
 #pragma once
 
 #include <string>
