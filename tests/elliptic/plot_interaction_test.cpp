@@ -174,6 +174,30 @@ TEST_F(PlotInteractionTest, ShiftClickOrTheRightButtonPlacesTheCursor) {
   EXPECT_TRUE(Select(DrawnSince(mark), IsText).empty());
 }
 
+// The cursor's press and the band share the mouse: a drag from a press the
+// cursor took neither draws a band nor zooms, while the same drag from a
+// plain press does.
+TEST_F(PlotInteractionTest, ADragFromTheCursorsPressZoomsNothing) {
+  const Extended twmin = form2().twmin.panel_real(), twmax = form2().twmax.panel_real();
+  const Extended tgmin = form2().tgmin.panel_real(), tgmax = form2().tgmax.panel_real();
+  const auto dotted = [](const DrawCall& c) { return c.style == forms::PenStyle::Dot; };
+  const std::size_t mark = Drawn().size();
+  Mouse("down", Column(3), 100, forms::MouseButton::Left, true);
+  Mouse("move", Column(9), 300, forms::MouseButton::Left, true);
+  Mouse("up", Column(9), 300, forms::MouseButton::Left, true);
+  EXPECT_EQ(interaction().cursor_index(), 3);
+  EXPECT_TRUE(Select(DrawnSince(mark), dotted).empty()) << "no band drawn";
+  EXPECT_EQ(form2().twmin.panel_real(), twmin);
+  EXPECT_EQ(form2().twmax.panel_real(), twmax);
+  EXPECT_EQ(form2().tgmin.panel_real(), tgmin);
+  EXPECT_EQ(form2().tgmax.panel_real(), tgmax);
+
+  Mouse("down", Column(3), 100);
+  Mouse("move", Column(9), 300);
+  Mouse("up", Column(9), 300);
+  EXPECT_NE(form2().twmin.panel_real(), twmin) << "a plain drag zooms";
+}
+
 TEST_F(PlotInteractionTest, TheReadoutTellsTheUnitOfTheMoment) {
   form2().srads.SetItemIndex(1);
   const std::size_t mark = Drawn().size();
