@@ -47,10 +47,7 @@ ImmittancePlot::ImmittancePlot(PlotForm& form, frame::plot::ScalesForm& scales, 
   form_.PaintBox1.on_paint = [this] { Paint(); };
   form_.on_key_press = [this](char& key) { KeyPress(key); };
   form_.on_key_down = [this](int& key, forms::ShiftState) { KeyDown(key); };
-  frame::plot::AttachRubberBand(form_.PaintBox1, band_, [this](const frame::plot::Band& band) {
-    frame::plot::ZoomToBand(band, x_, y_, range_);
-    Repaint();
-  });
+  frame::plot::AttachRangeZoom(form_.PaintBox1, band_, x_, y_, range_);
   scales_.Button2->on_click = [this] { ChooseTableName(); };
 }
 

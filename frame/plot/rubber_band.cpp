@@ -64,4 +64,12 @@ void ZoomToBand(const Band& band, const AxisMapping& x, const AxisMapping& y, Pl
   range.ymax = y.FromPixel(band.y0);
 }
 
+void AttachRangeZoom(forms::PaintBox& box, RubberBand& band, const AxisMapping& x, const AxisMapping& y,
+                     PlotRange& range) {
+  AttachRubberBand(box, band, [&box, &x, &y, &range](const Band& shown) {
+    ZoomToBand(shown, x, y, range);
+    box.Invalidate();
+  });
+}
+
 }  // namespace frame::plot

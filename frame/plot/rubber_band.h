@@ -58,4 +58,10 @@ void AttachRubberBand(forms::PaintBox& box, RubberBand& band, std::function<void
 // of its two rows, by the mappings of the picture it was dragged on.
 void ZoomToBand(const Band& band, const AxisMapping& x, const AxisMapping& y, PlotRange& range);
 
+// The band attached to a plot that keeps its range: a band zooms the range to
+// what it shows, by the mappings as the last repaint left them in x and y,
+// and the box repaints.
+void AttachRangeZoom(forms::PaintBox& box, RubberBand& band, const AxisMapping& x, const AxisMapping& y,
+                     PlotRange& range);
+
 }  // namespace frame::plot
