@@ -1,0 +1,374 @@
+// One design along the whole road, through the files the programs leave for
+// each other in one folder: the designer writes its roots files, the
+// workbench reads them (or builds its own characteristic function), finds
+// E(s) and writes the immittances and the transmission zeros, and the ladder
+// program expands the immittance into a ladder and writes its value list.
+// The ladder read back from that file, between its terminations, must have
+// the transfer function P(s)/E(s) of the design it came from.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "elliptic/duzavuri.h"
+#include "forms/application.h"
+#include "forms/script/script_backend.h"
+#include "forms/script/script_fault.h"
+#include "forms/script/script_line.h"
+#include "tests/ladder/network_evaluator.h"
+#include "tests/ladder/tramow_fixture.h"
+#include "workbench/vessaw.h"
+
+namespace road_test {
+namespace {
+
+using ladder_test::Complex;
+using ladder_test::LadderElement;
+
+// A polynomial as a file gives it: by its roots (a roots file) or by its
+// ascending coefficients (a polynomial file), with its constant.
+struct FilePolynomial {
+  std::vector<Complex> roots;
+  std::vector<long double> a;
+  long double constant = 1;
+
+  Complex At(Complex s) const {
+    Complex v = 1;
+    if (a.empty()) {
+      for (const Complex& r : roots) v *= s - r;
+    } else {
+      v = 0;
+      for (auto k = a.rbegin(); k != a.rend(); ++k) v = v * s + *k;
+    }
+    return v * constant;
+  }
+};
+
+std::vector<long double> Numbers(const std::string& path) {
+  std::ifstream in(path);
+  EXPECT_TRUE(in.good()) << path;
+  std::vector<long double> numbers;
+  for (long double x; in >> x;) numbers.push_back(x);
+  return numbers;
+}
+
+// The count, the real and imaginary part of each root, the constant.
+FilePolynomial ReadRootsFile(const std::string& path) {
+  const std::vector<long double> n = Numbers(path);
+  FilePolynomial p;
+  if (n.empty()) return p;
+  const auto count = static_cast<std::size_t>(n[0]);
+  EXPECT_GE(n.size(), 1 + 2 * count) << path;
+  for (std::size_t k = 0; k < count && 2 + 2 * k < n.size(); ++k) p.roots.emplace_back(n[1 + 2 * k], n[2 + 2 * k]);
+  if (n.size() > 1 + 2 * count) p.constant = n[1 + 2 * count];
+  return p;
+}
+
+// The degree, the coefficients from a(0) up, the constant.
+FilePolynomial ReadPolynomialFile(const std::string& path) {
+  const std::vector<long double> n = Numbers(path);
+  FilePolynomial p;
+  if (n.empty()) return p;
+  const auto count = static_cast<std::size_t>(n[0]) + 1;
+  EXPECT_GE(n.size(), 1 + count) << path;
+  p.a.assign(n.begin() + 1, n.begin() + static_cast<std::ptrdiff_t>(std::min(n.size(), 1 + count)));
+  if (n.size() > 1 + count) p.constant = n[1 + count];
+  return p;
+}
+
+std::vector<LadderElement> ReadValueList(const std::string& path) {
+  std::ifstream in(path);
+  std::vector<LadderElement> ladder;
+  for (std::string line; std::getline(in, line);) {
+    const std::optional<LadderElement> element = ladder_test::ParseValueListLine(line);
+    EXPECT_TRUE(element.has_value()) << line;
+    if (element) ladder.push_back(*element);
+  }
+  return ladder;
+}
+
+// How the workbench comes to its characteristic function.
+enum class Source {
+  kRootsFiles,        // F and P from the designer's roots files
+  kModifiedElliptic,  // Q(w) from the designer's elipq.r, modified symmetric rational K
+  kButterworth,       // its own Q(w), polynomial K
+  kChebyshev,         // its own Q(w), polynomial K
+  kInverseChebyshev,  // its own Q(w), inverse polynomial K
+};
+
+// Every design of the road has a P(s) of even degree: no zero, or the
+// zeros in pairs with none at the origin.
+struct RoadCase {
+  std::string name;
+  std::string designer;  // what the user does in the designer's main window
+  std::string prefix;    // of the designer's roots files
+  Source source;
+  int order = 0;         // of the workbench's own Q(w)
+};
+
+std::ostream& operator<<(std::ostream& out, const RoadCase& c) { return out << c.name; }
+
+// Every real in the files with the 18 significant digits of the exponent
+// form, so that the chain carries the precision of the arithmetic.
+constexpr const char* kDesignerFormat = "type Form1.NEcm 26\n";
+
+std::string ForcedElliptic(int order) {
+  return "tick Form1.CBforcar\ntype Form1.NEordem " + std::to_string(order) + "\nclick Form1.Calcular\n";
+}
+
+std::string VessawScript(const RoadCase& c) {
+  std::string s =
+      "menu Iniciar\n"
+      "choose Form6.RGmenu \"Editar parâmetros\"\nclick Form6.Button1\n"
+      "type Form10.NEcm 26\ntype Form10.NEdc -1\nclick Form10.Button1\n";
+  const auto own_q = [&](const std::string& kind) {
+    return "choose Form6.RGmenu \"Gerar polinômio característico Q(w)\"\nclick Form6.Button1\n"
+           "choose Form9.ListBox1 " + kind + "\ntype Form4.NEdit1 " + std::to_string(c.order) +
+           "\nclick Form4.Button1\n";
+  };
+  switch (c.source) {
+    case Source::kRootsFiles:
+      for (const char* which : {"F", "P"}) {
+        s += "choose Form6.RGmenu \"Ler/editar polinômio\"\nclick Form6.Button1\n";
+        s += std::string("choose Form9.ListBox1 ") + which + "(s)\nchoose Form9.ListBox1 Raizes\n";
+        s += "file " + c.prefix + static_cast<char>(std::tolower(which[0])) + ".r\nfile cancel\nfile cancel\n";
+      }
+      break;
+    case Source::kModifiedElliptic:
+      s += "choose Form6.RGmenu \"Gerar polinômio característico Q(w)\"\nclick Form6.Button1\n"
+           "choose Form9.ListBox1 \"Outro polinômio\"\nchoose Form9.ListBox1 Raizes\n"
+           "file elipq.r\nfile cancel\nfile cancel\n"
+           "choose Form6.RGmenu \"K(s) para K(jw) racional simétrica modificada\"\nclick Form6.Button1\n"
+           "type Form3.NEdit1 1\nclick Form3.Button1\nclick Form2.Button1\n";
+      break;
+    case Source::kButterworth:
+    case Source::kChebyshev:
+      s += own_q(c.source == Source::kButterworth ? "Butterworth" : "Chebyshev");
+      s += "choose Form6.RGmenu \"K(s) para K(jw) polinomial\"\nclick Form6.Button1\n";
+      s += c.source == Source::kButterworth ? "type Form3.NEdit1 3.0102999566398119521\n" : "type Form3.NEdit1 1\n";
+      s += "click Form3.Button1\n";
+      break;
+    case Source::kInverseChebyshev:
+      s += own_q("Chebyshev");
+      s += "choose Form6.RGmenu \"K(s) para K(jw) polinomial inversa\"\nclick Form6.Button1\n"
+           "type Form3.NEdit1 1\nclick Form3.Button1\ntype Form3.NEdit1 40\nclick Form3.Button1\n"
+           "click Form2.Button1\n";
+      break;
+  }
+  s += "choose Form6.RGmenu \"Calcular E(s) tendo K(s)=F(s)/P(s)\"\nclick Form6.Button1\n";
+  s += "choose Form6.RGmenu \"Gerar imitâncias para síntese de rede passiva\"\nclick Form6.Button1\n"
+       "choose Form9.ListBox1 \"LC Duplamente terminada\"\n"
+       "choose Form9.ListBox1 \"1 - z11/rg = (Ee-Fe)/(Eo+Fo)\"\nfile z11.n\nfile z11.d\n";
+  s += "click Form6.Button1\nchoose Form9.ListBox1 \"LC Simplesmente terminada\"\nfile single.n\nfile single.d\n";
+  for (const char* which : {"F", "P", "E"}) {
+    s += "choose Form6.RGmenu \"Listar/salvar polinômio\"\nclick Form6.Button1\n";
+    s += std::string("choose Form9.ListBox1 ") + which + "(s)\nfile " + which + ".n\n";
+  }
+  s += "choose Form6.RGmenu \"Raízes de polinômio\"\nclick Form6.Button1\nchoose Form9.ListBox1 P(s)\nfile zeros.z\n";
+  return s;
+}
+
+// Plays the script against a freshly started program in the current folder;
+// gives its transcript.
+std::string Play(const forms::ProgramFactory& factory, const std::string& text) {
+  forms::script::Script script = forms::script::Script::FromText(text);
+  std::ostringstream transcript;
+  forms::script::ScriptBackend backend(script, transcript, false);
+  backend.ShowPreset(false);
+  forms::Application app(backend);
+  backend.Attach(app);
+  const std::unique_ptr<forms::Program> program = factory(app);
+  try {
+    backend.Play();
+  } catch (const forms::script::ScriptFault& fault) {
+    ADD_FAILURE() << "script line " << fault.line() << ": " << fault.what() << "\n" << transcript.str();
+  }
+  return transcript.str();
+}
+
+// The largest differences between the ladder and the design over a band.
+struct Deviation {
+  long double worst = 0;
+  long double at = 0;
+  void Take(long double d, long double w) {
+    if (!(d <= worst)) worst = d, at = w;
+  }
+};
+
+struct Deviations {
+  Deviation pass_db;        // |gain difference| in dB up to the pass-band edge
+  Deviation transition;     // relative, between the edges
+  Deviation stop;           // relative, from the stop-band edge on
+};
+
+class RoadTest : public ladder_test::TramowFixture, public ::testing::WithParamInterface<RoadCase> {
+ protected:
+  static constexpr long double kPassEdge = 1;
+  static constexpr long double kStopEdge = 2;
+
+  void SetUp() override {
+    home_ = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+  }
+  void TearDown() override { std::filesystem::current_path(home_); }
+
+  std::string Path(const std::string& name) const { return folder.PathOf(name); }
+
+  bool Exists(const std::string& name) const { return std::filesystem::exists(Path(name)); }
+
+  // "Iniciar" with the transmission zeros, if any, and the immittance
+  // numerator.n / denominator.d as an impedance.
+  void StartTramow(const std::string& numerator, const std::string& denominator, bool zeros) {
+    answers.push_back("Sim");
+    files.push_back(zeros ? Path("zeros.z") : "cancel");
+    files.push_back("cancel");
+    ChooseMenu("Iniciar");
+    files.push_back(Path(numerator));
+    files.push_back(Path(denominator));
+    app.Guard([&] { windows().form5->Button1.UserClick(); });
+  }
+
+  // Every finite transmission zero by a partial removal at infinity and its
+  // pole pair, the zeros tried in the order of the table until one gives
+  // positive elements; then poles and constants at infinity until nothing
+  // is left.
+  void Synthesise(int zero_count) {
+    std::vector<int> zeros;  // the table's numbers of the zeros above the axis
+    for (int k = 1; k <= zero_count; ++k)
+      if (model().zeros.im[static_cast<std::size_t>(k)].raw() > 0) zeros.push_back(k);
+    for (int step = 0; step < 400 && !model().complete; ++step) {
+      const ladder::Immittance& f = model().current;
+      if (!zeros.empty() && f.N.degree == f.D.degree + 1) {
+        bool realised = false;
+        for (std::size_t k = 0; k < zeros.size() && !realised; ++k) {
+          const std::int32_t before = network().count;
+          answers.push_back("z" + std::to_string(zeros[k]));
+          RunOperation(ladder_test::kPartialPole);
+          if (network().count > before) {
+            realised = true;
+            zeros.erase(zeros.begin() + static_cast<std::ptrdiff_t>(k));
+          }
+        }
+        ASSERT_TRUE(realised) << "no zero left gives positive elements";
+      } else if (!zeros.empty() || f.N.degree < f.D.degree) {
+        RunOperation(ladder_test::kInvert);
+      } else if (f.N.degree == f.D.degree + 1) {
+        RunOperation(ladder_test::kPoleAtInfinity);
+      } else {
+        RunOperation(ladder_test::kConstantAtInfinity);
+      }
+    }
+    ASSERT_TRUE(model().complete) << "the synthesis did not complete";
+  }
+
+  std::vector<LadderElement> SaveAndReadLadder(const std::string& name) {
+    files.push_back(Path(name));
+    RunOperation(ladder_test::kSaveNetwork);
+    return ReadValueList(Path(name));
+  }
+
+  // The ladder's transfer function scaled as the design's, against the
+  // design's, over the pass band, the transition and the stop band.
+  static Deviations Compare(const std::vector<LadderElement>& ladder, long double rl, long double scale,
+                            const FilePolynomial& p, const FilePolynomial& e) {
+    Deviations d;
+    const auto at = [&](long double w) {
+      const Complex s(0, w);
+      const long double network = scale * std::abs(ladder_test::VoltageTransfer(ladder, 1, rl, s));
+      const long double design = std::abs(p.At(s) / e.At(s));
+      return network / design;
+    };
+    constexpr int kPassPoints = 200, kTransitionPoints = 60, kStopPoints = 160;
+    for (int k = 1; k <= kPassPoints; ++k) {
+      const long double w = kPassEdge * k / kPassPoints;
+      d.pass_db.Take(std::abs(20 * std::log10(at(w))), w);
+    }
+    for (int k = 1; k < kTransitionPoints; ++k) {
+      const long double w = kPassEdge + (kStopEdge - kPassEdge) * k / kTransitionPoints;
+      d.transition.Take(std::abs(at(w) - 1), w);
+    }
+    for (int k = 0; k < kStopPoints; ++k) {
+      // up to ten times the edge, evenly on a logarithmic scale
+      const long double w = kStopEdge * std::pow(10.0L, static_cast<long double>(k) / (kStopPoints - 1));
+      d.stop.Take(std::abs(at(w) - 1), w);
+    }
+    return d;
+  }
+
+  std::filesystem::path home_;
+};
+
+// Gain in the pass band to 1E-6 dB, the rest to 1E-6 relative.
+constexpr long double kPassDb = 1E-6L;
+constexpr long double kRelative = 1E-6L;
+
+void ExpectWithin(const Deviations& d, const std::string& what) {
+  EXPECT_LE(d.pass_db.worst, kPassDb) << what << ": pass band at w = " << d.pass_db.at;
+  EXPECT_LE(d.transition.worst, kRelative) << what << ": transition at w = " << d.transition.at;
+  EXPECT_LE(d.stop.worst, kRelative) << what << ": stop band at w = " << d.stop.at;
+  std::cout << what << ": pass band " << d.pass_db.worst << " dB at " << d.pass_db.at << ", transition "
+            << d.transition.worst << " at " << d.transition.at << ", stop band " << d.stop.worst << " at "
+            << d.stop.at << '\n';
+}
+
+TEST_P(RoadTest, LadderRealisesTheDesign) {
+  const RoadCase& c = GetParam();
+  Play(elliptic::CreateDuzavuri, std::string(kDesignerFormat) + c.designer);
+  ASSERT_TRUE(Exists(c.prefix + "e.r") && Exists(c.prefix + "p.r")) << "the designer wrote no roots files";
+  const std::string workbench = Play(workbench::CreateVessaw, VessawScript(c));
+  ASSERT_TRUE(Exists("z11.n") && Exists("z11.d") && Exists("single.n") && Exists("single.d")) << workbench;
+
+  // The design: the designer's own P and E, and F for the terminations;
+  // a modified characteristic function is the workbench's design.
+  FilePolynomial p, e, f;
+  if (c.source == Source::kModifiedElliptic) {
+    p = ReadPolynomialFile(Path("P.n"));
+    e = ReadPolynomialFile(Path("E.n"));
+    f = ReadPolynomialFile(Path("F.n"));
+  } else {
+    p = ReadRootsFile(Path(c.prefix + "p.r"));
+    e = ReadRootsFile(Path(c.prefix + "e.r"));
+    // the classical designs have their attenuation zeros at the origin or
+    // an odd order: F(0) = 0
+    if (Exists(c.prefix + "f.r")) f = ReadRootsFile(Path(c.prefix + "f.r"));
+    else f.constant = 0;
+  }
+  const int zero_count = static_cast<int>(ReadRootsFile(Path("zeros.z")).roots.size());
+
+  // doubly terminated: F(0)/E(0) = (rg - rl)/(rg + rl) with rg = 1, and the
+  // gain 2·sqrt(rl/rg) of the matched source taken out
+  const long double rho = (f.At(0) / e.At(0)).real();
+  const long double rl = (1 - rho) / (1 + rho);
+  StartTramow("z11.n", "z11.d", zero_count > 0);
+  ASSERT_NO_FATAL_FAILURE(Synthesise(zero_count));
+  const std::vector<LadderElement> doubly = SaveAndReadLadder("doubly.val");
+  ExpectWithin(Compare(doubly, rl, 2 * std::sqrt(1 / rl), p, e), c.name + " doubly terminated");
+
+  // singly terminated: driven through rg = 1, the far end open
+  StartTramow("single.n", "single.d", zero_count > 0);
+  ASSERT_NO_FATAL_FAILURE(Synthesise(zero_count));
+  const std::vector<LadderElement> singly = SaveAndReadLadder("singly.val");
+  ExpectWithin(Compare(singly, INFINITY, 1, p, e), c.name + " singly terminated");
+}
+
+const RoadCase kCases[] = {
+    {"Butterworth3", "type Form1.NEamax 3.0102999566398119521\ntick Form1.CBforcar\ntype Form1.NEordem 3\nclick Form1.Button2\n",
+     "butt", Source::kButterworth, 3},
+    {"Chebyshev5", "click Form1.Button3\n", "cheb", Source::kChebyshev, 5},
+    {"InverseChebyshev5", "click Form1.Button4\n", "chebi", Source::kInverseChebyshev, 5},
+    {"Elliptic3Rounded", "tick Form1.CBarredondar\nclick Form1.Calcular\n", "elip", Source::kRootsFiles},
+    {"Elliptic5", ForcedElliptic(5), "elip", Source::kRootsFiles},
+    {"Elliptic9", ForcedElliptic(9), "elip", Source::kRootsFiles},
+    {"Elliptic15", ForcedElliptic(15), "elip", Source::kRootsFiles},
+};
+
+INSTANTIATE_TEST_SUITE_P(Designs, RoadTest, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<RoadCase>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace road_test
