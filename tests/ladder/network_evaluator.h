@@ -21,7 +21,6 @@
 // termination needs a division.
 #pragma once
 
-#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <cstddef>
@@ -149,24 +148,19 @@ inline PortImmittance EvaluateLadder(const std::vector<LadderElement>& ladder, F
 }
 
 // The voltage across the load over the source voltage, the source of
-// internal resistance rs at the port and the load rl at the far end, or,
-// from the far end, the source there and the load at the port.  An infinite
-// rl leaves its end open.  The ladder's node equations are solved from the
+// internal resistance rs at the port and the load rl at the far end (left
+// open when rl is infinite).  The ladder's node equations are solved from the
 // load back to the source, so that no division is made by an admittance that
 // may vanish at a resonance.
-enum class Driven { kAtPort, kAtFarEnd };
-
-inline Complex VoltageTransfer(const std::vector<LadderElement>& ladder, long double rs, long double rl, Complex s,
-                               Driven driven = Driven::kAtPort) {
+inline Complex VoltageTransfer(const std::vector<LadderElement>& ladder, long double rs, long double rl, Complex s) {
   Complex v = 1;                                          // across the load
   Complex i = std::isinf(rl) ? Complex(0) : 1.0L / rl;  // into the load
-  std::vector<detail::Arm> arms = detail::Arms(ladder, s);
-  if (driven == Driven::kAtPort) std::reverse(arms.begin(), arms.end());
-  for (const detail::Arm& arm : arms) {
-    if (arm.series)
-      v += arm.immittance * i;
+  const std::vector<detail::Arm> arms = detail::Arms(ladder, s);
+  for (auto arm = arms.rbegin(); arm != arms.rend(); ++arm) {
+    if (arm->series)
+      v += arm->immittance * i;
     else
-      i += arm.immittance * v;
+      i += arm->immittance * v;
   }
   return 1.0L / (v + rs * i);
 }
