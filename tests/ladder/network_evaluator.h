@@ -21,6 +21,7 @@
 // termination needs a division.
 #pragma once
 
+#include <cmath>
 #include <complex>
 #include <cstddef>
 #include <optional>
@@ -144,6 +145,24 @@ inline PortImmittance EvaluateLadder(const std::vector<LadderElement>& ladder, F
       z.b += arm->immittance * z.a;  // 1/(Y + b/a)
   }
   return z;
+}
+
+// The voltage across the load over the source voltage, the source of
+// internal resistance rs at the port and the load rl at the far end (left
+// open when rl is infinite).  The ladder's node equations are solved from the
+// load back to the source, so that no division is made by an admittance that
+// may vanish at a resonance.
+inline Complex VoltageTransfer(const std::vector<LadderElement>& ladder, long double rs, long double rl, Complex s) {
+  Complex v = 1;                                          // across the load
+  Complex i = std::isinf(rl) ? Complex(0) : 1.0L / rl;  // into the load
+  const std::vector<detail::Arm> arms = detail::Arms(ladder, s);
+  for (auto arm = arms.rbegin(); arm != arms.rend(); ++arm) {
+    if (arm->series)
+      v += arm->immittance * i;
+    else
+      i += arm->immittance * v;
+  }
+  return 1.0L / (v + rs * i);
 }
 
 }  // namespace ladder_test

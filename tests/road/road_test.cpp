@@ -1,0 +1,425 @@
+// One design along the whole road, through the files the programs leave for
+// each other in one folder: the designer writes its roots files, the
+// workbench reads them (or builds its own characteristic function), finds
+// E(s) and writes the immittances and the transmission zeros, and the ladder
+// program expands the immittance into a ladder and writes its value list.
+// The ladder read back from that file, between its terminations, must have
+// the transfer function P(s)/E(s) of the design it came from.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "elliptic/duzavuri.h"
+#include "forms/application.h"
+#include "forms/script/script_backend.h"
+#include "forms/script/script_fault.h"
+#include "forms/script/script_line.h"
+#include "tests/ladder/network_evaluator.h"
+#include "tests/ladder/tramow_fixture.h"
+#include "workbench/vessaw.h"
+
+namespace road_test {
+namespace {
+
+using ladder_test::Complex;
+using ladder_test::LadderElement;
+
+// A polynomial as a file gives it: by its roots (a roots file) or by its
+// ascending coefficients (a polynomial file), with its constant.
+struct FilePolynomial {
+  std::vector<Complex> roots;
+  std::vector<long double> a;
+  long double constant = 1;
+
+  Complex At(Complex s) const {
+    Complex v = 1;
+    if (a.empty()) {
+      for (const Complex& r : roots) v *= s - r;
+    } else {
+      v = 0;
+      for (auto k = a.rbegin(); k != a.rend(); ++k) v = v * s + *k;
+    }
+    return v * constant;
+  }
+};
+
+std::vector<long double> Numbers(const std::string& path) {
+  std::ifstream in(path);
+  EXPECT_TRUE(in.good()) << path;
+  std::vector<long double> numbers;
+  for (long double x; in >> x;) numbers.push_back(x);
+  return numbers;
+}
+
+// The count, the real and imaginary part of each root, the constant.
+FilePolynomial ReadRootsFile(const std::string& path) {
+  const std::vector<long double> n = Numbers(path);
+  FilePolynomial p;
+  if (n.empty()) return p;
+  const auto count = static_cast<std::size_t>(n[0]);
+  EXPECT_GE(n.size(), 1 + 2 * count) << path;
+  for (std::size_t k = 0; k < count && 2 + 2 * k < n.size(); ++k) p.roots.emplace_back(n[1 + 2 * k], n[2 + 2 * k]);
+  if (n.size() > 1 + 2 * count) p.constant = n[1 + 2 * count];
+  return p;
+}
+
+// The degree, the coefficients from a(0) up, the constant.
+FilePolynomial ReadPolynomialFile(const std::string& path) {
+  const std::vector<long double> n = Numbers(path);
+  FilePolynomial p;
+  if (n.empty()) return p;
+  const auto count = static_cast<std::size_t>(n[0]) + 1;
+  EXPECT_GE(n.size(), 1 + count) << path;
+  p.a.assign(n.begin() + 1, n.begin() + static_cast<std::ptrdiff_t>(std::min(n.size(), 1 + count)));
+  if (n.size() > 1 + count) p.constant = n[1 + count];
+  return p;
+}
+
+std::vector<LadderElement> ReadValueList(const std::string& path) {
+  std::ifstream in(path);
+  std::vector<LadderElement> ladder;
+  for (std::string line; std::getline(in, line);) {
+    const std::optional<LadderElement> element = ladder_test::ParseValueListLine(line);
+    EXPECT_TRUE(element.has_value()) << line;
+    if (element) ladder.push_back(*element);
+  }
+  return ladder;
+}
+
+// How the workbench comes to its characteristic function.
+enum class Source {
+  kRootsFiles,        // F and P from the designer's roots files
+  kEllipticQ,         // Q(w) from the designer's elipq.r, symmetric rational K
+  kButterworth,       // its own Q(w), polynomial K
+  kChebyshev,         // its own Q(w), polynomial K
+  kInverseChebyshev,  // its own Q(w), inverse polynomial K
+};
+
+// Every design of the road has a P(s) of even degree: no zero, or the
+// zeros in pairs with none at the origin.
+struct RoadCase {
+  std::string name;
+  std::string designer;  // what the user does in the designer's main window
+  std::string prefix;    // of the designer's roots files
+  Source source;
+  int order = 0;         // of the workbench's own Q(w)
+  // The doubly terminated ladder's names and values to 12 digits, where
+  // they are known in closed form.
+  std::vector<std::string> values = {};
+  // The root finder's step that ends an iteration, where the default asks
+  // more than the rounding of the coefficients lets Newton reach.
+  std::string root_tolerance = {};
+};
+
+std::ostream& operator<<(std::ostream& out, const RoadCase& c) { return out << c.name; }
+
+// Every real in the files with the 18 significant digits of the exponent
+// form, so that the chain carries the precision of the arithmetic.
+constexpr const char* kDesignerFormat = "type Form1.NEcm 26\n";
+
+std::string ForcedElliptic(int order) {
+  return "tick Form1.CBforcar\ntype Form1.NEordem " + std::to_string(order) + "\nclick Form1.Calcular\n";
+}
+
+std::string VessawScript(const RoadCase& c) {
+  std::string s =
+      "menu Iniciar\n"
+      "choose Form6.RGmenu \"Editar parâmetros\"\nclick Form6.Button1\n"
+      "type Form10.NEcm 26\ntype Form10.NEdc -1\n" +
+      (c.root_tolerance.empty() ? std::string() : "type Form10.NEtolr " + c.root_tolerance + "\n") +
+      "click Form10.Button1\n";
+  const auto own_q = [&](const std::string& kind) {
+    return "choose Form6.RGmenu \"Gerar polinômio característico Q(w)\"\nclick Form6.Button1\n"
+           "choose Form9.ListBox1 " + kind + "\ntype Form4.NEdit1 " + std::to_string(c.order) +
+           "\nclick Form4.Button1\n";
+  };
+  switch (c.source) {
+    case Source::kRootsFiles:
+      for (const char* which : {"F", "P"}) {
+        s += "choose Form6.RGmenu \"Ler/editar polinômio\"\nclick Form6.Button1\n";
+        s += std::string("choose Form9.ListBox1 ") + which + "(s)\nchoose Form9.ListBox1 Raizes\n";
+        s += "file " + c.prefix + static_cast<char>(std::tolower(which[0])) + ".r\nfile cancel\nfile cancel\n";
+      }
+      break;
+    case Source::kEllipticQ:
+      s += "choose Form6.RGmenu \"Gerar polinômio característico Q(w)\"\nclick Form6.Button1\n"
+           "choose Form9.ListBox1 \"Outro polinômio\"\nchoose Form9.ListBox1 Raizes\n"
+           "file elipq.r\nfile cancel\nfile cancel\n"
+           "choose Form6.RGmenu \"K(s) para K(jw) racional simétrica\"\nclick Form6.Button1\n"
+           "type Form3.NEdit1 1\nclick Form3.Button1\nclick Form2.Button1\n";
+      break;
+    case Source::kButterworth:
+    case Source::kChebyshev:
+      s += own_q(c.source == Source::kButterworth ? "Butterworth" : "Chebyshev");
+      s += "choose Form6.RGmenu \"K(s) para K(jw) polinomial\"\nclick Form6.Button1\n";
+      s += c.source == Source::kButterworth ? "type Form3.NEdit1 3.0102999566398119521\n" : "type Form3.NEdit1 1\n";
+      s += "click Form3.Button1\n";
+      break;
+    case Source::kInverseChebyshev:
+      s += own_q("Chebyshev");
+      s += "choose Form6.RGmenu \"K(s) para K(jw) polinomial inversa\"\nclick Form6.Button1\n"
+           "type Form3.NEdit1 1\nclick Form3.Button1\ntype Form3.NEdit1 40\nclick Form3.Button1\n"
+           "click Form2.Button1\n";
+      break;
+  }
+  s += "choose Form6.RGmenu \"Calcular E(s) tendo K(s)=F(s)/P(s)\"\nclick Form6.Button1\n";
+  s += "choose Form6.RGmenu \"Gerar imitâncias para síntese de rede passiva\"\nclick Form6.Button1\n"
+       "choose Form9.ListBox1 \"LC Duplamente terminada\"\n"
+       "choose Form9.ListBox1 \"1 - z11/rg = (Ee-Fe)/(Eo+Fo)\"\nfile doubly.n\nfile doubly.d\n";
+  s += "click Form6.Button1\nchoose Form9.ListBox1 \"LC Simplesmente terminada\"\nfile singly.n\nfile singly.d\n";
+  for (const char* which : {"F", "P", "E"}) {
+    s += "choose Form6.RGmenu \"Listar/salvar polinômio\"\nclick Form6.Button1\n";
+    s += std::string("choose Form9.ListBox1 ") + which + "(s)\nfile " + which + ".n\n";
+  }
+  s += "choose Form6.RGmenu \"Raízes de polinômio\"\nclick Form6.Button1\nchoose Form9.ListBox1 P(s)\nfile zeros.z\n";
+  return s;
+}
+
+// Plays the script against a freshly started program in the current folder;
+// gives its transcript.
+std::string Play(const forms::ProgramFactory& factory, const std::string& text) {
+  forms::script::Script script = forms::script::Script::FromText(text);
+  std::ostringstream transcript;
+  forms::script::ScriptBackend backend(script, transcript, false);
+  backend.ShowPreset(false);
+  forms::Application app(backend);
+  backend.Attach(app);
+  const std::unique_ptr<forms::Program> program = factory(app);
+  try {
+    backend.Play();
+  } catch (const forms::script::ScriptFault& fault) {
+    ADD_FAILURE() << "script line " << fault.line() << ": " << fault.what() << "\n" << transcript.str();
+  }
+  return transcript.str();
+}
+
+// The largest differences between the ladder and the design over a band.
+struct Deviation {
+  long double worst = 0;
+  long double at = 0;
+  void Take(long double d, long double w) {
+    if (!(d <= worst)) worst = d, at = w;
+  }
+};
+
+struct Deviations {
+  Deviation pass_db;        // |gain difference| in dB up to the pass-band edge
+  Deviation transition;     // relative, between the edges
+  Deviation stop;           // relative, from the stop-band edge on
+};
+
+// Where the ladder is driven and loaded, and the gain that takes the
+// transfer function to the design's scale.
+struct Terminations {
+  long double rs = 1;
+  long double rl = 1;
+  long double scale = 1;
+};
+
+class RoadTest : public ladder_test::TramowFixture, public ::testing::WithParamInterface<RoadCase> {
+ protected:
+  static constexpr long double kPassEdge = 1;
+  static constexpr long double kStopEdge = 2;
+
+  void SetUp() override {
+    home_ = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+  }
+  void TearDown() override { std::filesystem::current_path(home_); }
+
+  std::string Path(const std::string& name) const { return folder.PathOf(name); }
+
+  bool Exists(const std::string& name) const { return std::filesystem::exists(Path(name)); }
+
+  // "Iniciar" with the transmission zeros, if any, and the impedance
+  // numerator / denominator.
+  void StartTramow(const std::string& numerator, const std::string& denominator, bool zeros) {
+    answers.push_back("Sim");
+    files.push_back(zeros ? Path("zeros.z") : "cancel");
+    files.push_back("cancel");
+    ChooseMenu("Iniciar");
+    files.push_back(Path(numerator));
+    files.push_back(Path(denominator));
+    app.Guard([&] { windows().form5->Button1.UserClick(); });
+  }
+
+  // Every finite transmission zero by a partial removal at infinity and its
+  // pole pair, the zeros tried in the order of the table until one gives
+  // positive elements; then poles and constants at infinity until nothing
+  // is left.
+  void Synthesise(int zero_count) {
+    std::vector<int> zeros;  // the table's numbers of the zeros above the axis
+    for (int k = 1; k <= zero_count; ++k)
+      if (model().zeros.im[static_cast<std::size_t>(k)].raw() > 0) zeros.push_back(k);
+    for (int step = 0; step < 400 && !model().complete; ++step) {
+      const ladder::Immittance& f = model().current;
+      if (!zeros.empty() && f.N.degree == f.D.degree + 1) {
+        bool realised = false;
+        for (std::size_t k = 0; k < zeros.size() && !realised; ++k) {
+          const std::int32_t before = network().count;
+          answers.push_back("z" + std::to_string(zeros[k]));
+          RunOperation(ladder_test::kPartialPole);
+          if (network().count > before) {
+            realised = true;
+            zeros.erase(zeros.begin() + static_cast<std::ptrdiff_t>(k));
+          }
+        }
+        ASSERT_TRUE(realised) << "no zero left gives positive elements:\n" << LogTail();
+      } else if (!zeros.empty() || f.N.degree < f.D.degree) {
+        RunOperation(ladder_test::kInvert);
+      } else if (f.N.degree == f.D.degree + 1) {
+        RunOperation(ladder_test::kPoleAtInfinity);
+      } else {
+        RunOperation(ladder_test::kConstantAtInfinity);
+      }
+    }
+    ASSERT_TRUE(model().complete) << "the synthesis did not complete:\n" << LogTail();
+  }
+
+  std::string LogTail() const {
+    const std::vector<std::string> lines = Logged();
+    std::string tail;
+    for (std::size_t k = lines.size() > 40 ? lines.size() - 40 : 0; k < lines.size(); ++k) tail += lines[k] + '\n';
+    return tail;
+  }
+
+  std::vector<LadderElement> SaveAndReadLadder(const std::string& name) {
+    files.push_back(Path(name));
+    RunOperation(ladder_test::kSaveNetwork);
+    return ReadValueList(Path(name));
+  }
+
+  // The ladder's transfer function scaled as the design's, against the
+  // design's, over the pass band, the transition and the stop band.
+  static Deviations Compare(const std::vector<LadderElement>& ladder, const Terminations& t, const FilePolynomial& p,
+                            const FilePolynomial& e) {
+    Deviations d;
+    const auto at = [&](long double w) {
+      const Complex s(0, w);
+      const long double network = t.scale * std::abs(ladder_test::VoltageTransfer(ladder, t.rs, t.rl, s));
+      const long double design = std::abs(p.At(s) / e.At(s));
+      return network / design;
+    };
+    constexpr int kPassPoints = 200, kTransitionPoints = 60, kStopPoints = 160;
+    for (int k = 1; k <= kPassPoints; ++k) {
+      const long double w = kPassEdge * k / kPassPoints;
+      d.pass_db.Take(std::abs(20 * std::log10(at(w))), w);
+    }
+    for (int k = 1; k < kTransitionPoints; ++k) {
+      const long double w = kPassEdge + (kStopEdge - kPassEdge) * k / kTransitionPoints;
+      d.transition.Take(std::abs(at(w) - 1), w);
+    }
+    for (int k = 0; k < kStopPoints; ++k) {
+      // up to ten times the edge, evenly on a logarithmic scale
+      const long double w = kStopEdge * std::pow(10.0L, static_cast<long double>(k) / (kStopPoints - 1));
+      d.stop.Take(std::abs(at(w) - 1), w);
+    }
+    return d;
+  }
+
+  std::filesystem::path home_;
+};
+
+// Gain in the pass band to 1E-6 dB, the rest to 1E-6 relative.
+constexpr long double kPassDb = 1E-6L;
+constexpr long double kRelative = 1E-6L;
+
+// The largest relative difference between |E(jw)|² and |F(jw)|² + |P(jw)|²
+// over the pass band, where the factorisation decides the response.
+long double FeldtkellerResidual(const FilePolynomial& f, const FilePolynomial& p, const FilePolynomial& e) {
+  long double worst = 0;
+  for (int k = 0; k <= 200; ++k) {
+    const Complex s(0, k / 200.0L);
+    const long double sum = std::norm(f.At(s)) + std::norm(p.At(s));
+    worst = std::max(worst, std::abs(std::norm(e.At(s)) / sum - 1));
+  }
+  return worst;
+}
+
+void ExpectWithin(const Deviations& d, const std::string& what) {
+  EXPECT_LE(d.pass_db.worst, kPassDb) << what << ": pass band at w = " << d.pass_db.at;
+  EXPECT_LE(d.transition.worst, kRelative) << what << ": transition at w = " << d.transition.at;
+  EXPECT_LE(d.stop.worst, kRelative) << what << ": stop band at w = " << d.stop.at;
+  std::cout << what << ": pass band " << d.pass_db.worst << " dB at " << d.pass_db.at << ", transition "
+            << d.transition.worst << " at " << d.transition.at << ", stop band " << d.stop.worst << " at "
+            << d.stop.at << '\n';
+}
+
+TEST_P(RoadTest, LadderRealisesTheDesign) {
+  const RoadCase& c = GetParam();
+  Play(elliptic::CreateDuzavuri, std::string(kDesignerFormat) + c.designer);
+  ASSERT_TRUE(Exists(c.prefix + "e.r") && Exists(c.prefix + "p.r")) << "the designer wrote no roots files";
+  const std::string workbench = Play(workbench::CreateVessaw, VessawScript(c));
+  ASSERT_TRUE(Exists("doubly.n") && Exists("doubly.d") && Exists("singly.n") && Exists("singly.d")) << workbench;
+
+  // The design: the designer's own P and E, and F for the terminations;
+  // the classical designs have their attenuation zeros at the origin or an
+  // odd order, F(0) = 0, and leave no roots file of F.  A characteristic
+  // function built by the workbench from Q(w) is the workbench's design:
+  // there the factorisation is judged by the Feldtkeller equation alone.
+  const FilePolynomial workbench_f = ReadPolynomialFile(Path("F.n"));
+  const FilePolynomial workbench_p = ReadPolynomialFile(Path("P.n"));
+  const FilePolynomial workbench_e = ReadPolynomialFile(Path("E.n"));
+  const bool own = c.source == Source::kEllipticQ;
+  const FilePolynomial p = own ? workbench_p : ReadRootsFile(Path(c.prefix + "p.r"));
+  const FilePolynomial e = own ? workbench_e : ReadRootsFile(Path(c.prefix + "e.r"));
+  FilePolynomial f = own ? workbench_f : FilePolynomial{};
+  if (!own) {
+    if (Exists(c.prefix + "f.r"))
+      f = ReadRootsFile(Path(c.prefix + "f.r"));
+    else
+      f.constant = 0;
+  }
+  const int zero_count = static_cast<int>(ReadRootsFile(Path("zeros.z")).roots.size());
+  const long double feldtkeller = FeldtkellerResidual(workbench_f, workbench_p, workbench_e);
+
+  // doubly terminated: F(0)/E(0) = (rg - rl)/(rg + rl) with z11 normalised
+  // to rg = 1, and the gain 2·sqrt(rl/rg) of the matched source taken out
+  const long double rho = (f.At(0) / e.At(0)).real();
+  const long double rl = (1 - rho) / (1 + rho);
+  StartTramow("doubly.n", "doubly.d", zero_count > 0);
+  ASSERT_NO_FATAL_FAILURE(Synthesise(zero_count));
+  if (!c.values.empty()) EXPECT_EQ(NamesAndValues(), c.values);
+  const Deviations doubly = Compare(SaveAndReadLadder("doubly.val"), {1, rl, 2 * std::sqrt(1 / rl)}, p, e);
+
+  // singly terminated: z11/rg driven through rg with the far end open
+  StartTramow("singly.n", "singly.d", zero_count > 0);
+  ASSERT_NO_FATAL_FAILURE(Synthesise(zero_count));
+  const Deviations singly = Compare(SaveAndReadLadder("singly.val"), {1, INFINITY, 1}, p, e);
+
+  ExpectWithin(doubly, c.name + " doubly terminated");
+  ExpectWithin(singly, c.name + " singly terminated");
+  std::cout << c.name << ": the workbench's |E|² against |F|² + |P|², relative " << feldtkeller << '\n';
+}
+
+// Odd elliptic orders up to the highest that holds the goal.
+std::vector<RoadCase> Cases() {
+  std::vector<RoadCase> cases = {
+      {"Butterworth3",
+       "type Form1.NEamax 3.0102999566398119521\ntick Form1.CBforcar\ntype Form1.NEordem 3\nclick Form1.Button2\n",
+       "butt", Source::kButterworth, 3, {"C1=1", "L2=2", "C3=1"}},
+      {"Chebyshev5", "click Form1.Button3\n", "cheb", Source::kChebyshev, 5},
+      {"InverseChebyshev5", "click Form1.Button4\n", "chebi", Source::kInverseChebyshev, 5},
+      {"Elliptic3Rounded", "tick Form1.CBarredondar\nclick Form1.Calcular\n", "elip", Source::kRootsFiles},
+  };
+  cases.push_back({"Elliptic3FromQ", "tick Form1.CBarredondar\nclick Form1.Calcular\n", "elip", Source::kEllipticQ});
+  cases.push_back({"Elliptic17FromQ", ForcedElliptic(17), "elip", Source::kEllipticQ});
+  for (int order = 5; order <= 17; order += 2)
+    cases.push_back({"Elliptic" + std::to_string(order), ForcedElliptic(order), "elip", Source::kRootsFiles});
+  // a narrower transition holds the goal to a lower order
+  cases.push_back(
+      {"Elliptic15Ws1_2", "type Form1.NEws 1.2\n" + ForcedElliptic(15), "elip", Source::kRootsFiles, 0, {}, "1E-10"});
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Designs, RoadTest, ::testing::ValuesIn(Cases()),
+                         [](const ::testing::TestParamInfo<RoadCase>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace road_test
