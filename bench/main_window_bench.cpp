@@ -60,10 +60,14 @@ constexpr int kTimeoutMs = 20000;
 // (the paint of a top-level window paints its controls in the same pass).
 class FirstPaint : public QObject {
  public:
-  FirstPaint(const forms::Application& app, std::function<void()> done) : app_(app), done_(std::move(done)) {
+  // parent: the Qt application, for one that is to live as long as it
+  FirstPaint(const forms::Application& app, std::function<void()> done, QObject* parent = nullptr)
+      : QObject(parent), app_(app), done_(std::move(done)) {
     qApp->installEventFilter(this);
   }
-  ~FirstPaint() override { qApp->removeEventFilter(this); }
+  ~FirstPaint() override {
+    if (qApp) qApp->removeEventFilter(this);
+  }
 
   bool eventFilter(QObject* object, QEvent* event) override {
     if (!seen_ && event->type() == QEvent::Paint) {
@@ -127,13 +131,15 @@ int RunAsProgram(int argc, char** argv, const std::string& name) {
   if (name == kBareWindow) return RunBareWindow(argc, argv);
   const auto program = kPrograms.find(name);
   if (program == kPrograms.end()) return 2;
-  std::unique_ptr<FirstPaint> first_paint;
   const forms::ProgramFactory factory = [&](forms::Application& app) {
     auto made = program->second(app);
-    first_paint = std::make_unique<FirstPaint>(app, [] {
-      ::write(STDOUT_FILENO, "shown\n", 6);
-      QCoreApplication::exit(0);
-    });
+    new FirstPaint(
+        app,
+        [] {
+          ::write(STDOUT_FILENO, "shown\n", 6);
+          QCoreApplication::exit(0);
+        },
+        qApp);
     return made;
   };
   return forms::qt::RunDesktop(argc, argv, factory);

@@ -16,6 +16,7 @@ min_time=0.2
 
 # the build type the programs are built with by scripts/run.sh
 suite_build "$dir" -- benchmarks
+load_before=$(cut -d' ' -f1 /proc/loadavg)
 rm -rf "$results"
 mkdir -p "$results"
 
@@ -36,8 +37,10 @@ if [ -x "$dir/bench/main_window_bench" ] && command -v xvfb-run >/dev/null; then
   run main_window_bench main_window_bench.xvfb xvfb-run -a env QT_QPA_PLATFORM=xcb
 fi
 
+load_after=$(cut -d' ' -f1 /proc/loadavg)
 if [ -x /usr/bin/python3 ]; then
   /usr/bin/python3 "$suite_root/bench/figures.py" "$results" "$@"
 else
   echo "No /usr/bin/python3 to make the table; the figures are in $results/*.json"
 fi
+echo "Load average (1 minute) before the runs $load_before, after them $load_after, on $(nproc) processors."
