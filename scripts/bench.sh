@@ -14,7 +14,7 @@ results="$dir/bench-results"
 # microsecond ones, while the whole run stays within minutes.
 min_time=0.2
 
-# the build type the programs are built with by scripts/run.sh
+# in suite_build's RelWithDebInfo, as scripts/run.sh builds the programs
 suite_build "$dir" -- benchmarks
 load_before=$(cut -d' ' -f1 /proc/loadavg)
 rm -rf "$results"
