@@ -246,7 +246,7 @@ def repaint_rows(table, results):
             table.missing(figure, goal_of("designer_repaint_bench", name)[1], "no Qt front end")
     for entry in results.get("response_repaint_bench", []):
         table.add("response_repaint_bench", entry["name"], entry, "vessaw response repaint",
-                  remark="%d columns, |1/E(jw)|, Butterworth degree 20" % entry["columns"])
+                  remark="%d columns, magnitude of 1/E(jw), Butterworth E of degree 20" % entry["columns"])
 
 
 def main_window_rows(table, results):
