@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <limits>
 #include <vector>
 
 #include "tests/base/extended_printer.h"
@@ -58,6 +60,44 @@ TEST(HornerTest, ComplexCoefficientsGiveValueAndDerivative) {
   EXPECT_EQ(both.value.im, Extended(-2));
   EXPECT_EQ(both.derivative.re, Extended(2));
   EXPECT_EQ(both.derivative.im, Extended(-2));
+}
+
+// A fault anywhere in the pass, in the value or in the derivative alone, is
+// raised by the operation that caused it, with its operands; a NaN that came
+// in passes without one.
+TEST(HornerTest, ComplexPassFaultsWhereTheOperationFaults) {
+  const long double big = 0.7L * LDBL_MAX;
+  const long double nan = std::numeric_limits<long double>::quiet_NaN();
+  struct Case {
+    const char* what;
+    std::vector<Complex> a;
+    Complex x;
+    base::FloatFault fault;
+    long double operand_a, operand_b;
+  };
+  const Case cases[] = {
+      // p := big * 2 overflows at once
+      {"value", {{0, 0}, {big, 0}}, {2, 0}, base::FloatFault::Overflow, big, 2},
+      // p stays big, d := big * 1 + big does not
+      {"derivative", {{0, 0}, {0, 0}, {big, 0}}, {1, 0}, base::FloatFault::Overflow, big, big},
+      // inf * 0 in the product's real part
+      {"invalid", {{1, 0}, {std::numeric_limits<long double>::infinity(), 0}}, {0, 0}, base::FloatFault::Invalid,
+       std::numeric_limits<long double>::infinity(), 0},
+  };
+  for (const Case& c : cases) {
+    try {
+      EvaluateWithDerivative(c.a, c.x);
+      ADD_FAILURE() << c.what << ": no fault";
+    } catch (const base::FloatError& error) {
+      EXPECT_EQ(error.fault(), c.fault) << c.what;
+      EXPECT_EQ(error.operand_a(), c.operand_a) << c.what;
+      EXPECT_EQ(error.operand_b(), c.operand_b) << c.what;
+    }
+  }
+  const std::vector<Complex> with_nan = {{1, 0}, {nan, 0}, {1, 0}};
+  const ValueAndDerivative<Complex> quiet = EvaluateWithDerivative(with_nan, Complex{1, 0});
+  EXPECT_TRUE(base::IsNaN(quiet.value.re));
+  EXPECT_TRUE(base::IsNaN(quiet.derivative.re));
 }
 
 // An immittance of degree 40 is evaluated along the imaginary axis: the
