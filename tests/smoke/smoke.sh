@@ -1,0 +1,294 @@
+#!/usr/bin/env bash
+# Each desktop program in its real window on a private X server: one main
+# action driven with input events through the server, the log read back the
+# way a user would (select all in the log, copy, paste from the clipboard),
+# the files the action writes, and a screenshot of the main window.
+#   smoke.sh DUZAVURI VESSAW TRAMOW SHOT_DIR   (the three programs' paths)
+# Exits 77 (skipped) only when no X server can be started.
+set -u
+duzavuri=$(realpath "$1") vessaw=$(realpath "$2") tramow=$(realpath "$3") shots=$4
+here=$(cd "$(dirname "$0")" && pwd)
+skip=77
+# How long a window, a file or a log line may take to appear, in seconds:
+# generous, because ctest runs this beside the other tests on a busy machine.
+wait_limit=30
+
+if ! command -v Xvfb >/dev/null; then
+  echo "SKIP: Xvfb is not installed, no X server can be started"
+  exit $skip
+fi
+for tool in xdotool xclip import; do
+  if ! command -v $tool >/dev/null; then
+    echo "$tool is missing: scripts/test.sh installs the packages this test needs"
+    exit 1
+  fi
+done
+
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/smoke.XXXXXX")
+pids=()
+xvfb_pid=
+cleanup() {
+  local pid
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+# -displayfd lets the server pick a free display, so parallel runs never meet
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$scratch/display" 2>"$scratch/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq $((wait_limit * 10))); do
+  [ -s "$scratch/display" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if [ ! -s "$scratch/display" ]; then
+  echo "SKIP: no X server could be started:"
+  cat "$scratch/xvfb.log"
+  exit $skip
+fi
+export DISPLAY=":$(head -n 1 "$scratch/display")"
+export QT_QPA_PLATFORM=xcb
+# Qt keeps its runtime files and the file dialog's history here, not in the
+# user's home
+export XDG_RUNTIME_DIR=$scratch/runtime XDG_CONFIG_HOME=$scratch/config
+mkdir -m 0700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
+mkdir -p "$shots"
+
+program_pid=
+program_name=
+
+fail() {
+  echo "FAIL ($program_name): $*"
+  echo "--- program output:"
+  cat "$scratch/$program_name.out" 2>/dev/null
+  exit 1
+}
+
+# start NAME BINARY: runs the program in a working folder of its own
+start() {
+  program_name=$1
+  mkdir -p "$scratch/$program_name"
+  (cd "$scratch/$program_name" && exec "$2") >"$scratch/$program_name.out" 2>&1 &
+  program_pid=$!
+  pids+=("$program_pid")
+}
+
+# window TITLE: waits for the program's visible window with exactly that
+# title and leaves its id in $win
+window() {
+  local title=$1 deadline=$((SECONDS + wait_limit)) id
+  while [ $SECONDS -lt $deadline ]; do
+    kill -0 "$program_pid" 2>/dev/null || fail "the program ended while waiting for \"$title\""
+    for id in $(timeout 2 xdotool search --sync --onlyvisible --pid "$program_pid" --name "^$title\$" 2>/dev/null); do
+      if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$title" ]; then
+        win=$id
+        return 0
+      fi
+    done
+  done
+  fail "no window \"$title\" within $wait_limit s"
+}
+
+# gone ID: waits until the window is no longer shown
+gone() {
+  local deadline=$((SECONDS + wait_limit))
+  while [ $SECONDS -lt $deadline ]; do
+    xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null | grep -qx "$1" || return 0
+    sleep 0.05
+  done
+  fail "window $1 still shown after $wait_limit s"
+}
+
+# Without a window manager nobody moves the keyboard focus on a click: the
+# test gives it to the window it types into, as a window manager would.
+focus() { xdotool windowfocus --sync "$1"; }
+
+# click ID X Y, in the window's own coordinates
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+
+# click_bottom ID: the button centred at the bottom of a small dialog
+click_bottom() {
+  local WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  click "$1" $((WIDTH / 2)) $((HEIGHT - 20))
+}
+
+# start_menu ID: "Menu", then its first item "Iniciar"
+start_menu() {
+  local before deadline=$((SECONDS + wait_limit)) id
+  before=$(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null)
+  click "$1" 23 8
+  while [ $SECONDS -lt $deadline ]; do
+    for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
+      if ! grep -qx "$id" <<<"$before"; then
+        xdotool key Down Return
+        return 0
+      fi
+    done
+    sleep 0.05
+  done
+  fail "the menu did not open"
+}
+
+# choose_operation ID K: item K (from 0) of the operations window's list,
+# then "Aplicar".  In the dialog font the items lie 19.5 pixels apart, the
+# first centred 42 pixels below the window's top.  (A click does not move
+# the keyboard focus into the list, so arrow keys would start from
+# wherever the focus was left.)
+choose_operation() {
+  click "$1" 24 $((42 + 39 * $2 / 2))
+  click_bottom "$1"
+}
+
+# read_log ID TEXT: the log's whole text as a user copies it, once it
+# holds the line TEXT
+read_log() {
+  local id=$1 deadline=$((SECONDS + wait_limit)) WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  while [ $SECONDS -lt $deadline ]; do
+    focus "$id"
+    click "$id" $((WIDTH / 2)) $((HEIGHT / 2))
+    xdotool key ctrl+a ctrl+c
+    if timeout 5 xclip -o -selection clipboard >"$scratch/$program_name.log" 2>/dev/null &&
+      grep -qxF -- "$2" "$scratch/$program_name.log"; then
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "--- log as copied:"
+  cat "$scratch/$program_name.log"
+  fail "the log has no line \"$2\""
+}
+
+# expect_lines LINE...: lines the copied log must hold
+expect_lines() {
+  local line
+  for line in "$@"; do
+    grep -qxF -- "$line" "$scratch/$program_name.log" || {
+      echo "--- log as copied:"
+      cat "$scratch/$program_name.log"
+      fail "the log has no line \"$line\""
+    }
+  done
+}
+
+# screenshot ID: the main window once its repaint has settled (two equal
+# captures in a row), with the log's selection cleared by a click into it
+screenshot() {
+  local shot=$shots/$program_name.png try WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  click "$1" $((WIDTH / 2)) $((HEIGHT / 2))
+  import -window "$1" "$scratch/shot.png" || fail "no screenshot"
+  for try in $(seq 50); do
+    import -window "$1" "$shot" || fail "no screenshot"
+    cmp -s "$shot" "$scratch/shot.png" && return 0
+    mv "$shot" "$scratch/shot.png"
+  done
+  fail "the window did not settle for its screenshot"
+}
+
+stop() {
+  kill "$program_pid" 2>/dev/null
+  wait "$program_pid" 2>/dev/null
+}
+
+# Duzavuri: the elliptic design of the preset specification, order 4, and
+# its four roots files
+start duzavuri "$duzavuri"
+window "Filtros Elípticos"
+main=$win
+click "$main" 225 20
+read_log "$main" "Raízes do polinômio F salvas como elipf.r"
+expect_lines "Ordem calculada n= 3.3178156120515732E+0000 (Ordem arredondada=4)" \
+  "Raízes do polinômio Q salvas como elipq.r (cte=alfa para ler como Q no programa Vessa)"
+for file in elipq.r elipe.r elipp.r elipf.r; do
+  [ -s "$scratch/duzavuri/$file" ] || fail "$file was not written"
+done
+head -n 1 "$scratch/duzavuri/elipe.r" | grep -q '^4' || fail "elipe.r does not hold 4 poles"
+screenshot "$main"
+stop
+
+# vessaw: Q(w) of Butterworth order 3, the polynomial approximation with the
+# preset Amax, and E(s) from the Feldtkeller equation
+start vessaw "$vessaw"
+window "Vessa"
+main=$win
+start_menu "$main"
+window "Operações"
+operations=$win
+focus "$operations"
+click_bottom "$operations"
+window "Seleção"
+selection=$win
+focus "$selection"
+xdotool key b
+window "Inteiro"
+prompt=$win
+focus "$prompt"
+xdotool key ctrl+a
+xdotool type 3
+xdotool key Return
+gone "$prompt"
+choose_operation "$operations" 1
+window "Real"
+prompt=$win
+focus "$prompt"
+xdotool key Return
+gone "$prompt"
+choose_operation "$operations" 6
+read_log "$main" "Polinômio E(s) calculado."
+expect_lines "Q(w)=w^3 para aprox. de Butterworth." "Polinômio F(s) calculado; P(s)=cte." "Raízes de E(s) calculadas."
+screenshot "$main"
+stop
+
+# tramow: z11 of the third-order Butterworth ladder read from its files,
+# expanded to C1 = 1, L2 = 2, C3 = 1, and the network saved
+start tramow "$tramow"
+cp "$here/butter3.n" "$here/butter3.d" "$scratch/tramow/"
+window "Zuzevi"
+main=$win
+start_menu "$main"
+window "Questão"
+question=$win
+focus "$question"
+click "$question" 132 40
+for _ in zeros poles; do
+  window "Abrir"
+chooser=$win
+  focus "$chooser"
+  xdotool key Escape
+  gone "$chooser"
+done
+window "Inicialização"
+entry=$win
+focus "$entry"
+click_bottom "$entry"
+for file in butter3.n butter3.d; do
+  window "Abrir"
+chooser=$win
+  focus "$chooser"
+  xdotool type --delay 20 "$file"
+  xdotool key Return
+  gone "$chooser"
+done
+window "Operações"
+operations=$win
+for operation in 3 0 3 0 3 0 15; do choose_operation "$operations" $operation; done
+window "Salvar como"
+chooser=$win
+focus "$chooser"
+xdotool type --delay 20 ladder.val
+xdotool key Return
+gone "$chooser"
+read_log "$main" "Rede salva no arquivo $scratch/tramow/ladder.val"
+expect_lines "C1:   1.000000000000000 em //" "L2:   2.000000000000000 em série" "C3:   1.000000000000000 em //" \
+  "Síntese completa."
+printf 'C1    1.000000000000000 em //\r\nL2    2.000000000000000 em série\r\nC3    1.000000000000000 em //\r\n' >"$scratch/want.val"
+cmp -s "$scratch/want.val" "$scratch/tramow/ladder.val" || fail "ladder.val differs: $(cat -A "$scratch/tramow/ladder.val")"
+screenshot "$main"
+stop
+
+echo "All three programs worked in their windows; screenshots in $shots"
