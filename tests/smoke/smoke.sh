@@ -56,12 +56,15 @@ export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR=$scratch/runtime XDG_CONFIG_HOME=$scratch/config
 mkdir -m 0700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
 mkdir -p "$shots"
+rm -f "$shots"/*-failure.png
 
 program_pid=
 program_name=
 
 fail() {
   echo "FAIL ($program_name): $*"
+  import -window root "$shots/$program_name-failure.png" 2>/dev/null &&
+    echo "the screen at the failure: $shots/$program_name-failure.png"
   echo "--- program output:"
   cat "$scratch/$program_name.out" 2>/dev/null
   exit 1
@@ -143,6 +146,42 @@ choose_operation() {
   click_bottom "$1"
 }
 
+# pick ID K: item K (from 0) of a selection window's list, 13 pixels a row
+pick() { click "$1" 40 $((36 + 13 * $2)); }
+
+# pick_again ID K: the same, when the program asks its next question in the
+# same window: that window is hidden and shown again faster than a test can
+# see, so the test waits until the question above the list has changed
+# (the top rows of the window, captured twice the same)
+pick_again() {
+  local deadline=$((SECONDS + wait_limit)) question=(-crop 2000x24+0+0)
+  import -window "$1" "${question[@]}" "$scratch/before.png" || fail "no capture of the question"
+  pick "$1" "$2"
+  rm -f "$scratch/last.png"
+  while [ $SECONDS -lt $deadline ]; do
+    if import -window "$1" "${question[@]}" "$scratch/now.png" 2>/dev/null &&
+      ! cmp -s "$scratch/now.png" "$scratch/before.png"; then
+      cmp -s "$scratch/now.png" "$scratch/last.png" && return 0
+      mv "$scratch/now.png" "$scratch/last.png"
+    fi
+  done
+  fail "no new question after $wait_limit s"
+}
+
+# open_file TITLE NAME: types the name into the file dialog TITLE and
+# accepts it; NAME "" cancels the dialog
+open_file() {
+  window "$1"
+  focus "$win"
+  if [ -n "$2" ]; then
+    xdotool type --delay 20 "$2"
+    xdotool key Return
+  else
+    xdotool key Escape
+  fi
+  gone "$win"
+}
+
 # read_log ID TEXT: the log's whole text as a user copies it, once it
 # holds the line TEXT
 read_log() {
@@ -195,100 +234,99 @@ stop() {
   wait "$program_pid" 2>/dev/null
 }
 
-# Duzavuri: the elliptic design of the preset specification, order 4, and
-# its four roots files
+# The road of a design through the three programs, each in a folder of its
+# own, the files carried from one to the next as a user would.
+
+# Duzavuri: the elliptic design of the preset specification with the order
+# only rounded, 3, and its four roots files
 start duzavuri "$duzavuri"
 window "Filtros Elípticos"
 main=$win
+click "$main" 456 40
 click "$main" 225 20
 read_log "$main" "Raízes do polinômio F salvas como elipf.r"
-expect_lines "Ordem calculada n= 3.3178156120515732E+0000 (Ordem arredondada=4)" \
-  "Raízes do polinômio Q salvas como elipq.r (cte=alfa para ler como Q no programa Vessa)"
+expect_lines "Ordem calculada n= 3.3178156120515732E+0000 (Ordem arredondada=3)" \
+  "Raízes do polinômio P salvas como elipp.r"
 for file in elipq.r elipe.r elipp.r elipf.r; do
   [ -s "$scratch/duzavuri/$file" ] || fail "$file was not written"
 done
-head -n 1 "$scratch/duzavuri/elipe.r" | grep -q '^4' || fail "elipe.r does not hold 4 poles"
+head -n 1 "$scratch/duzavuri/elipe.r" | grep -q '^3' || fail "elipe.r does not hold 3 poles"
 screenshot "$main"
 stop
 
-# vessaw: Q(w) of Butterworth order 3, the polynomial approximation with the
-# preset Amax, and E(s) from the Feldtkeller equation
+# vessaw: F(s) and P(s) read from their roots files, E(s) from the
+# Feldtkeller equation, and z11 of the doubly terminated ladder saved
 start vessaw "$vessaw"
+here_files=$scratch/vessaw
+cp "$scratch/duzavuri/elipf.r" "$scratch/duzavuri/elipp.r" "$here_files/"
 window "Vessa"
 main=$win
 start_menu "$main"
 window "Operações"
 operations=$win
-focus "$operations"
-click_bottom "$operations"
-window "Seleção"
-selection=$win
-focus "$selection"
-xdotool key b
-window "Inteiro"
-prompt=$win
-focus "$prompt"
-xdotool key ctrl+a
-xdotool type 3
-xdotool key Return
-gone "$prompt"
-choose_operation "$operations" 1
-window "Real"
-prompt=$win
-focus "$prompt"
-xdotool key Return
-gone "$prompt"
+for polynomial in "1 elipf.r" "2 elipp.r"; do
+  set -- $polynomial
+  choose_operation "$operations" 13
+  window "Seleção"
+  pick_again "$win" "$1"
+  pick "$win" 1
+  open_file "Abrir" "$2"
+  open_file "Salvar como" ""
+  open_file "Salvar como" ""
+done
 choose_operation "$operations" 6
-read_log "$main" "Polinômio E(s) calculado."
-expect_lines "Q(w)=w^3 para aprox. de Butterworth." "Polinômio F(s) calculado; P(s)=cte." "Raízes de E(s) calculadas."
+choose_operation "$operations" 8
+window "Seleção"
+pick_again "$win" 0
+pick "$win" 0
+open_file "Salvar como" elip.n
+open_file "Salvar como" elip.d
+read_log "$main" "Salve as raízes de P(s) (zeros de transmissão) para usar no programa Zuzevi."
+expect_lines "Raízes lidas do arquivo: $here_files/elipf.r" "Raízes lidas do arquivo: $here_files/elipp.r" \
+  "Polinômio E(s) calculado." "Polinômio salvo no arquivo $here_files/elip.n" \
+  "Polinômio salvo no arquivo $here_files/elip.d" "rl=      1.000000000000000000 * rg"
 screenshot "$main"
 stop
 
-# tramow: z11 of the third-order Butterworth ladder read from its files,
-# expanded to C1 = 1, L2 = 2, C3 = 1, and the network saved
+# tramow: the immittance from vessaw's files, the transmission zeros from
+# the designer's roots of P(s); the partial extraction at infinity that
+# creates the zero pair, the last capacitor, and the value list saved
 start tramow "$tramow"
-cp "$here/butter3.n" "$here/butter3.d" "$scratch/tramow/"
+here_files=$scratch/tramow
+cp "$scratch/duzavuri/elipp.r" "$scratch/vessaw/elip.n" "$scratch/vessaw/elip.d" "$here_files/"
 window "Zuzevi"
 main=$win
 start_menu "$main"
 window "Questão"
-question=$win
-focus "$question"
-click "$question" 132 40
-for _ in zeros poles; do
-  window "Abrir"
-chooser=$win
-  focus "$chooser"
-  xdotool key Escape
-  gone "$chooser"
-done
+focus "$win"
+click "$win" 132 40
+open_file "Abrir" elipp.r
+open_file "Abrir" ""
 window "Inicialização"
-entry=$win
-focus "$entry"
-click_bottom "$entry"
-for file in butter3.n butter3.d; do
-  window "Abrir"
-chooser=$win
-  focus "$chooser"
-  xdotool type --delay 20 "$file"
-  xdotool key Return
-  gone "$chooser"
-done
+focus "$win"
+click_bottom "$win"
+open_file "Abrir" elip.n
+open_file "Abrir" elip.d
 window "Operações"
 operations=$win
-for operation in 3 0 3 0 3 0 15; do choose_operation "$operations" $operation; done
-window "Salvar como"
-chooser=$win
-focus "$chooser"
-xdotool type --delay 20 ladder.val
-xdotool key Return
-gone "$chooser"
-read_log "$main" "Rede salva no arquivo $scratch/tramow/ladder.val"
-expect_lines "C1:   1.000000000000000 em //" "L2:   2.000000000000000 em série" "C3:   1.000000000000000 em //" \
-  "Síntese completa."
-printf 'C1    1.000000000000000 em //\r\nL2    2.000000000000000 em série\r\nC3    1.000000000000000 em //\r\n' >"$scratch/want.val"
-cmp -s "$scratch/want.val" "$scratch/tramow/ladder.val" || fail "ladder.val differs: $(cat -A "$scratch/tramow/ladder.val")"
+choose_operation "$operations" 3
+choose_operation "$operations" 4
+window "Texto"
+focus "$win"
+xdotool key ctrl+a
+xdotool type z1
+click_bottom "$win"
+gone "$win"
+choose_operation "$operations" 0
+choose_operation "$operations" 15
+open_file "Salvar como" elip.val
+read_log "$main" "Rede salva no arquivo $here_files/elip.val"
+expect_lines "C1:   1.851889579642602 em //" "L2:   0.859056530727385 em tanque // em série" \
+  "C2:   0.225891812342516 em tanque // em série" "C3:   1.851889579642602 em //" "Síntese completa."
+printf '%s\r\n' "C1    1.851889579642602 em //" "L2    0.859056530727385 em tanque // em série" \
+  "C2    0.225891812342516 em tanque // em série" "C3    1.851889579642602 em //" >"$scratch/want.val"
+cmp -s "$scratch/want.val" "$here_files/elip.val" || fail "elip.val differs: $(cat -A "$here_files/elip.val")"
 screenshot "$main"
 stop
 
-echo "All three programs worked in their windows; screenshots in $shots"
+echo "The design went through the three programs in their windows; screenshots in $shots"
