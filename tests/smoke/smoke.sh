@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Each desktop program in its real window on a private X server: one main
-# action driven with input events through the server, the log read back the
-# way a user would (select all in the log, copy, paste from the clipboard),
-# the files the action writes, and a screenshot of the main window.
+# The three desktop programs in their real windows on a private X server,
+# driven with input events through the server along one design: the
+# designer's roots files, vessaw's immittance files, tramow's value list.
+# Each program's log is read back the way a user would (select all in the
+# log, copy, paste from the clipboard), the files it writes are checked,
+# and a screenshot of its main window is kept.
 #   smoke.sh DUZAVURI VESSAW TRAMOW SHOT_DIR   (the three programs' paths)
 # Exits 77 (skipped) only when no X server can be started.
 set -u
 duzavuri=$(realpath "$1") vessaw=$(realpath "$2") tramow=$(realpath "$3") shots=$4
-here=$(cd "$(dirname "$0")" && pwd)
 skip=77
 # How long a window, a file or a log line may take to appear, in seconds:
 # generous, because ctest runs this beside the other tests on a busy machine.
@@ -146,7 +147,8 @@ choose_operation() {
   click_bottom "$1"
 }
 
-# pick ID K: item K (from 0) of a selection window's list, 13 pixels a row
+# pick ID K: item K (from 0) of a selection window's list: 13 pixels a row,
+# the first centred 36 pixels below the window's top
 pick() { click "$1" 40 $((36 + 13 * $2)); }
 
 # pick_again ID K: the same, when the program asks its next question in the
@@ -242,6 +244,8 @@ stop() {
 start duzavuri "$duzavuri"
 window "Filtros Elípticos"
 main=$win
+# "Apenas arredondar a ordem", then "Filtro elíptico", by their places on
+# the form
 click "$main" 456 40
 click "$main" 225 20
 read_log "$main" "Raízes do polinômio F salvas como elipf.r"
@@ -298,7 +302,7 @@ window "Zuzevi"
 main=$win
 start_menu "$main"
 window "Questão"
-focus "$win"
+# "Sim", the left one of the two buttons
 click "$win" 132 40
 open_file "Abrir" elipp.r
 open_file "Abrir" ""
