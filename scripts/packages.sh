@@ -1,6 +1,8 @@
 # Sourced by the other scripts: installs the Debian packages the build needs
 # when any is missing, as root or through sudo.
 suite_packages=(g++ cmake make qt6-base-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra libgtest-dev libbenchmark-dev)
+# the smoke test: a private X server, input events, the clipboard, screenshots
+suite_packages+=(xvfb xdotool xclip imagemagick)
 
 suite_install_missing() {
   local missing=() package

@@ -1,0 +1,336 @@
+#!/usr/bin/env bash
+# The three desktop programs in their real windows on a private X server,
+# driven with input events through the server along one design: the
+# designer's roots files, vessaw's immittance files, tramow's value list.
+# Each program's log is read back the way a user would (select all in the
+# log, copy, paste from the clipboard), the files it writes are checked,
+# and a screenshot of its main window is kept.
+#   smoke.sh DUZAVURI VESSAW TRAMOW SHOT_DIR   (the three programs' paths)
+# Exits 77 (skipped) only when no X server can be started.
+set -u
+duzavuri=$(realpath "$1") vessaw=$(realpath "$2") tramow=$(realpath "$3") shots=$4
+skip=77
+# How long a window, a file or a log line may take to appear, in seconds:
+# generous, because ctest runs this beside the other tests on a busy machine.
+wait_limit=30
+
+if ! command -v Xvfb >/dev/null; then
+  echo "SKIP: Xvfb is not installed, no X server can be started"
+  exit $skip
+fi
+for tool in xdotool xclip import; do
+  if ! command -v $tool >/dev/null; then
+    echo "$tool is missing: scripts/test.sh installs the packages this test needs"
+    exit 1
+  fi
+done
+
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/smoke.XXXXXX")
+pids=()
+xvfb_pid=
+cleanup() {
+  local pid
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+# -displayfd lets the server pick a free display, so parallel runs never meet
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$scratch/display" 2>"$scratch/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq $((wait_limit * 10))); do
+  [ -s "$scratch/display" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if [ ! -s "$scratch/display" ]; then
+  echo "SKIP: no X server could be started:"
+  cat "$scratch/xvfb.log"
+  exit $skip
+fi
+export DISPLAY=":$(head -n 1 "$scratch/display")"
+export QT_QPA_PLATFORM=xcb
+# Qt keeps its runtime files and the file dialog's history here, not in the
+# user's home
+export XDG_RUNTIME_DIR=$scratch/runtime XDG_CONFIG_HOME=$scratch/config
+mkdir -m 0700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
+mkdir -p "$shots"
+rm -f "$shots"/*-failure.png
+
+program_pid=
+program_name=
+
+fail() {
+  echo "FAIL ($program_name): $*"
+  import -window root "$shots/$program_name-failure.png" 2>/dev/null &&
+    echo "the screen at the failure: $shots/$program_name-failure.png"
+  echo "--- program output:"
+  cat "$scratch/$program_name.out" 2>/dev/null
+  exit 1
+}
+
+# start NAME BINARY: runs the program in a working folder of its own
+start() {
+  program_name=$1
+  mkdir -p "$scratch/$program_name"
+  (cd "$scratch/$program_name" && exec "$2") >"$scratch/$program_name.out" 2>&1 &
+  program_pid=$!
+  pids+=("$program_pid")
+}
+
+# window TITLE: waits for the program's visible window with exactly that
+# title and leaves its id in $win
+window() {
+  local title=$1 deadline=$((SECONDS + wait_limit)) id
+  while [ $SECONDS -lt $deadline ]; do
+    kill -0 "$program_pid" 2>/dev/null || fail "the program ended while waiting for \"$title\""
+    for id in $(timeout 2 xdotool search --sync --onlyvisible --pid "$program_pid" --name "^$title\$" 2>/dev/null); do
+      if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$title" ]; then
+        win=$id
+        return 0
+      fi
+    done
+  done
+  fail "no window \"$title\" within $wait_limit s"
+}
+
+# gone ID: waits until the window is no longer shown
+gone() {
+  local deadline=$((SECONDS + wait_limit))
+  while [ $SECONDS -lt $deadline ]; do
+    xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null | grep -qx "$1" || return 0
+    sleep 0.05
+  done
+  fail "window $1 still shown after $wait_limit s"
+}
+
+# Without a window manager nobody moves the keyboard focus on a click: the
+# test gives it to the window it types into, as a window manager would.
+focus() { xdotool windowfocus --sync "$1"; }
+
+# click ID X Y, in the window's own coordinates
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+
+# click_bottom ID: the button centred at the bottom of a small dialog
+click_bottom() {
+  local WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  click "$1" $((WIDTH / 2)) $((HEIGHT - 20))
+}
+
+# start_menu ID: "Menu", then its first item "Iniciar"
+start_menu() {
+  local before deadline=$((SECONDS + wait_limit)) id
+  before=$(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null)
+  click "$1" 23 8
+  while [ $SECONDS -lt $deadline ]; do
+    for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
+      if ! grep -qx "$id" <<<"$before"; then
+        xdotool key Down Return
+        return 0
+      fi
+    done
+    sleep 0.05
+  done
+  fail "the menu did not open"
+}
+
+# choose_operation ID K: item K (from 0) of the operations window's list,
+# then "Aplicar".  In the dialog font the items lie 19.5 pixels apart, the
+# first centred 42 pixels below the window's top.  (A click does not move
+# the keyboard focus into the list, so arrow keys would start from
+# wherever the focus was left.)
+choose_operation() {
+  click "$1" 24 $((42 + 39 * $2 / 2))
+  click_bottom "$1"
+}
+
+# pick ID K: item K (from 0) of a selection window's list: 13 pixels a row,
+# the first centred 36 pixels below the window's top
+pick() { click "$1" 40 $((36 + 13 * $2)); }
+
+# pick_again ID K: the same, when the program asks its next question in the
+# same window: that window is hidden and shown again faster than a test can
+# see, so the test waits until the question above the list has changed
+# (the top rows of the window, captured twice the same)
+pick_again() {
+  local deadline=$((SECONDS + wait_limit)) question=(-crop 2000x24+0+0)
+  import -window "$1" "${question[@]}" "$scratch/before.png" || fail "no capture of the question"
+  pick "$1" "$2"
+  rm -f "$scratch/last.png"
+  while [ $SECONDS -lt $deadline ]; do
+    if import -window "$1" "${question[@]}" "$scratch/now.png" 2>/dev/null &&
+      ! cmp -s "$scratch/now.png" "$scratch/before.png"; then
+      cmp -s "$scratch/now.png" "$scratch/last.png" && return 0
+      mv "$scratch/now.png" "$scratch/last.png"
+    fi
+  done
+  fail "no new question after $wait_limit s"
+}
+
+# open_file TITLE NAME: types the name into the file dialog TITLE and
+# accepts it; NAME "" cancels the dialog
+open_file() {
+  window "$1"
+  focus "$win"
+  if [ -n "$2" ]; then
+    xdotool type --delay 20 "$2"
+    xdotool key Return
+  else
+    xdotool key Escape
+  fi
+  gone "$win"
+}
+
+# read_log ID TEXT: the log's whole text as a user copies it, once it
+# holds the line TEXT
+read_log() {
+  local id=$1 deadline=$((SECONDS + wait_limit)) WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  while [ $SECONDS -lt $deadline ]; do
+    focus "$id"
+    click "$id" $((WIDTH / 2)) $((HEIGHT / 2))
+    xdotool key ctrl+a ctrl+c
+    if timeout 5 xclip -o -selection clipboard >"$scratch/$program_name.log" 2>/dev/null &&
+      grep -qxF -- "$2" "$scratch/$program_name.log"; then
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "--- log as copied:"
+  cat "$scratch/$program_name.log"
+  fail "the log has no line \"$2\""
+}
+
+# expect_lines LINE...: lines the copied log must hold
+expect_lines() {
+  local line
+  for line in "$@"; do
+    grep -qxF -- "$line" "$scratch/$program_name.log" || {
+      echo "--- log as copied:"
+      cat "$scratch/$program_name.log"
+      fail "the log has no line \"$line\""
+    }
+  done
+}
+
+# screenshot ID: the main window once its repaint has settled (two equal
+# captures in a row), with the log's selection cleared by a click into it
+screenshot() {
+  local shot=$shots/$program_name.png try WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  click "$1" $((WIDTH / 2)) $((HEIGHT / 2))
+  import -window "$1" "$scratch/shot.png" || fail "no screenshot"
+  for try in $(seq 50); do
+    import -window "$1" "$shot" || fail "no screenshot"
+    cmp -s "$shot" "$scratch/shot.png" && return 0
+    mv "$shot" "$scratch/shot.png"
+  done
+  fail "the window did not settle for its screenshot"
+}
+
+stop() {
+  kill "$program_pid" 2>/dev/null
+  wait "$program_pid" 2>/dev/null
+}
+
+# The road of a design through the three programs, each in a folder of its
+# own, the files carried from one to the next as a user would.
+
+# Duzavuri: the elliptic design of the preset specification with the order
+# only rounded, 3, and its four roots files
+start duzavuri "$duzavuri"
+window "Filtros Elípticos"
+main=$win
+# "Apenas arredondar a ordem", then "Filtro elíptico", by their places on
+# the form
+click "$main" 456 40
+click "$main" 225 20
+read_log "$main" "Raízes do polinômio F salvas como elipf.r"
+expect_lines "Ordem calculada n= 3.3178156120515732E+0000 (Ordem arredondada=3)" \
+  "Raízes do polinômio P salvas como elipp.r"
+for file in elipq.r elipe.r elipp.r elipf.r; do
+  [ -s "$scratch/duzavuri/$file" ] || fail "$file was not written"
+done
+head -n 1 "$scratch/duzavuri/elipe.r" | grep -q '^3' || fail "elipe.r does not hold 3 poles"
+screenshot "$main"
+stop
+
+# vessaw: F(s) and P(s) read from their roots files, E(s) from the
+# Feldtkeller equation, and z11 of the doubly terminated ladder saved
+start vessaw "$vessaw"
+here_files=$scratch/vessaw
+cp "$scratch/duzavuri/elipf.r" "$scratch/duzavuri/elipp.r" "$here_files/"
+window "Vessa"
+main=$win
+start_menu "$main"
+window "Operações"
+operations=$win
+for polynomial in "1 elipf.r" "2 elipp.r"; do
+  set -- $polynomial
+  choose_operation "$operations" 13
+  window "Seleção"
+  pick_again "$win" "$1"
+  pick "$win" 1
+  open_file "Abrir" "$2"
+  open_file "Salvar como" ""
+  open_file "Salvar como" ""
+done
+choose_operation "$operations" 6
+choose_operation "$operations" 8
+window "Seleção"
+pick_again "$win" 0
+pick "$win" 0
+open_file "Salvar como" elip.n
+open_file "Salvar como" elip.d
+read_log "$main" "Salve as raízes de P(s) (zeros de transmissão) para usar no programa Zuzevi."
+expect_lines "Raízes lidas do arquivo: $here_files/elipf.r" "Raízes lidas do arquivo: $here_files/elipp.r" \
+  "Polinômio E(s) calculado." "Polinômio salvo no arquivo $here_files/elip.n" \
+  "Polinômio salvo no arquivo $here_files/elip.d" "rl=      1.000000000000000000 * rg"
+screenshot "$main"
+stop
+
+# tramow: the immittance from vessaw's files, the transmission zeros from
+# the designer's roots of P(s); the partial extraction at infinity that
+# creates the zero pair, the last capacitor, and the value list saved
+start tramow "$tramow"
+here_files=$scratch/tramow
+cp "$scratch/duzavuri/elipp.r" "$scratch/vessaw/elip.n" "$scratch/vessaw/elip.d" "$here_files/"
+window "Zuzevi"
+main=$win
+start_menu "$main"
+window "Questão"
+# "Sim", the left one of the two buttons
+click "$win" 132 40
+open_file "Abrir" elipp.r
+open_file "Abrir" ""
+window "Inicialização"
+focus "$win"
+click_bottom "$win"
+open_file "Abrir" elip.n
+open_file "Abrir" elip.d
+window "Operações"
+operations=$win
+choose_operation "$operations" 3
+choose_operation "$operations" 4
+window "Texto"
+focus "$win"
+xdotool key ctrl+a
+xdotool type z1
+click_bottom "$win"
+gone "$win"
+choose_operation "$operations" 0
+choose_operation "$operations" 15
+open_file "Salvar como" elip.val
+read_log "$main" "Rede salva no arquivo $here_files/elip.val"
+expect_lines "C1:   1.851889579642602 em //" "L2:   0.859056530727385 em tanque // em série" \
+  "C2:   0.225891812342516 em tanque // em série" "C3:   1.851889579642602 em //" "Síntese completa."
+printf '%s\r\n' "C1    1.851889579642602 em //" "L2    0.859056530727385 em tanque // em série" \
+  "C2    0.225891812342516 em tanque // em série" "C3    1.851889579642602 em //" >"$scratch/want.val"
+cmp -s "$scratch/want.val" "$here_files/elip.val" || fail "elip.val differs: $(cat -A "$here_files/elip.val")"
+screenshot "$main"
+stop
+
+echo "The design went through the three programs in their windows; screenshots in $shots"
