@@ -5,26 +5,18 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <optional>
 
-#include "base/errors.h"
-#include "base/text_file.h"
 #include "formats/polynomial_file.h"
-#include "fuzz/file_options.h"
-#include "fuzz/scratch_file.h"
+#include "fuzz/file_harness.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;
   const fuzz::ReaderOptions options = fuzz::PickReaderOptions(data[0]);
-  const std::string path = fuzz::WriteScratch("polynomial", fuzz::AsText(data + 1, size - 1));
-
-  formats::PolynomialFile file;
-  try {
-    base::TextReader in(path);
-    file = formats::ReadPolynomialFile(in, options.capacity, options.rule);
-  } catch (const base::ConversionError&) {
-    return 0;
-  }
+  const std::optional<formats::PolynomialFile> read =
+      fuzz::ReadInput<formats::PolynomialFile>("polynomial", data, size, options, formats::ReadPolynomialFile);
+  if (!read) return 0;
+  const formats::PolynomialFile& file = *read;
   const std::size_t kept = file.a.size();
   const std::int64_t announced = static_cast<std::int64_t>(file.degree) + 1;
   FUZZ_CHECK(static_cast<std::int64_t>(kept) ==
@@ -34,14 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   formats::PolynomialFile written = file;
   written.degree = static_cast<std::int32_t>(kept) - 1;
-  const std::string copy = fuzz::ScratchPath("polynomial-copy");
-  {
-    base::TextWriter out(copy);
-    formats::WritePolynomialFile(out, written, fuzz::kFullFormat);
-    out.Close();
-  }
-  base::TextReader in(copy);
-  const formats::PolynomialFile back = formats::ReadPolynomialFile(in, options.capacity, options.rule);
+  const formats::PolynomialFile back = fuzz::WrittenAndReadBack("polynomial-copy", written, options,
+                                                                formats::WritePolynomialFile, formats::ReadPolynomialFile);
   FUZZ_CHECK(back.degree == written.degree && back.a.size() == kept);
   for (std::size_t i = 0; i < kept; ++i) FUZZ_CHECK(fuzz::SameWritten(back.a[i], file.a[i]));
   FUZZ_CHECK(fuzz::SameWritten(back.constant, file.constant));

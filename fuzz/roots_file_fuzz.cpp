@@ -5,26 +5,18 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <optional>
 
-#include "base/errors.h"
-#include "base/text_file.h"
 #include "formats/roots_file.h"
-#include "fuzz/file_options.h"
-#include "fuzz/scratch_file.h"
+#include "fuzz/file_harness.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;
   const fuzz::ReaderOptions options = fuzz::PickReaderOptions(data[0]);
-  const std::string path = fuzz::WriteScratch("roots", fuzz::AsText(data + 1, size - 1));
-
-  formats::RootsFile file;
-  try {
-    base::TextReader in(path);
-    file = formats::ReadRootsFile(in, options.capacity, options.rule);
-  } catch (const base::ConversionError&) {
-    return 0;
-  }
+  const std::optional<formats::RootsFile> read =
+      fuzz::ReadInput<formats::RootsFile>("roots", data, size, options, formats::ReadRootsFile);
+  if (!read) return 0;
+  const formats::RootsFile& file = *read;
   const std::size_t kept = file.re.size();
   FUZZ_CHECK(file.im.size() == kept);
   FUZZ_CHECK(kept == static_cast<std::size_t>(std::clamp(file.count, 0, std::max(options.capacity, 0))));
@@ -33,14 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   formats::RootsFile written = file;
   written.count = static_cast<std::int32_t>(kept);
-  const std::string copy = fuzz::ScratchPath("roots-copy");
-  {
-    base::TextWriter out(copy);
-    formats::WriteRootsFile(out, written, fuzz::kFullFormat);
-    out.Close();
-  }
-  base::TextReader in(copy);
-  const formats::RootsFile back = formats::ReadRootsFile(in, options.capacity, options.rule);
+  const formats::RootsFile back =
+      fuzz::WrittenAndReadBack("roots-copy", written, options, formats::WriteRootsFile, formats::ReadRootsFile);
   FUZZ_CHECK(back.count == written.count && back.re.size() == kept && back.im.size() == kept);
   for (std::size_t k = 0; k < kept; ++k)
     FUZZ_CHECK(fuzz::SameWritten(back.re[k], file.re[k]) && fuzz::SameWritten(back.im[k], file.im[k]));
