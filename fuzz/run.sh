@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # fuzz/run.sh [SECONDS]: builds the libFuzzer harnesses with clang under
-# AddressSanitizer and UndefinedBehaviorSanitizer (build-fuzz, without Qt,
-# tests or benchmarks) and runs each for SECONDS (30 by default) from a
-# copy of its committed seed corpus, so the corpus in the tree stays as it
-# is.  Any crash, leak, sanitizer report or failed property fails the run;
+# AddressSanitizer and UndefinedBehaviorSanitizer (build-fuzz, without Qt;
+# only the harnesses and what they reach) and runs each for SECONDS (30 by
+# default) from a copy of its committed seed corpus, so the corpus in the
+# tree stays as it is.  Any crash, leak, sanitizer report or failed property fails the run;
 # the input that caused it is kept under build-fuzz/findings/NAME/.
 set -euo pipefail
 source "$(dirname "$0")/../scripts/packages.sh"

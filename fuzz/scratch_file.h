@@ -1,5 +1,6 @@
-// The readers take a path, so each input is written to a file of this
-// process's own (fuzzers may run side by side) before it is read.
+// What every harness uses: the check of a property, and the input as text
+// or, for the readers that take a path, as a file of this process's own
+// (fuzzers may run side by side).
 #pragma once
 
 #include <unistd.h>
@@ -11,6 +12,15 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+
+// A property of the code under test does not hold: stop with the input.
+#define FUZZ_CHECK(condition)                                                                \
+  do {                                                                                       \
+    if (!(condition)) {                                                                      \
+      std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition);  \
+      std::abort();                                                                          \
+    }                                                                                        \
+  } while (false)
 
 namespace fuzz {
 
@@ -33,14 +43,5 @@ inline std::string WriteScratch(std::string_view name, std::string_view content)
 inline std::string_view AsText(const std::uint8_t* data, std::size_t size) {
   return {reinterpret_cast<const char*>(data), size};
 }
-
-// A property of the code under test does not hold: stop with the input.
-#define FUZZ_CHECK(condition)                                                           \
-  do {                                                                                  \
-    if (!(condition)) {                                                                 \
-      std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition); \
-      std::abort();                                                                     \
-    }                                                                                   \
-  } while (false)
 
 }  // namespace fuzz
