@@ -27,25 +27,6 @@ constexpr std::int32_t kLowestDegree = -1;
 
 bool IsLowerCaseLetter(char c) { return c >= 'a' && c <= 'z'; }
 
-// "P3" or "z1" names a root of a table, anything else must be a real and
-// an imaginary part separated by a blank.
-std::optional<poly::Complex> ParseFrequency(const std::string& answer, const ImmittanceModel& model) {
-  char key = answer.size() < 2 ? ' ' : answer[0];
-  if (IsLowerCaseLetter(key)) key = static_cast<char>(key - 'a' + 'A');
-  if (key == 'P' || key == 'Z') {
-    const RootTable& table = key == 'P' ? model.poles : model.zeros;
-    const std::optional<std::int32_t> k = base::ParseInteger(std::string_view(answer).substr(1));
-    if (!k || *k < 1 || *k > table.count) return std::nullopt;
-    return poly::Complex{table.re[static_cast<std::size_t>(*k)], table.im[static_cast<std::size_t>(*k)]};
-  }
-  const std::size_t blank = answer.find(' ');
-  if (blank == std::string::npos) return std::nullopt;
-  const std::optional<Extended> re = base::ParseReal(std::string_view(answer).substr(0, blank));
-  const std::optional<Extended> im = base::ParseReal(std::string_view(answer).substr(blank + 1));
-  if (!re || !im) return std::nullopt;
-  return poly::Complex{*re, *im};
-}
-
 std::optional<base::TextReader> OpenChosenFile(const std::string& name, frame::Console& console) {
   std::optional<base::TextReader> in = base::TextReader::TryOpen(name);
   if (!in) console.ShowLine(kMissingFileMessage);
@@ -113,6 +94,23 @@ void OfferSave(const ImmittanceModel& model, const TPolynomial& p, Extended cons
 }
 
 }  // namespace
+
+std::optional<poly::Complex> ParseFrequency(const std::string& answer, const ImmittanceModel& model) {
+  char key = answer.size() < 2 ? ' ' : answer[0];
+  if (IsLowerCaseLetter(key)) key = static_cast<char>(key - 'a' + 'A');
+  if (key == 'P' || key == 'Z') {
+    const RootTable& table = key == 'P' ? model.poles : model.zeros;
+    const std::optional<std::int32_t> k = base::ParseInteger(std::string_view(answer).substr(1));
+    if (!k || *k < 1 || *k > table.count) return std::nullopt;
+    return poly::Complex{table.re[static_cast<std::size_t>(*k)], table.im[static_cast<std::size_t>(*k)]};
+  }
+  const std::size_t blank = answer.find(' ');
+  if (blank == std::string::npos) return std::nullopt;
+  const std::optional<Extended> re = base::ParseReal(std::string_view(answer).substr(0, blank));
+  const std::optional<Extended> im = base::ParseReal(std::string_view(answer).substr(blank + 1));
+  if (!re || !im) return std::nullopt;
+  return poly::Complex{*re, *im};
+}
 
 void ReadRootsFile(RootTable& table, int filter_index, frame::Console& console) {
   console.ShowLine("Lendo raízes (cancele para ignorar)...");

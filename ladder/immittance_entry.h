@@ -9,6 +9,7 @@
 // that would raise the degree past 40 is refused and another root asked.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "base/extended.h"
@@ -32,6 +33,12 @@ void ReadRootsFile(RootTable& table, int filter_index, frame::Console& console);
 // A degree asked until it lies within -1..40; a refused answer is logged and
 // asked again with the nearest allowed value as the default.
 std::int32_t AskDegree(const std::string& prompt, std::int32_t current, frame::Console& console);
+
+// An answer to the frequency prompt: "P3" or "z1" names a root of a table
+// (letter in either case, a number within the table's count), anything else
+// must be a real and an imaginary part separated by a blank; nothing when
+// the answer is neither.
+std::optional<poly::Complex> ParseFrequency(const std::string& answer, const ImmittanceModel& model);
 
 // One complex frequency, "P" or "Z" with a table's root number, or a real
 // part and an imaginary part separated by a blank; asked until valid, then

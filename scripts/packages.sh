@@ -32,3 +32,10 @@ suite_build() {  # suite_build BUILD_DIR [cmake options...] -- [targets...]
 }
 
 suite_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Only CI fuzzes (fuzz/run.sh): clang and its sanitizer and libFuzzer
+# runtimes, which the README's build and tests do not need.
+suite_install_fuzz_packages() {
+  local suite_packages=(clang libclang-rt-dev)
+  suite_install_missing
+}
