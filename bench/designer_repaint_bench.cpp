@@ -4,7 +4,7 @@
 // desktop program's window, offscreen), at the default 1000 segments in the
 // default 902 x 637 window:
 //  - Presets: the four preset functions, from the roots files that the four
-//    designs write with the default specification (some 30 roots in all);
+//    designs write with the default requirement (some 30 roots in all);
 //  - Widest: the most the window admits, 20 functions of 1000 poles and
 //    1000 zeros each (40 million root terms).
 // Counter: root terms, the roots of all functions times the points.

@@ -1,4 +1,4 @@
-// Time of one design at a given order, from the specification to the last
+// Time of one design at a given order, from the requirement to the last
 // pole and zero and the constants of its roots files, without the log and the
 // files: what the button's computation costs.  bench/peer_designs.py runs this
 // beside scipy's prototypes.
@@ -13,7 +13,7 @@ namespace {
 
 using base::Extended;
 
-const elliptic::Specification kSpecification{1, 40, 1, 2};
+const elliptic::Requirement kRequirement{1, 40, 1, 2};
 
 class FixedEllipticOrder : public elliptic::EllipticSink {
  public:
@@ -42,23 +42,23 @@ class FixedClassicalOrder : public elliptic::ClassicalSink {
 void Elliptic(benchmark::State& state) {
   const auto order = static_cast<std::int32_t>(state.range(0));
   for (auto _ : state) {
-    const elliptic::EpsilonAlfa ea = elliptic::ComputeEpsilonAlfa(kSpecification.amax, kSpecification.amin);
+    const elliptic::EpsilonAlfa ea = elliptic::ComputeEpsilonAlfa(kRequirement.amax, kRequirement.amin);
     FixedEllipticOrder sink(order);
     elliptic::EllipticDesign design;
-    elliptic::DesignElliptic(kSpecification, ea, sink, design);
+    elliptic::DesignElliptic(kRequirement, ea, sink, design);
     const Extended alfa = elliptic::CharacteristicAlfa(design);
     benchmark::DoNotOptimize(elliptic::StopBandAttenuation(ea.epsilon, alfa));
     benchmark::DoNotOptimize(elliptic::GainConstant(design));
   }
 }
 
-template <void (*kDesign)(const elliptic::Specification&, const elliptic::EpsilonAlfa&, elliptic::ClassicalSink&)>
+template <void (*kDesign)(const elliptic::Requirement&, const elliptic::EpsilonAlfa&, elliptic::ClassicalSink&)>
 void Classical(benchmark::State& state) {
   const auto order = static_cast<std::int32_t>(state.range(0));
   for (auto _ : state) {
-    const elliptic::EpsilonAlfa ea = elliptic::ComputeEpsilonAlfa(kSpecification.amax, kSpecification.amin);
+    const elliptic::EpsilonAlfa ea = elliptic::ComputeEpsilonAlfa(kRequirement.amax, kRequirement.amin);
     FixedClassicalOrder sink(order);
-    kDesign(kSpecification, ea, sink);
+    kDesign(kRequirement, ea, sink);
     benchmark::DoNotOptimize(sink.result());
   }
 }

@@ -57,8 +57,8 @@ class PoleProduct {
 
 }  // namespace
 
-void DesignButterworth(const Specification& spec, const EpsilonAlfa& ea, ClassicalSink& sink) {
-  const Extended n = (2 * NaturalLog(ea.alfa)) / NaturalLog(spec.ws / spec.wp);
+void DesignButterworth(const Requirement& requirement, const EpsilonAlfa& ea, ClassicalSink& sink) {
+  const Extended n = (2 * NaturalLog(ea.alfa)) / NaturalLog(requirement.ws / requirement.wp);
   const std::optional<std::int32_t> chosen = sink.Order(n);
   if (!chosen) return;
   const std::int32_t order = *chosen;
@@ -68,14 +68,14 @@ void DesignButterworth(const Specification& spec, const EpsilonAlfa& ea, Classic
   PoleProduct poles(order, sink);
   for (std::int32_t i = 1; i <= order; ++i) {
     const Extended theta = PoleAngle(i, order);
-    poles.Add(i, Sine(theta) * (-spec.wp * r), Cosine(theta) * (spec.wp * r));
+    poles.Add(i, Sine(theta) * (-requirement.wp * r), Cosine(theta) * (requirement.wp * r));
   }
   sink.EndPoles();
   sink.ConstantNumerator(poles.c());
 }
 
-void DesignChebyshev(const Specification& spec, const EpsilonAlfa& ea, ClassicalSink& sink) {
-  const Extended n = InverseHyperbolicCosine(ea.alfa2) / InverseHyperbolicCosine(spec.ws / spec.wp);
+void DesignChebyshev(const Requirement& requirement, const EpsilonAlfa& ea, ClassicalSink& sink) {
+  const Extended n = InverseHyperbolicCosine(ea.alfa2) / InverseHyperbolicCosine(requirement.ws / requirement.wp);
   const std::optional<std::int32_t> chosen = sink.Order(n);
   if (!chosen) return;
   const std::int32_t order = *chosen;
@@ -89,7 +89,7 @@ void DesignChebyshev(const Specification& spec, const EpsilonAlfa& ea, Classical
     const Extended sinh_a = HyperbolicSine(a), cosh_a = HyperbolicCosine(a);
     for (std::int32_t i = 1; i <= order; ++i) {
       const Extended theta = PoleAngle(i, order);
-      poles.Add(i, (-spec.wp * Sine(theta)) * sinh_a, (spec.wp * Cosine(theta)) * cosh_a);
+      poles.Add(i, (-requirement.wp * Sine(theta)) * sinh_a, (requirement.wp * Cosine(theta)) * cosh_a);
     }
   }
   sink.EndPoles();
@@ -98,8 +98,8 @@ void DesignChebyshev(const Specification& spec, const EpsilonAlfa& ea, Classical
   sink.ConstantNumerator(c);
 }
 
-void DesignInverseChebyshev(const Specification& spec, const EpsilonAlfa& ea, ClassicalSink& sink) {
-  const Extended n = InverseHyperbolicCosine(ea.alfa2) / InverseHyperbolicCosine(spec.ws / spec.wp);
+void DesignInverseChebyshev(const Requirement& requirement, const EpsilonAlfa& ea, ClassicalSink& sink) {
+  const Extended n = InverseHyperbolicCosine(ea.alfa2) / InverseHyperbolicCosine(requirement.ws / requirement.wp);
   const std::optional<std::int32_t> chosen = sink.Order(n);
   if (!chosen) return;
   const std::int32_t order = *chosen;
@@ -107,7 +107,7 @@ void DesignInverseChebyshev(const Specification& spec, const EpsilonAlfa& ea, Cl
   // at wpn; every pole and zero is scaled by wp/wpn to move that edge to wp.
   const Extended wpn = 1 / HyperbolicCosine(InverseHyperbolicCosine(ea.alfa2) * (1 / Extended(order)));
   sink.NormalizedEdge(wpn);
-  const Extended scale = spec.wp / wpn;
+  const Extended scale = requirement.wp / wpn;
   sink.BeginPoles(order);
   PoleProduct poles(order, sink);
   if (order > 0) {
@@ -119,7 +119,7 @@ void DesignInverseChebyshev(const Specification& spec, const EpsilonAlfa& ea, Cl
       const Extended bi = Cosine(theta) * cosh_b;
       const Extended d = Sqr(ai) + Sqr(bi);
       // the reciprocal of -ai + j bi, scaled
-      poles.Add(i, ((-spec.wp / wpn) * ai) / d, (-bi / d) * scale);
+      poles.Add(i, ((-requirement.wp / wpn) * ai) / d, (-bi / d) * scale);
     }
   }
   sink.EndPoles();

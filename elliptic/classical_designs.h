@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "elliptic/specification.h"
+#include "elliptic/requirement.h"
 
 namespace elliptic {
 
@@ -41,10 +41,10 @@ class ClassicalSink : public OrderSource {
 };
 
 // |T(0)| = 1.
-void DesignButterworth(const Specification& spec, const EpsilonAlfa& ea, ClassicalSink& sink);
+void DesignButterworth(const Requirement& requirement, const EpsilonAlfa& ea, ClassicalSink& sink);
 // |T(0)| = 1 for an odd order, 1/sqrt(1 + eps^2) for an even one.
-void DesignChebyshev(const Specification& spec, const EpsilonAlfa& ea, ClassicalSink& sink);
+void DesignChebyshev(const Requirement& requirement, const EpsilonAlfa& ea, ClassicalSink& sink);
 // T(0) = 1.
-void DesignInverseChebyshev(const Specification& spec, const EpsilonAlfa& ea, ClassicalSink& sink);
+void DesignInverseChebyshev(const Requirement& requirement, const EpsilonAlfa& ea, ClassicalSink& sink);
 
 }  // namespace elliptic

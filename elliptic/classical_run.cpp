@@ -32,13 +32,13 @@ void ClassicalRun::Run() {
   const DesignerState& state = steps_.state();
   switch (kind_) {
     case ClassicalKind::Butterworth:
-      DesignButterworth(state.spec, state.epsilon_alfa, *this);
+      DesignButterworth(state.requirement, state.epsilon_alfa, *this);
       break;
     case ClassicalKind::Chebyshev:
-      DesignChebyshev(state.spec, state.epsilon_alfa, *this);
+      DesignChebyshev(state.requirement, state.epsilon_alfa, *this);
       break;
     case ClassicalKind::InverseChebyshev:
-      DesignInverseChebyshev(state.spec, state.epsilon_alfa, *this);
+      DesignInverseChebyshev(state.requirement, state.epsilon_alfa, *this);
       break;
   }
 }

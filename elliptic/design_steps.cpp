@@ -9,11 +9,11 @@ void DesignSteps::Begin(const std::string& title) {
   ShowLine(title);
   state_.print_width = form_.NEcm.panel_int();
   state_.print_decimals = form_.NEdc.panel_int();
-  state_.spec.amax = form_.NEamax.panel_real();
-  state_.spec.amin = form_.NEamin.panel_real();
-  state_.spec.ws = form_.NEws.panel_real();
-  state_.spec.wp = form_.NEwp.panel_real();
-  state_.epsilon_alfa = ComputeEpsilonAlfa(state_.spec.amax, state_.spec.amin);
+  state_.requirement.amax = form_.NEamax.panel_real();
+  state_.requirement.amin = form_.NEamin.panel_real();
+  state_.requirement.ws = form_.NEws.panel_real();
+  state_.requirement.wp = form_.NEwp.panel_real();
+  state_.epsilon_alfa = ComputeEpsilonAlfa(state_.requirement.amax, state_.requirement.amin);
   const EpsilonAlfa& ea = state_.epsilon_alfa;
   ShowLine("Epsilon=" + RealToText(ea.epsilon) + "; Alfa^2=" + RealToText(ea.alfa2) + " (Alfa=" + RealToText(ea.alfa) +
            ")");

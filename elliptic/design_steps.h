@@ -1,5 +1,5 @@
 // The steps that the four designs take alike on the main window: their
-// beginning (title, print format, specification, epsilon and alfa), the
+// beginning (title, print format, requirement, epsilon and alfa), the
 // order rule, and the suffix of their file names.
 #pragma once
 
@@ -20,7 +20,7 @@ class DesignSteps {
   DesignSteps(MainForm& form, DesignerState& state, DesignerLog& log) : form_(form), state_(state), log_(log) {}
 
   // An empty line and the title; then the print format and the
-  // specification from the fields, epsilon and alfa, and their line.
+  // requirement from the fields, epsilon and alfa, and their line.
   void Begin(const std::string& title);
 
   // The order for the computed n, with its lines.  A forced order above

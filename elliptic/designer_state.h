@@ -1,12 +1,12 @@
 // What the designer keeps between its actions: the print format, the last
-// specification with its epsilon and alfa, and the last order.  Every action
+// requirement with its epsilon and alfa, and the last order.  Every action
 // sets what it uses from the main window's fields when it starts.
 #pragma once
 
 #include <cstdint>
 
 #include "base/extended.h"
-#include "elliptic/specification.h"
+#include "elliptic/requirement.h"
 
 namespace elliptic {
 
@@ -15,7 +15,7 @@ struct DesignerState {
   // negative decimals give the exponent form.
   std::int32_t print_width = 0;
   std::int32_t print_decimals = 0;
-  Specification spec;
+  Requirement requirement;
   EpsilonAlfa epsilon_alfa;
   Extended n;              // the last computed order before rounding
   std::int32_t order = 0;  // the order the last design used

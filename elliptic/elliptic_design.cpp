@@ -28,11 +28,11 @@ specfun::SnCnDn JacobiOf(Extended u, Extended k) {
 
 std::int32_t EllipticDesign::RealPoleSlot() const { return CheckedAdd(order, 1) / 2; }
 
-bool DesignElliptic(const Specification& spec, const EpsilonAlfa& ea, EllipticSink& sink, EllipticDesign& design) {
-  design.wp = spec.wp;
+bool DesignElliptic(const Requirement& requirement, const EpsilonAlfa& ea, EllipticSink& sink, EllipticDesign& design) {
+  design.wp = requirement.wp;
   design.epsilon = ea.epsilon;
-  const Extended wp = spec.wp;
-  const Extended xi = spec.ws / spec.wp;
+  const Extended wp = requirement.wp;
+  const Extended xi = requirement.ws / requirement.wp;
   design.xi = xi;
   sink.Selectivity(xi);
 
@@ -71,7 +71,7 @@ bool DesignElliptic(const Specification& spec, const EpsilonAlfa& ea, EllipticSi
   for (std::int32_t i = 1; i <= pairs; ++i) sink.TransmissionZero(i, TransmissionZero(design, i));
   if (odd) sink.ZeroAtInfinity(CheckedAdd(pairs, 1));
 
-  // k1 is the specification's, also when the order exceeds n: the margin
+  // k1 is the requirement's, also when the order exceeds n: the margin
   // goes into the stop band.
   const Extended v0 = (big_k * sf::InverseSc(1 / ea.epsilon, k1p)) / (Extended(order) * big_k1);
   design.v0 = v0;

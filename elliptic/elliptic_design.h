@@ -11,7 +11,7 @@
 #include <cstdint>
 
 #include "elliptic/checked_array.h"
-#include "elliptic/specification.h"
+#include "elliptic/requirement.h"
 
 namespace elliptic {
 
@@ -65,7 +65,7 @@ struct EllipticDesign {
 // Runs the design into `design`; false when the sink gave no order.  A
 // computed order beyond the tables ends with a range check error as soon as
 // a slot past them is needed.
-bool DesignElliptic(const Specification& spec, const EpsilonAlfa& ea, EllipticSink& sink, EllipticDesign& design);
+bool DesignElliptic(const Requirement& requirement, const EpsilonAlfa& ea, EllipticSink& sink, EllipticDesign& design);
 
 // Transmission zero i in rad/s.
 Extended TransmissionZero(const EllipticDesign& design, std::int32_t i);

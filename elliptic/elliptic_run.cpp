@@ -21,7 +21,7 @@ void EllipticRun::Run() {
   steps_.Begin("Filtro elíptico:");
   EllipticDesign design;
   const DesignerState& state = steps_.state();
-  if (!DesignElliptic(state.spec, state.epsilon_alfa, *this, design)) return;
+  if (!DesignElliptic(state.requirement, state.epsilon_alfa, *this, design)) return;
   WriteQFile(design);
   WriteEFile(design);
   WritePFile(design);

@@ -1,4 +1,4 @@
-// Form1, the designer's main window: the specification, the order options,
+// Form1, the designer's main window: the requirement, the order options,
 // the print format, the inputs of the test of the special functions, one
 // button per design, the button of the plots, and the log.  The one window
 // of the suite laid out in pixels, with its own tab order.

@@ -2,7 +2,7 @@
 
 #include "base/number_text.h"
 #include "elliptic/root_response.h"
-#include "elliptic/specification.h"
+#include "elliptic/requirement.h"
 #include "frame/plot/frequency_plot.h"
 #include "frame/plot/grid_rule.h"
 

@@ -1,6 +1,6 @@
 // Accuracy of the four designs against 40-digit references computed from the
 // textbook formulas (reference/generate_design_reference.py), at the default
-// specification and forced orders 1 to 41, the elliptic design also at 100
+// requirement and forced orders 1 to 41, the elliptic design also at 100
 // and 1000.
 //
 // The error of a pole is |got - ref| / |ref| as a complex number, of a zero or
@@ -63,7 +63,7 @@ constexpr long double kBound = 1e-18L;
 // most coth of the ellipse's parameter, about 29 at order 41.
 constexpr long double kResidueBound = 4e-18L;
 
-const elliptic::Specification kDefaults{1, 40, 1, 2};
+const elliptic::Requirement kDefaults{1, 40, 1, 2};
 
 long double Relative(long double got, long double ref) { return std::fabs(got - ref) / std::fabs(ref); }
 
@@ -172,7 +172,7 @@ TEST(DesignAccuracy, EllipticOrdersOneTo41) { CheckEllipticOrders(1, 41); }
 
 TEST(DesignAccuracy, EllipticOrders100And1000) { CheckEllipticOrders(100, 1000); }
 
-using ClassicalDesign = void (*)(const elliptic::Specification&, const elliptic::EpsilonAlfa&,
+using ClassicalDesign = void (*)(const elliptic::Requirement&, const elliptic::EpsilonAlfa&,
                                  elliptic::ClassicalSink&);
 
 struct ClassicalReference {

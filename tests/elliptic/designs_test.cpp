@@ -86,7 +86,7 @@ long double Off(Extended a, Extended b) { return std::fabs((a - b).raw()) / std:
 constexpr long double kFewUlps = 1e-18L;
 
 TEST(FrequencyScale, DoublingWpAndWsDoublesThePolesAndZerosOfEachClassicalDesign) {
-  using Design = void (*)(const elliptic::Specification&, const elliptic::EpsilonAlfa&, elliptic::ClassicalSink&);
+  using Design = void (*)(const elliptic::Requirement&, const elliptic::EpsilonAlfa&, elliptic::ClassicalSink&);
   const elliptic::EpsilonAlfa ea = elliptic::ComputeEpsilonAlfa(1, 40);
   for (const Design design :
        {&elliptic::DesignButterworth, &elliptic::DesignChebyshev, &elliptic::DesignInverseChebyshev}) {

@@ -239,7 +239,7 @@ stop() {
 # The road of a design through the three programs, each in a folder of its
 # own, the files carried from one to the next as a user would.
 
-# Duzavuri: the elliptic design of the preset specification with the order
+# Duzavuri: the elliptic design of the preset requirement with the order
 # only rounded, 3, and its four roots files
 start duzavuri "$duzavuri"
 window "Filtros Elípticos"

@@ -2,7 +2,7 @@
 """Reference values of the four designs, and of the elliptic prototype of a
 double-precision peer.
 
-Writes design_reference.inc next to this script.  The specification is the
+Writes design_reference.inc next to this script.  The requirement is the
 designer's default (Amax 1 dB, Amin 40 dB, wp 1, ws 2) at forced orders 1 to
 41, and for the elliptic design also at 100 and 1000.  Every value comes from
 the textbook formulas evaluated by mpmath: Butterworth poles on the circle of
@@ -58,7 +58,7 @@ ELLIPTIC_ORDERS = ORDERS + [100, 1000]
 PEER_ORDERS = [4, 10, 20, 30, 40]
 
 
-def specification(amax, amin):
+def requirement(amax, amin):
     """epsilon, alfa^2 and alfa from Amax and Amin."""
     tenth = ext(mp.mpf(1) / 10)
     eps = mp.sqrt(mp.power(10, ext(tenth * amax)) - 1)
@@ -107,7 +107,7 @@ def angle_poles(n, pole):
 
 
 def butterworth(n):
-    eps, _, alfa = specification(AMAX, AMIN)
+    eps, _, alfa = requirement(AMAX, AMIN)
     radius = WP * eps ** (mp.mpf(-1) / n)
     poles = angle_poles(n, lambda t: radius * mp.mpc(-mp.sin(t), mp.cos(t)))
     return {"poles": poles, "c": (radius**n, product_condition(n // 2, n % 2)),
@@ -115,7 +115,7 @@ def butterworth(n):
 
 
 def chebyshev(n):
-    eps, alfa2, _ = specification(AMAX, AMIN)
+    eps, alfa2, _ = requirement(AMAX, AMIN)
     a = mp.asinh(1 / eps) / n
     poles = angle_poles(n, lambda t: WP * mp.mpc(-mp.sin(t) * mp.sinh(a), mp.cos(t) * mp.cosh(a)))
     c = magnitude_product(n, poles)
@@ -128,7 +128,7 @@ def chebyshev(n):
 
 
 def inverse_chebyshev(n):
-    eps, alfa2, _ = specification(AMAX, AMIN)
+    eps, alfa2, _ = requirement(AMAX, AMIN)
     wpn = 1 / mp.cosh(mp.acosh(alfa2) / n)
     b = mp.asinh(eps * alfa2) / n
     scale = WP / wpn
@@ -141,7 +141,7 @@ def inverse_chebyshev(n):
 
 
 def elliptic(n, ws=WS):
-    eps, alfa2, _ = specification(AMAX, AMIN)
+    eps, alfa2, _ = requirement(AMAX, AMIN)
     xi = mp.mpf(ws) / WP
     m = 1 / xi**2
     k1 = 1 / alfa2
@@ -193,7 +193,7 @@ def elliptic(n, ws=WS):
 
 def peer_selectivity(n):
     """The ws (wp = 1) for which Amax 1 and Amin 40 need exactly order n."""
-    eps, alfa2, _ = specification(AMAX, AMIN)
+    eps, alfa2, _ = requirement(AMAX, AMIN)
     k1 = 1 / alfa2
     ratio = n * mp.ellipk(k1**2) / mp.ellipk(1 - k1**2)  # K(k)/K'(k) of the design
     q = mp.exp(-mp.pi / ratio)
@@ -280,7 +280,7 @@ def main():
         "// and PeerCase from the including file.",
         "",
     ]
-    eps, alfa2, alfa = evaluate(specification, AMAX, AMIN)
+    eps, alfa2, alfa = evaluate(requirement, AMAX, AMIN)
     out.append("// epsilon, alfa^2 and alfa of Amax 1 dB and Amin 40 dB")
     out.append("constexpr long double kEpsilon = %s;" % literal(eps))
     out.append("constexpr long double kAlfa2 = %s;" % literal(alfa2))

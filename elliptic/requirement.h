@@ -12,7 +12,7 @@ namespace elliptic {
 
 using base::Extended;
 
-struct Specification {
+struct Requirement {
   Extended amax;  // maximum pass-band attenuation, dB
   Extended amin;  // minimum stop-band attenuation, dB
   Extended wp;    // pass-band edge, rad/s

@@ -1,4 +1,4 @@
-#include "elliptic/specification.h"
+#include "elliptic/requirement.h"
 
 #include "base/errors.h"
 #include "specfun/ext_math.h"
