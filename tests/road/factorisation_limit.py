@@ -18,27 +18,10 @@
 # coefficients in extended reals can reach.
 import mpmath as mp
 
+from road_files import from_roots, roots_file
+
 EXTENDED_BITS = 64
 EXACT_BITS = 400
-
-
-def roots_file(path):
-    t = open(path).read().split()
-    n = int(t[0])
-    roots = [mp.mpc(mp.mpf(t[1 + 2 * k]), mp.mpf(t[2 + 2 * k])) for k in range(n)]
-    constant = mp.mpf(t[1 + 2 * n]) if len(t) > 1 + 2 * n else mp.mpf(1)
-    return roots, constant
-
-
-def from_roots(roots):  # ascending real coefficients of the monic product
-    a = [mp.mpc(1)]
-    for r in roots:
-        b = [mp.mpc(0)] * (len(a) + 1)
-        for i, x in enumerate(a):
-            b[i + 1] += x
-            b[i] -= r * x
-        a = b
-    return [x.real for x in a]
 
 
 def paraconjugate_square(a, c):  # A(s)A(-s) in x = s², constant folded in

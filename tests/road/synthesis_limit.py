@@ -22,6 +22,8 @@ import os
 
 import mpmath as mp
 
+from road_files import from_roots, roots_file
+
 mp.mp.dps = 60
 EXTENDED_BITS = 64
 
@@ -35,25 +37,6 @@ def polynomial_file(path):  # ascending coefficients with the constant folded in
     n = int(t[0])
     constant = mp.mpf(t[n + 2]) if len(t) > n + 2 else mp.mpf(1)
     return [mp.mpf(x) * constant for x in t[1:n + 2]]
-
-
-def roots_file(path):
-    t = numbers(path)
-    n = int(t[0])
-    roots = [mp.mpc(mp.mpf(t[1 + 2 * k]), mp.mpf(t[2 + 2 * k])) for k in range(n)]
-    constant = mp.mpf(t[1 + 2 * n]) if len(t) > 1 + 2 * n else mp.mpf(1)
-    return roots, constant
-
-
-def from_roots(roots, constant):
-    a = [mp.mpc(1)]
-    for r in roots:
-        b = [mp.mpc(0)] * (len(a) + 1)
-        for i, x in enumerate(a):
-            b[i + 1] += x
-            b[i] -= r * x
-        a = b
-    return [x.real * constant for x in a]
 
 
 def value(a, s):
