@@ -151,22 +151,23 @@ const Decimal& LargestFinite() {
   return largest;
 }
 
-// The token's digits with one unit taken off the last of them.
-std::string OneUnitLess(std::string digits) {
+// The token's digits (not all 0) less half a unit of the last of them, one
+// place longer: D - 1/2 is (D - 1) followed by a 5 in the next place.
+std::string HalfUnitLess(std::string digits) {
   std::size_t i = digits.size();
   while (i > 0 && digits[i - 1] == '0') digits[--i] = '9';
   if (i > 0) --digits[i - 1];
+  digits.push_back('5');
   return digits;
 }
 
-// Whether a token beyond the range is the rounding of the largest finite
-// value: below 10^4933 and less than one unit of its last digit above it.
+// Whether a token beyond the range may be the largest finite value rounded to
+// the digits written: at most half a unit of its last digit above it.  Every
+// written digit counts, trailing zeros too: they claim a smaller unit.
 bool RoundedLargestFinite(const RealParts& parts) {
   const std::string digits = std::string(parts.whole) + std::string(parts.fraction);
   const std::int64_t scale = ExponentValue(parts) - static_cast<std::int64_t>(parts.fraction.size());
-  const Decimal& largest = LargestFinite();
-  if (Normalised(digits, scale).exponent > largest.exponent) return false;
-  return Less(Normalised(OneUnitLess(digits), scale), largest);
+  return !Less(LargestFinite(), Normalised(HalfUnitLess(digits), scale - 1));
 }
 
 constexpr std::uint64_t kMaxMagnitudePositive = 2147483647u;  // 2^31 - 1

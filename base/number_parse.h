@@ -22,13 +22,14 @@ constexpr bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
 std::optional<Extended> ParseReal(std::string_view text);
 
 // A real token of a file: the syntax and value of ParseReal, except that a
-// token beyond the largest finite extended only through the rounding of its
-// written digits reads as that largest value, so that every file the
-// programs write reads back.  "Only through rounding": the token lies below
-// 10^4933 and less than one unit of its last digit above the largest finite
-// value (1.18973149535723176502E+4932, written with 18 digits as
-// 1.18973149535723177E+4932).  Anything farther out is refused like any
-// other value beyond the range.
+// token beyond the largest finite extended that may be that value rounded
+// to the digits written reads as it, so that every file the programs write
+// reads back.  "May be": the token's magnitude less half a unit of its last
+// written digit is not above the largest finite value
+// (1.18973149535723176502E+4932, written with 18 digits as
+// 1.18973149535723177E+4932; 1.2E+4932 stands for 1.15E+4932 to 1.25E+4932,
+// which holds it, and is read; 2E+4932 is refused).  Anything farther out is refused like any other
+// value beyond the range; the negative side is the same.
 std::optional<Extended> ParseFileReal(std::string_view text);
 
 // Integer syntax, the whole text must match: leading blanks, optional sign,

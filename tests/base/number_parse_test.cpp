@@ -90,19 +90,34 @@ TEST(ParseReal, EveryRowOfTheTable) {
   }
 }
 
-// File tokens that only the rounding of their digits puts beyond the range
-// read as the largest finite value; farther out they stay refused.
+// A file token above the largest finite value (1.18973149535723176502E+4932)
+// reads as it when it lies at most half a unit of its last written digit
+// above it, as that value rounded to those digits does; farther out it is
+// refused, on either side.
 const RealCase kFileRealCases[] = {
     {"1.18973149535723177E+4932", LDBL_MAX},
     {"-1.18973149535723177E+4932", -LDBL_MAX},
     {"11897.3149535723177E4928", LDBL_MAX},
     {"0.0000118973149535723177e4937", LDBL_MAX},
+    {"1.18973149535723178E+4932", kRefused},  // one unit of the 18th digit more
+    {"1.1897315E4932", LDBL_MAX},
+    {"1.1897316E4932", kRefused},
     {"1.19E4932", LDBL_MAX},
-    {"2E4932", LDBL_MAX},  // one unit is 1E4932: 2E4932 - 1E4932 is in range
+    {"1.2E4932", LDBL_MAX},  // 1.15E4932 to 1.25E4932 holds the largest value
+    {"-1.2E4932", -LDBL_MAX},
+    {"12E4931", LDBL_MAX},
+    {"2E4932", kRefused},  // 1.5E4932 to 2.5E4932 does not
+    {"-2E4932", kRefused},
     {"3E4932", kRefused},
     // trailing zeros are written digits: they make the unit small
+    {"1.20E4932", kRefused},
     {"1.18973149535723177000E+4932", kRefused},
-    {"1.2E4933", kRefused},  // at or beyond 10^4933 whatever the digits
+    // with many digits half a unit is below the gap to the next extended:
+    // correct rounding decides as for any token
+    {"1.189731495357231765022E4932", LDBL_MAX},
+    {"1.1897314953572317651E4932", kRefused},
+    {"1E4933", kRefused},
+    {"1.2E4933", kRefused},
     {"1e5000", kRefused},
     {"1e99999999999999999999", kRefused},
     {"-1e5000", kRefused},
