@@ -228,7 +228,7 @@ class UserLocale : public testing::Test {
       if (std::setlocale(LC_ALL, name) && std::localeconv()->decimal_point[0] == ',') return;
     }
     std::setlocale(LC_ALL, "C");
-    GTEST_SKIP() << "no locale with a decimal comma is installed";
+    GTEST_SKIP() << "no locale with a decimal comma is installed (scripts/test.sh generates pt_BR.UTF-8)";
   }
   void TearDown() override { std::setlocale(LC_ALL, "C"); }
 };
