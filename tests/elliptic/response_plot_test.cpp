@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/number_text.h"
 #include "elliptic/root_response.h"
 #include "tests/base/extended_printer.h"
 #include "tests/elliptic/designer_fixture.h"
@@ -177,7 +178,7 @@ TEST_F(ResponsePlotTest, ThePhaseLimitWrapsBy360) {
   std::string text = "6\r\n";
   for (int k = 0; k < 6; ++k) {
     const double theta = M_PI * (2 * k + 7) / 12;
-    text += std::to_string(std::cos(theta)) + " " + std::to_string(std::sin(theta)) + "\r\n";
+    text += base::FloatToText(std::cos(theta), 0, 6) + " " + base::FloatToText(std::sin(theta), 0, 6) + "\r\n";
   }
   text += "1\r\n";
   const std::string p = File("butter6.r", text), z = Constant("z.r", "1");

@@ -10,9 +10,12 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "base/number_parse.h"
 #include "forms/keys.h"
 #include "forms/recording_canvas.h"
 #include "ladder/plot_form.h"
@@ -96,12 +99,21 @@ class ImmittancePlotTest : public TramowFixture {
                  [kind](const DrawCall& c) { return c.kind == kind; });
     return calls;
   }
-  // The logged number after `key` in the last line that holds it.
+  // The logged number after `key` in the last line that holds it, read by
+  // the suite's parser: the process may run under a locale with a decimal
+  // comma, which the C library's conversions would expect.
   long double LoggedNumber(const std::string& key) const {
     const std::vector<std::string> lines = Logged();
-    for (auto line = lines.rbegin(); line != lines.rend(); ++line)
-      if (const std::size_t at = line->find(key); at != std::string::npos)
-        return std::stold(line->substr(at + key.size()));
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+      const std::size_t at = line->find(key);
+      if (at == std::string::npos) continue;
+      const std::string_view rest = std::string_view(*line).substr(at + key.size());
+      const std::string_view number = rest.substr(0, rest.find_first_of(" ;)", rest.find_first_not_of(' ')));
+      const std::optional<base::Extended> value = base::ParseReal(number);
+      if (value) return value->raw();
+      ADD_FAILURE() << "no number after " << key << " in " << *line;
+      return 0;
+    }
     ADD_FAILURE() << "nothing logged with " << key;
     return 0;
   }

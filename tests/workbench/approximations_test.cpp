@@ -9,9 +9,11 @@
 #include <cmath>
 #include <complex>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "base/number_parse.h"
 #include "tests/base/extended_printer.h"
 #include "tests/workbench/played_fixture.h"
 #include "workbench/polynomial_records.h"
@@ -161,7 +163,9 @@ TEST_F(ApproximationTest, PassbandEdgeAndStopbandEdgeOfTheThreeKindsThatSearchTh
         return line.starts_with("ws=");
       }), 1);
       ASSERT_TRUE(last_wp.starts_with("wp=")) << name;
-      const long double wp = answer == std::string("sim") ? 1 : std::stold(last_wp.substr(3));
+      const std::optional<base::Extended> logged_wp = base::ParseReal(last_wp.substr(3));
+      ASSERT_TRUE(logged_wp) << last_wp;
+      const long double wp = answer == std::string("sim") ? 1 : logged_wp->raw();
       const long double ws = vessaw.kept_values().wp.raw();
       EXPECT_NEAR(static_cast<double>(KAt(wp) / eps), 1, 1E-14) << name;
       EXPECT_NEAR(static_cast<double>(KAt(ws) / c.k_at_ws), 1, 1E-14) << name;
