@@ -3,6 +3,8 @@
 #include <cfloat>
 #include <cstring>
 
+#include "base/x87.h"
+
 namespace base {
 
 void Extended::CheckBinary(long double r, long double a, long double b) {
@@ -72,7 +74,13 @@ std::int64_t ToInt64(long double integral, long double original) {
 std::int64_t Round(Extended x) { return ToInt64(nearbyintl(x.raw()), x.raw()); }
 std::int64_t Trunc(Extended x) { return ToInt64(truncl(x.raw()), x.raw()); }
 Extended RoundToIntegral(Extended x) { return Extended(nearbyintl(x.raw())); }
-Extended TruncToIntegral(Extended x) { return Extended(truncl(x.raw())); }
+Extended TruncToIntegral(Extended x) { return Extended(x87::RoundTowardZero(x.raw())); }
+
+Extended FloorToIntegral(Extended x) {
+  const Extended whole = TruncToIntegral(x);
+  if (x < 0 && whole != x) return whole - 1;
+  return whole;
+}
 
 double ToDouble(Extended x) {
   const long double v = x.raw();

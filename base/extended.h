@@ -105,9 +105,12 @@ Extended Cos(Extended x);
 // outside -2^63 .. 2^63-1 is an invalid operation.
 std::int64_t Round(Extended x);
 std::int64_t Trunc(Extended x);
-// The same roundings kept as reals (no range limit; NaN and inf pass).
+// The same roundings kept as reals (no range limit; NaN and inf pass), and
+// the largest integer not above x.  Truncation switches the unit to rounding
+// toward zero for its one rounding and restores the mode.
 Extended RoundToIntegral(Extended x);
 Extended TruncToIntegral(Extended x);
+Extended FloorToIntegral(Extended x);
 
 // Narrowing to a double: a finite value beyond the double range overflows.
 double ToDouble(Extended x);

@@ -4,6 +4,7 @@
 #include "specfun/ext_math.h"
 #include "specfun/half_exponential.h"
 #include "specfun/x87.h"
+#include "base/x87.h"
 
 namespace specfun {
 namespace {
@@ -33,11 +34,11 @@ Extended TwoToPowerMinusOne(Extended r) {
 [[gnu::always_inline]] inline Extended ScaleByIntegral(Extended v, Extended n) {
   if (IsNaN(n)) return v + n;
   const Extended clamped = n > kScaleClamp ? kScaleClamp : (n < -kScaleClamp ? -kScaleClamp : n);
-  return Extended::CheckedUnary(x87::Scale(v.raw(), clamped.raw()), v.raw());
+  return Extended::CheckedUnary(base::x87::Scale(v.raw(), clamped.raw()), v.raw());
 }
 
 // x rounded to the nearest integer, ties to even (the unit's rounding).
-Extended RoundToNearest(Extended x) { return Extended(x87::RoundToInteger(x.raw())); }
+Extended RoundToNearest(Extended x) { return Extended(base::x87::RoundToInteger(x.raw())); }
 
 // e^x = (f + 1) 2^n.
 struct PowerSplit {

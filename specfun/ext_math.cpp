@@ -18,4 +18,10 @@ Extended ArcTangent2(Extended y, Extended x) {
   return Extended::Checked(x87::ArcTan2(y.raw(), x.raw()), y.raw(), x.raw());
 }
 
+Extended Sign(Extended x) {
+  if (x > 0) return 1;
+  if (x < 0) return -1;
+  return 0;  // zero and NaN
+}
+
 }  // namespace specfun

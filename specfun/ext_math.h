@@ -7,7 +7,9 @@
 
 #include <cstdint>
 
+#include "base/elementary.h"
 #include "base/extended.h"
+#include "base/extended_bits.h"
 
 namespace specfun {
 
@@ -16,15 +18,16 @@ using base::Extended;
 // The library's constants are those of ext_constants.h and, for the not-a-number,
 // infinity and pi, base::NaN(), base::Infinity() and base::Pi().
 
-Extended Truncate(Extended x);
-Extended Floor(Extended x);
+// base's roundings of the extended real, under the library's names
+inline constexpr auto& Truncate = base::TruncToIntegral;
+inline constexpr auto& Floor = base::FloorToIntegral;
 Extended ArcTangent(Extended x);
 Extended ArcTangent2(Extended y, Extended x);
 // base's correctly rounded square root, under the library's name
 inline constexpr auto& SquareRoot = base::Sqrt;
 Extended NaturalLog(Extended x);
 Extended Exponential(Extended x);
-Extended ScaleByPowerOf2(Extended x, std::int32_t n);
+using base::ScaleByPowerOf2;
 
 Extended Cosine(Extended x);
 Extended Sine(Extended x);
@@ -44,23 +47,19 @@ Extended InverseCoshOnePlus(Extended x);
 Extended InverseHyperbolicCosine(Extended x);
 Extended InverseGudermannian(Extended x);
 
-Extended CopySign(Extended x, Extended y);
+// base's routines on the bits of an extended real
+using base::CopySign;
+using base::ExponentOf;
+using base::IsNaN;
+using base::IsNaNOrInfinite;
+using base::SplitExponent;
+using base::SplitResult;
+// -1, 0 or +1; 0 for NaN and for 0
 Extended Sign(Extended x);
-struct SplitResult {
-  Extended mantissa;   // 0.5 <= |m| < 1, or x itself for 0, NaN and inf
-  std::int32_t power;  // x = m * 2^power
-};
-SplitResult SplitExponent(Extended x);
-std::int32_t ExponentOf(Extended x);
-using base::IsNaN;  // base's own test, under the library's name
-bool IsNaNOrInfinite(Extended x);
 
-// x = q*pi/2 + r with |r| <= pi/4 and q in 0..7.
-struct Reduction {
-  Extended r;
-  std::int32_t q;
-};
-Reduction ReducePiOver2(Extended x);
+// base's reduction: x = q*pi/2 + r with |r| <= pi/4 and q in 0..7.
+using base::ReducePiOver2;
+using base::Reduction;
 
 // Horner sum of min(degree + 1, count) coefficients, lowest order first.
 Extended PolynomialValue(const Extended* table, std::int32_t degree, std::int32_t count, Extended x);

@@ -8,10 +8,11 @@
 #include <cmath>
 #include <cstdint>
 
-#include "specfun/ext_constants.h"
-#include "specfun/ext_math.h"
+#include "base/elementary.h"
+#include "base/elementary_constants.h"
+#include "base/extended_bits.h"
 
-namespace specfun {
+namespace base {
 namespace {
 
 // pi/4 in three parts.  P1 has 25 significant bits and P2 24, so j*P1 and
@@ -39,11 +40,11 @@ constexpr std::int32_t kTwoOverPiCount = 690;
 // 2/pi = sum kTwoOverPi[k] * 2^(-24(k+1)): enough pieces for every exponent
 // of an extended argument, with room for the terms that deep cancellation adds
 constexpr std::array<std::int32_t, kTwoOverPiCount> kTwoOverPi = {
-#include "specfun/tables/two_over_pi.inc"
+#include "base/tables/two_over_pi.inc"
 };
 // pi/2 = sum kPiOver2Chunks[k], each a 24-bit chunk of its binary digits
 constexpr std::array<double, 8> kPiOver2Chunks = {
-#include "specfun/tables/pi_over_2_pieces.inc"
+#include "base/tables/pi_over_2_pieces.inc"
 };
 
 struct LongRemainder {
@@ -220,14 +221,14 @@ LongRemainder LongReduction::Remainder() const {
 }
 
 Reduction LongReductionOf(Extended x) {
-  const Extended a = base::Abs(x);
+  const Extended a = Abs(x);
   if (a == 0 || IsNaNOrInfinite(a)) return {a, 0};
   // three 24-bit integer pieces of a: a = (z0 + z1 2^-24 + z2 2^-48) 2^e
   const std::int32_t e = ExponentOf(a) - (kPieceBits - 1);
   Extended z = ScaleByPowerOf2(a, -e);  // 2^23 <= z < 2^24
   std::array<double, 3> pieces;
   for (double& piece : pieces) {
-    const Extended whole = Truncate(z);
+    const Extended whole = TruncToIntegral(z);
     piece = static_cast<double>(whole.raw());
     z = (z - whole) * kTwo24;
   }
@@ -239,12 +240,12 @@ Reduction LongReductionOf(Extended x) {
 }  // namespace
 
 Reduction ReducePiOver2(Extended x) {
-  const Extended a = base::Abs(x);
+  const Extended a = Abs(x);
   if (a < constants::kPiOver4) return {x, 0};  // |x| < pi/4: already reduced
   if (a <= constants::kTwo39) {                 // |x| <= 2^39: j*P1 and j*P2 are exact
     // j pi/4 nearest below x, moved up to even j so that |r| <= pi/4
-    Extended j = Floor(x / constants::kPiOver4);
-    std::int32_t m = static_cast<std::int32_t>((j - 16 * Floor(j / 16)).raw());  // j mod 16
+    Extended j = FloorToIntegral(x / constants::kPiOver4);
+    std::int32_t m = static_cast<std::int32_t>((j - 16 * FloorToIntegral(j / 16)).raw());  // j mod 16
     if (m % 2 != 0) {
       m += 1;
       j += 1;
@@ -254,10 +255,10 @@ Reduction ReducePiOver2(Extended x) {
     // Formed on the raw value: the product is tiny and finite, and a checked
     // |j| would be a call that passes j through memory, a tenth of the time.
     const long double bound = __builtin_fabsl(j.raw()) * kShortErrorPerStep;
-    const Extended size = base::Abs(r);
+    const Extended size = Abs(r);
     if (size > kShortRemainderMin && size > bound) return {r, q};
   }
   return LongReductionOf(x);
 }
 
-}  // namespace specfun
+}  // namespace base

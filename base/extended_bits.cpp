@@ -1,12 +1,11 @@
-// Routines that read or set the fields of an extended real directly: sign bit,
-// 15-bit biased exponent and 64-bit significand with its explicit integer bit.
+#include "base/extended_bits.h"
+
 #include <cstring>
 #include <limits>
 
-#include "specfun/ext_math.h"
-#include "specfun/x87.h"
+#include "base/x87.h"
 
-namespace specfun {
+namespace base {
 namespace {
 
 struct Fields {
@@ -57,12 +56,6 @@ Extended CopySign(Extended x, Extended y) {
   return FromFields(f);
 }
 
-Extended Sign(Extended x) {
-  if (x > 0) return 1;
-  if (x < 0) return -1;
-  return 0;  // zero and NaN
-}
-
 SplitResult SplitExponent(Extended x) {
   Fields f = FieldsOf(x);
   const std::uint16_t exponent = ExponentField(f);
@@ -85,10 +78,8 @@ std::int32_t ExponentOf(Extended x) {
   return static_cast<std::int32_t>(exponent) - kBias;
 }
 
-// Exact unless the result leaves the range: beyond the largest extended it is
-// the unit's overflow, below the smallest it rounds silently towards zero.
 Extended ScaleByPowerOf2(Extended x, std::int32_t n) {
   return Extended::CheckedUnary(x87::Scale(x.raw(), n), x.raw());
 }
 
-}  // namespace specfun
+}  // namespace base
