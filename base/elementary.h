@@ -1,5 +1,7 @@
 // The elementary functions of the extended real beyond those of extended.h,
-// and the reduction they are built on.
+// and the reduction they are built on.  Every result comes from correctly
+// rounded operations and exactly specified ones (rounding to an integer,
+// scaling by a power of two) alone: the same bits on every processor.
 #pragma once
 
 #include <cstdint>
@@ -14,5 +16,23 @@ struct Reduction {
   std::int32_t q;
 };
 Reduction ReducePiOver2(Extended x);
+
+// sin x and cos x from one reduction, the same bits as Sin and Cos.
+struct SinCos {
+  Extended sin, cos;
+};
+SinCos SinAndCos(Extended x);
+// tan r in even quadrants, -1/tan r in odd ones.
+Extended Tan(Extended x);
+
+// e^x = (f + 1) 2^n with n = x log2 e rounded to the nearest integer and
+// f = 2^r - 1 of the rest, for every x: an infinite x meets inf - inf in the
+// reduction, the invalid operation.  Exp is this for finite x.
+Extended Exponential(Extended x);
+// e^x / 2, finite up to ln(largest extended) + ln 2, where e^x has overflowed.
+Extended HalfExp(Extended x);
+// 2^r - 1 for |r| <= 1, the step of the exponential; beyond, the invalid
+// operation, and NaN passes.
+Extended TwoToPowerMinusOne(Extended r);
 
 }  // namespace base

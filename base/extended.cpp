@@ -50,14 +50,6 @@ bool SignBit(Extended x) { return __builtin_signbit(x.raw()); }
 Extended Abs(Extended x) { return Extended(__builtin_fabsl(x.raw())); }
 Extended Sqr(Extended x) { return x * x; }
 Extended Sqrt(Extended x) { return Extended::CheckedUnary(sqrtl(x.raw()), x.raw()); }
-Extended Ln(Extended x) { return Extended::CheckedUnary(logl(x.raw()), x.raw(), true); }
-Extended Exp(Extended x) { return Extended::CheckedUnary(expl(x.raw()), x.raw()); }
-Extended ArcTan(Extended x) { return Extended::CheckedUnary(atanl(x.raw()), x.raw()); }
-Extended ArcTan2(Extended y, Extended x) {
-  return Extended::Checked(atan2l(y.raw(), x.raw()), y.raw(), x.raw());
-}
-Extended Sin(Extended x) { return Extended::CheckedUnary(sinl(x.raw()), x.raw()); }
-Extended Cos(Extended x) { return Extended::CheckedUnary(cosl(x.raw()), x.raw()); }
 
 namespace {
 

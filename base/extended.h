@@ -89,7 +89,12 @@ bool IsInfinite(Extended x);
 bool IsFinite(Extended x);
 bool SignBit(Extended x);
 
-// The elementary operations of the floating-point unit, each checked.
+// The elementary operations, each checked.  The square root is the unit's,
+// correctly rounded; the others are computed from correctly rounded
+// operations alone, within a little more than half an ulp, so that every
+// processor gives the same bits (elementary.h has the rest of them).
+// e^+inf = +inf and e^-inf = 0 pass silently; ArcTan2 has the quadrants and
+// signed zeros of atan2.
 Extended Abs(Extended x);
 Extended Sqr(Extended x);
 Extended Sqrt(Extended x);

@@ -18,24 +18,23 @@ using base::Extended;
 // The library's constants are those of ext_constants.h and, for the not-a-number,
 // infinity and pi, base::NaN(), base::Infinity() and base::Pi().
 
-// base's roundings of the extended real, under the library's names
+// The elementary functions are base's, under the library's names: one
+// implementation of each in the code base.
 inline constexpr auto& Truncate = base::TruncToIntegral;
 inline constexpr auto& Floor = base::FloorToIntegral;
-Extended ArcTangent(Extended x);
-Extended ArcTangent2(Extended y, Extended x);
-// base's correctly rounded square root, under the library's name
+inline constexpr auto& ArcTangent = base::ArcTan;
+inline constexpr auto& ArcTangent2 = base::ArcTan2;
 inline constexpr auto& SquareRoot = base::Sqrt;
-Extended NaturalLog(Extended x);
-Extended Exponential(Extended x);
+inline constexpr auto& NaturalLog = base::Ln;
+// as the reduction takes it: an infinite x is the invalid operation
+inline constexpr auto& Exponential = base::Exponential;
 using base::ScaleByPowerOf2;
 
-Extended Cosine(Extended x);
-Extended Sine(Extended x);
-struct SinCos {
-  Extended sin, cos;
-};
-SinCos SineCosine(Extended x);
-Extended Tangent(Extended x);
+inline constexpr auto& Cosine = base::Cos;
+inline constexpr auto& Sine = base::Sin;
+using base::SinCos;
+inline constexpr auto& SineCosine = base::SinAndCos;
+inline constexpr auto& Tangent = base::Tan;
 
 Extended HyperbolicSine(Extended x);
 Extended HyperbolicCosine(Extended x);

@@ -5,7 +5,6 @@
 
 #include "specfun/ext_constants.h"
 #include "specfun/ext_math.h"
-#include "specfun/half_exponential.h"
 
 namespace specfun {
 namespace {
@@ -52,7 +51,7 @@ Extended HyperbolicSine(Extended x) {
     const Extended e = Exponential(a);
     s = (e - 1 / e) / 2;
   } else {
-    s = HalfExponential(a);
+    s = base::HalfExp(a);
   }
   return x < 0 ? -s : s;
 }
@@ -64,7 +63,7 @@ Extended HyperbolicCosine(Extended x) {
     const Extended e = Exponential(a);
     return (e + 1 / e) / 2;
   }
-  return HalfExponential(a);
+  return base::HalfExp(a);
 }
 
 Extended CoshMinusOne(Extended x) {

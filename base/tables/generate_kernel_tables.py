@@ -8,19 +8,50 @@ Every output file is committed; this script is how they were made.
 Outputs (C++ initialiser lists, one constant or one row a line):
   two_over_pi.inc                2/pi in 690 pieces of 24 bits, most significant first
   pi_over_2_pieces.inc           pi/2 in eight consecutive 24-bit chunks, as doubles
+  logarithm_table.inc            r = 1/(1 + j/128) cut to 24 bits, -ln r as hi + lo, j = 0..128
+  logarithm_ln2.inc              ln 2 as hi (a multiple of 2^-49) + lo
+  logarithm_polynomial.inc       P with ln(1 + u) = u - u^2/2 + u^3 P(u), |u| <= 2^-8
+  two_to_power_table.inc         2^(j/32) - 1 as hi + lo, j = -32..32
+  two_to_power_ln2.inc           ln 2 as hi (32 significant bits) + lo
+  two_to_power_polynomial.inc    Q with 2^s - 1 = s ln 2 + s^2 Q(s), |s| <= 1/64
+  sine_polynomial.inc            S with sin r = r - r^3/6 + r^5 S(r^2), |r| <= pi/4
+  cosine_polynomial.inc          C with cos r = 1 - r^2/2 + r^4 C(r^2), |r| <= pi/4
+  arc_tangent_table.inc          atan(j/8) as hi + lo, j = 0..8
+  arc_tangent_polynomial.inc     A with atan u = u + u^3 A(u^2), |u| <= 1/16
+  arc_tangent_angles.inc         pi - (extended pi), and 3 pi/4 rounded
+
+Each polynomial is fitted with its coefficients rounded to extended one at a
+time, the later ones refitted to what the rounding of the earlier ones left
+(weighted least squares on Chebyshev points, close to the minimax fit); its
+header states the largest error of the rounded polynomial relative to the
+function it serves, which each must keep below 2^-72 (1/256 of an ulp).
 """
 
 import os
 
-from mpmath import mp, mpf, pi, floor, ldexp, frexp, nint, nstr
+from mpmath import (mp, mpf, pi, log, sin, cos, atan, sqrt, floor, ldexp, frexp, nint, nstr, matrix,
+                    lu_solve)
 
 WORK_BITS = 400
 TWO_OVER_PI_PIECES = 690
+FIT_POINTS = 160
+CHECK_POINTS = 2000
+KERNEL_ERROR_LIMIT = mpf(2) ** -72
+
 # Published leading pieces: the computed tables must reproduce them.
 PI_OVER_2_PRINTED = [1.570796251296997, 7.549789415861596e-08, 5.390302529957765e-15,
                      3.282003415807913e-22, 1.270655753080676e-29, 1.2293330898111133e-36,
                      2.7337005381646456e-44, 2.1674168387780482e-51]
 TWO_OVER_PI_PRINTED = [0xA2F983, 0x6E4E44, 0x1529FC, 0x2757D1, 0xF534DD]
+
+LOG_STEPS = 128         # table points 1 + j/128 of the logarithm
+LOG_RECIPROCAL_BITS = 24
+LOG_HIGH_GRID = 49      # -ln r and ln 2 high parts are multiples of 2^-49
+EXP_STEPS = 32          # table points j/32 of 2^r - 1
+ATAN_STEPS = 8          # table points j/8 of the arc tangent
+# the largest |r| that the reduction modulo pi/2 hands on: pi/4 = 0.78539816...
+# and the rounding of the remainder
+SINE_RANGE = mpf("0.7854")
 
 
 def nearest_extended(x):
@@ -33,6 +64,17 @@ def nearest_extended(x):
     return ldexp(mpf(significand), e - 64)
 
 
+def nearest_with_bits(x, bits):
+    """The value nearest to x with the given number of significant bits."""
+    m, e = frexp(x)
+    return ldexp(mpf(int(nint(ldexp(m, bits)))), e - bits)
+
+
+def nearest_multiple(x, power):
+    """The multiple of 2^power nearest to x."""
+    return ldexp(mpf(int(nint(ldexp(x, -power)))), power)
+
+
 def extended_literal(v):
     """An exact C++ hex literal of the extended value v: significand * 2^exponent."""
     if v == 0:
@@ -41,6 +83,14 @@ def extended_literal(v):
     significand = int(ldexp(abs(m), 64))
     sign = "-" if v < 0 else ""
     return "%s0x%016Xp%+dL" % (sign, significand, e - 64)
+
+
+def double_literal(v):
+    """An exact C++ hex literal of v, which must be a double."""
+    d = float(v)
+    if mpf(d) != v:
+        raise SystemExit("%s is not a double" % nstr(v, 25))
+    return d.hex()
 
 
 def decimal(v):
@@ -58,6 +108,12 @@ def write(name, header, lines, generator=os.path.basename(__file__)):
             out.write("// %s\n" % h)
         for line in lines:
             out.write(line + "\n")
+
+
+def split_extended(v):
+    """v as hi + lo, hi the nearest extended and lo the extended nearest to the rest."""
+    hi = nearest_extended(v)
+    return hi, nearest_extended(v - hi)
 
 
 # --- pieces of 2/pi and pi/2 for the reduction modulo pi/2 ------------------
@@ -83,6 +139,175 @@ def pi_over_2_chunks():
     return chunks
 
 
+# --- polynomial fits -----------------------------------------------------------
+
+def guarded(g):
+    """g evaluated with enough extra bits for the cancellation of its closed
+    form near 0 (g(0) itself is taken as the limit from a tiny argument)."""
+    def value(x):
+        if x == 0:
+            x = mpf(2) ** (-WORK_BITS)
+        e = frexp(x)[1]
+        with mp.workprec(WORK_BITS + 6 * max(0, -e)):
+            return +g(x)
+    return value
+
+
+def chebyshev_points(lo, hi, count):
+    return [(lo + hi) / 2 - (hi - lo) / 2 * cos(pi * (2 * i + 1) / (2 * count)) for i in range(count)]
+
+
+def least_squares(rows, targets):
+    n = len(rows[0])
+    normal = matrix(n, n)
+    right = matrix(n, 1)
+    for row, t in zip(rows, targets):
+        for a in range(n):
+            right[a] += row[a] * t
+            for b in range(n):
+                normal[a, b] += row[a] * row[b]
+    solution = lu_solve(normal, right)
+    return [solution[a] for a in range(n)]
+
+
+def fit_rounded(g, weight, lo, hi, degree):
+    """Extended coefficients c0..c_degree of p(x) ~ g(x) on [lo, hi], for the
+    error |p - g| * weight.  c_k is rounded, then c_(k+1).. are refitted."""
+    points = chebyshev_points(lo, hi, FIT_POINTS)
+    values = [g(x) for x in points]
+    weights = [weight(x) for x in points]
+    fixed = []
+    for k in range(degree + 1):
+        rows, targets = [], []
+        for x, v, w in zip(points, values, weights):
+            rest = v - sum(c * x ** i for i, c in enumerate(fixed))
+            rows.append([w * x ** i for i in range(k, degree + 1)])
+            targets.append(w * rest)
+        free = least_squares(rows, targets)
+        fixed.append(nearest_extended(free[0]))
+    return fixed
+
+
+def fit_error(g, weight, lo, hi, coefficients):
+    worst = mpf(0)
+    for i in range(CHECK_POINTS + 1):
+        x = lo + (hi - lo) * mpf(i) / CHECK_POINTS
+        if x == 0:
+            continue
+        p = sum(c * x ** k for k, c in enumerate(coefficients))
+        worst = max(worst, abs((p - g(x)) * weight(x)))
+    return worst
+
+
+def write_polynomial(name, title, variable, g, weight, lo, hi, degree):
+    coefficients = fit_rounded(g, weight, lo, hi, degree)
+    error = fit_error(g, weight, lo, hi, coefficients)
+    if error > KERNEL_ERROR_LIMIT:
+        raise SystemExit("%s: error %s above 2^-72" % (name, nstr(error, 3)))
+    write(name, [title,
+                 "Coefficients of %s^0..%s^%d, lowest order first, for Horner's scheme." % (variable, variable, degree),
+                 "Largest error relative to the function: %s (2^%.1f)." % (nstr(error, 3),
+                                                                          float(log(error, 2)))],
+          [extended_line(c, "c%d" % k) for k, c in enumerate(coefficients)])
+
+
+# --- the logarithm: ln x = k ln 2 - ln r + ln(1 + u), u = y r - 1 ----------------
+
+def logarithm_reciprocal(j):
+    return nearest_with_bits(1 / (1 + mpf(j) / LOG_STEPS), LOG_RECIPROCAL_BITS)
+
+
+def logarithm_tables():
+    rows = []
+    largest_u = mpf(0)
+    for j in range(LOG_STEPS + 1):
+        r = logarithm_reciprocal(j)
+        t = -log(r)
+        t_hi = nearest_multiple(t, -LOG_HIGH_GRID)
+        t_lo = nearest_extended(t - t_hi)
+        rows.append("    {%s, %s, %s},  // j = %d: r = %s" % (double_literal(r), double_literal(t_hi),
+                                                          extended_literal(t_lo), j, nstr(r, 10)))
+        # y within half a step of 1 + j/128, inside [1, 2)
+        for y in (max(mpf(1), 1 + (j - mpf(1) / 2) / LOG_STEPS), min(mpf(2), 1 + (j + mpf(1) / 2) / LOG_STEPS)):
+            largest_u = max(largest_u, abs(y * r - 1))
+    write("logarithm_table.inc",
+          ["Rows {r, hi, lo}, j = 0..%d: r = 1/(1 + j/%d) cut to %d significant bits (a double)," %
+           (LOG_STEPS, LOG_STEPS, LOG_RECIPROCAL_BITS),
+           "-ln r = hi + lo with hi the nearest multiple of 2^-%d (a double) and lo an extended." % LOG_HIGH_GRID],
+          rows)
+
+    ln2 = log(2)
+    ln2_hi = nearest_multiple(ln2, -LOG_HIGH_GRID)
+    write("logarithm_ln2.inc", ["ln 2 = hi + lo, hi the multiple of 2^-%d nearest to it." % LOG_HIGH_GRID],
+          [extended_line(ln2_hi, "hi"), extended_line(nearest_extended(ln2 - ln2_hi), "lo")])
+
+    bound = largest_u * (1 + mpf(2) ** -20)
+    write_polynomial("logarithm_polynomial.inc",
+                     "P(u) = (ln(1 + u) - u + u^2/2)/u^3 on |u| <= %s." % nstr(bound, 8), "u",
+                     guarded(lambda u: (log(1 + u) - u + u * u / 2) / u ** 3),
+                     guarded(lambda u: u ** 3 / log(1 + u)), -bound, bound, 5)
+
+
+# --- 2^r - 1 = (2^(j/32) - 1) + 2^(j/32) (2^s - 1), s = r - j/32 ----------------
+
+def two_to_power_tables():
+    lines = []
+    for j in range(-EXP_STEPS, EXP_STEPS + 1):
+        hi, lo = split_extended(mpf(2) ** (mpf(j) / EXP_STEPS) - 1)
+        lines.append("    {%s, %s},  // j = %d" % (extended_literal(hi), extended_literal(lo), j))
+    write("two_to_power_table.inc", ["Rows {hi, lo}: 2^(j/%d) - 1 = hi + lo, j = -%d..%d." %
+                                     (EXP_STEPS, EXP_STEPS, EXP_STEPS)], lines)
+
+    ln2 = log(2)
+    hi = nearest_with_bits(ln2, 32)
+    write("two_to_power_ln2.inc", ["ln 2 = hi + lo, hi of 32 significant bits."],
+          [extended_line(hi, "hi"), extended_line(nearest_extended(ln2 - hi), "lo")])
+
+    bound = mpf(1) / (2 * EXP_STEPS)
+    write_polynomial("two_to_power_polynomial.inc",
+                     "Q(s) = (2^s - 1 - s ln 2)/s^2 on |s| <= 1/%d." % (2 * EXP_STEPS), "s",
+                     guarded(lambda s: (2 ** s - 1 - s * log(2)) / s ** 2),
+                     guarded(lambda s: s ** 2 / (2 ** s - 1)), -bound, bound, 6)
+
+
+# --- sine and cosine of |r| <= pi/4, in z = r^2 -----------------------------------
+
+def circular_polynomials():
+    z_max = SINE_RANGE ** 2
+    write_polynomial("sine_polynomial.inc",
+                     "S(z) = (sin r - r + r^3/6)/r^5, z = r^2 <= %s^2." % nstr(SINE_RANGE, 5), "z",
+                     guarded(lambda z: (sin(sqrt(z)) - sqrt(z) + z * sqrt(z) / 6) / (z * z * sqrt(z))),
+                     guarded(lambda z: z * z * sqrt(z) / sin(sqrt(z))), 0, z_max, 6)
+    write_polynomial("cosine_polynomial.inc",
+                     "C(z) = (cos r - 1 + r^2/2)/r^4, z = r^2 <= %s^2." % nstr(SINE_RANGE, 5), "z",
+                     guarded(lambda z: (cos(sqrt(z)) - 1 + z / 2) / (z * z)),
+                     guarded(lambda z: z * z / cos(sqrt(z))), 0, z_max, 6)
+
+
+# --- arc tangent: atan t = atan(j/8) + atan u ---------------------------------------
+
+def arc_tangent_tables():
+    lines = []
+    for j in range(ATAN_STEPS + 1):
+        hi, lo = split_extended(atan(mpf(j) / ATAN_STEPS))
+        lines.append("    {%s, %s},  // j = %d" % (extended_literal(hi), extended_literal(lo), j))
+    write("arc_tangent_table.inc", ["Rows {hi, lo}: atan(j/%d) = hi + lo, j = 0..%d." % (ATAN_STEPS, ATAN_STEPS)],
+          lines)
+
+    pi_hi = nearest_extended(pi)
+    write("arc_tangent_angles.inc", ["pi minus the extended nearest to it, then 3 pi/4 rounded to extended."],
+          [extended_line(nearest_extended(pi - pi_hi), "pi - pi rounded"),
+           extended_line(nearest_extended(3 * pi / 4), "3 pi/4")])
+
+    # the remainder's bound 1/16, widened for the rounding of the quotient
+    # that chose j
+    bound = (1 + mpf(2) ** -20) / (2 * ATAN_STEPS)
+    write_polynomial("arc_tangent_polynomial.inc",
+                     "A(z) = (atan u - u)/u^3, z = u^2 <= %s^2." % nstr(bound, 8), "z",
+                     guarded(lambda z: (atan(sqrt(z)) - sqrt(z)) / (z * sqrt(z))),
+                     guarded(lambda z: z * sqrt(z) / atan(sqrt(z))), 0, bound ** 2, 6)
+
+
 def main():
     mp.prec = WORK_BITS
     os.chdir(os.path.dirname(os.path.abspath(__file__)))
@@ -98,6 +323,11 @@ def main():
     write("pi_over_2_pieces.inc",
           ["pi/2 = sum chunk[k], chunk k holding bits 2^(-24k) .. 2^(-24k-23) of pi/2."],
           ["    %s,  // %r" % (c.hex(), c) for c in chunks])
+
+    logarithm_tables()
+    two_to_power_tables()
+    circular_polynomials()
+    arc_tangent_tables()
 
 
 if __name__ == "__main__":

@@ -1,0 +1,114 @@
+// The circular functions: reduction modulo pi/2, then the sine, cosine or
+// tangent of the remainder |r| <= pi/4 placed by the quadrant.
+//
+// On the remainder, sin r = r - r^3/6 + r^5 S(r^2) and
+// cos r = 1 - r^2/2 + r^4 C(r^2), the leading terms carried exactly (r^2 and
+// r^3 as pairs, 1 - r^2/2 as a pair) or with one rounding (r^3/6, a tenth of
+// sin r at most), the rest below a fiftieth of the result: each is one
+// rounding of a sum known to about 2^-68 of itself.  tan r is the quotient
+// of the two pairs with its remainder carried into the last rounding.
+#include <array>
+
+#include "base/elementary.h"
+#include "base/exact_arithmetic.h"
+
+namespace base {
+namespace {
+
+// S(z) with sin r = r - r^3/6 + r^5 S(r^2) on |r| <= pi/4
+constexpr std::array<long double, 7> kSinePolynomial = {
+#include "base/tables/sine_polynomial.inc"
+};
+// C(z) with cos r = 1 - r^2/2 + r^4 C(r^2) on |r| <= pi/4
+constexpr std::array<long double, 7> kCosinePolynomial = {
+#include "base/tables/cosine_polynomial.inc"
+};
+
+// sin(+-0) keeps its sign.
+exact::Pair SinOfReduced(long double r) {
+  if (r == 0) return {r, 0};
+  const exact::Pair z = exact::TwoProduct(r, r);
+  const exact::Pair cube = exact::TwoProduct(r, z.hi);  // r^3 = cube + r z.lo
+  const long double sixth = cube.hi / -6;
+  const long double rest = (cube.lo + r * z.lo) / -6 + cube.hi * z.hi * exact::Horner(kSinePolynomial, z.hi);
+  const exact::Pair lead = exact::FastTwoSum(r, sixth);
+  return exact::FastTwoSum(lead.hi, lead.lo + rest);
+}
+
+exact::Pair CosOfReduced(long double r) {
+  const exact::Pair z = exact::TwoProduct(r, r);
+  const exact::Pair lead = exact::FastTwoSum(1, -z.hi / 2);
+  return exact::FastTwoSum(lead.hi, (lead.lo - z.lo / 2) + z.hi * z.hi * exact::Horner(kCosinePolynomial, z.hi));
+}
+
+// s/c = q + (s - q c)/c, q c exact as a pair.  tan(+-0) keeps its sign.
+long double TanOfReduced(long double r) {
+  if (r == 0) return r;
+  const exact::Pair s = SinOfReduced(r), c = CosOfReduced(r);
+  const long double q = s.hi / c.hi;
+  const exact::Pair qc = exact::TwoProduct(q, c.hi);
+  return q + ((((s.hi - qc.hi) - qc.lo) + s.lo) - q * c.lo) / c.hi;
+}
+
+// An infinite argument reaches these as the reduction leaves it: inf - inf,
+// the invalid operation.  A NaN passes.
+Extended NotFinite(Extended r) { return Extended::CheckedUnary(r.raw() - r.raw(), r.raw()); }
+
+Extended SinOfRemainder(Extended r) {
+  if (!IsFinite(r)) return NotFinite(r);
+  return Extended(SinOfReduced(r.raw()).hi);
+}
+
+Extended CosOfRemainder(Extended r) {
+  if (!IsFinite(r)) return NotFinite(r);
+  return Extended(CosOfReduced(r.raw()).hi);
+}
+
+Extended TanOfRemainder(Extended r) {
+  if (!IsFinite(r)) return NotFinite(r);
+  return Extended(TanOfReduced(r.raw()));
+}
+
+}  // namespace
+
+Extended Cos(Extended x) {
+  const Reduction red = ReducePiOver2(x);
+  switch (red.q % 4) {
+    case 0: return CosOfRemainder(red.r);
+    case 1: return -SinOfRemainder(red.r);
+    case 2: return -CosOfRemainder(red.r);
+    default: return SinOfRemainder(red.r);
+  }
+}
+
+Extended Sin(Extended x) {
+  const Reduction red = ReducePiOver2(x);
+  switch (red.q % 4) {
+    case 0: return SinOfRemainder(red.r);
+    case 1: return CosOfRemainder(red.r);
+    case 2: return -SinOfRemainder(red.r);
+    default: return -CosOfRemainder(red.r);
+  }
+}
+
+SinCos SinAndCos(Extended x) {
+  const Reduction red = ReducePiOver2(x);
+  const SinCos sc = {SinOfRemainder(red.r), CosOfRemainder(red.r)};
+  switch (red.q % 4) {
+    case 0: return {sc.sin, sc.cos};
+    case 1: return {sc.cos, -sc.sin};
+    case 2: return {-sc.sin, -sc.cos};
+    default: return {-sc.cos, sc.sin};
+  }
+}
+
+// In odd quadrants tan x = -cot r; r is never 0 there, since no extended
+// real is an odd multiple of pi/2.
+Extended Tan(Extended x) {
+  const Reduction red = ReducePiOver2(x);
+  const Extended t = TanOfRemainder(red.r);
+  if (red.q % 2 == 0) return t;
+  return -1 / t;
+}
+
+}  // namespace base
