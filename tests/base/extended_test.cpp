@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "base/elementary.h"
 #include "base/errors.h"
 
 namespace base {
@@ -45,6 +46,13 @@ const FaultCase kFaultCases[] = {
     {"1/inf", [] { kOne / Infinity(); }, std::nullopt},
     {"ln(inf)", [] { Ln(Infinity()); }, std::nullopt},
     {"exp(-20000) underflow", [] { Exp(-20000); }, std::nullopt},
+    {"exp(inf)", [] { Exp(Infinity()); }, std::nullopt},
+    {"exp(-inf)", [] { Exp(-Infinity()); }, std::nullopt},
+    {"cos(-inf)", [] { Cos(-Infinity()); }, FloatFault::Invalid},
+    {"ln(-inf)", [] { Ln(-Infinity()); }, FloatFault::Invalid},
+    {"atan2(0, 0)", [] { ArcTan2(kZero, kZero); }, std::nullopt},
+    {"2^r - 1 beyond |r| <= 1", [] { TwoToPowerMinusOne(2); }, FloatFault::Invalid},
+    {"2^r - 1 of NaN", [] { TwoToPowerMinusOne(NaN()); }, std::nullopt},
     {"1e-4000*1e-4000 underflow", [] { kTiny * kTiny; }, std::nullopt},
     {"denormal/2", [] { Extended(1e-4945L) / 2; }, std::nullopt},
     {"NaN<1 comparison", [] { (void)(NaN() < kOne); }, std::nullopt},

@@ -145,6 +145,61 @@ TEST(TrueValue, WithinOneUlp) {
   }
 }
 
+// Zeros keep their sign through the odd functions, and the two-argument arc
+// tangent places zeros and infinities in their quadrants: each result is
+// compared with its sign bit.
+struct SignedCase {
+  const char* call;
+  std::function<Extended()> run;
+  long double expected;
+};
+
+constexpr long double kPi = 0xC90FDAA22168C235p-62L;
+constexpr long double kThreeQuarterPi = 0x96CBE3F9990E91A8p-62L;  // 3 pi/4 rounded
+constexpr long double kInf = __builtin_infl();
+
+const SignedCase kSignedCases[] = {
+    {"Sine(-0)", [] { return Sine(-0.0L); }, -0.0L},
+    {"Sine(+0)", [] { return Sine(0.0L); }, 0.0L},
+    {"Tangent(-0)", [] { return Tangent(-0.0L); }, -0.0L},
+    {"SineCosine(-0).sin", [] { return SineCosine(-0.0L).sin; }, -0.0L},
+    {"ArcTangent(-0)", [] { return ArcTangent(-0.0L); }, -0.0L},
+    {"ArcTangent(-inf)", [] { return ArcTangent(-kInf); }, -kPi / 2},
+    {"NaturalLog(1)", [] { return NaturalLog(1); }, 0.0L},
+    {"ArcTangent2(+0, +0)", [] { return ArcTangent2(0.0L, 0.0L); }, 0.0L},
+    {"ArcTangent2(-0, +0)", [] { return ArcTangent2(-0.0L, 0.0L); }, -0.0L},
+    {"ArcTangent2(+0, -0)", [] { return ArcTangent2(0.0L, -0.0L); }, kPi},
+    {"ArcTangent2(-0, -0)", [] { return ArcTangent2(-0.0L, -0.0L); }, -kPi},
+    {"ArcTangent2(+0, 2)", [] { return ArcTangent2(0.0L, 2); }, 0.0L},
+    {"ArcTangent2(-0, 2)", [] { return ArcTangent2(-0.0L, 2); }, -0.0L},
+    {"ArcTangent2(+0, -2)", [] { return ArcTangent2(0.0L, -2); }, kPi},
+    {"ArcTangent2(-0, -2)", [] { return ArcTangent2(-0.0L, -2); }, -kPi},
+    {"ArcTangent2(3, +0)", [] { return ArcTangent2(3, 0.0L); }, kPi / 2},
+    {"ArcTangent2(3, -0)", [] { return ArcTangent2(3, -0.0L); }, kPi / 2},
+    {"ArcTangent2(-3, -0)", [] { return ArcTangent2(-3, -0.0L); }, -kPi / 2},
+    {"ArcTangent2(inf, inf)", [] { return ArcTangent2(kInf, kInf); }, kPi / 4},
+    {"ArcTangent2(inf, -inf)", [] { return ArcTangent2(kInf, -kInf); }, kThreeQuarterPi},
+    {"ArcTangent2(-inf, inf)", [] { return ArcTangent2(-kInf, kInf); }, -kPi / 4},
+    {"ArcTangent2(-inf, -inf)", [] { return ArcTangent2(-kInf, -kInf); }, -kThreeQuarterPi},
+    {"ArcTangent2(-inf, 5)", [] { return ArcTangent2(-kInf, 5); }, -kPi / 2},
+    {"ArcTangent2(inf, -5)", [] { return ArcTangent2(kInf, -5); }, kPi / 2},
+    {"ArcTangent2(5, inf)", [] { return ArcTangent2(5, kInf); }, 0.0L},
+    {"ArcTangent2(-5, inf)", [] { return ArcTangent2(-5, kInf); }, -0.0L},
+    {"ArcTangent2(5, -inf)", [] { return ArcTangent2(5, -kInf); }, kPi},
+    {"ArcTangent2(-5, -inf)", [] { return ArcTangent2(-5, -kInf); }, -kPi},
+    // y/x underflows: the quadrant still decides between 0 and pi
+    {"ArcTangent2(-tiny, huge)", [] { return ArcTangent2(-0x1p-16445L, 0x1p16383L); }, -0.0L},
+    {"ArcTangent2(tiny, -huge)", [] { return ArcTangent2(0x1p-16445L, -0x1p16383L); }, kPi},
+};
+
+TEST(SignedResults, KeepTheSignAndTheQuadrant) {
+  for (const SignedCase& c : kSignedCases) {
+    const long double got = c.run().raw();
+    EXPECT_EQ(got, c.expected) << c.call;
+    EXPECT_EQ(std::signbit(got), std::signbit(c.expected)) << c.call;
+  }
+}
+
 TEST(ExtMathConstants, AreTheNearestExtendedValues) {
   EXPECT_EQ(constants::kPiOver2, 0xC90FDAA22168C235p-63L);
   EXPECT_EQ(constants::kPiOver4, 0xC90FDAA22168C235p-64L);
@@ -318,7 +373,6 @@ struct FaultCase {
 void PrintTo(const FaultCase& c, std::ostream* out) { *out << c.call; }
 
 constexpr long double kNaN = __builtin_nanl("");
-constexpr long double kInf = __builtin_infl();
 
 const FaultCase kFaultCases[] = {
     {"Exponential(20000)", [] { return Exponential(20000); }, FloatFault::Overflow, 0},

@@ -11,7 +11,8 @@ Every true value is computed with at least 40 correct digits (working
 precision 400 bits, raised by the argument's exponent for the circular
 functions) and written as hi + lo: hi the extended nearest to it, lo the
 extended nearest to the rest, so that a test can measure an error well below
-one unit in the last place of the 64-bit significand.
+one unit in the last place of the 64-bit significand.  A true value below
+the normal range is written as the nearest subnormal number with lo = 0.
 """
 
 import os
@@ -35,6 +36,19 @@ def ext(x):
     with mp.workprec(mp.prec + 64):
         significand = int(nint(ldexp(m, 64)))
     return ldexp(mpf(significand), e - 64)
+
+
+SMALLEST_NORMAL = ldexp(mpf(1), -16382)
+SUBNORMAL_SPACING = ldexp(mpf(1), -16445)
+
+
+def true_value(v):
+    """v as hi + lo; a value below the normal range as the nearest subnormal
+    and lo = 0, since nothing finer is representable."""
+    hi = ext(v)
+    if abs(hi) < SMALLEST_NORMAL:
+        return nint(v / SUBNORMAL_SPACING) * SUBNORMAL_SPACING, mpf(0)
+    return hi, ext(v - hi)
 
 
 def literal(v):
@@ -264,28 +278,118 @@ def build_groups():
         + [ext(pi / 2 - ldexp(mpf(1), -k)) for k in range(10, 60, 7)]
         + [ext(pi / 2) - ldexp(mpf(1), -63) * k for k in (1, 2, 3)]))
 
+    # Groups added later come after every older one, so that the older rows
+    # keep their random arguments.
+    kernel_groups()
+
+
+def ulp_steps(x, steps):
+    """x moved by the given numbers of its own ulps (x a positive extended)."""
+    m, e = frexp(x)
+    return [x + k * ldexp(mpf(1), e - 64) for k in steps]
+
+
+def kernel_groups():
+    """Where the kernels of the elementary functions have their own hard
+    regions: the ends of their reduced ranges and the points where their
+    table point or power of two changes."""
+    two = mpf(2)
+    # logarithm: the extended neighbours of 1, where ln x is about x - 1 and
+    # the result is tiny; just below powers of two, where the exponent steps
+    # down and the table point is the last one; the boundaries between table
+    # points 1 + j/128, around sqrt 2, and the ends of the range
+    group("kNaturalLogNextToOne", log,
+          ulp_steps(mpf(1), [1, 2, 3, 5, 1000]) + [1 - k * ldexp(mpf(1), -64) for k in (1, 2, 3, 5, 1000)]
+          + [ext(1 + s * ldexp(mpf(rng.random()) + 1, -k)) for k in range(30, 64, 3) for s in (1, -1)])
+    group("kNaturalLogBelowPowersOfTwo", log,
+          [ldexp(1 - ldexp(mpf(rng.randrange(1, 2 ** 10)), -64 + rng.randrange(0, 40)), e)
+           for e in [1, 2, -1, 100, -100, 16383, -16381] for _ in range(3)])
+    group("kNaturalLogTableEdges", log,
+          [ldexp(v, rng.randrange(-16380, 16380)) for j in [rng.randrange(0, 128) for _ in range(12)]
+           for v in ulp_steps(1 + (j + mpf(1) / 2) / 128, [-1, 0, 1])]
+          + [v for v in neighbours(ext(sqrt(two)))] + [v / 2 for v in neighbours(ext(sqrt(two)))])
+    group("kNaturalLogExtremes", log,
+          [ldexp(mpf(2 ** 64 - 1), 16384 - 64), ldexp(mpf(1), -16382), ldexp(mpf(1), -16445),
+           ldexp(mpf(2 ** 62 + 12345), -16445)]
+          + [ldexp(mpf(1), e) for e in (1, -1, 64, -64, 1000, -1000, 16383, -16445)])
+
+    # 2^r - 1 for |r| <= 1, the step of the exponential: near 0, where it is
+    # r ln 2; across the whole range; next to the ends and to the middle; and
+    # on both sides of the boundaries between its table points j/32
+    group("kTwoToPowerMinusOneNearZero", lambda r: two ** r - 1, log_uniform(-70, -6, 40, signed=True))
+    group("kTwoToPowerMinusOneWide", lambda r: two ** r - 1, uniform(-1, 1, 60))
+    group("kTwoToPowerMinusOneEnds", lambda r: two ** r - 1,
+          signed_pairs([mpf(1) - k * ldexp(mpf(1), -64) for k in (0, 1, 2)]
+                       + [mpf(1) / 2 + k * ldexp(mpf(1), -64) for k in (-1, 0, 1)]))
+    group("kTwoToPowerMinusOneTableEdges", lambda r: two ** r - 1, signed(
+        [v for j in [rng.randrange(0, 32) for _ in range(10)]
+         for v in ulp_steps((j + mpf(1) / 2) / 32, [-1, 1])]
+        + [ext(mpf(j) / 32 + d) for j in [1, 5, 17, 31] for d in (ldexp(mpf(1), -40), -ldexp(mpf(1), -40))]))
+
+    # the circular functions at the top of the reduced range |r| <= pi/4,
+    # where the polynomials' tails are largest
+    circular_groups("QuarterPi", signed(uniform(0.6, 0.785398, 20)
+                                        + ulp_steps(ext(pi / 4), [-1, -2, -3, -50])))
+
+    # arc tangent: on both sides of the boundaries between the table points
+    # j/8 and of their reciprocals, next to 1, and at the ends of the range
+    boundaries = [(j + mpf(1) / 2) / 8 for j in range(8)]
+    group("kArcTangentTableEdges", atan, signed(
+        [v for b in boundaries for v in ulp_steps(ext(b), [-1, 1])]
+        + [v for b in boundaries for v in ulp_steps(ext(1 / b), [-1, 1])]
+        + neighbours(mpf(1))))
+    group("kArcTangentExtremes", atan, signed(
+        [ldexp(mpf(2 ** 64 - 1), 16384 - 64), ldexp(mpf(1), -16445), ldexp(mpf(3), -16420),
+         ldexp(mpf(1), -16382)]
+        + log_uniform(60, 16383, 10) + log_uniform(-16440, -60, 10)
+        + [v for e in (-41, -40, -39, 39, 40, 41) for v in ulp_steps(ldexp(mpf(1), e), [-1, 0, 1])]))
+
+    # atan2 in each quadrant: near the diagonals, far from them on both axes'
+    # sides (down to the ratio where atan t = t), with equal magnitudes, and
+    # at the ends of the exponent range
+    def quadrants(pairs):
+        return [(sy * y, sx * x) for y, x in pairs for sy in (1, -1) for sx in (1, -1)]
+
+    near_diagonal = [(ext(x * mpf(rng.uniform(0.5, 2))), x) for x in log_uniform(-30, 30, 8)]
+    steep_and_flat = [(x, ext(x * ldexp(mpf(rng.random()) + 1, e))) for e in (-45, -39, 39, 45)
+                      for x in log_uniform(-100, 100, 2)]
+    equal = [(x, x) for x in log_uniform(-16000, 16000, 3)]
+    extremes = [(ldexp(mpf(2 ** 64 - 1), 16384 - 64), ldexp(mpf(2 ** 63 + 12345), 16383 - 63)),
+                (ldexp(mpf(5), -16445), ldexp(mpf(7), -16445)),
+                (ldexp(mpf(1), -16445), ldexp(mpf(2 ** 64 - 1), 16384 - 64)),
+                (ldexp(mpf(2 ** 64 - 1), 16384 - 64), ldexp(mpf(1), -16445)),
+                (ldexp(mpf(3), 16000), ldexp(mpf(5), -16000))]
+    BINARY_GROUPS.append(("kArcTangent2Quadrants", atan2,
+                          quadrants(near_diagonal + steep_and_flat + equal + extremes)))
+
+
+def check_exact(name, values):
+    for v in values:
+        if ext(v) != v:
+            raise SystemExit("%s: argument %s is not an extended value" % (name, nstr(v, 25)))
+
 
 def main():
     mp.prec = WORK_BITS
     os.chdir(os.path.dirname(os.path.abspath(__file__)))
     build_groups()
+    for name, f, args in UNARY_GROUPS:
+        check_exact(name, args)
+    for name, f, args in BINARY_GROUPS:
+        check_exact(name, [v for pair in args for v in pair])
     lines = ["// Generated by generate_ext_math_reference.py; do not edit.",
              "// Rows: argument(s), exact; then the true value as hi + lo.", ""]
     for name, f, args in UNARY_GROUPS:
         lines.append("inline constexpr ReferenceRow %s[] = {" % name)
         for x in args:
-            v = f(x)
-            hi = ext(v)
-            lo = ext(v - hi)
+            hi, lo = true_value(f(x))
             lines.append("    {%s, %s, %s},  // %s" % (literal(x), literal(hi), literal(lo), decimal(x)))
         lines.append("};")
         lines.append("")
     for name, f, args in BINARY_GROUPS:
         lines.append("inline constexpr ReferenceRow2 %s[] = {" % name)
         for y, x in args:
-            v = f(y, x)
-            hi = ext(v)
-            lo = ext(v - hi)
+            hi, lo = true_value(f(y, x))
             lines.append("    {%s, %s, %s, %s},  // %s, %s" % (literal(y), literal(x), literal(hi), literal(lo),
                                                           decimal(y), decimal(x)))
         lines.append("};")
