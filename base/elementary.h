@@ -29,8 +29,10 @@ Extended Tan(Extended x);
 // f = 2^r - 1 of the rest, for every x: an infinite x meets inf - inf in the
 // reduction, the invalid operation.  Exp is this for finite x.
 Extended Exponential(Extended x);
-// e^x / 2, finite up to ln(largest extended) + ln 2, where e^x has overflowed.
-Extended HalfExp(Extended x);
+// e^x 2^k for an integral k, rounded once: finite where e^x alone has
+// overflowed (e^x/2 up to ln(largest extended) + ln 2), and as accurate as
+// e^x where the result lies below the normal range.
+Extended ScaledExp(Extended x, std::int32_t k);
 // 2^r - 1 for |r| <= 1, the step of the exponential; beyond, the invalid
 // operation, and NaN passes.
 Extended TwoToPowerMinusOne(Extended r);

@@ -3,6 +3,7 @@
 // point nearest to r and |s| <= 1/64, where 2^s - 1 = s ln 2 + s^2 Q(s) is
 // short; every part is known to about 2^-72 of the sum, which is rounded once.
 #include <array>
+#include <cstdint>
 
 #include "base/elementary.h"
 #include "base/elementary_constants.h"
@@ -113,12 +114,13 @@ Extended Exp(Extended x) {
   return Exponential(x);
 }
 
-// Halving the power of two instead of x itself keeps ln 2 out of the
+// Scaling the power of two instead of x itself keeps ln 2 out of the
 // argument: x - ln 2 would be rounded to the spacing of x, 2^-50 near the
-// top of the range, an error the result would carry a thousand times over.
-Extended HalfExp(Extended x) {
+// top of the range, an error the result would carry a thousand times over;
+// and a result below the normal range is rounded once, not twice.
+Extended ScaledExp(Extended x, std::int32_t k) {
   const PowerSplit e = SplitExponential(x);
-  return ScaleByIntegral(e.f + 1, e.n - 1);
+  return ScaleByIntegral(e.f + 1, e.n + k);
 }
 
 }  // namespace base

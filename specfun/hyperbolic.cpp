@@ -51,7 +51,7 @@ Extended HyperbolicSine(Extended x) {
     const Extended e = Exponential(a);
     s = (e - 1 / e) / 2;
   } else {
-    s = base::HalfExp(a);
+    s = base::ScaledExp(a, -1);
   }
   return x < 0 ? -s : s;
 }
@@ -63,7 +63,7 @@ Extended HyperbolicCosine(Extended x) {
     const Extended e = Exponential(a);
     return (e + 1 / e) / 2;
   }
-  return base::HalfExp(a);
+  return base::ScaledExp(a, -1);
 }
 
 Extended CoshMinusOne(Extended x) {
@@ -86,10 +86,13 @@ Extended HyperbolicTangent(Extended x) {
   return x + x * x * x * d;
 }
 
-// Beyond ln(largest extended) cosh overflows and sech is below the smallest
-// normal number: 0.  A NaN is not beyond it and stays NaN.
+// Beyond ln(largest extended) cosh overflows while sech = 2 e^-|x| (to far
+// below an ulp) is still a subnormal number, down to the smallest near
+// |x| = 11400; only below that it rounds to 0, as it does for the
+// infinities.  A NaN is not beyond it and stays NaN.
 Extended HyperbolicSecant(Extended x) {
-  if (base::Abs(x) > constants::kLnMax) return 0;
+  const Extended a = base::Abs(x);
+  if (a > constants::kLnMax) return base::IsInfinite(a) ? Extended(0) : base::ScaledExp(-a, 1);
   return 1 / HyperbolicCosine(x);
 }
 

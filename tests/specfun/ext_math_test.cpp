@@ -136,6 +136,9 @@ const TrueValueCase kTrueValueCases[] = {
     {"tanh(1e-6)", [] { return HyperbolicTangent(1e-6L); }, 0x8637BD05AF3B38BCp-83L, -0xBE17D09CE91132D5p-149L},
     // beyond ln(largest extended), where e^x itself has overflowed
     {"cosh(11357)", [] { return HyperbolicCosine(11357); }, 0xCE2773666CC8CC68p+16320L, -0xA2E6B64936B2FCE9p+16254L},
+    // and where cosh has overflowed while sech is a subnormal number
+    {"sech(ln(largest) + 3 ulps)", [] { return HyperbolicSecant(0xB17217F7D1CF79AEp-50L); },
+     0xFFFFFFFFFFFF7278p-16447L, 0},
 };
 
 TEST(TrueValue, WithinOneUlp) {

@@ -281,6 +281,10 @@ def build_groups():
     # Groups added later come after every older one, so that the older rows
     # keep their random arguments.
     kernel_groups()
+    # beyond ln(largest extended), where cosh overflows but sech = 2 e^-|x| is
+    # a subnormal number down to |x| = 11400 (and 0 beyond)
+    group("kHyperbolicSecantBeyondLnMax", lambda x: 1 / cosh(x), signed(
+        neighbours(ext(LN_MAX))[3:] + uniform(LN_MAX, 11399, 12) + [ext(mpf(11390)), ext(mpf(11410))]))
 
 
 def ulp_steps(x, steps):
