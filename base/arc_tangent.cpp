@@ -38,30 +38,49 @@ constexpr long double kQuarterPi = kPi / 4;
 constexpr long double kThreeQuarterPi = kAngles[1];
 // a/b below 2^-40: atan(a/b) = a/b (1 - (a/b)^2/3 ...), the correction below
 // 2^-81, and a/b itself may be subnormal
+constexpr long double kTinyRatio = 0x1p-40L;
 constexpr std::int32_t kTinyRatioExponent = -40;
+// Between these the products of the pairs below neither overflow nor lose
+// their low parts below the normal range; beyond, a and b are scaled first.
+constexpr long double kModerateLow = 0x1p-16000L;
+constexpr long double kModerateHigh = 0x1p16000L;
+
+// c b = p + e exactly for c = j/8, of 4 significant bits at most: with b
+// split in halves, c times each is exact, c b_high - p by Sterbenz's lemma.
+exact::Pair ShortProduct(long double c, long double b) {
+  const exact::Pair halves = exact::Split(b);
+  const long double p = c * b;
+  return {p, (c * halves.hi - p) + c * halves.lo};
+}
 
 // atan(a/b) for finite 0 < a <= b, as a pair.
 exact::Pair ArcTanOfRatio(long double a, long double b) {
-  const std::int32_t exponent = ExponentOf(b);
-  if (ExponentOf(a) - exponent < kTinyRatioExponent) return {a / b, 0};
-  a = x87::Scale(a, -exponent);  // exact: 2^-41 < a <= b, 1 <= b < 2
-  b = x87::Scale(b, -exponent);
+  if (b > kModerateLow && b < kModerateHigh) {
+    if (a < b * kTinyRatio) return {a / b, 0};
+  } else {
+    const std::int32_t exponent = ExponentOf(b);
+    if (ExponentOf(a) - exponent < kTinyRatioExponent) return {a / b, 0};
+    a = x87::Scale(a, -exponent);  // exact: 2^-41 < a <= b, 1 <= b < 2
+    b = x87::Scale(b, -exponent);
+  }
   // the rounded quotient only chooses j; through a double, whose conversion to
   // an integer needs no switch of the x87 rounding mode
   const int j = static_cast<int>(static_cast<double>(a / b * kSteps + 0.5L));
   exact::Pair numerator = {a, 0}, denominator = {b, 0};
   if (j > 0) {
     const long double c = static_cast<long double>(j) / kSteps;
-    const exact::Pair cb = exact::TwoProduct(c, b), ca = exact::TwoProduct(c, a);
+    const exact::Pair cb = ShortProduct(c, b), ca = ShortProduct(c, a);
     // a - cb exact: a/b lies within 1/16 of c >= 1/8, so cb/2 <= a <= 2 cb
     numerator = exact::TwoSum(a - cb.hi, -cb.lo);
     const exact::Pair sum = exact::TwoSum(b, ca.hi);
     denominator = {sum.hi, sum.lo + ca.lo};
   }
-  const long double u = numerator.hi / denominator.hi;
+  // u = numerator/denominator as u + u_low; u itself need not be the rounded
+  // quotient, so one reciprocal serves both steps
+  const long double reciprocal = 1 / denominator.hi;
+  const long double u = numerator.hi * reciprocal;
   const exact::Pair ud = exact::TwoProduct(u, denominator.hi);
-  const long double u_low =
-      ((((numerator.hi - ud.hi) - ud.lo) + numerator.lo) - u * denominator.lo) / denominator.hi;
+  const long double u_low = ((((numerator.hi - ud.hi) - ud.lo) + numerator.lo) - u * denominator.lo) * reciprocal;
   const long double z = u * u;
   const long double tail = u_low + u * z * exact::Horner(kArcTangentPolynomial, z);
   const exact::Pair& table = kArcTangentTable[j];
