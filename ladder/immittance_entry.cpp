@@ -19,11 +19,14 @@ using base::Extended;
 
 constexpr const char* kMissingFileMessage = "* Arquivo inexistente.";
 constexpr const char* kTooManyRootsMessage = "* Mais de 40 raízes no arquivo; a tabela não foi alterada.";
+constexpr const char* kNegativeCountMessage = "* Número de raízes menor que -1 no arquivo; a tabela não foi alterada.";
 constexpr const char* kDegreeTooHighMessage = "* Grau maior que 40.";
 constexpr const char* kDegreeTooLowMessage = "* Grau menor que -1.";
 
 // A vanished polynomial (degree -1) is a valid entry.
 constexpr std::int32_t kLowestDegree = -1;
+// A count of -1 reads no root, as 0 does; below it a count means nothing.
+constexpr std::int32_t kLowestRootCount = -1;
 
 bool IsLowerCaseLetter(char c) { return c >= 'a' && c <= 'z'; }
 
@@ -119,20 +122,25 @@ void ReadRootsFile(RootTable& table, int filter_index, frame::Console& console) 
   std::optional<base::TextReader> in = OpenChosenFile(name, console);
   if (!in) return;
   const std::int32_t n = formats::ReadIntegerLine(*in);
-  if (n > kMaxRoots) {
-    console.ShowLine(kTooManyRootsMessage);
+  if (n > kMaxRoots || n < kLowestRootCount) {
+    console.ShowLine(n > kMaxRoots ? kTooManyRootsMessage : kNegativeCountMessage);
     return;
   }
-  table.count = n;
+  // a number that cannot be read ends the action half-way: the roots go to
+  // the table only once all of them were read, so that no old root stays
+  // beside new ones and no conjugate pair is broken
+  RootTable read = table;
+  read.count = n;
   console.ShowLine(frame::IntToText(n) + " frequências:");
   for (std::int32_t i = 1; i <= n; ++i) {
     const formats::RootLine root = formats::ReadRootLine(*in);
     const std::size_t k = static_cast<std::size_t>(i);
-    table.re[k] = root.re;
-    table.im[k] = root.im;
+    read.re[k] = root.re;
+    read.im[k] = root.im;
     console.ShowLine("x" + frame::IntToText(i) + ": " + console.RealToText(root.re) + " " +
                      console.RealToText(root.im) + "j");
   }
+  table = read;
 }
 
 std::int32_t AskDegree(const std::string& prompt, std::int32_t current, frame::Console& console) {

@@ -26,8 +26,10 @@ constexpr int kPolynomialOpenFilter = 3;
 constexpr int kPolynomialSaveFilter = 1;
 
 // A roots file chosen with the open dialog at that filter into the table,
-// each root logged as it is read.  A cancel, a file that cannot be opened
-// or one with more roots than the table holds leaves the table as it was.
+// each root logged as it is read.  A cancel, a file that cannot be opened,
+// one with more roots than the table holds or a count below -1, and one
+// with a number that cannot be read (which ends the action) leave the
+// table as it was.
 void ReadRootsFile(RootTable& table, int filter_index, frame::Console& console);
 
 // A degree asked until it lies within -1..40; a refused answer is logged and

@@ -127,6 +127,38 @@ TEST_F(ImmittanceEntryTest, RootsFileBeyondTheTableIsRefusedWhole) {
                                                       "* Arquivo inexistente."}));
 }
 
+TEST_F(ImmittanceEntryTest, RootsFileThatFailsHalfWayLeavesTheTableWhole) {
+  struct Case {
+    const char* text;
+    const char* last_line;  // the last line logged
+  };
+  const Case cases[] = {
+      // the first root read, the second unreadable: no mix of new and old
+      {"2\r\n5 5\r\nx 0\r\n", "x1:    5.000000000000000    5.000000000000000j"},
+      // no lone half of the conjugate pair either
+      {"1\r\nNaN 0\r\n", "1 frequências:"},
+      {"-2\r\n", "* Número de raízes menor que -1 no arquivo; a tabela não foi alterada."},
+  };
+  for (const Case& c : cases) {
+    SetTable(model().zeros, {{0, 1}, {0, -1}});
+    files.push_back(folder.WriteBytes("bad.z", c.text));
+    app.Guard([&] { ladder::ReadRootsFile(model().zeros, ladder::kZerosFilter, tramow.console()); });
+    EXPECT_EQ(model().zeros.count, 2) << c.text;
+    EXPECT_EQ(model().zeros.re[1], Extended(0)) << c.text;
+    EXPECT_EQ(model().zeros.im[1], Extended(1)) << c.text;
+    EXPECT_EQ(model().zeros.im[2], Extended(-1)) << c.text;
+    EXPECT_EQ(Logged().back(), c.last_line);
+  }
+  // the unreadable numbers ended their actions with the error report
+  EXPECT_EQ(messages.size(), 2u);
+
+  // a count of -1 reads no root, as 0 does
+  files.push_back(folder.WriteBytes("none.z", "-1\r\n"));
+  app.Guard([&] { ladder::ReadRootsFile(model().zeros, ladder::kZerosFilter, tramow.console()); });
+  EXPECT_EQ(model().zeros.count, -1);
+  EXPECT_EQ(Logged().back(), "-1 frequências:");
+}
+
 TEST_F(ImmittanceEntryTest, PolynomialFilesTakeTheirConstantOrOne) {
   struct Case {
     const char* text;
