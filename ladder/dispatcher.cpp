@@ -5,8 +5,6 @@
 // refusal leaves nothing changed.
 #include "frame/console_main_form.h"
 #include "ladder/extractions.h"
-#include "ladder/immittance_entry.h"
-#include "ladder/inversion.h"
 #include "ladder/listings.h"
 #include "ladder/transformations.h"
 #include "ladder/tramow.h"
@@ -37,18 +35,11 @@ std::vector<frame::Operation> Tramow::Operations() {
       {"Extrair polo no infinito", refusable(ExtractPoleAtInfinity), before_completion},
       {"Extrair constante no infinito", refusable(ExtractConstantAtInfinity), before_completion},
       {"Extrair constante especificada", refusable(ExtractGivenConstant), before_completion},
-      {"Inverter imitância", [this] { InvertImmittance(model_.current, console_); }, before_completion},
+      {"Inverter imitância", [this] { InvertAndRecord(synthesis()); }, before_completion},
       {"Extrair parcialmente polo no infinito para criar zeros", refusable(ExtractPartialPole), before_completion},
       {"Extrair parcialmente constante no infinito para criar zeros", refusable(ExtractPartialConstant),
        before_completion},
-      {"Extrair totalmente polos",
-       refusable([](const Synthesis& s) {
-         s.console.ShowLine("Zeros a realizar:");
-         ListRoots('z', s.model.zeros, s.console);
-         AskFrequency(s.model, s.console);
-         RemovePolePair(s);
-       }),
-       before_completion},
+      {"Extrair totalmente polos", refusable(ExtractPolePair), before_completion},
       {"Listar imitância", [this] { ListImmittance(model_.current, console_); }, before_completion},
       {"Gráficos das partes real e imaginária para s=jw", [this] { OpenPlot(PlotMode::kImaginaryAxis); }, {}},
       {"Idem, para s real", [this] { OpenPlot(PlotMode::kRealS); }, {}},

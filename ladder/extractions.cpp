@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "ladder/immittance_entry.h"
 #include "ladder/inversion.h"
@@ -29,6 +30,8 @@ constexpr const char* kNoPairInDenominatorMessage =
     "* Denominador de grau menor que 2: sem par de polos a remover; nada foi alterado.";
 constexpr const char* kNothingToDivideMessage = "* Grau menor que 1 na divisão pelo par de polos; nada foi alterado.";
 constexpr const char* kNoTankMessage = "* O resíduo do par de polos não forma um tanque; nada foi alterado.";
+constexpr const char* kNegativeReactiveMessage = "* O elemento reativo a extrair é negativo.";
+constexpr const char* kNegativeResistiveMessage = "* O elemento resistivo a extrair é negativo.";
 
 // Reading a coefficient: one above the degree counts as 0.
 Extended Coefficient(const TPolynomial& p, std::int32_t i) {
@@ -127,14 +130,19 @@ bool PartMayBeExtracted(const Synthesis& s, poly::Complex part, const PartialChe
   return proceed || s.console.AskYesNo("Prosseguir?");
 }
 
-}  // namespace
+// The numerical parts of the steps, once the user's choices are made: what a
+// replay of the synthesis makes again.
 
-void ExtractPoleAtInfinity(const Synthesis& s) {
+bool HasSimplePoleAtInfinity(const Immittance& f) { return f.N.degree == f.D.degree + 1; }
+bool HasConstantAtInfinity(const Immittance& f) { return f.N.degree == f.D.degree; }
+bool HasConstantToExtract(const Immittance& f) { return f.N.degree >= f.D.degree; }
+// no conductance realises a zero resistance across the line
+bool ConstantIsRealisable(const Immittance& f, Extended c) { return !(f.admittance && c == 0); }
+// the remainder's numerator takes the degree of s·D
+bool PartialPoleFits(const Immittance& f) { return f.D.degree + 1 <= kMaxDegree; }
+
+void TakePoleAtInfinity(const Synthesis& s) {
   Immittance& f = s.model.current;
-  if (f.N.degree != f.D.degree + 1) {
-    s.console.ShowLine(kNoSimplePoleMessage);
-    return;
-  }
   // N := N - s·D; the leading terms cancel
   for (std::int32_t i = 1; i <= f.D.degree; ++i) At(f.N, i) = At(f.N, i) - Coefficient(f.D, i - 1);
   f.N.degree = f.D.degree;
@@ -142,12 +150,8 @@ void ExtractPoleAtInfinity(const Synthesis& s) {
   NormalizeImmittance(s.model);
 }
 
-void ExtractConstantAtInfinity(const Synthesis& s) {
+void TakeConstantAtInfinity(const Synthesis& s) {
   Immittance& f = s.model.current;
-  if (f.N.degree != f.D.degree) {
-    s.console.ShowLine(kNoConstantMessage);
-    return;
-  }
   // N := N - D; the leading terms cancel
   for (std::int32_t i = 0; i <= f.D.degree - 1; ++i) At(f.N, i) = At(f.N, i) - Coefficient(f.D, i);
   f.N.degree = f.D.degree - 1;
@@ -155,9 +159,88 @@ void ExtractConstantAtInfinity(const Synthesis& s) {
   NormalizeImmittance(s.model);
 }
 
-void ExtractGivenConstant(const Synthesis& s) {
+void TakeGivenConstant(const Synthesis& s, Extended c) {
   Immittance& f = s.model.current;
-  if (f.N.degree < f.D.degree) {
+  for (std::int32_t i = 0; i <= f.N.degree; ++i) At(f.N, i) = f.K * At(f.N, i) - c * Coefficient(f.D, i);
+  f.K = 1;
+  AppendResistance(s, c);
+  NormalizeImmittance(s.model);
+}
+
+// F/s0 at the model's point, N/D evaluated there first; nothing at the
+// origin, where it does not exist.
+std::optional<poly::Complex> PartOfThePole(ImmittanceModel& m) {
+  const Extended sigma = m.point.re;
+  const Extended omega = m.point.im;
+  const Extended squared_size = sigma * sigma + omega * omega;
+  if (squared_size == 0) return std::nullopt;
+  EvaluateImmittance(m);
+  const Extended fr = m.value.re;
+  const Extended fi = m.value.im;
+  return poly::Complex{(fr * sigma + fi * omega) / squared_size, (fi * sigma - fr * omega) / squared_size};
+}
+
+// The reactance K·h, then the pole pair that the remainder's inverse has at
+// the point.
+void TakePartialPole(const Synthesis& s, Extended h) {
+  Immittance& f = s.model.current;
+  AppendReactance(s, f.K * h);
+  if (f.D.degree >= f.N.degree) RaiseDegree(f.N, f.D.degree + 1);
+  // N := N - h·s·D
+  for (std::int32_t i = 1; i <= f.N.degree; ++i) At(f.N, i) = At(f.N, i) - h * Coefficient(f.D, i - 1);
+  RemoveCreatedPolePair(s);
+}
+
+// The resistance K·Fr, then the pole pair that the remainder's inverse has
+// at the point.
+void TakePartialConstant(const Synthesis& s, Extended fr) {
+  Immittance& f = s.model.current;
+  AppendResistance(s, f.K * fr);
+  if (f.D.degree > f.N.degree) RaiseDegree(f.N, f.D.degree);
+  // N := N - Fr·D: the remainder vanishes at the point (when Fi was 0)
+  for (std::int32_t i = 0; i <= f.N.degree; ++i) At(f.N, i) = At(f.N, i) - fr * Coefficient(f.D, i);
+  RemoveCreatedPolePair(s);
+}
+
+// An element of value K at infinity, where K is negative, is the user's
+// to take or leave.  False when the step stops.
+bool ElementAtInfinityMayBeTaken(const Synthesis& s, const char* negative_message) {
+  if (!(s.model.current.K < 0)) return true;
+  s.console.ShowLine(negative_message);
+  return s.console.AskYesNo("Prosseguir?");
+}
+
+void Record(const Synthesis& s, SynthesisStep step) { s.journal.Record(step, s.model); }
+
+void RecordAtPoint(const Synthesis& s, SynthesisStep::Kind kind) {
+  Record(s, SynthesisStep{.kind = kind, .point = s.model.point});
+}
+
+}  // namespace
+
+void ExtractPoleAtInfinity(const Synthesis& s) {
+  if (!HasSimplePoleAtInfinity(s.model.current)) {
+    s.console.ShowLine(kNoSimplePoleMessage);
+    return;
+  }
+  if (!ElementAtInfinityMayBeTaken(s, kNegativeReactiveMessage)) return;
+  TakePoleAtInfinity(s);
+  Record(s, {.kind = SynthesisStep::Kind::kPoleAtInfinity});
+}
+
+void ExtractConstantAtInfinity(const Synthesis& s) {
+  if (!HasConstantAtInfinity(s.model.current)) {
+    s.console.ShowLine(kNoConstantMessage);
+    return;
+  }
+  if (!ElementAtInfinityMayBeTaken(s, kNegativeResistiveMessage)) return;
+  TakeConstantAtInfinity(s);
+  Record(s, {.kind = SynthesisStep::Kind::kConstantAtInfinity});
+}
+
+void ExtractGivenConstant(const Synthesis& s) {
+  const Immittance& f = s.model.current;
+  if (!HasConstantToExtract(f)) {
     s.console.ShowLine(kNothingToExtractMessage);
     return;
   }
@@ -167,74 +250,110 @@ void ExtractGivenConstant(const Synthesis& s) {
     s.console.ShowLine("* A cte. pedida é maior que a cte. no infinito.");
     if (!s.console.AskYesNo("Prosseguir?")) return;
   }
-  // no conductance realises a zero resistance across the line
-  if (f.admittance && c == 0) {
+  if (!ConstantIsRealisable(f, c)) {
     s.console.ShowLine(kZeroConductanceMessage);
     return;
   }
-  for (std::int32_t i = 0; i <= f.N.degree; ++i) At(f.N, i) = f.K * At(f.N, i) - c * Coefficient(f.D, i);
-  f.K = 1;
-  AppendResistance(s, c);
-  NormalizeImmittance(s.model);
+  const SynthesisStep step{.kind = SynthesisStep::Kind::kGivenConstant, .constant = c, .constant_at_infinity = c == f.K};
+  TakeGivenConstant(s, c);
+  Record(s, step);
 }
 
 void ExtractPartialConstant(const Synthesis& s) {
   ImmittanceModel& m = s.model;
-  Immittance& f = m.current;
-  if (!PartialStepMayBegin(s, f.N.degree == f.D.degree, kNoPartialConstantMessage)) return;
-  const Extended fr = m.value.re;
-  const PartialChecks checks{"* O elemento resistivo a extrair é negativo.",
+  const Immittance& f = m.current;
+  if (!PartialStepMayBegin(s, HasConstantAtInfinity(f), kNoPartialConstantMessage)) return;
+  const PartialChecks checks{kNegativeResistiveMessage,
                              "* O elemento resistivo a extrair é maior que a constante no infinito.",
-                             f.N.degree == f.D.degree};
+                             HasConstantAtInfinity(f)};
   if (!PartMayBeExtracted(s, m.value, checks)) return;
-  AppendResistance(s, f.K * fr);
-  if (f.D.degree > f.N.degree) RaiseDegree(f.N, f.D.degree);
-  // N := N - Fr·D: the remainder vanishes at the point (when Fi was 0)
-  for (std::int32_t i = 0; i <= f.N.degree; ++i) At(f.N, i) = At(f.N, i) - fr * Coefficient(f.D, i);
-  RemoveCreatedPolePair(s);
+  TakePartialConstant(s, m.value.re);
+  RecordAtPoint(s, SynthesisStep::Kind::kPartialConstant);
 }
 
 void ExtractPartialPole(const Synthesis& s) {
   ImmittanceModel& m = s.model;
-  Immittance& f = m.current;
-  // the remainder's numerator takes the degree of s·D
-  if (f.D.degree + 1 > kMaxDegree) {
+  const Immittance& f = m.current;
+  if (!PartialPoleFits(f)) {
     s.console.ShowLine(kNumeratorTooHighMessage);
     return;
   }
-  if (!PartialStepMayBegin(s, f.N.degree == f.D.degree + 1, kNoPartialPoleMessage)) return;
-  const Extended sigma = m.point.re;
-  const Extended omega = m.point.im;
-  const Extended squared_size = sigma * sigma + omega * omega;
-  // F/s0 does not exist at the origin
-  if (squared_size == 0) {
+  if (!PartialStepMayBegin(s, HasSimplePoleAtInfinity(f), kNoPartialPoleMessage)) return;
+  const std::optional<poly::Complex> part = PartOfThePole(m);
+  if (!part) {
     s.console.ShowLine(kOriginMessage);
     return;
   }
-  const Extended fr = m.value.re;
-  const Extended fi = m.value.im;
-  // F/s0
-  const poly::Complex part{(fr * sigma + fi * omega) / squared_size, (fi * sigma - fr * omega) / squared_size};
-  const PartialChecks checks{"* O elemento reativo a extrair é negativo.",
+  const PartialChecks checks{kNegativeReactiveMessage,
                              "* O elemento reativo a extrair é maior que o resíduo do polo no infinito.",
-                             f.N.degree == f.D.degree + 1};
-  if (!PartMayBeExtracted(s, part, checks)) return;
-  const Extended h = part.re;
-  AppendReactance(s, f.K * h);
-  if (f.D.degree >= f.N.degree) RaiseDegree(f.N, f.D.degree + 1);
-  // N := N - h·s·D
-  for (std::int32_t i = 1; i <= f.N.degree; ++i) At(f.N, i) = At(f.N, i) - h * Coefficient(f.D, i - 1);
-  RemoveCreatedPolePair(s);
+                             HasSimplePoleAtInfinity(f)};
+  if (!PartMayBeExtracted(s, *part, checks)) return;
+  TakePartialPole(s, part->re);
+  RecordAtPoint(s, SynthesisStep::Kind::kPartialPole);
 }
 
-void RemovePolePair(const Synthesis& s) {
+void ExtractPolePair(const Synthesis& s) {
+  s.console.ShowLine("Zeros a realizar:");
+  ListRoots('z', s.model.zeros, s.console);
+  AskFrequency(s.model, s.console);
+  if (RemovePolePair(s)) RecordAtPoint(s, SynthesisStep::Kind::kPolePair);
+}
+
+void InvertAndRecord(const Synthesis& s) {
+  InvertImmittance(s.model.current, s.console);
+  Record(s, {.kind = SynthesisStep::Kind::kInversion});
+}
+
+void ReplayStep(const Synthesis& s, const SynthesisStep& step) {
+  ImmittanceModel& m = s.model;
+  const Immittance& f = m.current;
+  m.tolerance = step.tolerance;
+  m.point = step.point;
+  using StepKind = SynthesisStep::Kind;
+  switch (step.kind) {
+    case StepKind::kPoleAtInfinity:
+      if (!HasSimplePoleAtInfinity(f)) throw StepRefused(kNoSimplePoleMessage);
+      TakePoleAtInfinity(s);
+      return;
+    case StepKind::kConstantAtInfinity:
+      if (!HasConstantAtInfinity(f)) throw StepRefused(kNoConstantMessage);
+      TakeConstantAtInfinity(s);
+      return;
+    case StepKind::kGivenConstant: {
+      const Extended c = step.constant_at_infinity ? f.K : step.constant;
+      if (!HasConstantToExtract(f)) throw StepRefused(kNothingToExtractMessage);
+      if (!ConstantIsRealisable(f, c)) throw StepRefused(kZeroConductanceMessage);
+      TakeGivenConstant(s, c);
+      return;
+    }
+    case StepKind::kInversion: InvertImmittance(m.current, s.console); return;
+    case StepKind::kPartialPole: {
+      if (f.D.degree == 0) throw StepRefused(kLowOrderMessage);
+      if (!PartialPoleFits(f)) throw StepRefused(kNumeratorTooHighMessage);
+      const std::optional<poly::Complex> part = PartOfThePole(m);
+      if (!part) throw StepRefused(kOriginMessage);
+      TakePartialPole(s, part->re);
+      return;
+    }
+    case StepKind::kPartialConstant:
+      if (f.D.degree == 0) throw StepRefused(kLowOrderMessage);
+      EvaluateImmittance(m);
+      TakePartialConstant(s, m.value.re);
+      return;
+    case StepKind::kPolePair:
+      if (!RemovePolePair(s)) throw StepRefused(kRealPointMessage);
+      return;
+  }
+}
+
+bool RemovePolePair(const Synthesis& s) {
   ImmittanceModel& m = s.model;
   Immittance& f = m.current;
   const Extended sigma = m.point.re;
   const Extended omega = m.point.im;
   if (omega == 0) {
     s.console.ShowLine(kRealPointMessage);
-    return;
+    return false;
   }
   if (f.D.degree < 2) throw StepRefused(kNoPairInDenominatorMessage);
   PolePair q;
@@ -254,6 +373,7 @@ void RemovePolePair(const Synthesis& s) {
   }
   DivideByQuadratic(s, f.N, q);
   NormalizeImmittance(m);
+  return true;
 }
 
 void DivideByQuadratic(const Synthesis& s, TPolynomial& p, const PolePair& q) {

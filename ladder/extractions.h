@@ -26,16 +26,30 @@ struct PolePair {
   base::Extended k0;
 };
 
+// The steps as the operations window runs them: each checks and asks what
+// the step needs, and a step that changed the immittance is recorded in the
+// journal.  An element at infinity (a pole's or a constant's) that would be
+// negative is warned about and asked for, as the partial steps' parts are.
 void ExtractPoleAtInfinity(const Synthesis& s);
 void ExtractConstantAtInfinity(const Synthesis& s);
 void ExtractGivenConstant(const Synthesis& s);
 void ExtractPartialPole(const Synthesis& s);
 void ExtractPartialConstant(const Synthesis& s);
+// "Extrair totalmente polos": the zeros listed, the point asked, the pair
+// removed.
+void ExtractPolePair(const Synthesis& s);
+// "Inverter imitância".
+void InvertAndRecord(const Synthesis& s);
+
+// A recorded step made again on the model's immittance, asking nothing and
+// warning about nothing; a step that does not fit the immittance (its
+// degrees, the origin, a real point) is refused with a StepRefused.
+void ReplayStep(const Synthesis& s, const SynthesisStep& step);
 
 // The pole pair at the model's point and its conjugate, removed completely;
-// its tank is appended.  A point on the real axis is not removed; a
+// its tank is appended.  A point on the real axis is not removed (false); a
 // denominator of degree below 2 holds no pair: refused.
-void RemovePolePair(const Synthesis& s);
+bool RemovePolePair(const Synthesis& s);
 
 // P := P / (s² + p1·s + p0), dividing from the constant term up; a remainder
 // above the tolerance is warned about, and the division stands.  Degree 1

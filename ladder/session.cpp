@@ -58,6 +58,8 @@ void Tramow::StartSynthesis() {
   model_.current.D.degree = 0;
   model_.complete = false;
   completion_announced_ = false;
+  // the degrees reset: the immittance no longer is the one entered
+  journal_.follows_entry = false;
   model_.current.admittance = !console_.AskYesNo("A imitância a expandir é uma impedância? (ou admitância)");
   ShowImmittanceKind(model_.current, console_);
   console_.ShowLine("Zeros de transmissão a realizar (opcional)");
@@ -78,6 +80,7 @@ void Tramow::EnterImmittance() {
       return;
   }
   model_.current.K = model_.numerator_constant / model_.denominator_constant;
+  journal_.Enter(model_.current, model_.tolerance);
   NormalizeImmittance(model_);
   SaveOriginal(model_);
   network_.Clear();
@@ -88,6 +91,7 @@ void Tramow::RestartSameImmittance() {
   console_.ShowLine("Recomeçando.");
   RestoreOriginal(model_);
   network_.Clear();
+  journal_.Restart();
   model_.complete = false;
   completion_announced_ = false;
 }

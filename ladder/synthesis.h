@@ -1,11 +1,13 @@
-// What the steps of a synthesis work on: the immittance model, the network
-// and the console through which they log and ask.
+// What the steps of a synthesis work on: the immittance model, the network,
+// the console through which they log and ask, and the journal in which each
+// step the user made is kept.
 #pragma once
 
 #include <functional>
 
 #include "frame/console.h"
 #include "ladder/immittance_model.h"
+#include "ladder/journal.h"
 #include "ladder/network.h"
 
 namespace ladder {
@@ -14,6 +16,7 @@ struct Synthesis {
   ImmittanceModel& model;
   Network& network;
   frame::Console& console;
+  SynthesisJournal& journal;
 };
 
 // Runs a step that may be refused half-way (StepRefused): the immittance,

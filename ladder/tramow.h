@@ -39,7 +39,8 @@ class Tramow : public forms::Program {
   Network& network() { return network_; }
   const NetworkBackup& backup() const { return backup_; }
   bool completion_announced() const { return completion_announced_; }
-  Synthesis synthesis() { return Synthesis{model_, network_, console_}; }
+  Synthesis synthesis() { return Synthesis{model_, network_, console_, journal_}; }
+  const SynthesisJournal& journal() const { return journal_; }
   ImmittancePlot& plot() { return plot_; }
 
  private:
@@ -58,6 +59,7 @@ class Tramow : public forms::Program {
   ImmittanceModel model_;
   Network network_;
   NetworkBackup backup_;
+  SynthesisJournal journal_;
   // "Síntese completa." was logged for the current synthesis.
   bool completion_announced_ = false;
   Windows windows_;

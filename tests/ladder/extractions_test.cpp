@@ -91,6 +91,39 @@ TEST_F(ExtractionsTest, GivenConstantAboveKIsAskedAbout) {
   EXPECT_EQ(network().elements[1].value, Extended(1.5L));
 }
 
+TEST_F(ExtractionsTest, NegativeElementAtInfinityIsAskedAbout) {
+  struct Case {
+    bool admittance;
+    Coefficients n, d;
+    int operation;
+    std::string warning;
+    std::string element;  // appended after "Sim"
+  };
+  const Case cases[] = {
+      {false, {-2, 0, -1}, {0, 1}, kPoleAtInfinity, "* O elemento reativo a extrair é negativo.",
+       "L1:  -1.000000000000000 em série"},
+      {true, {-2, 0, -1}, {0, 1}, kPoleAtInfinity, "* O elemento reativo a extrair é negativo.",
+       "C1:  -1.000000000000000 em //"},
+      {false, {-3, -1}, {1, 1}, kConstantAtInfinity, "* O elemento resistivo a extrair é negativo.",
+       "R1:  -1.000000000000000 em série"},
+      {true, {-3, -2}, {1, 1}, kConstantAtInfinity, "* O elemento resistivo a extrair é negativo.",
+       "R1:  -0.500000000000000 em //"},
+  };
+  for (const Case& c : cases) {
+    Start(c.admittance, c.n, c.d);
+    const State before = Now();
+    answers.push_back("Não");
+    RunOperation(c.operation);
+    EXPECT_EQ(LoggedSince(mark), std::vector<std::string>{c.warning});
+    EXPECT_EQ(Now(), before) << c.element;
+    EXPECT_TRUE(tramow.journal().steps.empty()) << c.element;
+    mark = Logged().size();
+    answers.push_back("Sim");
+    RunOperation(c.operation);
+    EXPECT_EQ(LoggedSince(mark), (std::vector<std::string>{c.warning, c.element})) << c.element;
+  }
+}
+
 TEST_F(ExtractionsTest, PartialPoleTakesPartOfTheResidue) {
   // 2(s² + 1)/s at j√2: F/s0 = 1/2, so the inductor is K/2 = 1 and the
   // remainder s + 2/s keeps half the residue; its inverse's pole pair at
