@@ -9,6 +9,10 @@ namespace {
 // Stands in for |D|² at a zero of D, so that the quotient there is 0.
 constexpr long double kZeroDenominatorSquare = 1E-12L;
 
+base::Extended CleaningThreshold(const ImmittanceModel& model, const TPolynomial& p) {
+  return poly::LargestMagnitude(p.coefficients()) * model.tolerance;
+}
+
 }  // namespace
 
 void EvaluateImmittance(ImmittanceModel& model) {
@@ -20,9 +24,18 @@ void EvaluateImmittance(ImmittanceModel& model) {
 }
 
 void CleanPolynomial(ImmittanceModel& model, TPolynomial& p) {
-  const base::Extended threshold = poly::LargestMagnitude(p.coefficients()) * model.tolerance;
-  p.degree = poly::Clean(p.coefficients(), threshold);
+  p.degree = poly::Clean(p.coefficients(), CleaningThreshold(model, p));
   if (p.degree == -1) model.complete = true;
+}
+
+std::vector<std::int32_t> CoefficientsCleanedAway(const ImmittanceModel& model, const TPolynomial& p) {
+  const base::Extended threshold = CleaningThreshold(model, p);
+  std::vector<std::int32_t> cleaned;
+  for (std::int32_t i = 0; i <= p.degree; ++i) {
+    const base::Extended a = p.a[static_cast<std::size_t>(i)];
+    if (a != 0 && base::Abs(a) < threshold) cleaned.push_back(i);
+  }
+  return cleaned;
 }
 
 void NormalizeImmittance(ImmittanceModel& model) {

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "base/extended.h"
 #include "poly/complex.h"
@@ -78,6 +79,9 @@ void EvaluateImmittance(ImmittanceModel& model);
 // lower the degree past vanished leading ones, and mark the synthesis
 // complete when nothing is left.
 void CleanPolynomial(ImmittanceModel& model, TPolynomial& p);
+
+// The indices of the non-zero coefficients that CleanPolynomial zeroes.
+std::vector<std::int32_t> CoefficientsCleanedAway(const ImmittanceModel& model, const TPolynomial& p);
 
 // Clean N and D; unless complete, fold the leading coefficients into K and
 // make both monic.

@@ -48,6 +48,19 @@ void EnterSymmetricHalf(ImmittanceModel& model, frame::Console& console) {
   PolynomialFromRoots(model, d, model.denominator_constant, console);
 }
 
+// Every coefficient that the entry gave as non-zero and its cleaning zeroes
+// is named with its value and the tolerance: a tolerance too coarse for the
+// immittance drops what is not rounding.
+void ShowEntryCleaning(const ImmittanceModel& model, frame::Console& console) {
+  const std::pair<const TPolynomial*, const char*> polynomials[] = {{&model.current.N, "numerador"},
+                                                                     {&model.current.D, "denominador"}};
+  for (const auto& [p, name] : polynomials)
+    for (const std::int32_t i : CoefficientsCleanedAway(model, *p))
+      console.ShowLine("* Limpeza zerou a(" + frame::IntToText(i) + ") do " + name + ":" +
+                       console.RealToText(p->a[static_cast<std::size_t>(i)]) + " (tolerância" +
+                       console.RealToText(model.tolerance) + ").");
+}
+
 }  // namespace
 
 void Tramow::StartSynthesis() {
@@ -81,6 +94,7 @@ void Tramow::EnterImmittance() {
   }
   model_.current.K = model_.numerator_constant / model_.denominator_constant;
   journal_.Enter(model_.current, model_.tolerance);
+  ShowEntryCleaning(model_, console_);
   NormalizeImmittance(model_);
   SaveOriginal(model_);
   network_.Clear();

@@ -91,6 +91,31 @@ TEST_F(TramowTest, CompletionIsAnnouncedOnceWithTheNetworkBackedUp) {
   EXPECT_EQ(tramow.backup().elements[2].name, "C1");
 }
 
+TEST_F(TramowTest, EntryCleaningNamesEveryCoefficientItZeroes) {
+  const auto warnings = [this] {
+    std::vector<std::string> lines;
+    for (const std::string& line : Logged())
+      if (line.rfind("* ", 0) == 0) lines.push_back(line);
+    return lines;
+  };
+  // the exact zero a(1) of N is not named; D loses its constant
+  StartWith(false, {1E-9L, 0, 1}, {2E-12L, 1});
+  EXPECT_EQ(warnings(),
+            (std::vector<std::string>{
+                "* Limpeza zerou a(0) do numerador:   0.000000001000000 (tolerância   0.000000010000000).",
+                "* Limpeza zerou a(0) do denominador:   0.000000000002000 (tolerância   0.000000010000000)."}));
+  EXPECT_EQ(model().current.N.degree, 2);
+  EXPECT_EQ(model().current.D.degree, 1);
+
+  // a step's rounding residue goes without a word: s² + (1 + 1e-12)s + 1
+  // less s(s + 1) leaves 1e-12·s + 1
+  StartWith(false, {1, 1 + 1E-12L, 1}, {1, 1});
+  const std::size_t mark = Logged().size();
+  RunOperation(kPoleAtInfinity);
+  EXPECT_EQ(LoggedSince(mark), std::vector<std::string>{"L1:   1.000000000000000 em série"});
+  EXPECT_EQ(model().current.N.degree, 0);
+}
+
 TEST_F(TramowTest, DenominatorConstantOfZeroEndsTheEntry) {
   answers.push_back("Sim");
   files.insert(files.end(), {"cancel", "cancel"});
