@@ -24,10 +24,27 @@ std::string RealToText(std::int32_t w, std::int32_t d, base::Extended x);
 class Log {
  public:
   explicit Log(forms::Memo& memo) : memo_(memo) {}
-  void ShowLine(const std::string& text) { memo_.Append(text); }
+  void ShowLine(const std::string& text) {
+    if (!muted_) memo_.Append(text);
+  }
+
+  // While one lives, the log's lines go nowhere: work made again only to
+  // compare its results says nothing.
+  class Mute {
+   public:
+    explicit Mute(Log& log) : log_(log), was_muted_(log.muted_) { log_.muted_ = true; }
+    ~Mute() { log_.muted_ = was_muted_; }
+    Mute(const Mute&) = delete;
+    Mute& operator=(const Mute&) = delete;
+
+   private:
+    Log& log_;
+    bool was_muted_;
+  };
 
  private:
   forms::Memo& memo_;
+  bool muted_ = false;
 };
 
 }  // namespace frame

@@ -24,7 +24,9 @@ void EvaluateImmittance(ImmittanceModel& model) {
 }
 
 void CleanPolynomial(ImmittanceModel& model, TPolynomial& p) {
+  const TPolynomial before = model.review ? p : TPolynomial{};
   p.degree = poly::Clean(p.coefficients(), CleaningThreshold(model, p));
+  if (model.review) model.review->Review(before, p);
   if (p.degree == -1) model.complete = true;
 }
 

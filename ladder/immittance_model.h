@@ -49,6 +49,15 @@ struct Immittance {
   bool admittance = false;
 };
 
+// Told of every cleaning while a synthesis is made again to estimate its
+// error; it may put back coefficients that the cleaning zeroed.
+class CleaningReview {
+ public:
+  virtual ~CleaningReview() = default;
+  // p as it was before the cleaning, and as the cleaning left it.
+  virtual void Review(const TPolynomial& before, TPolynomial& cleaned) = 0;
+};
+
 struct ImmittanceModel {
   Immittance current;
   // The normalised immittance as entered, for "Recomeçar com a mesma
@@ -69,6 +78,8 @@ struct ImmittanceModel {
   RootTable poles;  // poles of the transfer function, letter p
   poly::Complex point;  // where EvaluateImmittance evaluates
   poly::Complex value;  // N(point)/D(point), without K
+  // Only while a synthesis is made again.
+  CleaningReview* review = nullptr;
 };
 
 // N(s)/D(s) at the model's point into its value.  A zero of D gives 0 rather
@@ -76,8 +87,8 @@ struct ImmittanceModel {
 void EvaluateImmittance(ImmittanceModel& model);
 
 // Zero the coefficients below the tolerance relative to the largest one,
-// lower the degree past vanished leading ones, and mark the synthesis
-// complete when nothing is left.
+// lower the degree past vanished leading ones (the model's review may put
+// some back), and mark the synthesis complete when nothing is left.
 void CleanPolynomial(ImmittanceModel& model, TPolynomial& p);
 
 // The indices of the non-zero coefficients that CleanPolynomial zeroes.

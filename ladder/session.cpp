@@ -2,6 +2,7 @@
 // the same immittance, and the announcement of the completion.
 #include "frame/console_main_form.h"
 #include "frame/operations_form.h"
+#include "ladder/conditioning.h"
 #include "ladder/immittance_entry.h"
 #include "ladder/initialization_form.h"
 #include "ladder/listings.h"
@@ -116,6 +117,7 @@ void Tramow::CheckCompletion(int operation) {
   std::copy(network_.elements.begin(), network_.elements.end(), backup_.elements.begin());
   backup_.count = network_.count;
   completion_announced_ = true;
+  if (journal_.follows_entry) ShowElementError(EstimateElementError(journal_, model_, network_, console_), console_);
 }
 
 void Tramow::ChangeParameters() {

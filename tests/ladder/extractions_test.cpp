@@ -137,7 +137,8 @@ TEST_F(ExtractionsTest, PartialPoleTakesPartOfTheResidue) {
                                    "L1:   1.000000000000000 em série", "Admitância: ",
                                    "L2:   1.000000000000000 em tanque série em //",
                                    "C2:   0.500000000000000 em tanque série em //", "Impedância: ",
-                                   "Síntese completa."}));
+                                   "Síntese completa.",
+                                   "Erro relativo estimado dos valores dos elementos:    0.000000000000000"}));
 }
 
 TEST_F(ExtractionsTest, PartialConstantWarnsWithTheValuesTimesK) {

@@ -5,7 +5,9 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 
+#include "base/number_parse.h"
 #include "tests/ladder/ladder_polynomials.h"
 #include "tests/ladder/network_evaluator.h"
 #include "tests/ladder/tramow_fixture.h"
@@ -73,6 +75,25 @@ class SynthesisTest : public TramowFixture {
         RunOperation(kInvert);
     }
   }
+
+  // The estimate of the element values' error logged after the completion;
+  // nothing when it was logged as undetermined.
+  std::optional<long double> LoggedEstimate() {
+    const std::vector<std::string> lines = Logged();
+    const auto done = std::find(lines.begin(), lines.end(), "Síntese completa.");
+    EXPECT_TRUE(done != lines.end() && done + 1 != lines.end()) << "no completion";
+    if (done == lines.end() || done + 1 == lines.end()) return std::nullopt;
+    const std::string& line = *(done + 1);
+    EXPECT_EQ(line.rfind(kEstimateHeading, 0), 0u) << line;
+    // the suite's parser: the process may run under a locale with a decimal comma
+    const std::optional<base::Extended> estimate = base::ParseReal(line.substr(std::string(kEstimateHeading).size()));
+    if (!estimate) return std::nullopt;
+    return estimate->raw();
+  }
+
+  static constexpr const char* kEstimateHeading = "Erro relativo estimado dos valores dos elementos:";
+  static constexpr const char* kUntrusted =
+      "* Rede mal condicionada por este caminho de síntese: os valores dos elementos não são confiáveis.";
 
   void StartWithLadder(const std::vector<RationalArm>& arms, FarEnd end, bool admittance = false) {
     const ImpedancePolynomials z = InputImpedance(arms, end);
@@ -191,6 +212,11 @@ TEST_F(SynthesisTest, ButterworthZ11OfOrderTwentyOne) {
   ExpandAtInfinity();
   EXPECT_EQ(network().count, kOrder);
   ExpectSameImmittance(1E-14L);
+  // the values are not to be trusted, and the synthesis says so
+  const std::optional<long double> estimate = LoggedEstimate();
+  ASSERT_TRUE(estimate.has_value());
+  EXPECT_GT(*estimate, 1E-3L);
+  EXPECT_EQ(Logged().back(), kUntrusted);
 }
 
 TEST_F(SynthesisTest, LadderOfOrderTwentyOneWithTenFiniteZeroPairs) {
@@ -230,6 +256,46 @@ TEST_F(SynthesisTest, LadderOfOrderTwentyOneWithTenFiniteZeroPairs) {
   }
   EXPECT_LE(worst, 1E-9L) << "worst at " << ladder[worst_at].name;
   ExpectSameImmittance(1E-13L);
+  // the estimate is of the size of the values' real error, and neither that
+  // nor the rounding residue its steps cleaned away calls for a warning
+  const std::optional<long double> estimate = LoggedEstimate();
+  ASSERT_TRUE(estimate.has_value());
+  EXPECT_GE(*estimate, worst);
+  EXPECT_LE(*estimate, 1E-6L);
+  EXPECT_NE(Logged().back(), kUntrusted);
+}
+
+TEST_F(SynthesisTest, CleaningThatDropsWhatTheDesignHoldsIsFlagged) {
+  struct Case {
+    const char* what;
+    Coefficients n, d;
+    std::string tolerance;  // set after the entry, when not empty
+  };
+  const Case cases[] = {
+      // the entry zeroes a(0) of s² + 1e-9: the series capacitor of 1e9 F is
+      // lost, and the inductor alone completes the synthesis
+      {"at entry", {1E-9L, 0, 1}, {0, 1}, ""},
+      // s² + (1 + 1e-4)s + 1 over s + 1 leaves 1e-4·s + 1 after the series
+      // inductor, and the coarse tolerance takes the series resistance of
+      // 1e-4 away
+      {"after a step", {1, 1 + 1E-4L, 1}, {1, 1}, "1e-3"},
+  };
+  for (const Case& c : cases) {
+    StartWith(false, c.n, c.d);
+    if (!c.tolerance.empty()) {
+      answers.insert(answers.end(), {c.tolerance, kKeep, kKeep});
+      RunOperation(kParameters);
+    }
+    const std::size_t mark = Logged().size();
+    ExpandAtInfinity();
+    const std::vector<std::string> logged = LoggedSince(mark);
+    ASSERT_GE(logged.size(), 3u) << c.what;
+    EXPECT_EQ(std::vector<std::string>(logged.end() - 3, logged.end()),
+              (std::vector<std::string>{
+                  "Síntese completa.",
+                  std::string(kEstimateHeading) + " indeterminado (a síntese refeita dá outra rede).", kUntrusted}))
+        << c.what;
+  }
 }
 
 }  // namespace
