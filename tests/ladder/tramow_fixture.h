@@ -91,6 +91,9 @@ class TramowFixture : public ::testing::Test {
   std::deque<std::string> answers;
   // The names the file dialogs confirm; "cancel" (or none left) cancels.
   std::deque<std::string> files;
+  // The answer to a yes/no question that finds no answer waiting; empty, such
+  // a question fails the test.
+  std::string unqueued_question_answer;
   std::vector<std::string> messages;  // "caption: text" of each message box
   // What the user does in the plot's scales dialog; it is closed by its
   // close box unless this applies it.
@@ -181,6 +184,8 @@ class TramowFixture : public ::testing::Test {
       if (on_scales) on_scales(*scales);
       return;
     }
+    if (answers.empty() && !unqueued_question_answer.empty() && dynamic_cast<frame::QuestionForm*>(&form))
+      answers.push_back(unqueued_question_answer);
     if (answers.empty()) {
       ADD_FAILURE() << "no answer left for " << form.name() << " (" << form.caption() << ")";
       return;
