@@ -28,6 +28,11 @@ void ListBox::UserClickItem(int index) {
   if (on_click) on_click();
 }
 
+void ListBox::UserMoveTo(int index) {
+  form().FocusControl(*this);
+  SetItemIndex(index);
+}
+
 void ListBox::Describe(std::vector<std::string>& lines) const {
   lines.push_back("item_index: " + std::to_string(item_index_));
   for (std::size_t i = 0; i < items_.size(); ++i)

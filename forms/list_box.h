@@ -17,6 +17,9 @@ class ListBox : public Control {
   void SetItemIndex(int index);
   // The user clicked an item: focus, selection, then the click handler.
   void UserClickItem(int index);
+  // The user moved the highlight by the keyboard: focus and selection only;
+  // the item is picked by a click or by Return or Space (UserClickItem).
+  void UserMoveTo(int index);
   bool Focusable() const override { return true; }
   void Describe(std::vector<std::string>& lines) const override;
 

@@ -8,11 +8,17 @@ ListBoxView::ListBoxView(FormWindow& window, ListBox& box, QWidget* parent)
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   // a press reports its item itself, after the selection moved to it
   QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this](int row) {
-    if (!updating_ && !list_->pressing()) UserClicked(row);
+    if (!updating_ && !list_->pressing()) UserMoved(row);
   });
   QObject::connect(list_, &QListWidget::itemPressed, list_,
                    [this](QListWidgetItem* item) { UserClicked(list_->row(item)); });
+  list_->on_pick = [this](int row) { UserClicked(row); };
   Sync();
+}
+
+void ListBoxView::UserMoved(int row) {
+  if (updating_ || row < 0) return;
+  Run([this, row] { box_.UserMoveTo(row); });
 }
 
 void ListBoxView::UserClicked(int row) {

@@ -6,8 +6,10 @@
 
 namespace forms::qt {
 
-// A single-selection list: a click on an item, the selected one included, and
-// every change of the selection by the keyboard are the user's clicks.
+// A single-selection list: a click on an item, the selected one included, is
+// the user's click, and so are Return and Space on the highlighted item; the
+// arrows and letters only move the highlight, so that the keyboard reaches
+// every item, the first one included, before it picks one.
 class ListBoxView : public ControlView {
  public:
   ListBoxView(FormWindow& window, ListBox& box, QWidget* parent);
@@ -19,6 +21,7 @@ class ListBoxView : public ControlView {
 
  private:
   void UserClicked(int row);
+  void UserMoved(int row);
   void SyncItems();
 
   ListBox& box_;

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -511,7 +512,11 @@ TEST_F(QtBackendTest, RadioGroupShowsNoneAndReportsTheUsersChoice) {
   EXPECT_EQ(choice_->group_clicks, 1);
 }
 
-TEST_F(QtBackendTest, ListBoxReportsEveryClickOnceAndKeyboardMoves) {
+// The keyboard moves the highlight without picking, so that it reaches the
+// preselected first item too; Return or Space picks the highlighted item,
+// once however long the key is held; a click picks, on the selected item
+// as well.
+TEST_F(QtBackendTest, ListBoxPicksOnAClickOrReturnOrSpaceOnly) {
   choice_->Show();
   auto* list = WidgetOf<QListWidget>(choice_->list);
   EXPECT_EQ(list->count(), 3);
@@ -519,19 +524,35 @@ TEST_F(QtBackendTest, ListBoxReportsEveryClickOnceAndKeyboardMoves) {
   const auto click = [&](int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(row)).center());
   };
-  click(0);
-  EXPECT_EQ(choice_->list_clicks, 1);
-  click(2);
-  EXPECT_EQ(choice_->list_clicks, 2);
-  EXPECT_EQ(choice_->list.item_index(), 2);
-  QTest::keyClick(list, Qt::Key_Up);
-  EXPECT_EQ(choice_->list_clicks, 3);
-  EXPECT_EQ(choice_->list.item_index(), 1);
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    int clicks, index;
+  };
+  QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+  const Step steps[] = {
+      {"Return on the preselected item", [&] { QTest::keyClick(list, Qt::Key_Return); }, 1, 0},
+      {"Down moves", [&] { QTest::keyClick(list, Qt::Key_Down); }, 1, 1},
+      {"End moves", [&] { QTest::keyClick(list, Qt::Key_End); }, 1, 2},
+      {"a letter moves", [&] { QTest::keyClicks(list, "f"); }, 1, 1},
+      {"Return held down", [&] { QApplication::sendEvent(list, &repeated); }, 1, 1},
+      {"Space", [&] { QTest::keyClick(list, Qt::Key_Space); }, 2, 1},
+      {"a click", [&] { click(2); }, 3, 2},
+      {"a click on the selected item", [&] { click(2); }, 4, 2},
+      {"Up after a click", [&] { QTest::keyClick(list, Qt::Key_Up); }, 4, 1},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    EXPECT_EQ(choice_->list_clicks, step.clicks) << step.what;
+    EXPECT_EQ(choice_->list.item_index(), step.index) << step.what;
+    EXPECT_EQ(list->currentRow(), step.index) << step.what;
+  }
+  EXPECT_EQ(choice_->active_control(), &choice_->list);
   choice_->list.Clear();
   choice_->list.AddItem("E(s)");
   EXPECT_EQ(list->count(), 1);
   EXPECT_EQ(list->item(0)->text().toStdString(), "E(s)");
-  EXPECT_EQ(choice_->list_clicks, 3);
+  EXPECT_EQ(choice_->list_clicks, 4);
 }
 
 TEST_F(QtBackendTest, CheckBoxClickReachesTheModel) {
