@@ -23,7 +23,10 @@ void Edit::SetFixedPitch(bool fixed) {
 }
 
 void Edit::UserEnter() {
-  if (on_enter) on_enter();
+  if (on_enter)
+    on_enter();
+  else
+    form().UserEnter();
 }
 
 void Edit::Describe(std::vector<std::string>& lines) const { lines.push_back("text: " + text_); }

@@ -19,7 +19,7 @@ class Edit : public Control {
   // A backend reports the text the user edited in place.
   void UserEdited(const std::string& text) { text_ = text; }
   // The user pressed Enter in the field: on_enter runs if the field has
-  // one; otherwise Enter does nothing here.
+  // one; otherwise the form's default button is pressed, if it has one.
   void UserEnter();
   // Shown in a fixed-pitch font, as numbers are.
   void SetFixedPitch(bool fixed);

@@ -4,6 +4,7 @@
 
 #include "forms/application.h"
 #include "forms/backend.h"
+#include "forms/button.h"
 #include "forms/main_menu.h"
 #include "forms/paint_box.h"
 
@@ -173,6 +174,10 @@ void Form::UserKeyDown(int key, ShiftState shift) {
 
 void Form::UserKeyPress(char key) {
   if (on_key_press) on_key_press(key);
+}
+
+void Form::UserEnter() {
+  if (default_button_) default_button_->UserClick();
 }
 
 }  // namespace forms

@@ -13,6 +13,7 @@
 namespace forms {
 
 class Application;
+class Button;
 class MainMenu;
 
 enum class CloseAction { None, Hide, Free };
@@ -89,6 +90,12 @@ class Form {
   // (what showing a window does).
   void ResetFocus();
 
+  // The button that Return presses from a field or a box of the window
+  // (Return on another button presses that one); none: Return does nothing
+  // there.
+  void SetDefaultButton(Button* button) { default_button_ = button; }
+  Button* default_button() const { return default_button_; }
+
   // Every paint box of the form is repainted at the next opportunity.
   void Invalidate();
   // A backend tells the model the user resized the window.
@@ -107,6 +114,10 @@ class Form {
   // The user pressed a key while the form was active.
   void UserKeyDown(int key, ShiftState shift);
   void UserKeyPress(char key);
+  // The user pressed Return outside a button: the default button's click,
+  // which moves the focus to it first (running the exit check of the field
+  // being left).
+  void UserEnter();
 
  private:
   Application& app_;
@@ -122,6 +133,7 @@ class Form {
   bool modal_ = false;
   int modal_result_ = kModalNone;
   Control* active_ = nullptr;
+  Button* default_button_ = nullptr;
 };
 
 }  // namespace forms

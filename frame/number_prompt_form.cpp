@@ -10,8 +10,8 @@ NumberPromptForm::NumberPromptForm(forms::Application& app, const NumberPromptSp
       field(Add<numeric_field::TNEdit>(spec.field_name, spec.kind)),
       button(Add<forms::Button>("Button1", spec.button_caption)) {
   button.on_click = [this] { SetModalResult(forms::kModalOk); };
-  // the button takes the focus first, which runs the field's exit check
-  if (spec.enter_presses_button) field.on_enter = [this] { button.UserClick(); };
+  // Return in the field runs its exit check, then presses the button
+  SetDefaultButton(&button);
   DialogLayout(spec.client_width).Row(label).Row(field).Buttons({&button}).ApplyTo(*this);
 }
 

@@ -1,5 +1,5 @@
 // The prompt for a real or an integer: the prompt text, a numeric field and
-// the button that closes the dialog.  Each program names the window, the
+// the button that closes the dialog, which Return in the field presses.  Each program names the window, the
 // field and the button its own way.
 #pragma once
 
@@ -20,9 +20,6 @@ struct NumberPromptSpec {
   numeric_field::tipo_campo kind = numeric_field::tipo_campo::real_field;
   std::string button_caption{};  // "Aplicar"
   int client_width = 300;      // wide enough for the longest prompt text
-  // Enter in the field runs its exit check and then presses the button, as
-  // a click on the button would; off: Enter in the field does nothing.
-  bool enter_presses_button = false;
 };
 
 class NumberPromptForm : public forms::Form {

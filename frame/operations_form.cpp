@@ -23,6 +23,8 @@ OperationsForm::OperationsForm(forms::Application& app, const OperationsSpec& sp
       button(Add<forms::Button>("Button1", spec.button_caption)),
       operations_(std::move(operations)) {
   button.on_click = [this] { RunChosen(); };
+  // Return on the chosen operation applies it
+  SetDefaultButton(&button);
   if (!spec.closable) on_close = [](forms::CloseAction& action) { action = forms::CloseAction::None; };
   const int count = static_cast<int>(operations_.size());
   DialogLayout(spec.client_width).Row(group, count * kItemHeight + kGroupFrameHeight).Buttons({&button}).ApplyTo(*this);

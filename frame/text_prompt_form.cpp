@@ -10,6 +10,7 @@ TextPromptForm::TextPromptForm(forms::Application& app, const TextPromptSpec& sp
       field(Add<forms::Edit>(spec.field_name, spec.initial_text)),
       button(Add<forms::Button>("Button1", spec.button_caption)) {
   button.on_click = [this] { SetModalResult(forms::kModalOk); };
+  SetDefaultButton(&button);
   DialogLayout(spec.client_width).Row(label).Row(field).Buttons({&button}).ApplyTo(*this);
 }
 

@@ -1,5 +1,5 @@
 // The prompt for a line of text: the prompt text, a plain edit and the
-// button that closes the dialog.
+// button that closes the dialog, which Return in the edit presses.
 #pragma once
 
 #include <string>

@@ -24,6 +24,7 @@ InitializationForm::InitializationForm(forms::Application& app)
     Hide();
     if (on_apply) on_apply();
   };
+  SetDefaultButton(&Button1);
   frame::DialogLayout(kClientWidth)
       .Row(Label1)
       .Row(RGoque)

@@ -21,6 +21,7 @@ TransformationForm::TransformationForm(forms::Application& app)
       RGtransformacao(Add<forms::RadioGroup>("RGtransformacao", "Transformações", Items())),
       Button1(Add<forms::Button>("Button1", "Aplicar")) {
   Button1.on_click = [this] { SetModalResult(forms::kModalOk); };
+  SetDefaultButton(&Button1);
   frame::DialogLayout(kClientWidth)
       .Row(RGtransformacao)
       .Buttons({&Button1})

@@ -34,6 +34,7 @@ ParametersForm::ParametersForm(forms::Application& app)
       NEdc(Add<TNEdit>("NEdc", tipo_campo::int_field)),
       Button1(Add<forms::Button>("Button1", "Aplicar")) {
   Button1.on_click = [this] { SetModalResult(forms::kModalOk); };
+  SetDefaultButton(&Button1);
   frame::DialogLayout(kClientWidth)
       .Row(Label1)
       .Row(NEtolr)

@@ -27,6 +27,7 @@ RootRescueForm::RootRescueForm(forms::Application& app)
       NEtold1(Add<TNEdit>("NEtold1", tipo_campo::real_field)),
       Button1(Add<forms::Button>("Button1", "Aplicar")) {
   Button1.on_click = [this] { SetModalResult(forms::kModalOk); };
+  SetDefaultButton(&Button1);
   frame::DialogLayout(kClientWidth)
       .Row(Label1)
       .Row(NEtolr1)

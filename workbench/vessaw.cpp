@@ -55,10 +55,10 @@ Windows Vessaw::CreateWindows(forms::Application& app, std::vector<frame::Operat
       frame::QuestionSpec{.form_name = "Form2", .caption = "Pergunta", .yes_caption = "sim", .no_caption = "não"});
   w.form3 = &app.CreateForm<frame::NumberPromptForm>(frame::NumberPromptSpec{
       .form_name = "Form3", .caption = "Real", .field_name = "NEdit1", .kind = tipo_campo::real_field,
-      .button_caption = "Aplicar", .enter_presses_button = true});
+      .button_caption = "Aplicar"});
   w.form4 = &app.CreateForm<frame::NumberPromptForm>(frame::NumberPromptSpec{
       .form_name = "Form4", .caption = "Inteiro", .field_name = "NEdit1", .kind = tipo_campo::int_field,
-      .button_caption = "Aplicar", .enter_presses_button = true});
+      .button_caption = "Aplicar"});
   w.form5 = &app.CreateForm<RootPlotForm>();
   // never closed, so that an operation can always be chosen after "Iniciar"
   w.form6 = &app.CreateForm<frame::OperationsForm>(

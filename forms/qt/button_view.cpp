@@ -1,5 +1,7 @@
 #include "forms/qt/button_view.h"
 
+#include "forms/form.h"
+
 namespace forms::qt {
 
 ButtonView::ButtonView(FormWindow& window, Button& button, QWidget* parent)
@@ -10,6 +12,10 @@ ButtonView::ButtonView(FormWindow& window, Button& button, QWidget* parent)
   Sync();
 }
 
-void ButtonView::Sync() { push_->setText(QString::fromStdString(button_.caption())); }
+void ButtonView::Sync() {
+  push_->setText(QString::fromStdString(button_.caption()));
+  // drawn as the button that Return presses
+  push_->setDefault(button_.form().default_button() == &button_);
+}
 
 }  // namespace forms::qt

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "forms/application.h"
+#include "forms/edit.h"
 #include "forms/label.h"
 #include "forms/main_menu.h"
 #include "forms/qt/focus_guard.h"
@@ -345,9 +346,33 @@ void FormWindow::closeEvent(QCloseEvent* event) {
   backend_.Dispatch(form_, [this] { form_.Close(); });
 }
 
+bool FormWindow::DialogKey(const QKeyEvent& event) {
+  if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+  const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+  const bool escape = event.key() == Qt::Key_Escape && form_.modal();
+  if (!enter && !escape) return false;
+  // a key held down acts once: its repeats would answer the next prompt
+  if (event.isAutoRepeat()) return true;
+  if (escape) {
+    backend_.Dispatch(form_, [this] { form_.Close(); });
+    return true;
+  }
+  auto* edit = dynamic_cast<Edit*>(ControlAt(focusWidget()));
+  backend_.Dispatch(form_, [&] {
+    if (edit)
+      edit->UserEnter();
+    else
+      form_.UserEnter();
+  });
+  return true;
+}
+
 void FormWindow::keyPressEvent(QKeyEvent* event) {
   if (!form_.on_key_down && !form_.on_key_press) {
-    QWidget::keyPressEvent(event);
+    if (DialogKey(*event))
+      event->accept();
+    else
+      QWidget::keyPressEvent(event);
     return;
   }
   const std::optional<int> key = VirtualKeyOf(*event);

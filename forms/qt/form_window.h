@@ -61,6 +61,10 @@ class FormWindow : public QWidget {
   void ApplyClientSize();
   void ArrangeControls();
   void ClientResized();
+  // Return and Escape of a window without key handlers of its own: Return
+  // to the focused field, or to the default button; Escape closes a modal
+  // window as its close box does.  False for any other key.
+  bool DialogKey(const QKeyEvent& event);
   void Place();
   void CentreOn(const QRect& area);
   // Beside the main window, which moves aside if that makes room.

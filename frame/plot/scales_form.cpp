@@ -29,6 +29,7 @@ ScalesForm::ScalesForm(forms::Application& app, const ScalesSpec& spec)
       Button1(Add<forms::Button>("Button1", "Aplicar")),
       Button2(spec.file_name_row ? &Add<forms::Button>("Button2", "Escolher") : nullptr) {
   Button1.on_click = [this] { SetModalResult(forms::kModalOk); };
+  SetDefaultButton(&Button1);
   DialogLayout layout(kClientWidth);
   layout.Row(Label1).Row(NExmin).Row(Label2).Row(NExmax).Row(Label3).Row(NEymin).Row(Label4).Row(NEymax);
   layout.Row(CBlog).Row(CBsalvar);

@@ -78,43 +78,33 @@ TEST_F(ConsoleTest, NumberPromptsUseTheProgramsFieldsAndButtons) {
   EXPECT_EQ(program.integer.label.caption(), "Tamanho de números reais:");
 }
 
-// Enter in a prompt's field presses its button only where the program turns
-// that on, and then only after the field's exit check accepted the text.
-TEST_F(ConsoleTest, EnterInThePromptFieldPressesTheButtonWhereTurnedOn) {
-  NumberPromptForm& entering = program.app.CreateForm<NumberPromptForm>(
-      NumberPromptSpec{.form_name = "Form8", .caption = "Real", .field_name = "NEdit1",
-                       .kind = numeric_field::tipo_campo::real_field, .button_caption = "Aplicar",
-                       .enter_presses_button = true});
-  // After each Enter: whether the dialog is still open ("bad", then "3").
-  struct Result {
-    int modal_result;
-    long double value;
-    std::vector<bool> open_after_enter;
+// Enter in a prompt's field presses its button, but only after the field's
+// exit check accepted the text: a refusal keeps the prompt open.
+TEST_F(ConsoleTest, EnterInThePromptFieldPressesTheButtonAfterTheCheck) {
+  std::vector<bool> open_after_enter;
+  program.on_modal = [&](forms::Form&) {
+    for (const char* text : {"bad", "3"}) {
+      program.real.field.UserType(text);
+      program.app.Guard([&] { program.real.field.UserEnter(); });
+      open_after_enter.push_back(program.real.modal_result() == forms::kModalNone);
+    }
   };
-  const auto enter = [&](NumberPromptForm& prompt) {
-    prompt.field.set_panel_real(1);
-    Result result{};
-    program.on_modal = [&](forms::Form&) {
-      for (const char* text : {"bad", "3"}) {
-        prompt.field.UserType(text);
-        program.app.Guard([&] { prompt.field.UserEnter(); });
-        result.open_after_enter.push_back(prompt.modal_result() == forms::kModalNone);
-      }
-    };
-    result.modal_result = prompt.ShowModal();
-    result.value = prompt.field.panel_real().raw();
-    return result;
-  };
-  const Result on = enter(entering);
-  EXPECT_EQ(on.modal_result, forms::kModalOk);
-  EXPECT_EQ(on.value, 3.0L);
-  EXPECT_EQ(on.open_after_enter, (std::vector<bool>{true, false}));
+  base::Extended value = 1;
+  console.AskReal("w(1)", value);
+  EXPECT_EQ(value, base::Extended(3));
+  EXPECT_EQ(program.real.modal_result(), forms::kModalOk);
+  EXPECT_EQ(open_after_enter, (std::vector<bool>{true, false}));
   EXPECT_EQ(program.messages, std::vector<std::string>{"bad is not a valid number."});
-  const Result off = enter(program.real);
-  EXPECT_EQ(off.modal_result, forms::kModalCancel);  // closed by its close box at last
-  EXPECT_EQ(off.value, 1.0L);
-  EXPECT_EQ(off.open_after_enter, (std::vector<bool>{true, true}));
-  EXPECT_EQ(program.messages.size(), 1u);
+
+  // a plain text takes anything: the first Enter closes its prompt
+  program.on_modal = [&](forms::Form&) {
+    program.text.field.UserType("z1");
+    program.text.field.UserEnter();
+  };
+  std::string answer;
+  console.AskText("Frequência: (Re Im ou nome) ", answer);
+  EXPECT_EQ(answer, "z1");
+  EXPECT_EQ(program.text.modal_result(), forms::kModalOk);
 }
 
 // The format is read at every number: a new width acts on the next line.

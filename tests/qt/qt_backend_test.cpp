@@ -687,6 +687,48 @@ TEST_F(QtBackendTest, EnterInAFieldThatAsksForItPressesTheButtonAfterTheCheck) {
   EXPECT_EQ(prompt_->field.text(), "2");
 }
 
+// Return in a field of a dialog with a default button runs the field's
+// check and then presses the button; held down it acts once; Escape closes
+// a modal dialog as its close box does, and does nothing elsewhere.
+TEST_F(QtBackendTest, ReturnPressesTheDefaultButtonAndEscapeClosesTheDialog) {
+  QLineEdit* line = WidgetOf<QLineEdit>(prompt_->field);
+  prompt_->SetDefaultButton(&prompt_->apply);
+  QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+  bool open_after_refusal = false, open_after_held = false;
+  const int entered = RunModal(*prompt_, [&] {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(backend_.WindowOf(*prompt_)));
+    EXPECT_TRUE(WidgetOf<QPushButton>(prompt_->apply)->isDefault());
+    TypeInto(line, "bad");
+    QTest::keyClick(line, Qt::Key_Return);
+    open_after_refusal = prompt_->modal_result() == kModalNone;
+    TypeInto(line, "2");
+    QApplication::sendEvent(line, &held);
+    open_after_held = prompt_->modal_result() == kModalNone;
+    QTest::keyClick(line, Qt::Key_Enter, Qt::KeypadModifier);
+  });
+  EXPECT_TRUE(open_after_refusal);
+  EXPECT_TRUE(open_after_held);
+  EXPECT_EQ(entered, kModalOk);
+  EXPECT_EQ(prompt_->clicks, 1);
+  EXPECT_EQ(prompt_->field.text(), "2");
+  ASSERT_EQ(messages_.size(), 1u);
+
+  int closes = 0;
+  prompt_->on_close = [&](CloseAction&) { ++closes; };
+  const int escaped = RunModal(*prompt_, [&] {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(backend_.WindowOf(*prompt_)));
+    QTest::keyClick(line, Qt::Key_Escape);
+  });
+  EXPECT_EQ(escaped, kModalCancel);
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(prompt_->clicks, 1);
+
+  choice_->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(backend_.WindowOf(*choice_)));
+  QTest::keyClick(WidgetOf<QLineEdit>(choice_->second), Qt::Key_Escape);
+  EXPECT_TRUE(choice_->visible());
+}
+
 // Logs and number fields line numbers up in a fixed pitch; other fields
 // keep the dialog font.
 TEST_F(QtBackendTest, LogsAndNumberFieldsUseAFixedPitchFont) {
