@@ -1,5 +1,6 @@
 #include "forms/qt/memo_view.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -8,8 +9,18 @@
 
 namespace forms::qt {
 
+void TabWalkingText::keyPressEvent(QKeyEvent* event) {
+  const bool backtab = event->key() == Qt::Key_Backtab;
+  if (event->key() != Qt::Key_Tab && !backtab) {
+    QPlainTextEdit::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  focusNextPrevChild(!backtab && !(event->modifiers() & Qt::ShiftModifier));
+}
+
 MemoView::MemoView(FormWindow& window, Memo& memo, QWidget* parent)
-    : ControlView(window, memo), memo_(memo), text_(new QPlainTextEdit(parent)) {
+    : ControlView(window, memo), memo_(memo), text_(new TabWalkingText(parent)) {
   text_->setFocusPolicy(Qt::TabFocus);
   // a log only grows; undo steps for every line would only cost memory
   text_->setUndoRedoEnabled(false);

@@ -7,6 +7,17 @@
 
 namespace forms::qt {
 
+// A text that takes no Tab character: Tab and Shift+Tab, with Ctrl or
+// without, walk the window's tab order, so that a log or a list the user
+// edits never traps the keyboard.
+class TabWalkingText : public QPlainTextEdit {
+ public:
+  explicit TabWalkingText(QWidget* parent) : QPlainTextEdit(parent) { setTabChangesFocus(true); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
 class MemoView : public ControlView {
  public:
   MemoView(FormWindow& window, Memo& memo, QWidget* parent);
@@ -23,7 +34,7 @@ class MemoView : public ControlView {
   std::vector<std::string> ShownLines() const;
 
   Memo& memo_;
-  QPlainTextEdit* text_;
+  TabWalkingText* text_;
   bool updating_ = false;
 };
 
