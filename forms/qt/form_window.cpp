@@ -336,7 +336,10 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool FormWindow::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) backend_.Dispatch(form_, [this] { form_.UserActivated(); });
+  if (event->type() == QEvent::WindowActivate) {
+    backend_.WindowActivated(*this);
+    backend_.Dispatch(form_, [this] { form_.UserActivated(); });
+  }
   return QWidget::event(event);
 }
 

@@ -37,26 +37,33 @@ const char* const kQtTranslations = "qtbase";
 constexpr int kFileDialogWidth = 800;
 constexpr int kFileDialogHeight = 500;
 
-// Gives the activation back to the window that had it before a dialog:
-// without a window manager nobody else would, and the keyboard would go
-// nowhere.
-class ActivationKeeper {
+// A dialog of Qt's own in the return of the keyboard: owned by the window
+// the user was in, it takes the keyboard once it is on the screen (without
+// a window manager nobody else gives it), and gives it back when it closes.
+class DialogTurn {
  public:
-  ActivationKeeper() : previous_(QApplication::activeWindow()) {}
-  ~ActivationKeeper() {
-    if (previous_ && previous_->isVisible()) previous_->activateWindow();
+  DialogTurn(FocusReturn& focus_return, QDialog& dialog) : focus_return_(focus_return), dialog_(dialog) {
+    if (QWidget* owner = focus_return_.Begin(&dialog_)) dialog_.setParent(owner, dialog_.windowFlags());
+    QTimer::singleShot(0, &dialog_, [this] {
+      dialog_.raise();
+      dialog_.activateWindow();
+    });
   }
-  ActivationKeeper(const ActivationKeeper&) = delete;
-  ActivationKeeper& operator=(const ActivationKeeper&) = delete;
-  QWidget* previous() const { return previous_; }
+  ~DialogTurn() { focus_return_.End(&dialog_); }
+  DialogTurn(const DialogTurn&) = delete;
+  DialogTurn& operator=(const DialogTurn&) = delete;
 
  private:
-  QPointer<QWidget> previous_;
+  FocusReturn& focus_return_;
+  QDialog& dialog_;
 };
 
 }  // namespace
 
-QtBackend::QtBackend() : focus_guard_(std::make_unique<FocusGuard>(*this)) {
+QtBackend::QtBackend()
+    : focus_guard_(std::make_unique<FocusGuard>(*this)), focus_return_([this]() -> QWidget* {
+        return main_form_ ? WindowOf(*main_form_) : nullptr;
+      }) {
   // the model ends the program (Terminate), never Qt on its own
   QApplication::setQuitOnLastWindowClosed(false);
   UseDialogFont();
@@ -103,6 +110,7 @@ ImageCanvas* QtBackend::ExistingCanvasOf(const PaintBox& box) const {
 }
 
 void QtBackend::FormCreated(Form& form) {
+  if (!main_form_) main_form_ = &form;
   auto window = std::make_unique<FormWindow>(form, *this);
   for (const auto& [box, canvas] : canvases_)
     if (&box->form() == &form) canvas->ShowOn(window->ViewOf(*box)->widget());
@@ -113,18 +121,25 @@ void QtBackend::FormChanged(Form& form) {
   if (FormWindow* window = WindowOf(form)) window->FormChanged();
 }
 
-void QtBackend::ShowWindow(FormWindow& window, bool modal) {
+void QtBackend::WindowActivated(FormWindow& window) { focus_return_.Activated(&window, window.form().modal()); }
+
+void QtBackend::ShowWindow(FormWindow& window, QWidget* owner) {
   window.PrepareShow();
   Form& form = window.form();
-  if (!form.IsMain()) {
-    // secondary windows stay above the main window, as the original's did
-    if (FormWindow* main = WindowOf(form.app().main_form())) {
-      main->winId();
-      window.winId();
-      window.windowHandle()->setTransientParent(main->windowHandle());
-    }
+  const bool modal = form.modal();
+  FormWindow* main = WindowOf(form.app().main_form());
+  // secondary windows stay above the main window, a modal one above the
+  // window it was opened from
+  if (!owner) owner = main;
+  if (!form.IsMain() && owner && owner != &window) {
+    owner->winId();
+    window.winId();
+    window.windowHandle()->setTransientParent(owner->windowHandle());
   }
-  if (modal) window.setWindowModality(Qt::ApplicationModal);
+  if (modal)
+    window.setWindowModality(Qt::ApplicationModal);
+  else
+    focus_return_.Shown();
   window.show();
   window.raise();
   window.activateWindow();
@@ -133,7 +148,7 @@ void QtBackend::ShowWindow(FormWindow& window, bool modal) {
 }
 
 void QtBackend::ShowForm(Form& form) {
-  if (FormWindow* window = WindowOf(form)) ShowWindow(*window, false);
+  if (FormWindow* window = WindowOf(form)) ShowWindow(*window, nullptr);
 }
 
 void QtBackend::HideForm(Form& form) {
@@ -142,7 +157,9 @@ void QtBackend::HideForm(Form& form) {
   FormWindow* window = WindowOf(form);
   if (!window) return;
   window->hide();
-  if (window->windowModality() != Qt::NonModal) window->setWindowModality(Qt::NonModal);
+  if (window->windowModality() == Qt::NonModal) return;
+  window->setWindowModality(Qt::NonModal);
+  focus_return_.End(window);
 }
 
 void QtBackend::RunModal(Form& form) {
@@ -150,7 +167,7 @@ void QtBackend::RunModal(Form& form) {
   if (!window || terminated_) return;
   // a window cannot turn modal while it is shown
   if (window->isVisible()) window->hide();
-  ShowWindow(*window, true);
+  ShowWindow(*window, focus_return_.Begin(window));
   QEventLoop loop;
   modal_loops_[&form] = &loop;
   if (form.modal_result() == kModalNone && form.visible() && !terminated_) loop.exec();
@@ -180,9 +197,9 @@ void QtBackend::MessageBox(const std::string& caption, const std::string& text) 
     message_box_hook(caption, text);
     return;
   }
-  const ActivationKeeper keeper;
   QMessageBox box(QMessageBox::Critical, QString::fromStdString(caption), QString::fromStdString(text),
-                  QMessageBox::Ok, keeper.previous());
+                  QMessageBox::Ok);
+  const DialogTurn turn(focus_return_, box);
   box.exec();
 }
 
@@ -191,9 +208,9 @@ bool QtBackend::ExecuteFileDialog(FileDialog& dialog) {
 }
 
 bool QtBackend::RealFileDialog(FileDialog& dialog) {
-  const ActivationKeeper keeper;
   // the desktop's own dialog where it has one, else Qt's
-  QFileDialog chooser(keeper.previous());
+  QFileDialog chooser;
+  const DialogTurn turn(focus_return_, chooser);
   chooser.resize(kFileDialogWidth, kFileDialogHeight);
   // Qt's own dialog builds its views when shown: then the details columns
   // get the width of their contents and the names the width that is left

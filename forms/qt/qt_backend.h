@@ -18,6 +18,7 @@
 #include "forms/backend.h"
 #include "forms/form.h"
 #include "forms/paint_box.h"
+#include "forms/qt/focus_return.h"
 
 class QWidget;
 
@@ -67,6 +68,8 @@ class QtBackend : public Backend {
   // The canvas of a paint box if one was made already.
   ImageCanvas* ExistingCanvasOf(const PaintBox& box) const;
   FocusGuard& focus_guard() const { return *focus_guard_; }
+  // The window became the active one.
+  void WindowActivated(FormWindow& window);
 
   // Instead of the real dialogs (tests, which must never block).
   std::function<void(const std::string& caption, const std::string& text)> message_box_hook;
@@ -76,13 +79,17 @@ class QtBackend : public Backend {
   void SchedulePaints();
   void RunPendingPaints();
   bool Paintable(const PaintBox& box) const;
-  void ShowWindow(FormWindow& window, bool modal);
+  // owner: the window a modal one was opened from; null: the main window.
+  void ShowWindow(FormWindow& window, QWidget* owner);
   bool RealFileDialog(FileDialog& dialog);
 
   // the owner of queued calls: they die with the backend
   QObject context_;
   QTranslator translator_;
   std::unique_ptr<FocusGuard> focus_guard_;
+  // the first form created, the main window
+  const Form* main_form_ = nullptr;
+  FocusReturn focus_return_;
   std::map<const PaintBox*, std::unique_ptr<WidgetCanvas>> canvases_;
   std::map<const Form*, std::unique_ptr<FormWindow>> windows_;
   std::map<const Form*, QEventLoop*> modal_loops_;

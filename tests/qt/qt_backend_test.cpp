@@ -313,6 +313,47 @@ TEST_F(QtBackendTest, ActivatingAnotherWindowRunsNoCheck) {
   EXPECT_EQ(QApplication::focusWidget(), line);
 }
 
+// After a modal prompt the keyboard goes back to the window the user was
+// in (here the choice window, as the operations window would be), also
+// when a second prompt follows at once; a window the program shows after
+// the prompt keeps the front instead.
+TEST_F(QtBackendTest, ClosingAPromptGivesTheKeyboardBackToTheUsersWindow) {
+  FormWindow* user = backend_.WindowOf(*choice_);
+  const auto prompt_once = [&] {
+    RunModal(*prompt_, [&] { QTest::mouseClick(WidgetOf<QPushButton>(prompt_->apply), Qt::LeftButton); });
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> act;
+    QWidget* active_after;
+  };
+  const Case cases[] = {
+      {"one prompt", prompt_once, user},
+      {"two prompts in a row",
+       [&] {
+         prompt_once();
+         prompt_once();
+       },
+       user},
+      {"a prompt, then a window shown",
+       [&] {
+         prompt_once();
+         plot_->Show();
+       },
+       backend_.WindowOf(*plot_)},
+  };
+  for (const Case& c : cases) {
+    plot_->Hide();
+    choice_->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(user)) << c.what;
+    c.act();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(c.active_after)) << c.what;
+    Settle();
+    EXPECT_EQ(QApplication::activeWindow(), c.active_after) << c.what;
+  }
+  EXPECT_EQ(prompt_->clicks, 4);
+}
+
 // A plot window sets its colours when it becomes active; an error there is
 // reported like any other action's.
 TEST_F(QtBackendTest, ActivationRunsTheHandlerOfTheWindowThatBecomesActive) {
