@@ -72,6 +72,8 @@ SelectionForm::SelectionForm(forms::Application& app)
       CBlim(Add<forms::CheckBox>("CBlim", "Limitar fase em +/- 180 graus", false)),
       CBlistar(Add<forms::CheckBox>("CBlistar", "Listar funções", false)) {
   SetClientSize(kClientWidth, kClientHeight);
+  // named as the list's own comment line names the first file of a pair
+  OpenDialog1.SetSubject("Arquivo com polos");
   Memo1.SetBounds(8, 8, 481, 617);
   Memo1.SetScrollBars(forms::ScrollBars::Both);
   Button1.SetBounds(kColumn, 8, 160, 25);

@@ -24,6 +24,11 @@ class FileDialog : public Control {
   std::string CurrentFilterDescription() const;
   const std::string& file_name() const { return file_name_; }
   void SetFileName(const std::string& name) { file_name_ = name; }
+  // What the dialog opens or saves this time ("Numerador da imitância"):
+  // its title names it, so that the user knows which offer is open; empty:
+  // the plain title.
+  void SetSubject(const std::string& subject) { subject_ = subject; }
+  const std::string& subject() const { return subject_; }
   // Only existing files may be chosen (open dialogs).
   void SetMustExist(bool must_exist) { must_exist_ = must_exist; }
   bool must_exist() const { return must_exist_; }
@@ -36,6 +41,7 @@ class FileDialog : public Control {
   std::vector<FileFilter> filters_;
   int filter_index_ = 1;
   std::string file_name_;
+  std::string subject_;
   bool must_exist_ = false;
 };
 

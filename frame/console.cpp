@@ -66,16 +66,21 @@ void Console::AskText(const std::string& prompt, std::string& text) {
   text = form.field.text();
 }
 
-const std::string& Console::ChooseFile(forms::FileDialog* dialog, int filter_index) {
+const std::string& Console::ChooseFile(forms::FileDialog* dialog, const std::string& subject, int filter_index) {
   forms::FileDialog& chosen = Need(dialog, "file dialog");
+  chosen.SetSubject(subject);
   if (filter_index > 0) chosen.SetFilterIndex(filter_index);
   current_file_name_ = chosen.Execute() ? chosen.file_name() : std::string();
   return current_file_name_;
 }
 
-const std::string& Console::ChooseOpenFile(int filter_index) { return ChooseFile(setup_.open_dialog, filter_index); }
+const std::string& Console::ChooseOpenFile(const std::string& subject, int filter_index) {
+  return ChooseFile(setup_.open_dialog, subject, filter_index);
+}
 
-const std::string& Console::ChooseSaveFile(int filter_index) { return ChooseFile(setup_.save_dialog, filter_index); }
+const std::string& Console::ChooseSaveFile(const std::string& subject, int filter_index) {
+  return ChooseFile(setup_.save_dialog, subject, filter_index);
+}
 
 char Console::AskChoice(const std::string& prompt, const std::string& items) {
   SelectionForm& form = Need(setup_.selection, "selection window");

@@ -56,10 +56,11 @@ class Console {
   void AskText(const std::string& prompt, std::string& text);
 
   // The name the user chose, empty after a cancel; it is also kept as
-  // current_file_name().  A filter index above 0 is set before the dialog
-  // is shown.
-  const std::string& ChooseOpenFile(int filter_index = 0);
-  const std::string& ChooseSaveFile(int filter_index = 0);
+  // current_file_name().  The subject says what the file holds (the
+  // dialog's title names it); a filter index above 0 is set before the
+  // dialog is shown.
+  const std::string& ChooseOpenFile(const std::string& subject, int filter_index = 0);
+  const std::string& ChooseSaveFile(const std::string& subject, int filter_index = 0);
 
   // A choice among items written as one text, each item's key letter in
   // square brackets: "[C]hebyshev,Chebyshev [M]odificado,[#]".  The first
@@ -74,7 +75,7 @@ class Console {
   void SetChoiceLetter(char letter) { choice_letter_ = letter; }
 
  private:
-  const std::string& ChooseFile(forms::FileDialog* dialog, int filter_index);
+  const std::string& ChooseFile(forms::FileDialog* dialog, const std::string& subject, int filter_index);
 
   ConsoleSetup setup_;
   Log log_;

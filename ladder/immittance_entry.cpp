@@ -82,8 +82,9 @@ void TypeRoots(ImmittanceModel& model, TPolynomial& p, Extended& constant, frame
   PolynomialFromRoots(model, p, constant, console);
 }
 
-void OfferSave(const ImmittanceModel& model, const TPolynomial& p, Extended constant, frame::Console& console) {
-  const std::string name = console.ChooseSaveFile(kPolynomialSaveFilter);
+void OfferSave(const ImmittanceModel& model, const TPolynomial& p, Extended constant, const std::string& subject,
+               frame::Console& console) {
+  const std::string name = console.ChooseSaveFile(subject, kPolynomialSaveFilter);
   if (name.empty()) return;
   formats::PolynomialFile file;
   file.degree = p.degree;
@@ -115,9 +116,9 @@ std::optional<poly::Complex> ParseFrequency(const std::string& answer, const Imm
   return poly::Complex{*re, *im};
 }
 
-void ReadRootsFile(RootTable& table, int filter_index, frame::Console& console) {
+void ReadRootsFile(RootTable& table, int filter_index, const std::string& subject, frame::Console& console) {
   console.ShowLine("Lendo raízes (cancele para ignorar)...");
-  const std::string name = console.ChooseOpenFile(filter_index);
+  const std::string name = console.ChooseOpenFile(subject, filter_index);
   if (name.empty()) return;
   std::optional<base::TextReader> in = OpenChosenFile(name, console);
   if (!in) return;
@@ -205,9 +206,10 @@ void PolynomialFromRoots(ImmittanceModel& model, TPolynomial& p, Extended& const
   console.ShowLine("Cte. multiplicativa: " + console.RealToText(constant));
 }
 
-void EnterPolynomial(ImmittanceModel& model, TPolynomial& p, Extended& constant, frame::Console& console) {
+void EnterPolynomial(ImmittanceModel& model, TPolynomial& p, Extended& constant, const std::string& subject,
+                     frame::Console& console) {
   console.ShowLine("Lendo polinômio. Cancele para entrar pelo teclado...");
-  const std::string name = console.ChooseOpenFile(kPolynomialOpenFilter);
+  const std::string name = console.ChooseOpenFile(subject, kPolynomialOpenFilter);
   if (!name.empty()) {
     ReadPolynomialFile(name, p, constant, console);
     return;
@@ -216,7 +218,7 @@ void EnterPolynomial(ImmittanceModel& model, TPolynomial& p, Extended& constant,
     TypeCoefficients(p, constant, console);
   else
     TypeRoots(model, p, constant, console);
-  OfferSave(model, p, constant, console);
+  OfferSave(model, p, constant, subject, console);
 }
 
 }  // namespace ladder

@@ -29,8 +29,9 @@ constexpr int kPolynomialSaveFilter = 1;
 // each root logged as it is read.  A cancel, a file that cannot be opened,
 // one with more roots than the table holds or a count below -1, and one
 // with a number that cannot be read (which ends the action) leave the
-// table as it was.
-void ReadRootsFile(RootTable& table, int filter_index, frame::Console& console);
+// table as it was.  The subject names what the table holds, for the
+// dialog's title.
+void ReadRootsFile(RootTable& table, int filter_index, const std::string& subject, frame::Console& console);
 
 // A degree asked until it lies within -1..40; a refused answer is logged and
 // asked again with the nearest allowed value as the default.
@@ -52,7 +53,9 @@ void AskFrequency(ImmittanceModel& model, frame::Console& console);
 void PolynomialFromRoots(ImmittanceModel& model, TPolynomial& p, base::Extended& constant, frame::Console& console);
 
 // One polynomial and its constant from a polynomial file, or typed as
-// coefficients or roots and then offered for saving.
-void EnterPolynomial(ImmittanceModel& model, TPolynomial& p, base::Extended& constant, frame::Console& console);
+// coefficients or roots and then offered for saving; the subject
+// ("Numerador") names it in the titles of both file dialogs.
+void EnterPolynomial(ImmittanceModel& model, TPolynomial& p, base::Extended& constant, const std::string& subject,
+                     frame::Console& console);
 
 }  // namespace ladder

@@ -158,7 +158,7 @@ void ImmittancePlot::ExchangeScales() {
 }
 
 void ImmittancePlot::ChooseTableName() {
-  const std::string& name = console_.ChooseSaveFile(kTablesFilter);
+  const std::string& name = console_.ChooseSaveFile("Tabela da curva", kTablesFilter);
   if (!name.empty()) scales_.Esalvar->SetText(name);
 }
 

@@ -65,7 +65,7 @@ void ListNetwork(const Network& network, frame::Console& console) {
 }
 
 void SaveNetwork(const Network& network, frame::Console& console, std::int32_t width, std::int32_t decimals) {
-  const std::string name = console.ChooseSaveFile(kValueListFilter);
+  const std::string name = console.ChooseSaveFile("Rede obtida", kValueListFilter);
   if (name.empty()) return;
   // the whole format, not the log's 8-bit reading of it, and never cut
   const formats::RealFormat format{width, decimals};

@@ -21,9 +21,9 @@ constexpr int kParametersOperation = 12;
 
 void EnterBothPolynomials(ImmittanceModel& model, frame::Console& console) {
   console.ShowLine("Numerador:");
-  EnterPolynomial(model, model.current.N, model.numerator_constant, console);
+  EnterPolynomial(model, model.current.N, model.numerator_constant, "Numerador", console);
   console.ShowLine("Denominador:");
-  EnterPolynomial(model, model.current.D, model.denominator_constant, console);
+  EnterPolynomial(model, model.current.D, model.denominator_constant, "Denominador", console);
 }
 
 void ListBothTables(const ImmittanceModel& model, frame::Console& console) {
@@ -76,10 +76,12 @@ void Tramow::StartSynthesis() {
   journal_.follows_entry = false;
   model_.current.admittance = !console_.AskYesNo("A imitância a expandir é uma impedância? (ou admitância)");
   ShowImmittanceKind(model_.current, console_);
-  console_.ShowLine("Zeros de transmissão a realizar (opcional)");
-  ReadRootsFile(model_.zeros, kZerosFilter, console_);
-  console_.ShowLine("polos da f. de t. a realizar (opcional)");
-  ReadRootsFile(model_.poles, kPolesFilter, console_);
+  // each table's dialog is named by the line that asks for it
+  for (const auto& [table, filter, line] : {std::tuple{&model_.zeros, kZerosFilter, "Zeros de transmissão a realizar (opcional)"},
+                                            std::tuple{&model_.poles, kPolesFilter, "polos da f. de t. a realizar (opcional)"}}) {
+    console_.ShowLine(line);
+    ReadRootsFile(*table, filter, line, console_);
+  }
   windows_.form5->Label1.SetCaption(std::string("Especificação de ") + (model_.current.admittance ? "Y" : "Z") +
                                     ":");
   windows_.form5->Show();

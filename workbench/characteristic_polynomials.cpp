@@ -124,7 +124,7 @@ void GenerateCharacteristicPolynomial(Vessaw& v) {
       break;
     default:
       console.ShowLine("Obs: Só faz sentido Q(w) puramente par ou ímpar.");
-      EnterPolynomial(r, parameters, console);
+      EnterPolynomial(r, parameters, console, "Q(w)");
       break;
   }
   r.Q = r.X;

@@ -75,7 +75,8 @@ void ListX(Vessaw& v, const std::string& heading, bool normalise) {
     Normalize(r.X, v.parameters().toln);
   else
     CleanPolynomial(r.X, v.parameters().toln);
-  ListPolynomial(r.X, v.parameters(), v.console(), true);
+  // the offer is named by its heading, without the closing colon
+  ListPolynomial(r.X, v.parameters(), v.console(), true, heading.substr(0, heading.find_last_not_of(':') + 1));
 }
 
 // The numerator in X and the denominator in Y, listed one after the other;
@@ -207,14 +208,14 @@ void LatticeImpedances(Vessaw& v) {
   PolynomialFromRoots(r, 1, parameters.tolm, console.log());
   const TPolynomialRecord h = r.X;
   console.ShowLine("Polinômio h(s):");
-  ListPolynomial(r.X, parameters, console, true);
+  ListPolynomial(r.X, parameters, console, true, "Polinômio h(s)");
 
   std::copy_n(r.roots.re.begin() + 1 + m, k, r.roots.re.begin() + 1);
   std::copy_n(r.roots.im.begin() + 1 + m, k, r.roots.im.begin() + 1);
   r.X.degree = k;
   PolynomialFromRoots(r, 1, parameters.tolm, console.log());
   console.ShowLine("Polinômio a(s):");
-  ListPolynomial(r.X, parameters, console, true);
+  ListPolynomial(r.X, parameters, console, true, "Polinômio a(s)");
 
   // Za/r = -ao/ae
   r.Y = r.X;

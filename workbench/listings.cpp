@@ -59,13 +59,14 @@ void LogFrequencyAndQuality(const Registers& r, base::Extended tolm, frame::Cons
 
 }  // namespace
 
-void ListPolynomial(const TPolynomialRecord& x, const Parameters& parameters, frame::Console& console, bool offer) {
+void ListPolynomial(const TPolynomialRecord& x, const Parameters& parameters, frame::Console& console, bool offer,
+                    const std::string& subject) {
   if (CheckDefined(x, console.log())) return;
   for (std::int32_t i = 0; i <= x.degree; ++i)
     console.ShowLine("- a(" + frame::IntToText(i) + "): " + console.RealToText(x.a[i]));
   console.ShowLine("- Cte:   " + console.RealToText(x.constant));
   if (!offer) return;
-  const std::string name = console.ChooseSaveFile();
+  const std::string name = console.ChooseSaveFile(subject);
   if (name.empty()) return;
   base::TextWriter out(name);
   formats::WritePolynomialFile(out, ToPolynomialFile(x), FileFormat(parameters));
@@ -73,7 +74,7 @@ void ListPolynomial(const TPolynomialRecord& x, const Parameters& parameters, fr
   console.ShowLine("Polinômio salvo no arquivo " + name);
 }
 
-void ListRoots(const Registers& r, const Parameters& parameters, frame::Console& console) {
+void ListRoots(const Registers& r, const Parameters& parameters, frame::Console& console, const std::string& subject) {
   if (!r.roots_defined) {
     console.ShowLine("* Não há raízes calculadas *");
     return;
@@ -81,7 +82,7 @@ void ListRoots(const Registers& r, const Parameters& parameters, frame::Console&
   LogRootLines(r, console);
   LogFrequencyAndQuality(r, parameters.tolm, console);
   console.ShowLine("- Cte:  " + console.RealToText(r.X.constant));
-  const std::string name = console.ChooseSaveFile();
+  const std::string name = console.ChooseSaveFile(subject);
   if (name.empty()) return;
   base::TextWriter out(name);
   formats::WriteRootsFile(out, ToRootsFile(r), FileFormat(parameters));
@@ -105,12 +106,13 @@ void SortRoots(Registers& r) {
 void ListPolynomialOperation(Vessaw& v) {
   v.console().ShowLine("Listar:");
   SelectPolynomial(v.registers(), v.console());
-  ListPolynomial(v.registers().X, v.parameters(), v.console(), true);
+  ListPolynomial(v.registers().X, v.parameters(), v.console(), true,
+                 "Polinômio " + PolynomialName(v.console().choice_letter()));
 }
 
 void ListRootsOperation(Vessaw& v) {
   v.console().ShowLine("Raízes:");
-  ListRoots(v.registers(), v.parameters(), v.console());
+  ListRoots(v.registers(), v.parameters(), v.console(), "Últimas raízes calculadas");
 }
 
 }  // namespace workbench

@@ -2,6 +2,8 @@
 // save it as a file, and the sorting of the root list.
 #pragma once
 
+#include <string>
+
 #include "frame/console.h"
 #include "workbench/parameters.h"
 #include "workbench/registers.h"
@@ -11,8 +13,10 @@ namespace workbench {
 class Vessaw;
 
 // The number format of the parameters: cut on the console, whole in files.
-void ListPolynomial(const TPolynomialRecord& x, const Parameters& parameters, frame::Console& console, bool offer);
-void ListRoots(const Registers& r, const Parameters& parameters, frame::Console& console);
+// The subject names what the save offer saves ("Polinômio F(s)").
+void ListPolynomial(const TPolynomialRecord& x, const Parameters& parameters, frame::Console& console, bool offer,
+                    const std::string& subject);
+void ListRoots(const Registers& r, const Parameters& parameters, frame::Console& console, const std::string& subject);
 // Ascending real parts; equal real parts keep their order.
 void SortRoots(Registers& r);
 

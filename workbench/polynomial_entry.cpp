@@ -25,6 +25,7 @@ struct Entry {
   Registers& r;
   const Parameters& parameters;
   frame::Console& console;
+  std::string name;  // of the polynomial entered: "F(s)"
 };
 
 enum class EntryResult {
@@ -101,7 +102,7 @@ void TypeCoefficients(const Entry& e) {
 }
 
 EntryResult EnterCoefficients(const Entry& e) {
-  if (!e.console.ChooseOpenFile().empty()) return ReadPolynomialFromFile(e);
+  if (!e.console.ChooseOpenFile("Polinômio " + e.name).empty()) return ReadPolynomialFromFile(e);
   TypeCoefficients(e);
   return EntryResult::kTyped;
 }
@@ -146,7 +147,7 @@ void TypeRoots(const Entry& e) {
 }
 
 EntryResult EnterRoots(const Entry& e) {
-  if (!e.console.ChooseOpenFile().empty()) return ReadRootsFromFile(e);
+  if (!e.console.ChooseOpenFile("Raízes de " + e.name).empty()) return ReadRootsFromFile(e);
   TypeRoots(e);
   return EntryResult::kRoots;
 }
@@ -210,7 +211,7 @@ EntryResult EnterInto(const Entry& e) {
     Registers& r = e.r;
     r.roots_defined = true;
     e.console.ShowLine("Raizes lidas:");
-    ListRoots(r, e.parameters, e.console);
+    ListRoots(r, e.parameters, e.console, "Raízes de " + e.name);
     PolynomialFromRoots(r, r.X.constant, e.parameters.tolm, e.console.log());
   }
   return result;
@@ -218,8 +219,8 @@ EntryResult EnterInto(const Entry& e) {
 
 }  // namespace
 
-void EnterPolynomial(Registers& r, const Parameters& parameters, frame::Console& console) {
-  const Entry e{r, parameters, console};
+void EnterPolynomial(Registers& r, const Parameters& parameters, frame::Console& console, const std::string& name) {
+  const Entry e{r, parameters, console, name};
   const char kept_letter = console.choice_letter();
   // X, the root list and its flag change together or not at all: an error
   // on the way (an overflow while forming the product of the roots) puts
@@ -240,13 +241,13 @@ void EnterPolynomial(Registers& r, const Parameters& parameters, frame::Console&
   r.X.defined = true;
   console.ShowLine("Polinômio lido:");
   // A polynomial just read from a file is not offered back for saving.
-  ListPolynomial(r.X, parameters, console, result != EntryResult::kCoefficients);
+  ListPolynomial(r.X, parameters, console, result != EntryResult::kCoefficients, "Polinômio " + name);
   console.SetChoiceLetter(kept_letter);
 }
 
 void ReadEditPolynomialOperation(Vessaw& v) {
   SelectPolynomial(v.registers(), v.console());
-  EnterPolynomial(v.registers(), v.parameters(), v.console());
+  EnterPolynomial(v.registers(), v.parameters(), v.console(), PolynomialName(v.console().choice_letter()));
   StorePolynomial(v.registers(), v.console());
 }
 

@@ -68,6 +68,7 @@ void ResponsePlot::Paint() {
   std::optional<base::TextWriter> file;
   if (save_request_) {
     // a file that cannot be created ends the repaint; the request stays
+    save_dialog_.SetSubject("Curva de resposta em frequência");
     if (save_dialog_.Execute())
       file.emplace(save_dialog_.file_name());
     else

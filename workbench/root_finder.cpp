@@ -63,7 +63,7 @@ void PolynomialRootsOperation(Vessaw& v) {
   SelectPolynomial(r, console);
   CleanPolynomial(r.X, v.parameters().toln);
   FindRoots(r, v.parameters(), console, *v.windows().form11);
-  ListRoots(r, v.parameters(), console);
+  ListRoots(r, v.parameters(), console, "Raízes de " + PolynomialName(console.choice_letter()));
 }
 
 }  // namespace workbench

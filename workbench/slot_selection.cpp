@@ -28,4 +28,16 @@ void StorePolynomial(Registers& r, const frame::Console& console) {
   if (TPolynomialRecord* slot = SlotOf(r, console.choice_letter())) *slot = r.X;
 }
 
+std::string PolynomialName(char letter) {
+  switch (letter) {
+    case 'Q': return "Q(w)";
+    case 'F':
+    case 'P':
+    case 'E':
+    case 'X':
+    case 'Y': return std::string(1, letter) + "(s)";
+    default: return {};
+  }
+}
+
 }  // namespace workbench

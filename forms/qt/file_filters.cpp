@@ -1,5 +1,6 @@
 #include "forms/qt/file_filters.h"
 
+#include <QDir>
 #include <QRegularExpression>
 
 namespace forms::qt {
@@ -13,23 +14,37 @@ QStringList PatternsOf(const QString& text) {
   return patterns;
 }
 
+// The description without its "(...)", and the patterns: the filter's own,
+// else those listed in the description's parentheses, else "*".
+struct ParsedFilter {
+  QString description;
+  QStringList patterns;
+};
+
+ParsedFilter Parse(const FileFilter& filter) {
+  ParsedFilter parsed{QString::fromStdString(filter.description).trimmed(), {}};
+  QString listed;
+  const qsizetype open = parsed.description.indexOf('(');
+  if (open >= 0) {
+    const qsizetype close = parsed.description.indexOf(')', open);
+    listed = parsed.description.mid(open + 1, close < 0 ? -1 : close - open - 1);
+    parsed.description = parsed.description.left(open).trimmed();
+  }
+  parsed.patterns = PatternsOf(QString::fromStdString(filter.patterns));
+  if (parsed.patterns.isEmpty()) parsed.patterns = PatternsOf(listed);
+  if (parsed.patterns.isEmpty()) parsed.patterns.push_back(QStringLiteral("*"));
+  return parsed;
+}
+
 }  // namespace
 
 QString QtFilterOf(const FileFilter& filter) {
-  QString description = QString::fromStdString(filter.description).trimmed();
-  QString listed;
-  const qsizetype open = description.indexOf('(');
-  if (open >= 0) {
-    const qsizetype close = description.indexOf(')', open);
-    listed = description.mid(open + 1, close < 0 ? -1 : close - open - 1);
-    description = description.left(open).trimmed();
-  }
-  QStringList patterns = PatternsOf(QString::fromStdString(filter.patterns));
-  if (patterns.isEmpty()) patterns = PatternsOf(listed);
-  if (patterns.isEmpty()) patterns.push_back(QStringLiteral("*"));
-  if (description.isEmpty()) description = patterns.join(' ');
-  return description + " (" + patterns.join(' ') + ")";
+  ParsedFilter parsed = Parse(filter);
+  if (parsed.description.isEmpty()) parsed.description = parsed.patterns.join(' ');
+  return parsed.description + " (" + parsed.patterns.join(' ') + ")";
 }
+
+bool FitsFilter(const FileFilter& filter, const QString& name) { return QDir::match(Parse(filter).patterns, name); }
 
 QStringList QtFiltersOf(const std::vector<FileFilter>& filters) {
   QStringList list;

@@ -13,5 +13,8 @@ namespace forms::qt {
 // Without patterns those in the description's parentheses are used.
 QString QtFilterOf(const FileFilter& filter);
 QStringList QtFiltersOf(const std::vector<FileFilter>& filters);
+// Whether a file name (without its folder) is of the filter's kind; any
+// name is when the filter has no patterns at all.
+bool FitsFilter(const FileFilter& filter, const QString& name);
 
 }  // namespace forms::qt

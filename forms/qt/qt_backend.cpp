@@ -222,25 +222,39 @@ bool QtBackend::RealFileDialog(FileDialog& dialog) {
     }
   });
   const bool open = dialog.kind() == FileDialogKind::Open;
+  // a save dialog asks before it replaces an existing file
   chooser.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
   chooser.setFileMode(open && dialog.must_exist() ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  // the original dialogs overwrite without asking
-  chooser.setOption(QFileDialog::DontConfirmOverwrite);
+  if (!dialog.subject().empty())
+    chooser.setWindowTitle(chooser.windowTitle() + " - " + QString::fromStdString(dialog.subject()));
   const QStringList filters = QtFiltersOf(dialog.filters());
+  const int count = static_cast<int>(filters.size());
+  const int index = dialog.filter_index() >= 1 && dialog.filter_index() <= count ? dialog.filter_index() : 1;
   if (!filters.isEmpty()) {
     chooser.setNameFilters(filters);
-    const int index = dialog.filter_index();
-    chooser.selectNameFilter(filters.at(index >= 1 && index <= filters.size() ? index - 1 : 0));
+    chooser.selectNameFilter(filters.at(index - 1));
   }
-  if (!dialog.file_name().empty()) {
-    const QFileInfo previous(QString::fromStdString(dialog.file_name()));
-    if (previous.dir().exists()) chooser.setDirectory(previous.dir());
-    chooser.selectFile(previous.fileName());
-  }
+  Propose(chooser, dialog, filters.isEmpty() ? nullptr : &dialog.filters()[static_cast<std::size_t>(index - 1)]);
   if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return false;
   if (!filters.isEmpty()) dialog.SetFilterIndex(static_cast<int>(filters.indexOf(chooser.selectedNameFilter())) + 1);
-  dialog.SetFileName(chooser.selectedFiles().front().toStdString());
+  const QString chosen = chooser.selectedFiles().front();
+  proposals_[{&dialog, dialog.subject()}] = chosen;
+  dialog.SetFileName(chosen.toStdString());
   return true;
+}
+
+void QtBackend::Propose(QFileDialog& chooser, const FileDialog& dialog, const FileFilter* filter) const {
+  // the folder of the last file, whatever it was
+  const QFileInfo last(QString::fromStdString(dialog.file_name()));
+  if (!dialog.file_name().empty() && last.dir().exists()) chooser.setDirectory(last.dir());
+  // a name only where this same offer gave one before, and only of the
+  // kind the dialog shows: never the last name of another offer
+  const auto proposal = proposals_.find({&dialog, dialog.subject()});
+  if (proposal == proposals_.end()) return;
+  const QFileInfo proposed(proposal->second);
+  if (filter && !FitsFilter(*filter, proposed.fileName())) return;
+  if (proposed.dir().exists()) chooser.setDirectory(proposed.dir());
+  chooser.selectFile(proposed.fileName());
 }
 
 void QtBackend::InvalidatePaintBox(PaintBox& box) {

@@ -8,6 +8,7 @@
 
 #include <QEventLoop>
 #include <QObject>
+#include <QString>
 #include <QTranslator>
 #include <functional>
 #include <map>
@@ -16,10 +17,12 @@
 #include <vector>
 
 #include "forms/backend.h"
+#include "forms/file_dialog.h"
 #include "forms/form.h"
 #include "forms/paint_box.h"
 #include "forms/qt/focus_return.h"
 
+class QFileDialog;
 class QWidget;
 
 namespace forms::raster {
@@ -82,6 +85,9 @@ class QtBackend : public Backend {
   // owner: the window a modal one was opened from; null: the main window.
   void ShowWindow(FormWindow& window, QWidget* owner);
   bool RealFileDialog(FileDialog& dialog);
+  // The folder and the name a file dialog starts with; filter: the one it
+  // shows, if any.
+  void Propose(QFileDialog& chooser, const FileDialog& dialog, const FileFilter* filter) const;
 
   // the owner of queued calls: they die with the backend
   QObject context_;
@@ -93,6 +99,8 @@ class QtBackend : public Backend {
   std::map<const PaintBox*, std::unique_ptr<WidgetCanvas>> canvases_;
   std::map<const Form*, std::unique_ptr<FormWindow>> windows_;
   std::map<const Form*, QEventLoop*> modal_loops_;
+  // the name each offer (a file dialog with one subject) was given last
+  std::map<std::pair<const FileDialog*, std::string>, QString> proposals_;
   // paint boxes waiting for their handler, in the order they asked
   std::vector<PaintBox*> dirty_;
   bool paint_scheduled_ = false;

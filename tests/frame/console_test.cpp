@@ -117,17 +117,18 @@ TEST_F(ConsoleTest, NumbersFollowTheProgramsCurrentFormat) {
   EXPECT_EQ(console.RealToText(-2.5L), "-2.500000000000000");
 }
 
-TEST_F(ConsoleTest, FileDialogsTakeTheirFilterIndexAndKeepTheName) {
+TEST_F(ConsoleTest, FileDialogsTakeTheirSubjectAndFilterIndexAndKeepTheName) {
   program.file_answer = "zeros.z";
-  EXPECT_EQ(console.ChooseOpenFile(1), "zeros.z");
+  EXPECT_EQ(console.ChooseOpenFile("Zeros", 1), "zeros.z");
   program.file_answer.reset();
-  EXPECT_EQ(console.ChooseOpenFile(2), "");
+  EXPECT_EQ(console.ChooseOpenFile("Polos", 2), "");
   EXPECT_EQ(console.current_file_name(), "");
   // without an index the dialog keeps the one it had
   program.file_answer = "rede.n";
-  EXPECT_EQ(console.ChooseSaveFile(), "rede.n");
+  EXPECT_EQ(console.ChooseSaveFile("Numerador"), "rede.n");
   EXPECT_EQ(console.current_file_name(), "rede.n");
   EXPECT_EQ(program.filter_indices, (std::vector<int>{1, 2, 1}));
+  EXPECT_EQ(program.subjects, (std::vector<std::string>{"Zeros", "Polos", "Numerador"}));
   EXPECT_EQ(program.main.open_dialog.CurrentFilterDescription(), "Pólos (*.r)");
   EXPECT_TRUE(program.main.open_dialog.must_exist());
 }

@@ -31,6 +31,7 @@ class FrameProgram {
     };
     backend.file_dialog_hook = [this](forms::FileDialog& dialog) {
       filter_indices.push_back(dialog.filter_index());
+      subjects.push_back(dialog.subject());
       if (!file_answer) return false;
       dialog.SetFileName(*file_answer);
       return true;
@@ -41,6 +42,7 @@ class FrameProgram {
   std::function<void(forms::Form&)> on_modal;
   std::optional<std::string> file_answer;
   std::vector<int> filter_indices;  // of every file dialog shown
+  std::vector<std::string> subjects;  // the same
   std::vector<std::string> messages;
 
   // What the operations do and whether they may run, as the test sets them.

@@ -36,7 +36,7 @@ class ImmittanceEntryTest : public TramowFixture {
 
   // The entry from files and keyboard, with its lines logged.
   void Enter(ladder::TPolynomial& p, Extended& constant) {
-    app.Guard([&] { ladder::EnterPolynomial(model(), p, constant, tramow.console()); });
+    app.Guard([&] { ladder::EnterPolynomial(model(), p, constant, "Numerador", tramow.console()); });
   }
 };
 
@@ -102,7 +102,7 @@ TEST_F(ImmittanceEntryTest, PolynomialFromPickedRoots) {
 
 TEST_F(ImmittanceEntryTest, RootsFileIsReadAndLoggedRootByRoot) {
   files.push_back(folder.WriteBytes("pair.z", "2\r\n0 1\r\n0 -1\r\n5\r\n"));
-  app.Guard([&] { ladder::ReadRootsFile(model().zeros, ladder::kZerosFilter, tramow.console()); });
+  app.Guard([&] { ladder::ReadRootsFile(model().zeros, ladder::kZerosFilter, "Zeros", tramow.console()); });
   EXPECT_EQ(windows().form1->open_dialog.filter_index(), 1);
   EXPECT_EQ(model().zeros.count, 2);
   EXPECT_EQ(model().zeros.im[2], Extended(-1));
@@ -117,8 +117,8 @@ TEST_F(ImmittanceEntryTest, RootsFileBeyondTheTableIsRefusedWhole) {
   for (int k = 0; k < 41; ++k) text += "-2 0\r\n";
   files.push_back(folder.WriteBytes("many.r", text));
   files.push_back(folder.PathOf("missing.r"));
-  app.Guard([&] { ladder::ReadRootsFile(model().poles, ladder::kPolesFilter, tramow.console()); });
-  app.Guard([&] { ladder::ReadRootsFile(model().poles, ladder::kPolesFilter, tramow.console()); });
+  app.Guard([&] { ladder::ReadRootsFile(model().poles, ladder::kPolesFilter, "Polos", tramow.console()); });
+  app.Guard([&] { ladder::ReadRootsFile(model().poles, ladder::kPolesFilter, "Polos", tramow.console()); });
   EXPECT_EQ(model().poles.count, 1);
   EXPECT_EQ(model().poles.re[1], Extended(-1));
   EXPECT_EQ(model().poles.re[2], Extended(0));
@@ -142,7 +142,7 @@ TEST_F(ImmittanceEntryTest, RootsFileThatFailsHalfWayLeavesTheTableWhole) {
   for (const Case& c : cases) {
     SetTable(model().zeros, {{0, 1}, {0, -1}});
     files.push_back(folder.WriteBytes("bad.z", c.text));
-    app.Guard([&] { ladder::ReadRootsFile(model().zeros, ladder::kZerosFilter, tramow.console()); });
+    app.Guard([&] { ladder::ReadRootsFile(model().zeros, ladder::kZerosFilter, "Zeros", tramow.console()); });
     EXPECT_EQ(model().zeros.count, 2) << c.text;
     EXPECT_EQ(model().zeros.re[1], Extended(0)) << c.text;
     EXPECT_EQ(model().zeros.im[1], Extended(1)) << c.text;
@@ -154,7 +154,7 @@ TEST_F(ImmittanceEntryTest, RootsFileThatFailsHalfWayLeavesTheTableWhole) {
 
   // a count of -1 reads no root, as 0 does
   files.push_back(folder.WriteBytes("none.z", "-1\r\n"));
-  app.Guard([&] { ladder::ReadRootsFile(model().zeros, ladder::kZerosFilter, tramow.console()); });
+  app.Guard([&] { ladder::ReadRootsFile(model().zeros, ladder::kZerosFilter, "Zeros", tramow.console()); });
   EXPECT_EQ(model().zeros.count, -1);
   EXPECT_EQ(Logged().back(), "-1 frequências:");
 }

@@ -69,6 +69,7 @@ class TramowFixture : public ::testing::Test {
     backend.Attach(app);
     backend.modal_hook = [this](forms::Form& form) { Answer(form); };
     backend.file_dialog_hook = [this](forms::FileDialog& dialog) {
+      dialogs.push_back(dialog.subject());
       if (files.empty()) return false;
       const std::string name = files.front();
       files.pop_front();
@@ -94,6 +95,7 @@ class TramowFixture : public ::testing::Test {
   // The answer to a yes/no question that finds no answer waiting; empty, such
   // a question fails the test.
   std::string unqueued_question_answer;
+  std::vector<std::string> dialogs;  // the subject of every file dialog shown
   std::vector<std::string> messages;  // "caption: text" of each message box
   // What the user does in the plot's scales dialog; it is closed by its
   // close box unless this applies it.

@@ -63,6 +63,10 @@ TEST_F(TramowTest, IniciarRestoresTheParametersAndAsksTheKind) {
   EXPECT_TRUE(model().current.admittance);
   EXPECT_EQ(windows().form5->Label1.caption(), "Especificação de Y:");
   EXPECT_TRUE(windows().form5->visible());
+  // each file dialog named by the line that asks for it
+  const std::string zeros = "Zeros de transmissão a realizar (opcional)";
+  const std::string poles = "polos da f. de t. a realizar (opcional)";
+  EXPECT_EQ(dialogs, (std::vector<std::string>{zeros, poles, "Numerador", "Denominador", zeros, poles}));
 }
 
 TEST_F(TramowTest, CompletionIsAnnouncedOnceWithTheNetworkBackedUp) {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -11,10 +12,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <stdexcept>
@@ -24,6 +27,7 @@
 #include "forms/button.h"
 #include "forms/check_box.h"
 #include "forms/edit.h"
+#include "forms/file_dialog.h"
 #include "forms/label.h"
 #include "forms/list_box.h"
 #include "forms/main_menu.h"
@@ -60,7 +64,11 @@ class CheckedEdit : public Edit {
 class MainForm : public Form {
  public:
   explicit MainForm(Application& app)
-      : Form(app, "Form1", "Principal"), log(Add<Memo>("Memo1")), menu(Add<MainMenu>("MainMenu1")) {
+      : Form(app, "Form1", "Principal"),
+        log(Add<Memo>("Memo1")),
+        menu(Add<MainMenu>("MainMenu1")),
+        save(Add<FileDialog>("SaveDialog1", FileDialogKind::Save,
+                             std::vector<FileFilter>{{"Polinômios (*.n; *.d)", "*.n; *.d"}, {"Tabelas (*.tab)", "*.tab"}})) {
     SetClientSize(420, 240);
     log.SetReadOnly(true);
     log.SetAlign(Align::Client);
@@ -71,6 +79,7 @@ class MainForm : public Form {
   }
   Memo& log;
   MainMenu& menu;
+  FileDialog& save;
   int started = 0;
 };
 
@@ -768,6 +777,84 @@ TEST_F(QtBackendTest, ReturnPressesTheDefaultButtonAndEscapeClosesTheDialog) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(backend_.WindowOf(*choice_)));
   QTest::keyClick(WidgetOf<QLineEdit>(choice_->second), Qt::Key_Escape);
   EXPECT_TRUE(choice_->visible());
+}
+
+// The save dialog, as the user meets it: its title names the offer; it
+// asks before it replaces a file, and "no" leaves it open; it starts in the
+// folder of the last file, with a name only where the same offer gave one
+// of the kind it shows.
+TEST_F(QtBackendTest, SaveDialogAsksBeforeReplacingAndProposesOnlyTheSameOffersName) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  QFile existing(folder.filePath("a.n"));
+  ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+  existing.close();
+  FileDialog& save = main_->save;
+  save.SetFileName(folder.filePath("elip.val").toStdString());
+  struct Seen {
+    QString title, proposed, folder;
+    bool asked = false;
+  };
+  // Runs the dialog for the subject and filter; each name is typed and
+  // confirmed in turn, a replace question answered "no"; none left cancels.
+  const auto run = [&](const std::string& subject, int filter, std::vector<QString> names) {
+    save.SetSubject(subject);
+    save.SetFilterIndex(filter);
+    Seen seen;
+    // every step after the first dies with the dialog it was meant for
+    const std::function<void()> step = [&] {
+      if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        seen.asked = true;
+        QTimer::singleShot(0, question->parentWidget(), step);
+        question->button(QMessageBox::No)->click();
+        return;
+      }
+      auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(chooser, nullptr);
+      auto* line = chooser->findChild<QLineEdit*>("fileNameEdit");
+      ASSERT_NE(line, nullptr);
+      if (seen.title.isEmpty()) {
+        seen.title = chooser->windowTitle();
+        seen.proposed = line->text();
+        seen.folder = chooser->directory().absolutePath();
+      }
+      if (names.empty()) {
+        chooser->reject();
+        return;
+      }
+      line->setText(names.front());
+      names.erase(names.begin());
+      QTimer::singleShot(0, chooser, step);
+      QTest::keyClick(line, Qt::Key_Return);
+    };
+    QTimer::singleShot(0, step);
+    const bool confirmed = save.Execute();
+    return std::make_pair(confirmed, seen);
+  };
+  const QString save_as = QCoreApplication::translate("QFileDialog", "Save As");
+
+  const auto [first_confirmed, first] = run("Numerador", 1, {"a.n", "b.n"});
+  EXPECT_TRUE(first_confirmed);
+  EXPECT_TRUE(first.asked);
+  EXPECT_EQ(first.title, save_as + " - Numerador");
+  EXPECT_EQ(first.proposed, "");
+  EXPECT_EQ(first.folder, QDir(folder.path()).absolutePath());
+  EXPECT_EQ(QString::fromStdString(save.file_name()), QDir(folder.path()).absoluteFilePath("b.n"));
+
+  struct Case {
+    const char* subject;
+    int filter;
+    const char* proposed;
+  };
+  const Case cases[] = {{"Numerador", 1, "b.n"}, {"Denominador", 1, ""}, {"Numerador", 2, ""}};
+  for (const Case& c : cases) {
+    const auto [confirmed, seen] = run(c.subject, c.filter, {});
+    EXPECT_FALSE(confirmed) << c.subject;
+    EXPECT_EQ(seen.proposed, c.proposed) << c.subject << " " << c.filter;
+    EXPECT_EQ(seen.folder, QDir(folder.path()).absolutePath()) << c.subject;
+    EXPECT_FALSE(seen.asked);
+  }
+  EXPECT_TRUE(messages_.empty());
 }
 
 // Logs and number fields line numbers up in a fixed pitch; other fields

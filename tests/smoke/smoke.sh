@@ -268,23 +268,23 @@ main=$win
 start_menu "$main"
 window "Operações"
 operations=$win
-for polynomial in "1 elipf.r" "2 elipp.r"; do
+for polynomial in "1 F elipf.r" "2 P elipp.r"; do
   set -- $polynomial
   choose_operation "$operations" 13
   window "Seleção"
   pick_again "$win" "$1"
   pick "$win" 1
-  open_file "Abrir" "$2"
-  open_file "Salvar como" ""
-  open_file "Salvar como" ""
+  open_file "Abrir - Raízes de $2(s)" "$3"
+  open_file "Salvar como - Raízes de $2(s)" ""
+  open_file "Salvar como - Polinômio $2(s)" ""
 done
 choose_operation "$operations" 6
 choose_operation "$operations" 8
 window "Seleção"
 pick_again "$win" 0
 pick "$win" 0
-open_file "Salvar como" elip.n
-open_file "Salvar como" elip.d
+open_file "Salvar como - Numerador da imitância" elip.n
+open_file "Salvar como - Denominador da imitância" elip.d
 read_log "$main" "Salve as raízes de P(s) (zeros de transmissão) para usar no programa Zuzevi."
 expect_lines "Raízes lidas do arquivo: $here_files/elipf.r" "Raízes lidas do arquivo: $here_files/elipp.r" \
   "Polinômio E(s) calculado." "Polinômio salvo no arquivo $here_files/elip.n" \
@@ -304,13 +304,13 @@ start_menu "$main"
 window "Questão"
 # "Sim", the left one of the two buttons
 click "$win" 132 40
-open_file "Abrir" elipp.r
-open_file "Abrir" ""
+open_file "Abrir - Zeros de transmissão a realizar (opcional)" elipp.r
+open_file "Abrir - polos da f. de t. a realizar (opcional)" ""
 window "Inicialização"
 focus "$win"
 click_bottom "$win"
-open_file "Abrir" elip.n
-open_file "Abrir" elip.d
+open_file "Abrir - Numerador" elip.n
+open_file "Abrir - Denominador" elip.d
 window "Operações"
 operations=$win
 choose_operation "$operations" 3
@@ -323,7 +323,7 @@ click_bottom "$win"
 gone "$win"
 choose_operation "$operations" 0
 choose_operation "$operations" 15
-open_file "Salvar como" elip.val
+open_file "Salvar como - Rede obtida" elip.val
 read_log "$main" "Rede salva no arquivo $here_files/elip.val"
 expect_lines "C1:   1.851889579642602 em //" "L2:   0.859056530727385 em tanque // em série" \
   "C2:   0.225891812342516 em tanque // em série" "C3:   1.851889579642602 em //" "Síntese completa."

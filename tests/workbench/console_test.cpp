@@ -154,13 +154,13 @@ TEST_F(AskChoiceTest, RebuildsListAtEachPrompt) {
 
 TEST_F(ConsoleTest, FileDialogsKeepNameOrEmptyAfterCancel) {
   user.file_answer = "elipq.r";
-  console().ChooseOpenFile();
+  console().ChooseOpenFile("Q(w)");
   EXPECT_EQ(console().current_file_name(), "elipq.r");
   user.file_answer.reset();
-  console().ChooseSaveFile();
+  console().ChooseSaveFile("Raízes");
   EXPECT_EQ(console().current_file_name(), "");
   user.file_answer = "k.n";
-  console().ChooseSaveFile();
+  console().ChooseSaveFile("Numerador");
   EXPECT_EQ(console().current_file_name(), "k.n");
   EXPECT_EQ(windows().form1->save_dialog.file_name(), "k.n");
 }

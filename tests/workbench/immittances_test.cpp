@@ -36,8 +36,9 @@ class ImmittanceTest : public PlayedFixture {
   void SetUp() override {
     PlayedFixture::SetUp();
     // every save offer is declined; what it offered is kept
-    backend.file_dialog_hook = [this](forms::FileDialog&) {
+    backend.file_dialog_hook = [this](forms::FileDialog& dialog) {
       offered.push_back(r().X);
+      subjects.push_back(dialog.subject());
       return false;
     };
   }
@@ -53,6 +54,7 @@ class ImmittanceTest : public PlayedFixture {
   }
 
   std::vector<TPolynomialRecord> offered;
+  std::vector<std::string> subjects;  // of the offers, in order
 };
 
 TEST_F(ImmittanceTest, MissingPolynomialsAreRefusedForEachStructure) {
@@ -110,6 +112,8 @@ TEST_F(ImmittanceTest, DoublyTerminatedItemsFollowTheirLabels) {
       offered.clear();
       const Lines lines = Apply(kImmittances, {{"LC Duplamente terminada"}, {std::to_string(c.item) + " - "}});
       ASSERT_EQ(offered.size(), 2U) << c.item << " " << p_odd;
+      EXPECT_EQ(subjects, (Lines{"Numerador da imitância", "Denominador da imitância"})) << c.item;
+      subjects.clear();
       const Complex want = (p_odd ? c.odd_p : c.even_p)(ee, eo, fe, fo);
       EXPECT_LT(std::abs(Ratio(0, kPoint) / want - 1.0L), 1E-17L) << c.item << " " << p_odd;
       // both listed monic, with constant 1 before normalising
@@ -200,6 +204,9 @@ TEST_F(ImmittanceTest, LatticeSplitsTheRootsOfFPlusPByTheirSide) {
   EXPECT_TRUE(near(offered[3], {1, 0, 1}));
   EXPECT_TRUE(near(offered[4], {1}));
   EXPECT_TRUE(near(offered[5], {0, 1}));
+  EXPECT_EQ(subjects, (Lines{"Polinômio h(s)", "Polinômio a(s)", "Numerador de Za(s)/r=-ao(s)",
+                             "Denominador de Za(s)/r=ae(s)", "Numerador de Zb(s)/r=he(s) (ou ho(s))",
+                             "Denominador de Zb(s)/r=ho(s) (ou he(s))"}));
 }
 
 // F and P of degrees of the same parity: warned, computed all the same.

@@ -34,9 +34,9 @@ class ListingsTest : public VessawFixture {
   void SetX(const test_support::TestPolynomial& p, long double constant) { registers().X = Record(p, constant); }
 
   void ListPolynomial(bool offer) {
-    workbench::ListPolynomial(registers().X, vessaw.parameters(), vessaw.console(), offer);
+    workbench::ListPolynomial(registers().X, vessaw.parameters(), vessaw.console(), offer, "Polinômio X(s)");
   }
-  void ListRoots() { workbench::ListRoots(registers(), vessaw.parameters(), vessaw.console()); }
+  void ListRoots() { workbench::ListRoots(registers(), vessaw.parameters(), vessaw.console(), "Raízes"); }
 
   struct Root {
     long double re, im;

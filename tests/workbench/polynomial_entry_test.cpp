@@ -45,7 +45,8 @@ class PolynomialEntryTest : public VessawFixture {
     player_.ExpectAllPlayed();
   }
   void Enter(std::vector<Step> steps) {
-    Run(std::move(steps), [this] { workbench::EnterPolynomial(registers(), vessaw.parameters(), vessaw.console()); });
+    Run(std::move(steps),
+        [this] { workbench::EnterPolynomial(registers(), vessaw.parameters(), vessaw.console(), "X(s)"); });
   }
 
   Lines Entered() const { return LoggedSince(mark_); }
@@ -345,6 +346,29 @@ TEST_F(PolynomialEntryTest, ReadEditOperationStoresEntryIntoSelectedSlot) {
   EXPECT_EQ(Entered().front(), "-> E(s).");
 }
 
+// Each file dialog of the entry is named by what it reads or offers to
+// save, the polynomial chosen included, so that the user knows which offer
+// is open.
+TEST_F(PolynomialEntryTest, EachFileDialogIsNamedByWhatItHolds) {
+  const std::string roots = files.WriteBytes("f.r", "1\r\n-1 0\r\n1\r\n");
+  backend.file_dialog_hook = [&](forms::FileDialog& dialog) {
+    const bool open = dialog.kind() == forms::FileDialogKind::Open;
+    user.dialogs.push_back((open ? "open: " : "save: ") + dialog.subject());
+    if (open) dialog.SetFileName(roots);
+    return open;
+  };
+  Run({{"F(s)"}, {"Raizes"}}, [this] { workbench::ReadEditPolynomialOperation(vessaw); });
+  EXPECT_EQ(user.dialogs, (Lines{"open: Raízes de F(s)", "save: Raízes de F(s)", "save: Polinômio F(s)"}));
+  // a cancelled file, then typed coefficients
+  user.dialogs.clear();
+  backend.file_dialog_hook = [&](forms::FileDialog& dialog) {
+    user.dialogs.push_back((dialog.kind() == forms::FileDialogKind::Open ? "open: " : "save: ") + dialog.subject());
+    return false;
+  };
+  Run({{"(X(s))"}, {"Coeficientes"}, {"0"}, {"1"}, {"1"}}, [this] { workbench::ReadEditPolynomialOperation(vessaw); });
+  EXPECT_EQ(user.dialogs, (Lines{"open: Polinômio X(s)", "save: Polinômio X(s)"}));
+}
+
 // A polynomial saved by the listing and read back through the entry keeps
 // every bit when the file format carries enough digits, and the printed
 // digits otherwise.
@@ -368,7 +392,7 @@ TEST_F(PolynomialEntryTest, SavedPolynomialReadsBackExactlyWithEnoughDigits) {
     x.defined = true;
     const TPolynomialRecord written = x;
     user.file_answer = files.PathOf("round.n");
-    app.Guard([this] { workbench::ListPolynomial(X(), vessaw.parameters(), vessaw.console(), true); });
+    app.Guard([this] { workbench::ListPolynomial(X(), vessaw.parameters(), vessaw.console(), true, "Polinômio X(s)"); });
     x.degree = 0;
     x.a.fill(0);
     Enter({{"Coeficientes"}});

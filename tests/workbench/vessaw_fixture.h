@@ -33,6 +33,7 @@ struct TestUser {
 
   std::vector<std::string> messages;     // "caption: text" of each box
   std::vector<std::string> modal_forms;  // names in the order shown
+  std::vector<std::string> dialogs;      // "open: subject" or "save: subject" of each file dialog
 };
 
 // A record of a(0) .. a(n) of the polynomial.
@@ -63,6 +64,7 @@ class VessawFixture : public ::testing::Test {
       if (user.on_modal) user.on_modal(form);
     };
     backend.file_dialog_hook = [this](forms::FileDialog& dialog) {
+      user.dialogs.push_back((dialog.kind() == forms::FileDialogKind::Open ? "open: " : "save: ") + dialog.subject());
       if (!user.file_answer) return false;
       dialog.SetFileName(*user.file_answer);
       return true;
