@@ -177,7 +177,11 @@ void Form::UserKeyPress(char key) {
 }
 
 void Form::UserEnter() {
-  if (default_button_) default_button_->UserClick();
+  if (!default_button_) return;
+  // the focus stays where the user is, so that the next key goes on from
+  // there; what the control holds is checked all the same
+  if (active_) active_->ExitCheck();
+  if (default_button_->on_click) default_button_->on_click();
 }
 
 }  // namespace forms

@@ -114,9 +114,9 @@ class Form {
   // The user pressed a key while the form was active.
   void UserKeyDown(int key, ShiftState shift);
   void UserKeyPress(char key);
-  // The user pressed Return outside a button: the default button's click,
-  // which moves the focus to it first (running the exit check of the field
-  // being left).
+  // The user pressed Return outside a button: the exit check of the
+  // control that has the focus, then the default button's click handler;
+  // the focus stays where it is.
   void UserEnter();
 
  private:

@@ -69,6 +69,32 @@ TEST_F(FormModel, RefusedExitCheckKeepsTheFocusAndTheClickDoesNotRun) {
   EXPECT_EQ(backend.messages, (std::vector<std::string>{"Tester|bad is not a valid number."}));
 }
 
+// Return presses the default button as a click would, after the check of
+// the control with the focus, but leaves the focus there: the keyboard goes
+// on from where the user was.  Without a default button it does nothing.
+TEST_F(FormModel, ReturnPressesTheDefaultButtonAfterTheCheckAndKeepsTheFocus) {
+  backend.during_modal = [](Form& form) {
+    auto& d = static_cast<testing::Dialog&>(form);
+    d.Edit1.UserType("7");
+    d.Edit1.UserEnter();
+  };
+  EXPECT_EQ(dialog.ShowModal(), kModalNone);
+  EXPECT_EQ(dialog.Edit1.committed, "");
+
+  dialog.SetDefaultButton(&dialog.Button1);
+  EXPECT_EQ(dialog.ShowModal(), kModalOk);
+  EXPECT_EQ(dialog.Edit1.committed, "7");
+  EXPECT_EQ(dialog.active_control(), &dialog.Edit1);
+
+  backend.during_modal = [this](Form& form) {
+    auto& d = static_cast<testing::Dialog&>(form);
+    d.Edit1.UserType("bad");
+    app.Guard([&] { d.UserEnter(); });
+  };
+  EXPECT_EQ(dialog.ShowModal(), kModalNone);
+  EXPECT_EQ(backend.messages, (std::vector<std::string>{"Tester|bad is not a valid number."}));
+}
+
 TEST_F(FormModel, ModalResultOfAButtonAndOfTheCloseBox) {
   backend.during_modal = [](Form& form) { static_cast<testing::Dialog&>(form).Button1.UserClick(); };
   EXPECT_EQ(dialog.ShowModal(), kModalOk);
