@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QShortcut>
 #include <algorithm>
@@ -14,6 +15,8 @@
 #include "forms/main_menu.h"
 #include "forms/qt/focus_guard.h"
 #include "forms/qt/key_translation.h"
+#include "forms/qt/memo_view.h"
+#include "forms/qt/paint_box_view.h"
 #include "forms/qt/placement.h"
 #include "forms/qt/qt_backend.h"
 #include "forms/qt/view_factory.h"
@@ -33,6 +36,9 @@ constexpr int kButtonMinWidth = 75;
 // A dialog laid out automatically is at least this wide, so that a short
 // prompt does not give a cramped window.
 constexpr int kMinimumDialogWidth = 280;
+// The log lines at the end of the main window's log that a new window leaves
+// in view: they tell what the program has just done or asks.
+constexpr int kLastLogLines = 3;
 
 Qt::WindowFlags FlagsOf(const Form& form) {
   return form.border_style() == BorderStyle::Dialog ? Qt::Dialog : Qt::Window;
@@ -266,7 +272,7 @@ void FormWindow::FormChanged() {
   ArrangeControls();
 }
 
-void FormWindow::PrepareShow() {
+void FormWindow::PrepareShow(QWidget* owner) {
   if (isVisible()) return;
   if (windowFlags() != FlagsOf(form_)) setWindowFlags(FlagsOf(form_));
   BuildMenu();
@@ -274,47 +280,94 @@ void FormWindow::PrepareShow() {
   ApplyTabOrder();
   ApplyClientSize();
   ArrangeControls();
-  Place();
+  Place(owner);
 }
 
-void FormWindow::Place() {
+void FormWindow::Place(QWidget* owner) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QRect desktop = screen ? screen->availableGeometry() : QRect();
   switch (form_.placement()) {
     case Placement::Fixed:
-      if (!placed_) move(form_.left(), form_.top());
+      // where the program puts it, as far as the screen allows
+      if (!placed_) move(WithinScreen(QPoint(form_.left(), form_.top()), FrameSize(), desktop));
       break;
     case Placement::ScreenCenter: CentreOn(desktop); break;
-    case Placement::OwnerCenter: {
-      const FormWindow* owner = backend_.WindowOf(form_.app().main_form());
-      CentreOn(owner && owner != this && owner->isVisible() ? owner->frameGeometry() : desktop);
-      break;
-    }
+    case Placement::OwnerCenter: MoveTo(backend_.PlaceNewWindow(*this, FrameSize(), owner, true)); break;
     case Placement::Default:
       // the main window goes where the desktop puts it, the others beside it
-      if (!form_.IsMain() && !placed_) PlaceBesideMain();
+      if (!form_.IsMain() && !placed_) MoveTo(backend_.PlaceNewWindow(*this, FrameSize(), owner, false));
       break;
   }
   placed_ = true;
 }
 
-void FormWindow::PlaceBesideMain() {
-  FormWindow* owner = backend_.WindowOf(form_.app().main_form());
-  const QScreen* screen = owner ? owner->screen() : nullptr;
-  if (!owner || owner == this || !owner->isVisible() || !screen) return;
-  const QRect owner_frame = owner->frameGeometry();
-  // not shown yet, the window has no frame of its own: it will get the
-  // decorations the main window has
-  const QSize decorations = owner_frame.size() - owner->geometry().size();
-  const SidePlacement place =
-      PlaceBeside(owner_frame, owner->MenuBottom(), size() + decorations, screen->availableGeometry());
-  if (place.owner != owner_frame.topLeft()) owner->move(place.owner);
-  move(place.window);
+bool FormWindow::IsPlot() const {
+  return std::any_of(views_.begin(), views_.end(),
+                     [](const auto& view) { return dynamic_cast<const PaintBoxView*>(view.get()) != nullptr; });
+}
+
+void FormWindow::AddObstacles(std::vector<Obstacle>& obstacles, bool for_dialog) const {
+  const QRect frame = frameGeometry();
+  if (!form_.IsMain()) {
+    // an operations window or a list of files is in use all along; a plot
+    // may stay covered for a while
+    if (!IsPlot())
+      obstacles.push_back({frame, kGuarded});
+    else if (!for_dialog)
+      obstacles.push_back({frame, kCovered});
+    return;
+  }
+  if (!for_dialog) obstacles.push_back({frame, kCovered});
+  // Where something must be covered: a window that stays open leaves a
+  // menu bar free above all, the way to go on; while a dialog asks, the
+  // menu cannot be used, but the last lines tell what it asks for.
+  const int menu_weight = for_dialog ? kGuarded / 2 : menu_bar_ ? 64 * kGuarded : kGuarded;
+  const auto log_view = std::find_if(views_.begin(), views_.end(),
+                                     [](const auto& view) { return dynamic_cast<const MemoView*>(view.get()); });
+  auto* log = log_view == views_.end() ? nullptr : qobject_cast<QPlainTextEdit*>((*log_view)->widget());
+  if (!log) {
+    obstacles.push_back({QRect(frame.topLeft(), QPoint(frame.right(), MenuBottom())), menu_weight});
+    return;
+  }
+  // what lies above the log: the menu, or the fields and buttons
+  const QWidget* port = log->viewport();
+  const int port_top = port->mapToGlobal(QPoint(0, 0)).y();
+  obstacles.push_back(
+      {QRect(frame.topLeft(), QPoint(frame.right(), log->mapToGlobal(QPoint(0, 0)).y() - 1)), menu_weight});
+  // the last lines, and the bottom of the log, where the last lines will
+  // stand once the log is full
+  QTextCursor end(log->document());
+  end.movePosition(QTextCursor::End);
+  const int lines = kLastLogLines * log->fontMetrics().lineSpacing();
+  const int port_bottom = port_top + port->height();
+  const int last = port_top + std::clamp(log->cursorRect(end).bottom() + 1, 0, port->height());
+  const QPoint log_corner = log->mapToGlobal(QPoint(0, 0));
+  const auto rows = [&](int from, int to) {
+    return QRect(QPoint(log_corner.x(), std::max(port_top, from)), QPoint(log_corner.x() + log->width() - 1, to - 1));
+  };
+  obstacles.push_back({rows(port_bottom - lines, port_bottom), kGuarded});
+  if (last < port_bottom - lines) obstacles.push_back({rows(last - lines, last), kGuarded});
+}
+
+QSize FormWindow::FrameSize() const {
+  const QSize frame = frameGeometry().size();
+  if (frame != size()) return frame;
+  // never shown, the window has no frame yet: it will get the decorations
+  // the main window has
+  const FormWindow* main = backend_.WindowOf(form_.app().main_form());
+  if (!main || main == this || !main->isVisible()) return frame;
+  return size() + (main->frameGeometry().size() - main->geometry().size());
 }
 
 int FormWindow::MenuBottom() const {
   if (menu_bar_) return menu_bar_->mapToGlobal(QPoint(0, menu_bar_->height())).y();
   return mapToGlobal(QPoint(0, 0)).y();
+}
+
+void FormWindow::MoveTo(const QRect& frame) {
+  const QSize decorations = FrameSize() - size();
+  if (frame.size() != FrameSize()) resize(frame.size() - decorations);
+  move(frame.topLeft());
 }
 
 void FormWindow::CentreOn(const QRect& area) {

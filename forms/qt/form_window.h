@@ -13,6 +13,7 @@
 
 #include "forms/form.h"
 #include "forms/qt/control_view.h"
+#include "forms/qt/placement.h"
 
 namespace forms::qt {
 
@@ -37,8 +38,23 @@ class FormWindow : public QWidget {
   void FormChanged();
   // Before each showing: take over what the model may have set without
   // telling (border style, tab order, memo options, menu items), then place
-  // the window by the form's placement.
-  void PrepareShow();
+  // the window by the form's placement; owner: the window a modal one was
+  // opened from, if any.
+  void PrepareShow(QWidget* owner);
+
+  // A window with a paint box: it may stay covered by a dialog for a while.
+  bool IsPlot() const;
+  // What a new window should not cover of this one, which is shown: of the
+  // main window its menu (or the fields above its log) and its last log
+  // lines, of an operations window the whole of it; for a dialog, which is
+  // shown for a moment, nothing else.
+  void AddObstacles(std::vector<Obstacle>& obstacles, bool for_dialog) const;
+  // The size of the window's frame, estimated from the main window's
+  // decorations before it was ever shown.
+  QSize FrameSize() const;
+  // The first screen row below the menu bar (below the title where there
+  // is no menu).
+  int MenuBottom() const;
 
  protected:
   bool event(QEvent* event) override;
@@ -65,13 +81,10 @@ class FormWindow : public QWidget {
   // to the focused field, or to the default button; Escape closes a modal
   // window as its close box does.  False for any other key.
   bool DialogKey(const QKeyEvent& event);
-  void Place();
+  void Place(QWidget* owner);
   void CentreOn(const QRect& area);
-  // Beside the main window, which moves aside if that makes room.
-  void PlaceBesideMain();
-  // The first screen row below the menu bar (below the title where there
-  // is no menu).
-  int MenuBottom() const;
+  // The frame goes there, the window taking the size that leaves it.
+  void MoveTo(const QRect& frame);
 
   Form& form_;
   QtBackend& backend_;

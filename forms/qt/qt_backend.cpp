@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <QTreeView>
 #include <QWindow>
@@ -23,6 +24,7 @@
 #include "forms/qt/fonts.h"
 #include "forms/qt/form_window.h"
 #include "forms/qt/memo_view.h"
+#include "forms/qt/placement.h"
 #include "forms/qt/widget_canvas.h"
 
 namespace forms::qt {
@@ -37,25 +39,33 @@ const char* const kQtTranslations = "qtbase";
 constexpr int kFileDialogWidth = 800;
 constexpr int kFileDialogHeight = 500;
 
+// A plot that finds no place clear of what the user needs opens smaller, in
+// these steps, down to half its size.
+constexpr int kSmallestPlotPercent = 50;
+constexpr int kPlotPercentStep = 10;
+
 // A dialog of Qt's own in the return of the keyboard: owned by the window
 // the user was in, it takes the keyboard once it is on the screen (without
 // a window manager nobody else gives it), and gives it back when it closes.
 class DialogTurn {
  public:
-  DialogTurn(FocusReturn& focus_return, QDialog& dialog) : focus_return_(focus_return), dialog_(dialog) {
-    if (QWidget* owner = focus_return_.Begin(&dialog_)) dialog_.setParent(owner, dialog_.windowFlags());
+  DialogTurn(FocusReturn& focus_return, QDialog& dialog)
+      : focus_return_(focus_return), dialog_(dialog), owner_(focus_return_.Begin(&dialog_)) {
+    if (owner_) dialog_.setParent(owner_, dialog_.windowFlags());
     QTimer::singleShot(0, &dialog_, [this] {
       dialog_.raise();
       dialog_.activateWindow();
     });
   }
   ~DialogTurn() { focus_return_.End(&dialog_); }
+  QWidget* owner() const { return owner_; }
   DialogTurn(const DialogTurn&) = delete;
   DialogTurn& operator=(const DialogTurn&) = delete;
 
  private:
   FocusReturn& focus_return_;
   QDialog& dialog_;
+  QWidget* owner_;
 };
 
 }  // namespace
@@ -123,8 +133,70 @@ void QtBackend::FormChanged(Form& form) {
 
 void QtBackend::WindowActivated(FormWindow& window) { focus_return_.Activated(&window, window.form().modal()); }
 
+QRect QtBackend::PlaceNewWindow(const QWidget& window, const QSize& frame, QWidget* owner, bool dialog) {
+  FormWindow* main = main_form_ ? WindowOf(*main_form_) : nullptr;
+  const QScreen* screen = main ? main->screen() : QGuiApplication::primaryScreen();
+  const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), frame);
+  if (!main || main == &window || !main->isVisible())
+    return {WithinScreen(area.center() - QPoint(frame.width() / 2, frame.height() / 2), frame, area), frame};
+  std::vector<Obstacle> obstacles;
+  bool beside_main = false;
+  for (const auto& [form, other] : windows_) {
+    if (other.get() == &window || !other->isVisible()) continue;
+    beside_main = beside_main || other.get() != main;
+    other->AddObstacles(obstacles, dialog);
+  }
+  const QRect main_frame = main->frameGeometry();
+  auto* owner_window = dynamic_cast<FormWindow*>(owner);
+  if (dialog && owner_window && owner_window->isVisible() && owner_window->IsPlot()) {
+    // beside the plot it sets, which stays in view
+    const QRect plot = owner_window->frameGeometry();
+    obstacles.push_back({plot, kGuarded});
+    return {PlaceFree(frame, QPoint(plot.right() + 1, plot.top()), plot, obstacles, area), frame};
+  }
+  if (dialog) {
+    const QPoint centred = main_frame.center() - QPoint(frame.width() / 2, frame.height() / 2);
+    return {PlaceFree(frame, centred, main_frame, obstacles, area), frame};
+  }
+  const auto* form_window = dynamic_cast<const FormWindow*>(&window);
+  const bool plot = form_window && form_window->IsPlot();
+  const QPoint beside(main_frame.right() + 1, main_frame.top());
+  const auto guarded = [](std::vector<Obstacle> all) {
+    std::erase_if(all, [](const Obstacle& o) { return o.weight <= kCovered; });
+    return all;
+  };
+  if (!beside_main && !plot) {
+    if (const std::optional<SidePlacement> side = PlaceBeside(main_frame, frame, area)) {
+      if (side->owner != main_frame.topLeft()) main->move(side->owner);
+      return {side->window, frame};
+    }
+    // no room beside it: the main window goes up to the screen's top, if the
+    // window then covers less of what the user needs
+    const QPoint rise(0, main_frame.top() - area.top());
+    const QPoint here = PlaceFree(frame, beside, main_frame, obstacles, area);
+    std::vector<Obstacle> raised = obstacles;
+    for (Obstacle& o : raised) o.area.translate(-rise);
+    const QPoint there = PlaceFree(frame, beside - rise, main_frame.translated(-rise), raised, area);
+    if (CoveredWeight(QRect(there, frame), guarded(raised)) >= CoveredWeight(QRect(here, frame), guarded(obstacles)))
+      return {here, frame};
+    main->move(main_frame.topLeft() - rise);
+    return {there, frame};
+  }
+  if (plot) {
+    // a plot draws at any size: smaller, it may find a place that covers
+    // nothing the user needs
+    const std::vector<Obstacle> needed = guarded(obstacles);
+    for (int percent = 100; percent >= kSmallestPlotPercent; percent -= kPlotPercentStep) {
+      const QSize size = frame * (percent / 100.0);
+      const QPoint corner = PlaceFree(size, beside, main_frame, obstacles, area);
+      if (CoveredWeight(QRect(corner, size), needed) == 0) return {corner, size};
+    }
+  }
+  return {PlaceFree(frame, beside, main_frame, obstacles, area), frame};
+}
+
 void QtBackend::ShowWindow(FormWindow& window, QWidget* owner) {
-  window.PrepareShow();
+  window.PrepareShow(owner);
   Form& form = window.form();
   const bool modal = form.modal();
   FormWindow* main = WindowOf(form.app().main_form());
@@ -212,6 +284,10 @@ bool QtBackend::RealFileDialog(FileDialog& dialog) {
   QFileDialog chooser;
   const DialogTurn turn(focus_return_, chooser);
   chooser.resize(kFileDialogWidth, kFileDialogHeight);
+  // the main window's decorations around it: it gets the same
+  const FormWindow* main = main_form_ ? WindowOf(*main_form_) : nullptr;
+  const QSize decorations = main ? main->frameGeometry().size() - main->geometry().size() : QSize();
+  chooser.move(PlaceNewWindow(chooser, chooser.size() + decorations, turn.owner(), true).topLeft());
   // Qt's own dialog builds its views when shown: then the details columns
   // get the width of their contents and the names the width that is left
   QTimer::singleShot(0, &chooser, [&chooser] {

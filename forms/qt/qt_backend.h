@@ -73,6 +73,13 @@ class QtBackend : public Backend {
   FocusGuard& focus_guard() const { return *focus_guard_; }
   // The window became the active one.
   void WindowActivated(FormWindow& window);
+  // Where a window the program shows now goes (its frame): a dialog
+  // centred on the main window, or beside the plot it was opened from (its
+  // owner); any other window beside the main window.  Either covers as
+  // little as it can of what the user needs next; the first window beside
+  // the main window may move it aside to make room, and a plot may open
+  // smaller to find a place.
+  QRect PlaceNewWindow(const QWidget& window, const QSize& frame, QWidget* owner, bool dialog);
 
   // Instead of the real dialogs (tests, which must never block).
   std::function<void(const std::string& caption, const std::string& text)> message_box_hook;

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -361,6 +362,26 @@ TEST_F(QtBackendTest, ClosingAPromptGivesTheKeyboardBackToTheUsersWindow) {
     EXPECT_EQ(QApplication::activeWindow(), c.active_after) << c.what;
   }
   EXPECT_EQ(prompt_->clicks, 4);
+}
+
+// A dialog opened from a plot opens beside it, clear of the main window's
+// menu, and gives the plot back the keyboard and the front when it closes.
+TEST_F(QtBackendTest, ADialogFromAPlotOpensBesideItAndGivesItBackTheFront) {
+  FormWindow* plot = backend_.WindowOf(*plot_);
+  FormWindow* main = backend_.WindowOf(*main_);
+  plot_->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(plot));
+  // the user moved the plot over the middle of the main window, where a
+  // dialog centred on it would cover the plot
+  plot->move(main->frameGeometry().center() - QPoint(100, 60));
+  Settle();
+  const QRect menu(main->findChild<QMenuBar*>()->mapToGlobal(QPoint(0, 0)), main->findChild<QMenuBar*>()->size());
+  QRect dialog;
+  RunModal(*prompt_, [&] { dialog = backend_.WindowOf(*prompt_)->frameGeometry(); });
+  EXPECT_FALSE(dialog.intersects(plot->frameGeometry()));
+  EXPECT_FALSE(dialog.intersects(menu));
+  EXPECT_TRUE(plot->screen()->availableGeometry().contains(dialog));
+  EXPECT_TRUE(QTest::qWaitForWindowActive(plot));
 }
 
 // A plot window sets its colours when it becomes active; an error there is
