@@ -16,9 +16,12 @@ namespace {
 
 // The keys that widen the frequency range stop at this upper limit.
 constexpr long double kWidestFrequency = 1e20L;
-// The readout: 180 pixels wide, five lines; the frequency in the exponent
-// form of 17 significant digits, the values with 18 decimals.
+// The readout: 180 pixels wide, or as wide as its widest line needs, five
+// lines; the frequency in the exponent form of 17 significant digits, the
+// values with 18 decimals.
 constexpr int kReadoutWidth = 180;
+// Room between the block's left edge and its text, and after the text.
+constexpr int kReadoutIndent = 2;
 constexpr int kFrequencyWidth = 25;
 constexpr int kFrequencyDecimals = -1;
 constexpr int kValueWidth = 20;
@@ -67,12 +70,6 @@ void PlotInteraction::DrawReadout(const TPlotFunction& f) {
   const PlotColours& colours = plot_.colours();
   const forms::Point origin = plot_.readout_origin();
   const int th = plot_.text_height();
-  canvas.SetPenMode(forms::PenMode::Copy);
-  canvas.SetPenStyle(forms::PenStyle::Solid);
-  canvas.SetPenColor(colours.axis);
-  canvas.SetBrushColor(colours.background);
-  canvas.Rectangle(origin.x - 1, origin.y - 1, origin.x + kReadoutWidth, origin.y + 5 * th + 1);
-  canvas.SetFontColor(colours.axis);
   const auto value = [&](Extended v, const char* unit) {
     return RealToText(kValueWidth, kValueDecimals, v) + unit;
   };
@@ -83,9 +80,18 @@ void PlotInteraction::DrawReadout(const TPlotFunction& f) {
       value(f.phase[cursor_index_], " dg"),
       value(f.delay[cursor_index_], " s"),
   };
+  // the font may need more than the fixed width: the text stays inside
+  int width = kReadoutWidth;
+  for (const std::string& line : lines) width = std::max(width, 2 * kReadoutIndent + canvas.TextWidth(line));
+  canvas.SetPenMode(forms::PenMode::Copy);
+  canvas.SetPenStyle(forms::PenStyle::Solid);
+  canvas.SetPenColor(colours.axis);
+  canvas.SetBrushColor(colours.background);
+  canvas.Rectangle(origin.x - 1, origin.y - 1, origin.x + width, origin.y + 5 * th + 1);
+  canvas.SetFontColor(colours.axis);
   int row = origin.y;
   for (const std::string& line : lines) {
-    canvas.TextOut(origin.x + 2, row, line);
+    canvas.TextOut(origin.x + kReadoutIndent, row, line);
     row += th;
   }
 }

@@ -167,8 +167,12 @@ void ImmittancePlot::PlotCursor(int column) {
   const int c = cursor_.position();
   // a repaint that ended early has no values at the cursor
   if (!cursor_.has_columns() || !values_.Holds(c)) return;
+  marker_.MoveTo(canvas(), forms::Point{c, ValueToRow(values_.At(c, kReal))}, forms::kYellow, forms::kRed);
+  DrawReadout(Frequency(c), values_.At(c, kReal), values_.At(c, kImaginary));
+}
+
+void ImmittancePlot::DrawReadout(Extended w, Extended re, Extended im) {
   forms::Canvas& canvas = this->canvas();
-  marker_.MoveTo(canvas, forms::Point{c, ValueToRow(values_.At(c, kReal))}, forms::kYellow, forms::kRed);
   canvas.SetPenColor(forms::kWhite);
   canvas.SetBrushColor(forms::kBlack);
   canvas.Rectangle(box_.right - kBoxLeft, box_.top + kBoxTop, box_.right - kBoxRight, box_.top + kBoxBottom);
@@ -176,9 +180,9 @@ void ImmittancePlot::PlotCursor(int column) {
     canvas.SetFontColor(colour);
     canvas.TextOut(box_.right - kReadoutIndent, box_.top + row, name + frame::plot::ReadoutNumber(v));
   };
-  line(kFrequencyRow, "w:", Frequency(c), forms::kWhite);
-  line(kRealRow, "R:", values_.At(c, kReal), forms::kWhite);
-  line(kImaginaryRow, "I:", values_.At(c, kImaginary), forms::kYellow);
+  line(kFrequencyRow, "w:", w, forms::kWhite);
+  line(kRealRow, "R:", re, forms::kWhite);
+  line(kImaginaryRow, "I:", im, forms::kYellow);
 }
 
 void ImmittancePlot::FindMinimum() {
@@ -230,6 +234,8 @@ void ImmittancePlot::RefineMinimum(int column) {
                     " Im=" + console_.RealToText(k * model_.value.im) +
                     " (erro em w=" + console_.RealToText(found.b - found.a) +
                     "; ciclos=" + frame::IntToText(found.cycles) + ")");
+  // the box tells the minimum found, though the marker stays on its column
+  DrawReadout(wmin, k * model_.value.re, k * model_.value.im);
 }
 
 }  // namespace ladder

@@ -69,6 +69,8 @@ class ImmittancePlot {
   // The cursor on column `column` (clamped into the plot), the marker on the
   // real part there and the readout box.
   void PlotCursor(int column);
+  // The box with the frequency and the immittance's parts (K included).
+  void DrawReadout(base::Extended w, base::Extended re, base::Extended im);
   void FindMinimum();
   void RefineMinimum(int column);
   // Re(N/D) at s = jx, without K.

@@ -65,6 +65,8 @@ void ResponsePlot::Show(const TPolynomialRecord& numerator, const TPolynomialRec
 int ResponsePlot::ValueToRow(Extended v) const { return frame::plot::ClampedPixel(y_.ToPixel(v), box_.top, box_.bottom); }
 
 void ResponsePlot::Paint() {
+  // the readout told of the curve as it was; the blank shows the new one's
+  form_.StatusBar1.SetText("");
   std::optional<base::TextWriter> file;
   if (save_request_) {
     // a file that cannot be created ends the repaint; the request stays

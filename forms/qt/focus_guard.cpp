@@ -54,6 +54,11 @@ void FocusGuard::FollowShown(FormWindow& window) {
   if (auto* line = qobject_cast<QLineEdit*>(window.FocusTargetOf(window.form().active_control()))) line->selectAll();
 }
 
+void FocusGuard::Refused(FormWindow& window) {
+  Follow(window);
+  if (auto* line = qobject_cast<QLineEdit*>(window.FocusTargetOf(window.form().active_control()))) line->selectAll();
+}
+
 bool FocusGuard::MoveModelFocus(FormWindow& window, Control& target) {
   BusyScope busy(busy_);
   Form& form = window.form();
@@ -73,7 +78,7 @@ void FocusGuard::FocusChanged(QWidget* old, QWidget* now) {
     Follow(*window);
     return;
   }
-  if (!MoveModelFocus(*window, *target)) Follow(*window);
+  if (!MoveModelFocus(*window, *target)) Refused(*window);
 }
 
 bool FocusGuard::eventFilter(QObject* watched, QEvent* event) {
@@ -85,7 +90,7 @@ bool FocusGuard::eventFilter(QObject* watched, QEvent* event) {
   Control* target = window->ControlAt(widget);
   if (!target) return false;
   if (target != window->form().active_control() && !MoveModelFocus(*window, *target)) {
-    Follow(*window);
+    Refused(*window);
     return true;
   }
   BusyScope busy(busy_);

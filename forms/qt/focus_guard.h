@@ -31,6 +31,9 @@ class FocusGuard : public QObject {
   void FollowShown(FormWindow& window);
   // Presses on the widget move the model's focus first.
   void Watch(QWidget* widget) { widget->installEventFilter(this); }
+  // A check refused what the window's field holds: the focus goes back to
+  // it, its text selected, so that typing replaces what was refused.
+  void Refused(FormWindow& window);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -414,12 +414,13 @@ bool FormWindow::DialogKey(const QKeyEvent& event) {
     return true;
   }
   auto* edit = dynamic_cast<Edit*>(ControlAt(focusWidget()));
-  backend_.Dispatch(form_, [&] {
+  const bool done = backend_.Dispatch(form_, [&] {
     if (edit)
       edit->UserEnter();
     else
       form_.UserEnter();
   });
+  if (!done && edit && form_.visible()) backend_.focus_guard().Refused(*this);
   return true;
 }
 

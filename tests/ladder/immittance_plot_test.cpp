@@ -385,6 +385,18 @@ TEST_F(ImmittancePlotTest, MOnTheImaginaryAxisRefinesTheMinimumBetweenColumns) {
     EXPECT_LT(LoggedNumber("erro em w="), 1e-11 * c.w);
     // stopped by the width, some 44 cycles of 0.618 each
     EXPECT_LE(LoggedNumber("ciclos="), 44);
+    // the box tells the refined minimum, not its column's values
+    const std::vector<DrawCall> texts = OfKind(DrawCall::Kind::Text);
+    ASSERT_GE(texts.size(), 3u);
+    const auto shown = [&](std::size_t from_end, const char* name) -> long double {
+      const std::string& text = texts[texts.size() - from_end].text;
+      EXPECT_EQ(text.rfind(name, 0), 0u) << text;
+      const std::optional<base::Extended> value = base::ParseReal(std::string_view(text).substr(2));
+      return value ? value->raw() : -1;
+    };
+    EXPECT_NEAR(shown(3, "w:"), LoggedNumber("wmin="), 5e-7);
+    EXPECT_NEAR(shown(2, "R:"), LoggedNumber(" Re="), 5e-7);
+    EXPECT_NEAR(shown(1, "I:"), LoggedNumber(" Im="), 5e-7);
   }
 }
 

@@ -277,6 +277,7 @@ TEST_F(QtBackendTest, RefusedExitCheckShowsTheMessageAndTheButtonDoesNotAct) {
     stayed_open = prompt_->modal_result() == kModalNone;
     EXPECT_EQ(prompt_->active_control(), &prompt_->field);
     EXPECT_EQ(backend_.WindowOf(*prompt_)->focusWidget(), line);
+    EXPECT_EQ(line->selectedText(), "bad") << "typing replaces what was refused";
     TypeInto(line, "2");
     QTest::mouseClick(button, Qt::LeftButton);
   });
@@ -298,6 +299,7 @@ TEST_F(QtBackendTest, RefusedTabPutsTheFocusBack) {
     QTest::keyClick(line, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), line);
     EXPECT_EQ(prompt_->active_control(), &prompt_->field);
+    EXPECT_EQ(line->selectedText(), "bad");
     EXPECT_EQ(messages_.size(), 1u);
     TypeInto(line, "3");
     QTest::keyClick(line, Qt::Key_Tab);
@@ -770,8 +772,10 @@ TEST_F(QtBackendTest, ReturnPressesTheDefaultButtonAndEscapeClosesTheDialog) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(backend_.WindowOf(*prompt_)));
     EXPECT_TRUE(WidgetOf<QPushButton>(prompt_->apply)->isDefault());
     TypeInto(line, "bad");
+    line->deselect();
     QTest::keyClick(line, Qt::Key_Return);
     open_after_refusal = prompt_->modal_result() == kModalNone;
+    EXPECT_EQ(line->selectedText(), "bad");
     TypeInto(line, "2");
     QApplication::sendEvent(line, &held);
     open_after_held = prompt_->modal_result() == kModalNone;

@@ -246,11 +246,13 @@ TEST_F(ResponsePlotTest, TheCursorStaysAtBothEdges) {
   EXPECT_EQ(plot().cursor_column(), 100);
   EXPECT_EQ(Status(), at_right);
   EXPECT_EQ(plot().marker_position()->x, 100);
-  // a repaint hides the marker and puts the cursor back on the left edge
+  // a repaint hides the marker, puts the cursor back on the left edge and
+  // takes away the readout, which told of the curve as it was
   Type(form(), '+');
   Repaint();
   EXPECT_FALSE(plot().marker_position());
   EXPECT_EQ(plot().cursor_column(), 75);
+  EXPECT_EQ(Status(), "");
 }
 
 TEST_F(ResponsePlotTest, ARubberBandZoomsOnlyWhenDraggedRightAndDown) {
