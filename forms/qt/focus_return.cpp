@@ -1,8 +1,40 @@
 #include "forms/qt/focus_return.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
 #include <QTimer>
 
 namespace forms::qt {
+
+namespace {
+
+// When a dialog closes while a modal window stays open under it, that
+// window takes the keyboard back: without a window manager it would go
+// nowhere.
+class DialogWatch : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Hide && qobject_cast<QDialog*>(watched) &&
+        static_cast<QWidget*>(watched)->isWindow())
+      QTimer::singleShot(0, this, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible() && !modal->isActiveWindow()) modal->activateWindow();
+      });
+    return false;
+  }
+};
+
+}  // namespace
+
+FocusReturn::FocusReturn(std::function<QWidget*()> fallback)
+    : fallback_(std::move(fallback)), dialog_watch_(std::make_unique<DialogWatch>()) {
+  qApp->installEventFilter(dialog_watch_.get());
+}
+
+FocusReturn::~FocusReturn() {
+  if (qApp) qApp->removeEventFilter(dialog_watch_.get());
+}
 
 void FocusReturn::Activated(QWidget* window, bool modal) {
   if (!modal) user_window_ = window;

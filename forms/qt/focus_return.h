@@ -5,13 +5,16 @@
 //
 // The return waits until the program's handler has run on: a prompt that
 // is followed at once by another one, or by a window the program shows,
-// hands the keyboard on to that instead.
+// hands the keyboard on to that instead.  A dialog that Qt opens over one
+// of these (the question before a file is replaced) gives the keyboard back
+// to the modal window under it.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace forms::qt {
@@ -19,8 +22,11 @@ namespace forms::qt {
 class FocusReturn {
  public:
   // fallback: the window to return to when the user's window is gone (the
-  // main window), or null.
-  explicit FocusReturn(std::function<QWidget*()> fallback) : fallback_(std::move(fallback)) {}
+  // main window), or null.  Needs a QApplication.
+  explicit FocusReturn(std::function<QWidget*()> fallback);
+  ~FocusReturn();
+  FocusReturn(const FocusReturn&) = delete;
+  FocusReturn& operator=(const FocusReturn&) = delete;
 
   // A window of the program became the active one.
   void Activated(QWidget* window, bool modal);
@@ -48,6 +54,8 @@ class FocusReturn {
   QPointer<QWidget> pending_;
   // owns the queued returns: they die with this object
   QObject context_;
+  // sees every dialog that closes
+  std::unique_ptr<QObject> dialog_watch_;
 };
 
 }  // namespace forms::qt
