@@ -4,8 +4,13 @@
 # designer's roots files, vessaw's immittance files, tramow's value list.
 # Each program's log is read back the way a user would (select all in the
 # log, copy, paste from the clipboard), the files it writes are checked,
-# and a screenshot of its main window is kept.
+# and a screenshot of its main window is kept.  Then the same design once
+# more by the keyboard alone, no click after a program starts: the files
+# it writes must be those of the first walk, and a save over an existing
+# file must ask first and leave the file alone when the answer is no.
 #   smoke.sh DUZAVURI VESSAW TRAMOW SHOT_DIR   (the three programs' paths)
+# SMOKE_WINDOW_MANAGER, if set, is started on the X server first (for
+# example openbox); without it no window manager runs.
 # Exits 77 (skipped) only when no X server can be started.
 set -u
 duzavuri=$(realpath "$1") vessaw=$(realpath "$2") tramow=$(realpath "$3") shots=$4
@@ -52,6 +57,11 @@ if [ ! -s "$scratch/display" ]; then
 fi
 export DISPLAY=":$(head -n 1 "$scratch/display")"
 export QT_QPA_PLATFORM=xcb
+if [ -n "${SMOKE_WINDOW_MANAGER:-}" ]; then
+  $SMOKE_WINDOW_MANAGER >"$scratch/window-manager.log" 2>&1 &
+  pids+=($!)
+  sleep 1
+fi
 # Qt keeps its runtime files and the file dialog's history here, not in the
 # user's home
 export XDG_RUNTIME_DIR=$scratch/runtime XDG_CONFIG_HOME=$scratch/config
@@ -61,21 +71,24 @@ rm -f "$shots"/*-failure.png
 
 program_pid=
 program_name=
+# the folder of the current walk: each program works in a folder of its own
+# in it
+walk=$scratch
 
 fail() {
   echo "FAIL ($program_name): $*"
   import -window root "$shots/$program_name-failure.png" 2>/dev/null &&
     echo "the screen at the failure: $shots/$program_name-failure.png"
   echo "--- program output:"
-  cat "$scratch/$program_name.out" 2>/dev/null
+  cat "$walk/$program_name.out" 2>/dev/null
   exit 1
 }
 
-# start NAME BINARY: runs the program in a working folder of its own
+# start NAME BINARY: runs the program in its working folder of the walk
 start() {
   program_name=$1
-  mkdir -p "$scratch/$program_name"
-  (cd "$scratch/$program_name" && exec "$2") >"$scratch/$program_name.out" 2>&1 &
+  mkdir -p "$walk/$program_name"
+  (cd "$walk/$program_name" && exec "$2") >"$walk/$program_name.out" 2>&1 &
   program_pid=$!
   pids+=("$program_pid")
 }
@@ -151,17 +164,19 @@ choose_operation() {
 # the first centred 36 pixels below the window's top
 pick() { click "$1" 40 $((36 + 13 * $2)); }
 
-# pick_again ID K: the same, when the program asks its next question in the
-# same window: that window is hidden and shown again faster than a test can
+# again ID ACTION...: runs the action that answers the question of a
+# selection window, when the program asks its next question in the same
+# window: that window is hidden and shown again faster than a test can
 # see, so the test waits until the question above the list has changed
 # (the top rows of the window, captured twice the same)
-pick_again() {
-  local deadline=$((SECONDS + wait_limit)) question=(-crop 2000x24+0+0)
-  import -window "$1" "${question[@]}" "$scratch/before.png" || fail "no capture of the question"
-  pick "$1" "$2"
+again() {
+  local id=$1 deadline=$((SECONDS + wait_limit)) question=(-crop 2000x24+0+0)
+  shift
+  import -window "$id" "${question[@]}" "$scratch/before.png" || fail "no capture of the question"
+  "$@"
   rm -f "$scratch/last.png"
   while [ $SECONDS -lt $deadline ]; do
-    if import -window "$1" "${question[@]}" "$scratch/now.png" 2>/dev/null &&
+    if import -window "$id" "${question[@]}" "$scratch/now.png" 2>/dev/null &&
       ! cmp -s "$scratch/now.png" "$scratch/before.png"; then
       cmp -s "$scratch/now.png" "$scratch/last.png" && return 0
       mv "$scratch/now.png" "$scratch/last.png"
@@ -169,6 +184,9 @@ pick_again() {
   done
   fail "no new question after $wait_limit s"
 }
+
+# pick_again ID K: item K of a selection window that asks again
+pick_again() { again "$1" pick "$1" "$2"; }
 
 # open_file TITLE NAME: types the name into the file dialog TITLE and
 # accepts it; NAME "" cancels the dialog
@@ -234,6 +252,49 @@ screenshot() {
 stop() {
   kill "$program_pid" 2>/dev/null
   wait "$program_pid" 2>/dev/null
+}
+
+# has_focus TITLE: waits until the keyboard is in the program's window with
+# that title, which the program gives it, and leaves its id in $win
+has_focus() {
+  local title=$1 deadline=$((SECONDS + wait_limit)) id
+  while [ $SECONDS -lt $deadline ]; do
+    kill -0 "$program_pid" 2>/dev/null || fail "the program ended while waiting for the keyboard in \"$title\""
+    id=$(xdotool getwindowfocus 2>/dev/null)
+    if [ -n "$id" ] && [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$title" ]; then
+      win=$id
+      return 0
+    fi
+    sleep 0.05
+  done
+  fail "the keyboard is not in \"$title\" after $wait_limit s but in \"$(xdotool getwindowfocus getwindowname 2>/dev/null)\""
+}
+
+# press KEY...: keys, as a user types them
+press() { xdotool key --delay 40 "$@"; }
+
+# type_name TEXT: a name typed into the field that has the focus
+type_name() { xdotool type --delay 20 "$1"; }
+
+# downs N, ups N: the arrow pressed N times
+downs() { local i; for i in $(seq "$1"); do press Down; done; }
+ups() { local i; for i in $(seq "$1"); do press Up; done; }
+
+# shown_count TITLE: how many windows of the program with that title are shown
+shown_count() {
+  local id count=0
+  for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
+    [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && count=$((count + 1))
+  done
+  echo "$count"
+}
+
+# same_files DIR_A DIR_B FILE...: the files of the two walks are equal
+same_files() {
+  local file
+  for file in "${@:3}"; do
+    cmp -s "$1/$file" "$2/$file" || fail "$file of the keyboard walk differs from the first walk's"
+  done
 }
 
 # The road of a design through the three programs, each in a folder of its
@@ -333,4 +394,147 @@ cmp -s "$scratch/want.val" "$here_files/elip.val" || fail "elip.val differs: $(c
 screenshot "$main"
 stop
 
-echo "The design went through the three programs in their windows; screenshots in $shots"
+# The same design by the keyboard alone, each program in a folder of its
+# own again.  The keyboard is where the program puts it: no click, and no
+# focus given by the test.
+mouse=$scratch
+keyboard=$scratch/keyboard
+mkdir -p "$keyboard"
+walk=$keyboard
+
+# Duzavuri: Tab walks the main window's tab order, the log included; nine
+# steps from "k" to "Apenas arredondar a ordem", ticked by the space bar,
+# then back to "Filtro elíptico", pressed by Return; six back from there
+# the log, copied as a user copies it.
+start duzavuri "$duzavuri"
+has_focus "Filtros Elípticos"
+for _ in $(seq 9); do press Tab; done
+press space shift+Tab Return
+for file in elipq.r elipe.r elipp.r elipf.r; do
+  deadline=$((SECONDS + wait_limit))
+  until [ -s "$keyboard/duzavuri/$file" ] || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
+done
+same_files "$mouse/duzavuri" "$keyboard/duzavuri" elipq.r elipe.r elipp.r elipf.r
+for _ in $(seq 6); do press shift+Tab; done
+press ctrl+a ctrl+c
+timeout 5 xclip -o -selection clipboard | grep -qxF "Raízes do polinômio F salvas como elipf.r" ||
+  fail "the log copied by the keyboard has no line on elipf.r"
+stop
+
+# vessaw: F10 reaches the menu; the operations window takes the keyboard,
+# the arrows choose an operation and Return applies it; the arrows and
+# Return answer the choice lists, the first item included; the save offers
+# are named in their titles and Escape declines them.
+start vessaw "$vessaw"
+cp "$keyboard/duzavuri/elipf.r" "$keyboard/duzavuri/elipp.r" "$keyboard/vessaw/"
+has_focus "Vessa"
+press F10 Down Return
+has_focus "Operações"
+downs 13
+for polynomial in "1 F elipf.r" "2 P elipp.r"; do
+  set -- $polynomial
+  press Return
+  has_focus "Seleção"
+  downs "$1"
+  again "$win" press Return
+  press Down Return
+  has_focus "Abrir - Raízes de $2(s)"
+  type_name "$3"
+  press Return
+  has_focus "Salvar como - Raízes de $2(s)"
+  press Escape
+  has_focus "Salvar como - Polinômio $2(s)"
+  press Escape
+  has_focus "Operações"
+done
+# "Calcular E(s) tendo K(s)=F(s)/P(s)", then "Gerar imitâncias para
+# síntese de rede passiva" with the first items of both choices
+ups 7
+press Return
+downs 2
+press Return
+has_focus "Seleção"
+again "$win" press Return
+press Return
+has_focus "Salvar como - Numerador da imitância"
+type_name elip.n
+press Return
+has_focus "Salvar como - Denominador da imitância"
+type_name elip.d
+press Return
+has_focus "Operações"
+same_files "$mouse/vessaw" "$keyboard/vessaw" elip.n elip.d
+# the same offer again proposes elip.n: saved over, it asks first, and
+# "Não" (Return) leaves the file as it was and the dialog open
+cp "$keyboard/vessaw/elip.n" "$keyboard/elip.n.before"
+press Return
+has_focus "Seleção"
+again "$win" press Return
+press Return
+has_focus "Salvar como - Numerador da imitância"
+numerator=$win
+type_name elip.n
+press Return
+deadline=$((SECONDS + wait_limit))
+until [ "$(shown_count "Salvar como - Numerador da imitância")" = 2 ] || [ $SECONDS -ge $deadline ]; do sleep 0.05; done
+[ "$(shown_count "Salvar como - Numerador da imitância")" = 2 ] || fail "no question before elip.n is replaced"
+import -window root "$shots/vessaw-replace-question.png"
+press Return
+deadline=$((SECONDS + wait_limit))
+until [ "$(shown_count "Salvar como - Numerador da imitância")" = 1 ] || [ $SECONDS -ge $deadline ]; do sleep 0.05; done
+has_focus "Salvar como - Numerador da imitância"
+[ "$win" = "$numerator" ] || fail "the save dialog did not stay open after \"Não\""
+press Escape
+has_focus "Salvar como - Denominador da imitância"
+press Escape
+has_focus "Operações"
+cmp -s "$keyboard/elip.n.before" "$keyboard/vessaw/elip.n" || fail "elip.n was replaced after \"Não\""
+stop
+
+# tramow: "Sim" has the keyboard in the question; the initialisation window
+# applies its preselected entry by Return; in the operations window, where
+# nothing is chosen at first, the space bar chooses, Return applies, and
+# "Ler" takes the typed transmission zero by Return.
+start tramow "$tramow"
+cp "$keyboard/duzavuri/elipp.r" "$keyboard/vessaw/elip.n" "$keyboard/vessaw/elip.d" "$keyboard/tramow/"
+has_focus "Zuzevi"
+press F10 Down Return
+has_focus "Questão"
+press Return
+has_focus "Abrir - Zeros de transmissão a realizar (opcional)"
+type_name elipp.r
+press Return
+has_focus "Abrir - polos da f. de t. a realizar (opcional)"
+press Escape
+has_focus "Inicialização"
+press Return
+has_focus "Abrir - Numerador"
+type_name elip.n
+press Return
+has_focus "Abrir - Denominador"
+type_name elip.d
+press Return
+has_focus "Operações"
+# "Inverter imitância", then "Extrair parcialmente polo no infinito para
+# criar zeros" with z1, "Extrair polo no infinito", "Salvar rede obtida"
+downs 3
+press space Return Down Return
+has_focus "Texto"
+press ctrl+a
+type_name z1
+press Return
+has_focus "Operações"
+ups 4
+press Return
+downs 15
+press Return
+has_focus "Salvar como - Rede obtida"
+type_name elip.val
+press Return
+has_focus "Operações"
+deadline=$((SECONDS + wait_limit))
+until [ -s "$keyboard/tramow/elip.val" ] || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
+cmp -s "$mouse/want.val" "$keyboard/tramow/elip.val" || fail "elip.val of the keyboard walk differs: $(cat -A "$keyboard/tramow/elip.val")"
+stop
+
+echo "The design went through the three programs in their windows, by the mouse and by the keyboard; screenshots in $shots"
