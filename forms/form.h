@@ -19,8 +19,10 @@ class MainMenu;
 enum class CloseAction { None, Hide, Free };
 enum class BorderStyle { Sizeable, Dialog };
 // Default: the main window where the desktop puts it, any other window
-// beside the main window (covering neither its menu nor, where the screen
-// allows, its log).
+// beside the main window.  OwnerCenter: centred on the main window, or
+// beside the plot the dialog was opened from.  Either way a window covers,
+// where the screen allows, neither the main window's menu and last log
+// lines nor the operations window; Fixed keeps the window on the screen.
 enum class Placement { Default, ScreenCenter, OwnerCenter, Fixed };
 
 // Results of a modal display.
