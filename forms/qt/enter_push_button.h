@@ -1,6 +1,6 @@
-// A push button that Enter presses, as Space does, while it has the focus,
-// as buttons did on the original platform; it is no default button that
-// Enter presses from elsewhere in its window.
+// A push button that Enter presses, as Space does, while it has the focus.
+// Enter from elsewhere in its window presses the window's default button
+// instead, if the window has one.
 #pragma once
 
 #include <QPushButton>
