@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <vector>
+
+#include "poly/exact.h"
 
 namespace poly {
 namespace {
@@ -106,6 +109,30 @@ FittedDegree ProductFromRoots(std::span<const Extended> re, std::span<const Exte
   Zero(out_im, 0, n);
   out_re[0] = 1;
   for (std::size_t i = 0; i < re.size(); ++i) MultiplyByRootFactor(out_re, out_im, i + 1, re[i], im[i]);
+  return n;
+}
+
+FittedDegree ProductFromRootsCompensated(std::span<const Extended> re, std::span<const Extended> im,
+                                         std::span<Extended> out_re, std::span<Extended> out_im) {
+  const int n = static_cast<int>(re.size());
+  if (!Fits(out_re, n) || !Fits(out_im, n)) return std::nullopt;
+  std::vector<DoubleExtended> x(re.size() + 1), y(re.size() + 1);
+  x[0] = {1, 0};
+  for (std::size_t i = 0; i < re.size(); ++i) {
+    // (x + jy)·(s - r): the same steps as in plain arithmetic
+    for (std::size_t k = i + 1; k >= 1; --k) {
+      const DoubleExtended xk = x[k], yk = y[k];
+      x[k] = x[k - 1] + (-re[i]) * xk + im[i] * yk;
+      y[k] = y[k - 1] + (-re[i]) * yk + (-im[i]) * xk;
+    }
+    const DoubleExtended x0 = x[0], y0 = y[0];
+    x[0] = (-re[i]) * x0 + im[i] * y0;
+    y[0] = (-re[i]) * y0 + (-im[i]) * x0;
+  }
+  for (std::size_t k = 0; k < x.size(); ++k) {
+    out_re[k] = x[k].hi + x[k].lo;
+    out_im[k] = y[k].hi + y[k].lo;
+  }
   return n;
 }
 

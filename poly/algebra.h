@@ -55,6 +55,14 @@ FittedDegree ParaconjugateSquare(std::span<const base::Extended> p, std::span<ba
 FittedDegree ProductFromRoots(std::span<const base::Extended> re, std::span<const base::Extended> im,
                               std::span<base::Extended> out_re, std::span<base::Extended> out_im);
 
+// The same product with every coefficient carried with about twice the
+// significand and rounded once at the end: the coefficients of the roots as
+// they stand, whatever their order (in plain arithmetic the rounding of each
+// factor's step stays in the coefficients, and with many roots near one
+// circle it may cost more digits than the roots themselves carry).
+FittedDegree ProductFromRootsCompensated(std::span<const base::Extended> re, std::span<const base::Extended> im,
+                                         std::span<base::Extended> out_re, std::span<base::Extended> out_im);
+
 // A pure even or pure odd polynomial in w rewritten in s (w = s/j, the factor
 // -j of an odd one dropped) with its leading coefficient positive.  In place.
 void WToS(std::span<base::Extended> a);

@@ -1,5 +1,7 @@
 #include "poly/horner.h"
 
+#include "poly/exact.h"
+
 namespace poly {
 namespace {
 
@@ -31,6 +33,10 @@ bool IsFinite(BareComplex z) { return __builtin_isfinite(z.re) && __builtin_isfi
 template <typename Value>
 Value Lift(Extended a) {
   return Value{a};
+}
+template <>
+Complex Lift<Complex>(Extended a) {
+  return {a, 0};
 }
 template <typename Value>
 Value Lift(Complex a) {
@@ -66,9 +72,55 @@ Value ValueOnly(std::span<const Extended> a, Value x) {
 
 Extended Evaluate(std::span<const Extended> a, Extended x) { return ValueOnly(a, x); }
 
+Extended SumOfTerms(std::span<const Extended> a, Extended r) {
+  Extended sum = 0;
+  for (std::size_t k = a.size(); k-- > 0;) sum = sum * r + base::Abs(a[k]);
+  return sum;
+}
+
+Extended SumOfTerms(std::span<const Complex> a, Extended r) {
+  Extended sum = 0;
+  for (std::size_t k = a.size(); k-- > 0;) sum = sum * r + SumOfParts(a[k]);
+  return sum;
+}
+
+Extended EvaluateCompensated(std::span<const Extended> a, Extended x) {
+  if (a.empty()) return 0;
+  Extended sum = a.back();
+  Extended correction = 0;
+  for (std::size_t k = a.size() - 1; k-- > 0;) {
+    const Exact product = TwoProduct(sum, x);
+    const Exact next = TwoSum(product.value, a[k]);
+    sum = next.value;
+    correction = correction * x + (product.error + next.error);
+  }
+  return sum + correction;
+}
+
+// The complex product p·x split into its four real products, each exact
+// with its error, and the sums likewise.
+Complex EvaluateCompensated(std::span<const Extended> a, Complex x) {
+  if (a.empty()) return {0, 0};
+  Complex sum{a.back(), 0};
+  Complex correction{0, 0};
+  for (std::size_t k = a.size() - 1; k-- > 0;) {
+    const Exact rr = TwoProduct(sum.re, x.re), ii = TwoProduct(sum.im, x.im);
+    const Exact ri = TwoProduct(sum.re, x.im), ir = TwoProduct(sum.im, x.re);
+    const Exact difference = TwoSum(rr.value, -ii.value);
+    const Exact re = TwoSum(difference.value, a[k]);
+    const Exact im = TwoSum(ri.value, ir.value);
+    sum = {re.value, im.value};
+    const Complex error{rr.error - ii.error + difference.error + re.error, ri.error + ir.error + im.error};
+    correction = correction * x + error;
+  }
+  return sum + correction;
+}
+
 Complex Evaluate(std::span<const Extended> a, Complex x) { return ValueOnly(a, x); }
 
 ValueAndDerivative<Extended> EvaluateWithDerivative(std::span<const Extended> a, Extended x) { return Both(a, x); }
+
+ValueAndDerivative<Complex> EvaluateWithDerivative(std::span<const Extended> a, Complex x) { return Both(a, x); }
 
 // The root search spends most of its time here, and the check of every
 // operation costs as much as the operation.  The pass runs first on bare long

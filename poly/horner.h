@@ -23,6 +23,20 @@ Complex Evaluate(std::span<const base::Extended> a, Complex x);
 // p and p' together in one pass: p := a(n), d := a(n), then for k = n-1 down
 // to 0, p := p·x + a(k) and, for k > 0, d := d·x + p.
 ValueAndDerivative<base::Extended> EvaluateWithDerivative(std::span<const base::Extended> a, base::Extended x);
+ValueAndDerivative<Complex> EvaluateWithDerivative(std::span<const base::Extended> a, Complex x);
 ValueAndDerivative<Complex> EvaluateWithDerivative(std::span<const Complex> a, Complex x);
+
+// sum |a(k)| r^k (|Re a(k)| + |Im a(k)| for complex coefficients): the size
+// of the terms of the sum at a point of modulus r, which its rounding error
+// is measured against.
+base::Extended SumOfTerms(std::span<const base::Extended> a, base::Extended r);
+base::Extended SumOfTerms(std::span<const Complex> a, base::Extended r);
+
+// Horner's scheme carrying the rounding error of every product and sum
+// along: the value as if computed with twice the significand, then rounded
+// (the error is about 2^-64 |p(x)| plus 2^-128 sum |a(k)| |x|^k).  For values
+// that cancel far below the size of their terms.
+base::Extended EvaluateCompensated(std::span<const base::Extended> a, base::Extended x);
+Complex EvaluateCompensated(std::span<const base::Extended> a, Complex x);
 
 }  // namespace poly

@@ -42,18 +42,6 @@ constexpr long double kLastPlaces = 4;
 // over twelve decades).  Where they run out, the best point so far counts.
 constexpr int kRefineSteps = 100;
 
-// p/d; the scaled form avoids squaring d unless a component is zero.
-Complex Quotient(Complex p, Complex d) {
-  if (d.re == 0 || d.im == 0) {
-    const Extended norm = d.re * d.re + d.im * d.im;
-    return {(p.re * d.re + p.im * d.im) / norm, (p.im * d.re - p.re * d.im) / norm};
-  }
-  const Extended q = d.re / d.im + d.im / d.re;
-  return {(p.re / d.im + p.im / d.re) / q, (p.im / d.im - p.re / d.re) / q};
-}
-
-Extended Modulus(Complex z) { return base::Sqrt(z.re * z.re + z.im * z.im); }
-
 // p and p' of the undeflated polynomial at a point of the refinement, with
 // the size of p and whether that is only rounding.
 struct Probe {
@@ -293,9 +281,7 @@ Complex RootSearch::Refine(Complex found) const {
 
 Probe RootSearch::ProbeAt(Complex x) const {
   const ValueAndDerivative<Complex> at = EvaluateWithDerivative(undeflated_, x);
-  const Extended size = Modulus(x);
-  Extended terms = 0;
-  for (std::size_t k = undeflated_.size(); k-- > 0;) terms = terms * size + base::Abs(undeflated_[k].re);
+  const Extended terms = SumOfTerms(undeflated_, Modulus(x));
   const Extended residual = SumOfParts(at.value);
   return {at.value, at.derivative, residual, residual <= kResidualNoise * kUnitRoundoff * terms};
 }

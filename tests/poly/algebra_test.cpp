@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -261,6 +262,37 @@ TEST(ProductFromRootsTest, RootsComeBackThroughTheRootSearch) {
       EXPECT_LT(static_cast<double>(nearest.raw()), 1e-12);
     }
   }
+}
+
+// The 24 roots of s^24 - 1 in the order of their angles: the partial
+// products of neighbouring roots grow to coefficients of some 10^6 before
+// they cancel to the 0 of s^24 - 1.  The plain product keeps that rounding;
+// the compensated one misses only by what the rounding of the roots
+// themselves moves the coefficients, each factor (s^24 - 1)/(s - r) having
+// coefficients of modulus 1.
+TEST(ProductFromRootsTest, CompensatedProductOfRootsOfUnityCancelsToTheirRounding) {
+  constexpr int n = 24;
+  Reals re, im;
+  for (int k = 0; k < n; ++k) {
+    const Extended angle = 2 * base::Pi() * Extended(k) / n;
+    re.push_back(base::Cos(angle));
+    im.push_back(base::Sin(angle));
+  }
+  const auto largest_miss = [](const Reals& x, const Reals& y) {
+    Extended miss = 0;
+    for (int k = 0; k <= n; ++k) {
+      const Extended want = k == 0 ? -1 : (k == n ? 1 : 0);
+      miss = std::max({miss, base::Abs(x[k] - want), base::Abs(y[k])});
+    }
+    return static_cast<double>(miss.raw());
+  };
+  Reals x = Storage(n + 1), y = Storage(n + 1);
+  ASSERT_EQ(ProductFromRootsCompensated(re, im, x, y), n);
+  EXPECT_LT(largest_miss(x, y), n * 0x1p-64);
+  ASSERT_EQ(ProductFromRoots(re, im, x, y), n);
+  EXPECT_GT(largest_miss(x, y), 1e-15);
+  Reals small = Storage(n);
+  EXPECT_FALSE(ProductFromRootsCompensated(re, im, small, y).has_value());
 }
 
 }  // namespace

@@ -17,6 +17,8 @@ using test_support::Root;
 using test_support::TestPolynomial;
 using Reals = std::vector<Extended>;
 
+double D(Extended x) { return static_cast<double>(x.raw()); }
+
 TEST(HornerTest, RealPointGivesValueAndDerivative) {
   // (s - 1)(s - 2)(s + 3) = s^3 - 7s + 6
   const TestPolynomial p = TestPolynomial{1}.Real(1).Real(2).Real(-3);
@@ -119,6 +121,30 @@ TEST(HornerTest, DegreeFortyOnTheImaginaryAxisAgreesWithTheRootProduct) {
     for (std::size_t i = p.coefficients().size(); i-- > 0;) terms = terms * w + base::Abs(p.coefficients()[i]);
     EXPECT_LT(static_cast<double>((SumOfParts(value - product) / terms).raw()), 1e-16) << w;
   }
+}
+
+// (x - 1)^15 at x = 1 + d and at 1 + (1 + j)d, d = 2^-3 + 2^-40: the terms
+// reach some 40000 where the value is about 3E-14, so that plain Horner
+// keeps only a few digits of it and the compensated sum keeps them all (d^15
+// by repeated products, good to some 2^-60).
+TEST(HornerTest, CompensatedEvaluationKeepsTheDigitsThatCancel) {
+  Reals a;  // the binomial coefficients with alternating signs, exact
+  Extended binomial = 1;
+  for (int k = 0; k <= 15; ++k) {
+    a.push_back((15 - k) % 2 == 0 ? binomial : -binomial);
+    binomial = binomial * Extended(15 - k) / Extended(k + 1);
+  }
+  const Extended d = 0x1p-3L + 0x1p-40L;
+  Extended power = 1;
+  for (int k = 0; k < 15; ++k) power = power * d;
+  constexpr double kReference = 16 * 0x1p-64;
+  const Extended x = 1 + d;
+  EXPECT_LT(D(base::Abs(EvaluateCompensated(a, x) / power - 1)), kReference);
+  EXPECT_GT(D(base::Abs(Evaluate(a, x) / power - 1)), 1e-6);
+  const Complex z{1 + d, d};
+  const Complex want{128 * power, -128 * power};  // (1 + j)^15 = 128 (1 - j)
+  EXPECT_LT(D(SumOfParts(EvaluateCompensated(a, z) - want) / SumOfParts(want)), kReference);
+  EXPECT_GT(D(SumOfParts(Evaluate(a, z) - want) / SumOfParts(want)), 1e-6);
 }
 
 }  // namespace

@@ -33,8 +33,6 @@ struct ReferenceCase {
 // 2^-64, the unit roundoff of the 64-bit significand.
 constexpr long double kUnitRoundoff = 0x1p-64L;
 
-Extended Modulus(Complex z) { return base::Sqrt(z.re * z.re + z.im * z.im); }
-
 Complex Reference(ReferenceRoot r) { return {r.re, r.im}; }
 
 // |p(r)| / sum |a(k)| |r|^k: how far p(r) lies above the rounding of its
