@@ -36,6 +36,19 @@ constexpr long double kResidualNoise = 4;
 // within its own rounding: the refinement ends there (at the last digits
 // Newton's steps may go back and forth between two neighbours for ever).
 constexpr long double kLastPlaces = 4;
+// The rounding of Horner's scheme on the working polynomial of degree m
+// stays below about 2m unit roundoffs of sum |a(k)|_1 |x|^k; a point whose
+// |p|_1 lies below twice that is a root as far as the polynomial can tell,
+// and its steps there are noise.
+constexpr long double kStalledNoise = 4;
+// How often one root's search may start again by itself before the rescue
+// hook is asked.  Newton's steps from far outside the roots' circle shrink
+// the point by only (m-1)/m each, and one from near the origin may land far
+// out: a fresh start on the circle is the better one.
+constexpr int kSelfRescues = 20;
+// The turn of each fresh start, in radians: off any line of symmetry that
+// the iteration keeps to.
+constexpr long double kRestartTurn = 0.5L;
 // Newton steps of one refinement at most.  A root that the search found
 // well needs two or three; one that deflation spoiled may start among other
 // roots, where a step gains little: up to 86 in the cases measured (40 roots
@@ -71,6 +84,11 @@ class RootSearch {
   void Deflate();
   void NextStart();
   void CountUnconverged();
+  // Whether |p| at the current point is only the rounding of its evaluation.
+  bool Stalled() const;
+  // The point moved to the circle of the working polynomial's geometric
+  // mean root size, turned.
+  void StartAgain();
   void Rescue();
   // The root x of multiplicity l+1 at the indices m+l down to m.
   void Store(Complex root);
@@ -98,6 +116,7 @@ class RootSearch {
   Complex x_;  // current point
   Complex p_, d_, delta_;
   int unconverged_ = 0;
+  int self_rescues_ = 0;  // of the current root
   bool done_ = false;
 };
 
@@ -202,6 +221,7 @@ void RootSearch::AcceptRoot() {
   NextStart();
   l_ = 0;
   unconverged_ = 0;
+  self_rescues_ = 0;
 }
 
 // Division by (s - x); the remainder a(0) is dropped.
@@ -225,7 +245,33 @@ void RootSearch::NextStart() {
 
 void RootSearch::CountUnconverged() {
   ++unconverged_;
-  if (unconverged_ > kStepsBeforeRescue) Rescue();
+  if (unconverged_ <= kStepsBeforeRescue) return;
+  if (settings_.self_rescue && Stalled()) {
+    AcceptRoot();
+  } else if (settings_.self_rescue && self_rescues_ < kSelfRescues) {
+    ++self_rescues_;
+    StartAgain();
+  } else {
+    Rescue();
+  }
+}
+
+void RootSearch::StartAgain() {
+  const std::span<const Complex> a = Working();
+  const Extended size = Modulus(x_);
+  const Extended low = Modulus(a.front());
+  const Extended high = Modulus(a.back());
+  Extended radius = 1;
+  if (low > 0 && high > 0) radius = base::Exp(base::Ln(low / high) / Extended(m_));
+  const Complex direction = size > 0 ? Complex{x_.re / size, x_.im / size} : Complex{1, 0};
+  const Complex turn{base::Cos(Extended(kRestartTurn)), base::Sin(Extended(kRestartTurn))};
+  x_ = Complex{radius, 0} * (direction * turn);
+  unconverged_ = 0;
+}
+
+bool RootSearch::Stalled() const {
+  const Extended value = SumOfParts(EvaluateWithDerivative(Working(), x_).value);
+  return value <= kStalledNoise * Extended(m_) * kUnitRoundoff * SumOfTerms(Working(), Modulus(x_));
 }
 
 void RootSearch::Rescue() {

@@ -12,7 +12,12 @@
 // The search never gives up by itself: after every 50 steps without
 // convergence it hands its state to the rescue hook, which may change the
 // tolerances and the current point (a program asks its user; a test or a
-// benchmark answers itself), and goes on.
+// benchmark answers itself), and goes on.  A caller that polishes the roots
+// afterwards on better data may have the search rescue itself first: a
+// point where the polynomial is only rounding is taken as the root (on an
+// ill-conditioned polynomial the steps there stay above the tolerance for
+// ever, and no answer to the hook would make the root any better), and a
+// point that wanders starts again on the circle where the roots lie.
 #pragma once
 
 #include <functional>
@@ -30,6 +35,9 @@ struct RootSearchSettings {
   Complex start;        // where the first search starts
   bool same_start = false;  // every search starts there, not beside the last root
   bool refine = true;       // refine simple roots before they are stored
+  // After 50 steps without convergence the search rescues itself (above) up
+  // to 20 times for one root before the hook is asked.
+  bool self_rescue = false;
 };
 
 // The state handed to the rescue hook; the hook may change the last four.

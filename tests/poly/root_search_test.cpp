@@ -334,6 +334,46 @@ TEST_F(RootSearchTest, FloatingPointFaultKeepsTheRootsFound) {
   ExpectRoot(RootAt(3), {1, 0}, 0);
 }
 
+// ---------------------------------------------------------- self rescue
+
+// For a caller that polishes the roots afterwards the search answers the
+// rescue itself; the same runs with the hook show where it would be asked.
+TEST_F(RootSearchTest, SelfRescueTakesStalledPointsAndStartsWanderingOnesAgain) {
+  struct Case {
+    const char* what;
+    std::vector<Extended> a;
+    RootSearchSettings settings;
+  };
+  RootSearchSettings stalled = settings;
+  stalled.tolr = 1E-40L;  // no step meets it: every root stalls in the rounding of p
+  RootSearchSettings on_the_axis = settings;
+  on_the_axis.same_start = true;  // from 0.5 Newton's steps on s^2 + 1 never leave the real axis
+  on_the_axis.start = {0.5L, 0};
+  // 1 - s^31: a step from inside the circle of the roots lands far out,
+  // whence each step comes back by only 1/31
+  std::vector<Extended> circle(32, Extended(0));
+  circle.front() = 1;
+  circle.back() = -1;
+  const Case cases[] = {
+      {"stalled", TestPolynomial{1}.Pair(-0.3L, 0.7L).Real(-1.7L).coefficients(), stalled},
+      {"on the real axis", {1, 0, 1}, on_the_axis},
+      {"far out", circle, settings},
+  };
+  for (const Case& c : cases) {
+    settings = c.settings;
+    rescues = 0;
+    AnswerRescues();
+    Search(c.a);
+    EXPECT_GT(rescues, 0) << c.what << ": the hook is asked without the self rescue";
+    rescues = 0;
+    settings.self_rescue = true;
+    Search(c.a);
+    EXPECT_EQ(rescues, 0) << c.what;
+    for (int k = 1; k < static_cast<int>(c.a.size()); ++k)
+      EXPECT_LT(D(RelativeResidual(c.a, RootAt(k))), 1e-17) << c.what << ", root " << k;
+  }
+}
+
 // ----------------------------------------------------------- refinement
 
 // The roots as stored with and without the refinement, side by side.
