@@ -1,0 +1,78 @@
+// The roots of a spectral factor W(s), W(s)W(-s) = G(s) with
+// G(s) = ka·A(s)A(-s) + kb·B(s)B(-s), polished on A's and B's own
+// coefficients; and the check of a factor on the imaginary axis.
+//
+// Written as a polynomial in x = s², G's coefficients are sums of products
+// that cancel, and its roots are far more sensitive to their rounding than
+// the roots of G are to the rounding of A and B: roots found in x are only a
+// start.  Newton's steps on G evaluated from A and B take them as far as A
+// and B allow.
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "base/extended.h"
+
+namespace poly {
+
+// G(s) = ka·A(s)A(-s) + kb·B(s)B(-s): the constants of A and B squared, with
+// the sign of the sum (kb < 0 for E(s)E(-s) - P(s)P(-s)).
+struct ParaconjugateSum {
+  std::span<const base::Extended> a;
+  base::Extended ka;
+  std::span<const base::Extended> b;
+  base::Extended kb;
+};
+
+// Polishes the roots re(k) + j·im(k) of W in place; G's roots are these and
+// their negatives.  Each root in turn takes Newton's steps on G as if G's
+// other roots (the other roots as they stand and all the negatives) were
+// divided out, so that no two of them run into the same root; the point of
+// smallest |G| is kept, and a root where |G| is already within the rounding
+// of its evaluation stays as it is.  A real root stays real; a root exactly 0
+// stays 0; roots that start at one point (a multiple root of the search) are
+// first spread around it.  A root where G overflows stays as it was.
+// Which half of G's roots W takes: any (each root goes where its steps take
+// it), or those in the closed left half plane, where a step that crosses
+// the imaginary axis goes on from its mirror image, also a root of G.
+enum class Half { kAny, kLeft };
+void PolishFactorRoots(const ParaconjugateSum& g, Half half, std::span<base::Extended> re,
+                       std::span<base::Extended> im);
+
+// How far one rounding of A's and B's coefficients (or of G's evaluation)
+// may move each root of G: the rounding of G at the root over |G'| there,
+// at most the root's own size and at least its last places.
+std::vector<base::Extended> RootRadii(const ParaconjugateSum& g, std::span<const base::Extended> re,
+                                      std::span<const base::Extended> im);
+
+// A factor W with its constant kw (squared), its roots, and the right-hand
+// side its squared modulus should equal on the imaginary axis:
+// kw|W(jw)|² = ka|A(jw)|² + kb|B(jw)|².
+struct AxisFactor {
+  std::span<const base::Extended> w;
+  base::Extended kw;
+  ParaconjugateSum rest;
+  std::span<const base::Extended> re, im;  // W's roots
+  std::span<const base::Extended> radii;   // and how far rounding may move them
+};
+
+// The equation at each frequency: |kw|W|² - ka|A|² - kb|B|²| relative to
+// kw|W|², every squared modulus evaluated with compensated Horner, so that
+// the figure is the one of the coefficients as they stand.  It is set
+// against what rounding explains there: one rounding of each coefficient of
+// W, A and B, and each root of W off by its radius, which moves |W(jw)|² by
+// 2 radius / |jw - root| relative.  A frequency where W vanishes is left
+// out.
+struct AxisResidual {
+  base::Extended worst = 0;  // the largest relative residual
+  base::Extended at = 0;     // its frequency
+  // Some frequency's residual exceeds both the floor and what rounding
+  // explains there.
+  bool beyond_rounding = false;
+};
+
+AxisResidual ResidualOnAxis(const AxisFactor& factor, std::span<const base::Extended> frequencies,
+                            base::Extended floor);
+
+}  // namespace poly
