@@ -14,11 +14,14 @@ enum class Factor {
 
 // X := the monic factor, the product of (s - s_k) over its roots, which the
 // root list holds; the right-hand side, a polynomial in x = s^2, goes through
-// the root finder.
+// the root finder, and the roots it gives are polished on the two
+// polynomials the right-hand side comes from.
 void SpectralFactor(Vessaw& v, Factor which);
 
 // Operations "Calcular E(s) tendo K(s)=F(s)/P(s)" and "Calcular F(s) tendo
-// H(s)=E(s)/P(s)".
+// H(s)=E(s)/P(s)".  The factor is checked on the imaginary axis before it is
+// announced, and a "* " line says when it fails the equation by more than
+// rounding explains (or E has a root off the left half plane).
 void ComputeE(Vessaw& v);
 void ComputeF(Vessaw& v);
 

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "base/extended.h"
 
@@ -33,6 +34,11 @@ struct TPolynomialRecord {
   base::Extended constant = 1;
   bool defined = false;
 };
+
+// a(0) .. a(n) of the record, empty when it vanished.
+inline std::span<const base::Extended> CoefficientsOf(const TPolynomialRecord& p) {
+  return std::span(p.a).first(static_cast<std::size_t>(p.degree + 1));
+}
 
 // Real and imaginary parts of up to 200 roots, numbered from 1; its count is
 // always the current degree of X.

@@ -28,10 +28,6 @@ const char* Title(ResponseKind kind) {
   return "";
 }
 
-std::span<const Extended> Coefficients(const TPolynomialRecord& p) {
-  return {p.a.data(), static_cast<std::size_t>(std::max(0, p.degree + 1))};
-}
-
 }  // namespace
 
 ResponsePlot::ResponsePlot(ResponsePlotForm& form, frame::plot::ScalesForm& scales, Registers& registers,
@@ -96,7 +92,7 @@ void ResponsePlot::Paint() {
   curve_values_.Begin(box_.left, file ? &*file : nullptr);
   for (int c = box_.left; c <= box_.right; ++c) {
     const Extended w = x_.FromPixel(c);
-    const Extended y = ResponseValue(kind_, Coefficients(registers_.X), Coefficients(registers_.Y), k, w);
+    const Extended y = ResponseValue(kind_, CoefficientsOf(registers_.X), CoefficientsOf(registers_.Y), k, w);
     curve_values_.Put(c, w, {y});
     if (c == box_.left)
       canvas.MoveTo(c, ValueToRow(y));

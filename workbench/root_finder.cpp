@@ -34,7 +34,8 @@ void AskRescue(poly::RootRescue& state, frame::Console& console, RootRescueForm&
 
 }  // namespace
 
-void FindRoots(Registers& r, const Parameters& parameters, frame::Console& console, RootRescueForm& rescue_form) {
+void FindRoots(Registers& r, const Parameters& parameters, frame::Console& console, RootRescueForm& rescue_form,
+               Rescue rescue) {
   if (CheckDefined(r.X, console.log())) return;
   const int n = r.X.degree;
   // A record holds no more coefficients; a larger degree is a broken record.
@@ -44,8 +45,9 @@ void FindRoots(Registers& r, const Parameters& parameters, frame::Console& conso
     return;
   }
   console.ShowLine("Calculando...");
-  const poly::RootSearchSettings settings{parameters.tolr, parameters.tolm, parameters.told,
-                                          {parameters.xr0, parameters.xi0}, parameters.same_initial};
+  poly::RootSearchSettings settings{parameters.tolr, parameters.tolm, parameters.told,
+                                    {parameters.xr0, parameters.xi0}, parameters.same_initial};
+  settings.self_rescue = rescue == Rescue::kSearchFirst;
   poly::RootSearchHooks hooks;
   hooks.stored = [&console](int index) { console.ShowLine(frame::IntToText(index)); };
   hooks.derivative_level = [&console] { console.ShowLine("+"); };

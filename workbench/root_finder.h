@@ -11,9 +11,19 @@ namespace workbench {
 
 class Vessaw;
 
+// Who answers after 50 steps without convergence.
+enum class Rescue {
+  kUser,  // the dialog
+  // the search itself first (a point where X is only rounding is the root,
+  // a wandering one starts again), for a caller that polishes the roots on
+  // better data; the dialog after 20 fresh starts of one root
+  kSearchFirst,
+};
+
 // Fills the root list from X and sets the roots-defined flag when it
 // completes.  The dialog changes the run's own tolerances only.
-void FindRoots(Registers& r, const Parameters& parameters, frame::Console& console, RootRescueForm& rescue_form);
+void FindRoots(Registers& r, const Parameters& parameters, frame::Console& console, RootRescueForm& rescue_form,
+               Rescue rescue = Rescue::kUser);
 // Operation "Raízes de polinômio".
 void PolynomialRootsOperation(Vessaw& v);
 

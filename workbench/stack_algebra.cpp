@@ -21,9 +21,6 @@ void Pop(Registers& r) {
 std::span<base::Extended> Coefficients(TPolynomialRecord& p) {
   return std::span(p.a).first(static_cast<std::size_t>(p.degree + 1));
 }
-std::span<const base::Extended> Coefficients(const TPolynomialRecord& p) {
-  return std::span(p.a).first(static_cast<std::size_t>(p.degree + 1));
-}
 
 }  // namespace
 
@@ -69,7 +66,7 @@ void SubtractPop(Registers& r, base::Extended toln) {
 bool MultiplyPop(Registers& r, frame::Log& log) {
   // The product is built from a copy, so that X can take it.
   const TPolynomialRecord x = r.X;
-  const poly::FittedDegree degree = poly::Multiply(Coefficients(x), Coefficients(r.Y), r.X.a);
+  const poly::FittedDegree degree = poly::Multiply(CoefficientsOf(x), CoefficientsOf(r.Y), r.X.a);
   if (!degree) {
     log.ShowLine(kBeyondMaxDegreeMessage);
     return false;
@@ -99,7 +96,7 @@ void ParaconjugateSquare(TPolynomialRecord& x, const TPolynomialRecord& p) {
   const TPolynomialRecord q = p;
   x.degree = q.degree;
   x.constant = q.constant * q.constant;
-  poly::ParaconjugateSquare(Coefficients(q), x.a);
+  poly::ParaconjugateSquare(CoefficientsOf(q), x.a);
 }
 
 void PolynomialFromRoots(Registers& r, base::Extended c, base::Extended tolm, frame::Log& log) {

@@ -49,6 +49,13 @@ class FeldtkellerTest : public PlayedFixture {
     }
     return static_cast<double>(worst);
   }
+  // The lines of a warning: they start with "* ".
+  static Lines Warnings(const Lines& lines) {
+    Lines warnings;
+    for (const std::string& line : lines)
+      if (line.starts_with("* ")) warnings.push_back(line);
+    return warnings;
+  }
   // Every root of the list in the open left half plane.
   void ExpectLeftHalfPlane(int count) {
     for (int k = 1; k <= count; ++k) EXPECT_LT(r().roots.re[static_cast<std::size_t>(k)], 0) << k;
@@ -98,6 +105,7 @@ TEST_F(FeldtkellerTest, ComputeESatisfiesTheEquationWithItsRootsOnTheLeft) {
     for (const auto& [operation, steps] : c.operations) Apply(operation, steps);
     const Lines lines = Apply(kComputeE, {});
     EXPECT_EQ(lines.back(), "Polinômio E(s) calculado.") << c.name;
+    EXPECT_EQ(Warnings(lines), Lines{}) << c.name;
     EXPECT_EQ(r().E.degree, std::max(r().F.degree, r().P.degree)) << c.name;
     EXPECT_EQ(r().E.constant, c.constant) << c.name;
     EXPECT_LT(Miss(), 1E-16) << c.name;
@@ -120,6 +128,74 @@ TEST_F(FeldtkellerTest, ComputeEOfTheEllipticDesign) {
   ExpectLeftHalfPlane(4);
 }
 
+// Orders where F(s)F(-s) + P(s)P(-s) in x = s² is too ill-conditioned for
+// the root search to meet its tolerance, and where its roots were wrong: E
+// comes without the dialog "Parâmetros para raízes" (which fails the test
+// here) and without a warning, its roots those of the closed form, with
+// t_k = (2k - 1) pi / 2n: sigma_k = -c sin t_k, w_k = c cos t_k, c =
+// epsilon^(-1/n), for Butterworth, and sigma_k = -sinh(a) sin t_k, w_k =
+// cosh(a) cos t_k, a = asinh(1/epsilon) / n, for Chebyshev.
+// The bounds are some ten times what the rounding of F and P allows.
+TEST_F(FeldtkellerTest, HighOrderEComesWithoutTheDialogAndMatchesTheClosedForm) {
+  player.pass_rescues = false;
+  struct Case {
+    const char* kind;
+    int order;
+    const char* amax;
+    double tolerance;  // relative to the root's size
+  };
+  const Case cases[] = {
+      {"Butterworth", 31, "3.0102999566398119521", 1e-17},
+      {"Chebyshev", 25, "1", 1e-11},
+      {"Chebyshev", 31, "0.1", 1e-10},
+  };
+  for (const Case& c : cases) {
+    const std::string name = std::string(c.kind) + " " + std::to_string(c.order);
+    Apply(kGenerate, {{c.kind}, {std::to_string(c.order)}});
+    Apply(kPolynomial, {{c.amax}});
+    const Lines lines = Apply(kComputeE, {});
+    EXPECT_EQ(Warnings(lines), Lines{}) << name;
+    EXPECT_EQ(lines.back(), "Polinômio E(s) calculado.") << name;
+    const long double epsilon = vessaw.kept_values().epsilon.raw();
+    const long double a = std::asinh(1 / epsilon) / c.order;
+    const bool butterworth = std::string(c.kind) == "Butterworth";
+    const long double sigma = butterworth ? std::pow(epsilon, -1.0L / c.order) : std::sinh(a);
+    const long double omega = butterworth ? sigma : std::cosh(a);
+    std::vector<bool> taken(static_cast<std::size_t>(c.order + 1), false);
+    for (int k = 1; k <= c.order; ++k) {
+      const long double t = (2 * k - 1) * std::acos(-1.0L) / (2 * c.order);
+      const std::complex<long double> want(-sigma * std::sin(t), omega * std::cos(t));
+      double nearest = 1e300;
+      int at = 0;
+      for (int j = 1; j <= c.order; ++j) {
+        const std::complex<long double> found(r().roots.re[j].raw(), r().roots.im[j].raw());
+        const double d = static_cast<double>(std::abs(found - want) / std::abs(want));
+        if (!taken[static_cast<std::size_t>(j)] && d < nearest) nearest = d, at = j;
+      }
+      taken[static_cast<std::size_t>(at)] = true;
+      EXPECT_LT(nearest, c.tolerance) << name << ", root " << k;
+    }
+  }
+}
+
+// What the check of E and F says.  F and P with a common zero pair on the
+// imaginary axis give E = sqrt(2)(s^2 + 1), right but for its roots on the
+// axis; F with the imaginary part of one root of a pair inverted is no real
+// polynomial, and its real part, which F keeps, misses the equation.
+TEST_F(FeldtkellerTest, FactorsThatFailTheirCheckSaySo) {
+  r().F = Record({1, 0, 1});
+  r().P = Record({1, 0, 1});
+  EXPECT_EQ(Warnings(Apply(kComputeE, {})),
+            Lines{"* E(s) não é de Hurwitz: raiz fora do semiplano esquerdo *"});
+  Apply(kBessel, {{"4"}});
+  std::vector<Step> one_flipped = {{"Inverter Imag"}, {"Aceitar"}};
+  one_flipped.insert(one_flipped.end(), 3, Step{"Aceitar"});
+  const Lines warnings = Warnings(Apply(kComputeF, one_flipped));
+  ASSERT_EQ(warnings.size(), 2u);
+  EXPECT_EQ(warnings[0], "* Montagem inexata de polinômio: examine resto imaginário em Y *");
+  EXPECT_TRUE(warnings[1].starts_with("* F(s) impreciso: resíduo relativo da equação de FeldtKeller")) << warnings[1];
+}
+
 // F and P constants: nothing to factor, E is the constant.
 TEST_F(FeldtkellerTest, RightHandSideOfDegreeZeroGivesAConstant) {
   r().F = Record({1}, 3);
@@ -140,12 +216,13 @@ TEST_F(FeldtkellerTest, ComputeFFromTheBesselApproximation) {
   const std::vector<Step> accept(4, Step{"Aceitar"});
   const Lines lines = Apply(kComputeF, accept);
   EXPECT_EQ(lines.back(), "Polinômio F(s) calculado.");
+  EXPECT_EQ(Warnings(lines), Lines{});
   EXPECT_EQ(r().F.degree, 4);
   EXPECT_EQ(r().F.constant, 1);
   EXPECT_LT(Miss(), 1E-16);
   std::vector<Step> flipped;
   for (int k = 0; k < 4; ++k) flipped.insert(flipped.end(), {{"Inverter Real"}, {"Aceitar"}});
-  Apply(kComputeF, flipped);
+  EXPECT_EQ(Warnings(Apply(kComputeF, flipped)), Lines{});
   EXPECT_LT(Miss(), 1E-16);
   // H(0) = 1 puts one root of F at the origin
   for (int k = 1; k <= 4; ++k) EXPECT_GE(r().roots.re[static_cast<std::size_t>(k)], 0) << k;
