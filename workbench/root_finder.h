@@ -20,10 +20,15 @@ enum class Rescue {
   kSearchFirst,
 };
 
+struct RootRun {
+  // The user raised a tolerance in the dialog above its parameter.
+  bool loosened = false;
+};
+
 // Fills the root list from X and sets the roots-defined flag when it
 // completes.  The dialog changes the run's own tolerances only.
-void FindRoots(Registers& r, const Parameters& parameters, frame::Console& console, RootRescueForm& rescue_form,
-               Rescue rescue = Rescue::kUser);
+RootRun FindRoots(Registers& r, const Parameters& parameters, frame::Console& console, RootRescueForm& rescue_form,
+                  Rescue rescue = Rescue::kUser);
 // Operation "Raízes de polinômio".
 void PolynomialRootsOperation(Vessaw& v);
 

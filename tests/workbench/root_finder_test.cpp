@@ -261,5 +261,45 @@ TEST_F(RootFinderTest, RootsOperationCleansTheChosenPolynomialAndListsItsRoots) 
   ExpectRoot(RootAt(2), {0, 1}, 1e-18);
 }
 
+// After a search that the user loosened in the dialog, the worst relative
+// residual |p(r)| / sum |a(k)| |r|^k of the roots is logged when it is more
+// than rounding.  (s^2 + 0.6s + 0.58)(s + 1.7) with a step tolerance that no
+// step meets: with a usual one given back the roots are right and nothing
+// is said; with multiple-root tolerances so wide that the derivative test
+// takes the pair for a root of p' too, they are not.
+TEST_F(RootFinderTest, LoosenedSearchLogsTheWorstResidualOfItsRoots) {
+  struct Case {
+    const char* what;
+    long double tolm, told;  // given back in the dialog with tolr = 1E-12
+    bool logged;
+  };
+  const Case cases[] = {
+      {"step tolerance only", 1E-8L, 1E-10L, false},
+      {"multiple roots taken wide", 10, 10, true},
+  };
+  for (const Case& c : cases) {
+    SetX(TestPolynomial{1}.Pair(-0.3L, 0.7L).Real(-1.7L));
+    parameters().tolr = 1E-40L;
+    user.on_modal = [&](forms::Form& form) {
+      if (&form == windows().form9) windows().form9->list.UserClickItem(4);  // (X(s))
+      if (&form != &rescue()) return;
+      rescue().NEtolr1.set_panel_real(1E-12L);
+      rescue().NEtolm1.set_panel_real(c.tolm);
+      rescue().NEtold1.set_panel_real(c.told);
+      rescue().Button1.UserClick();
+    };
+    const std::size_t mark = Logged().size();
+    RunOperation(15);
+    const std::vector<std::string> log = LoggedSince(mark);
+    const auto line = std::find_if(log.begin(), log.end(), [](const std::string& l) {
+      return l.starts_with("* Resíduo relativo máximo das raízes:");
+    });
+    ASSERT_EQ(line != log.end(), c.logged) << c.what;
+    if (c.logged) {
+      EXPECT_GT(std::stold(line->substr(line->find(':') + 1)), 1E-12L) << *line;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace workbench_test
