@@ -8,32 +8,39 @@
 
 namespace poly {
 
-struct Exact {
-  base::Extended value;
-  base::Extended error;
+// On extended reals, or on bare long doubles for a pass that checks only
+// its result.
+template <typename T>
+struct ExactOf {
+  T value;
+  T error;
 };
+using Exact = ExactOf<base::Extended>;
 
 // Knuth's sum: any two operands.
-inline Exact TwoSum(base::Extended a, base::Extended b) {
-  const base::Extended s = a + b;
-  const base::Extended z = s - a;
+template <typename T>
+inline ExactOf<T> TwoSum(T a, T b) {
+  const T s = a + b;
+  const T z = s - a;
   return {s, (a - (s - z)) + (b - z)};
 }
 
 // 2^32 + 1: splits a 64-bit significand into two halves of 32 bits.
 constexpr long double kSplitter = 4294967297.0L;
 
-inline Exact Split(base::Extended a) {
-  const base::Extended c = base::Extended(kSplitter) * a;
-  const base::Extended high = c - (c - a);
+template <typename T>
+inline ExactOf<T> Split(T a) {
+  const T c = T(kSplitter) * a;
+  const T high = c - (c - a);
   return {high, a - high};
 }
 
 // Dekker's product: the halves' products are exact.
-inline Exact TwoProduct(base::Extended a, base::Extended b) {
-  const base::Extended p = a * b;
-  const Exact sa = Split(a);
-  const Exact sb = Split(b);
+template <typename T>
+inline ExactOf<T> TwoProduct(T a, T b) {
+  const T p = a * b;
+  const ExactOf<T> sa = Split(a);
+  const ExactOf<T> sb = Split(b);
   return {p, sa.error * sb.error - (((p - sa.value * sb.value) - sa.error * sb.value) - sa.value * sb.error)};
 }
 

@@ -1,5 +1,7 @@
 #include "poly/horner.h"
 
+#include <type_traits>
+
 #include "poly/exact.h"
 
 namespace poly {
@@ -84,36 +86,70 @@ Extended SumOfTerms(std::span<const Complex> a, Extended r) {
   return sum;
 }
 
-Extended EvaluateCompensated(std::span<const Extended> a, Extended x) {
-  if (a.empty()) return 0;
-  Extended sum = a.back();
-  Extended correction = 0;
+template <typename T>
+T Real(Extended a) {
+  if constexpr (std::is_same_v<T, long double>)
+    return a.raw();
+  else
+    return a;
+}
+
+template <typename T>
+T Compensated(std::span<const Extended> a, T x) {
+  T sum = Real<T>(a.back());
+  T correction = 0;
   for (std::size_t k = a.size() - 1; k-- > 0;) {
-    const Exact product = TwoProduct(sum, x);
-    const Exact next = TwoSum(product.value, a[k]);
+    const ExactOf<T> product = TwoProduct(sum, x);
+    const ExactOf<T> next = TwoSum(product.value, Real<T>(a[k]));
     sum = next.value;
     correction = correction * x + (product.error + next.error);
   }
   return sum + correction;
 }
 
+// Bare first, as below: every transformation's result passes through to
+// the value, so a finite value means that no operation faulted.
+Extended EvaluateCompensated(std::span<const Extended> a, Extended x) {
+  if (a.empty()) return 0;
+  const long double bare = Compensated(a, x.raw());
+  if (__builtin_isfinite(bare)) return bare;
+  return Compensated(a, x);
+}
+
 // The complex product p·x split into its four real products, each exact
-// with its error, and the sums likewise.
+// with its error, and the sums likewise; on T, Extended or bare long double
+// (see below).
+template <typename T>
+struct ComplexOf {
+  T re;
+  T im;
+};
+
+template <typename T>
+ComplexOf<T> Compensated(std::span<const Extended> a, ComplexOf<T> x) {
+  ComplexOf<T> sum{Real<T>(a.back()), T(0)};
+  ComplexOf<T> correction{T(0), T(0)};
+  for (std::size_t k = a.size() - 1; k-- > 0;) {
+    const ExactOf<T> rr = TwoProduct(sum.re, x.re), ii = TwoProduct(sum.im, x.im);
+    const ExactOf<T> ri = TwoProduct(sum.re, x.im), ir = TwoProduct(sum.im, x.re);
+    const ExactOf<T> difference = TwoSum(rr.value, -ii.value);
+    const ExactOf<T> re = TwoSum(difference.value, Real<T>(a[k]));
+    const ExactOf<T> im = TwoSum(ri.value, ir.value);
+    sum = {re.value, im.value};
+    const T error_re = rr.error - ii.error + difference.error + re.error;
+    const T error_im = ri.error + ir.error + im.error;
+    correction = {correction.re * x.re - correction.im * x.im + error_re,
+                  correction.re * x.im + correction.im * x.re + error_im};
+  }
+  return {sum.re + correction.re, sum.im + correction.im};
+}
+
 Complex EvaluateCompensated(std::span<const Extended> a, Complex x) {
   if (a.empty()) return {0, 0};
-  Complex sum{a.back(), 0};
-  Complex correction{0, 0};
-  for (std::size_t k = a.size() - 1; k-- > 0;) {
-    const Exact rr = TwoProduct(sum.re, x.re), ii = TwoProduct(sum.im, x.im);
-    const Exact ri = TwoProduct(sum.re, x.im), ir = TwoProduct(sum.im, x.re);
-    const Exact difference = TwoSum(rr.value, -ii.value);
-    const Exact re = TwoSum(difference.value, a[k]);
-    const Exact im = TwoSum(ri.value, ir.value);
-    sum = {re.value, im.value};
-    const Complex error{rr.error - ii.error + difference.error + re.error, ri.error + ir.error + im.error};
-    correction = correction * x + error;
-  }
-  return sum + correction;
+  const ComplexOf<long double> bare = Compensated(a, ComplexOf<long double>{x.re.raw(), x.im.raw()});
+  if (__builtin_isfinite(bare.re) && __builtin_isfinite(bare.im)) return {bare.re, bare.im};
+  const ComplexOf<Extended> checked = Compensated(a, ComplexOf<Extended>{x.re, x.im});
+  return {checked.re, checked.im};
 }
 
 Complex Evaluate(std::span<const Extended> a, Complex x) { return ValueOnly(a, x); }
