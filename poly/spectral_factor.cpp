@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "base/errors.h"
@@ -37,6 +38,20 @@ constexpr long double kExplainedMargin = 8;
 // sweeps; one that has found no root there by then (the search's was
 // spurious) goes free.
 constexpr int kRealSweeps = 20;
+// Two roots are taken for a conjugate pair when one lies this near the
+// other's mirror image, relative to its size: far beyond their own errors,
+// far below the distance between two roots of the factors measured.
+constexpr long double kPairing = 1E-6L;
+// A root of a factor that may have zeros on the imaginary axis (F) lying
+// within this fraction of its size from the axis is first polished on the
+// axis: there a zero of F is a double root of G, G(jw) touches zero as a
+// real function of w, and the steps go to the zero of its derivative,
+// which is simple.  (The search's roots of a double root in x come up to a
+// thousandth apart at high orders.)
+constexpr long double kNearAxis = 1E-2L;
+// Newton steps on the axis at most: from within a hundredth they need some
+// five.
+constexpr int kAxisSteps = 50;
 // Roots that start at one point are spread over a circle of this radius
 // relative to the point, so that the division by their differences is
 // defined and the steps can take them apart.
@@ -61,13 +76,18 @@ struct Probe {
   Complex derivative;
   Extended size;
   Extended rounding;  // of the evaluation, to be taken kResidualNoise unit roundoffs
+  // what one rounding of A's and B's coefficients moves G by, likewise: the
+  // uncertainty of G itself
+  Extended data;
   bool noise;
 };
 
-// The rounding of ka A(z)A(-z): that of the product, and what is left of
-// Horner's, a unit roundoff of its terms' size for each factor.
-Extended ProductRounding(Extended k, const Sides& a) {
-  const Extended left = Extended(kUnitRoundoff) * a.terms;
+// The rounding of ka A(z)A(-z): that of the product, and what compensated
+// Horner's scheme leaves of each factor's, (2n u)^2 of its terms' size for
+// degree n, in unit roundoffs u.
+Extended ProductRounding(Extended k, const Sides& a, std::size_t degree) {
+  const Extended twice_n_u = Extended(2 * kUnitRoundoff) * Extended(static_cast<long double>(degree));
+  const Extended left = twice_n_u * twice_n_u / Extended(kUnitRoundoff) * a.terms;
   return base::Abs(k) * ((SumOfParts(a.plus) + left) * (SumOfParts(a.minus) + left));
 }
 
@@ -78,9 +98,54 @@ Probe ProbeAt(const ParaconjugateSum& g, Complex z) {
   const Complex value = ka * (a.plus * a.minus) + kb * (b.plus * b.minus);
   const Complex derivative =
       ka * (a.plus_slope * a.minus - a.plus * a.minus_slope) + kb * (b.plus_slope * b.minus - b.plus * b.minus_slope);
-  const Extended rounding = ProductRounding(g.ka, a) + ProductRounding(g.kb, b);
+  const Extended rounding = ProductRounding(g.ka, a, g.a.size()) + ProductRounding(g.kb, b, g.b.size());
+  const Extended data = base::Abs(g.ka) * a.terms * (SumOfParts(a.plus) + SumOfParts(a.minus)) +
+                        base::Abs(g.kb) * b.terms * (SumOfParts(b.plus) + SumOfParts(b.minus));
   const Extended size = SumOfParts(value);
-  return {value, derivative, size, rounding, size <= kResidualNoise * kUnitRoundoff * rounding};
+  return {value, derivative, size, rounding, data, size <= kResidualNoise * kUnitRoundoff * rounding};
+}
+
+// A(z), A'(z) and A''(z) by Horner's scheme.
+struct ThreeTerms {
+  Complex value, first, second;
+};
+
+ThreeTerms ThreeTermsAt(std::span<const Extended> a, Complex z) {
+  Complex p{0, 0}, d1{0, 0}, d2{0, 0};
+  for (std::size_t k = a.size(); k-- > 0;) {
+    d2 = d2 * z + d1;
+    d1 = d1 * z + p;
+    p = p * z + Complex{a[k], 0};
+  }
+  return {p, d1, Complex{2, 0} * d2};
+}
+
+// G'(z) and G''(z), by Leibniz's rule on each product A(z)A(-z), whose
+// second factor's derivative is -A'(-z).
+struct Slopes {
+  Complex first, second;
+};
+
+Slopes SlopesAt(const ParaconjugateSum& g, Complex z) {
+  const auto part = [&](std::span<const Extended> a, Extended k) {
+    const ThreeTerms plus = ThreeTermsAt(a, z), minus = ThreeTermsAt(a, -z);
+    const Complex first = plus.first * minus.value - plus.value * minus.first;
+    const Complex second = plus.second * minus.value - Complex{2, 0} * plus.first * minus.first + plus.value * minus.second;
+    return Slopes{Complex{k, 0} * first, Complex{k, 0} * second};
+  };
+  const Slopes a = part(g.a, g.ka), b = part(g.b, g.kb);
+  return {a.first + b.first, a.second + b.second};
+}
+
+// The first and second derivatives of g(w) = G(jw), a real function of w:
+// g' = j G'(jw) and g'' = -G''(jw).
+struct AxisSlope {
+  Extended first, second;
+};
+
+AxisSlope AxisSlopeAt(const ParaconjugateSum& g, Extended w) {
+  const Slopes at = SlopesAt(g, Complex{0, w});
+  return {-at.first.im, -at.second.re};
 }
 
 Extended Coefficient(std::span<const Extended> a, std::size_t i) { return i < a.size() ? a[i] : Extended(0); }
@@ -116,18 +181,28 @@ class Polisher {
   // Gives whether every root converged: into the rounding of G, or moving
   // only in its last places.
   bool Run() {
-    // A root 0 that G does not have is where the search's last division
-    // left it: it starts off the origin, where G' vanishes.
-    const bool origin_is_root = SquaredCoefficient(g_, 0) == 0;
-    for (Complex& z : z_)
-      if (IsZero(z) && !origin_is_root) z = {-Extended(kSpread) * RootScale(g_), 0};
-    Spread();
     const std::size_t n = z_.size();
     std::vector<State> state(n, State::kMoving);
     std::vector<bool> moved(n, false);
+    // A root 0 of E that G does not have is where the search's last
+    // division left it: it starts off the origin, where G' vanishes.  A
+    // root 0 of F is a zero on the axis like the others (G'(0) vanishes for
+    // every G: the origin is where its steps on the axis end).
+    const bool origin_is_root = half_ == Half::kAny || SquaredCoefficient(g_, 0) == 0;
+    for (Complex& z : z_)
+      if (IsZero(z) && !origin_is_root) z = {-Extended(kSpread) * RootScale(g_), 0};
+    std::vector<bool> on_axis(n, false);
+    if (half_ == Half::kAny)
+      for (std::size_t k = 0; k < n; ++k) on_axis[k] = OnAxis(k);
+    Spread(on_axis);
     for (std::size_t k = 0; k < n; ++k) {
       best_.push_back(z_[k]);
       best_size_.push_back(Extended(0));
+      if (on_axis[k]) {
+        state[k] = State::kConverged;
+        moved[k] = true;
+        continue;
+      }
       state[k] = IsZero(z_[k]) ? State::kConverged : Start(k);
       moved[k] = state[k] == State::kMoving;
     }
@@ -169,9 +244,9 @@ class Polisher {
         if (!paired[j] && best_[j].im < 0 &&
             (partner == n || SumOfParts(best_[j] - mirror) < SumOfParts(best_[partner] - mirror)))
           partner = j;
-      // a root on the real axis but for rounding has no partner: the
-      // conjugate must lie nearer its root's mirror image than the root
-      if (partner == n || !(SumOfParts(best_[partner] - mirror) < best_[k].im)) continue;
+      // a root without its conjugate (on the real axis but for rounding, or
+      // one of a pair that the user is to split) has no partner
+      if (partner == n || !(SumOfParts(best_[partner] - mirror) <= Extended(kPairing) * SumOfParts(mirror))) continue;
       paired[partner] = true;
       if (!moved[k] && !moved[partner]) continue;
       const Complex mean{(best_[k].re + best_[partner].re) / 2, (best_[k].im - best_[partner].im) / 2};
@@ -180,13 +255,15 @@ class Polisher {
     }
   }
 
-  // Copies of a root after its first are moved round it, evenly.
-  void Spread() {
+  // Copies of a root after its first are moved round it, evenly; roots
+  // polished on the axis stay where they are, copies or not (the user takes
+  // a zero of F and its conjugate from one point).
+  void Spread(const std::vector<bool>& on_axis) {
     for (std::size_t k = 0; k < z_.size(); ++k) {
-      if (IsZero(z_[k])) continue;
+      if (IsZero(z_[k]) || on_axis[k]) continue;
       std::vector<std::size_t> copies;
       for (std::size_t j = k + 1; j < z_.size(); ++j)
-        if (z_[j].re == z_[k].re && z_[j].im == z_[k].im) copies.push_back(j);
+        if (!on_axis[j] && z_[j].re == z_[k].re && z_[j].im == z_[k].im) copies.push_back(j);
       const Extended radius = Extended(kSpread) * Modulus(z_[k]);
       const Extended turn = 2 * base::Pi() / Extended(static_cast<long double>(copies.size() + 1));
       for (std::size_t c = 0; c < copies.size(); ++c) {
@@ -195,6 +272,35 @@ class Polisher {
         z_[j] = z_[j] + Complex{radius * base::Cos(angle), radius * base::Sin(angle)};
         real_[j] = false;
       }
+    }
+  }
+
+  // Root k, near the axis, taken to the axis where G(jw), a real function
+  // of w, has its least value nearby, if that is at most 0 but for what one
+  // rounding of A's and B's coefficients moves it by: then G's roots there
+  // are a double root on the axis, split only by that rounding, and the point where G comes nearest to
+  // touching zero is the zero of the factor.  (G above its rounding there
+  // has its roots off the axis.)  Gives whether the root went to the axis.
+  bool OnAxis(std::size_t k) {
+    const Complex start = z_[k];
+    if (IsZero(start)) return true;
+    if (!(base::Abs(start.re) <= Extended(kNearAxis) * Modulus(start))) return false;
+    try {
+      Extended w = start.im;
+      for (int step = 0; step < kAxisSteps; ++step) {
+        const AxisSlope slope = AxisSlopeAt(g_, w);
+        if (slope.second == 0) break;
+        const Extended delta = slope.first / slope.second;
+        w = w - delta;
+        if (base::Abs(delta) <= Extended(kLastPlaces * kUnitRoundoff) * base::Abs(w)) break;
+      }
+      const Complex axis{0, w};
+      const Probe at = ProbeAt(g_, axis);
+      if (!(at.value.re <= kResidualNoise * kUnitRoundoff * at.data)) return false;
+      z_[k] = axis;
+      return true;
+    } catch (const base::FloatError&) {
+      return false;
     }
   }
 
@@ -339,10 +445,13 @@ std::vector<Extended> RootRadii(const ParaconjugateSum& g, std::span<const Exten
     const Extended size = Modulus(z);
     Extended radius = size;
     try {
-      const Probe at = ProbeAt(g, z);
-      const Extended slope = Modulus(at.derivative);
-      const Extended moved = kResidualNoise * kUnitRoundoff * at.rounding;
-      if (moved < slope * size) radius = moved / slope;
+      // to first order by G', and where G' nearly vanishes (a double root
+      // of G, as the zeros of F on the axis are) to second order by G''
+      const Extended moved = kResidualNoise * kUnitRoundoff * ProbeAt(g, z).data;
+      const Slopes slopes = SlopesAt(g, z);
+      const Extended first = Modulus(slopes.first), second = Modulus(slopes.second);
+      if (moved < first * size) radius = moved / first;
+      if (2 * moved < second * radius * radius) radius = base::Sqrt(2 * moved / second);
     } catch (const base::FloatError&) {
       // G overflows there: nothing is known about the root
     }

@@ -25,24 +25,38 @@ struct ParaconjugateSum {
   base::Extended kb;
 };
 
-// Polishes the roots re(k) + j·im(k) of W in place; G's roots are these and
-// their negatives.  Each root in turn takes Newton's steps on G as if G's
-// other roots (the other roots as they stand and all the negatives) were
-// divided out, so that no two of them run into the same root; the point of
-// smallest |G| is kept, and a root where |G| is already within the rounding
-// of its evaluation stays as it is.  A real root stays real; a root exactly 0
-// stays 0; roots that start at one point (a multiple root of the search) are
-// first spread around it.  A root where G overflows stays as it was.
-// Which half of G's roots W takes: any (each root goes where its steps take
-// it), or those in the closed left half plane, where a step that crosses
-// the imaginary axis goes on from its mirror image, also a root of G.
+// Which half of G's roots W takes: those in the closed left half plane (E,
+// Hurwitz), or any (F, whose signs the user chooses afterwards), each root
+// of W standing for itself and its negative, both roots of G.
 enum class Half { kAny, kLeft };
+
+// Polishes the roots re(k) + j·im(k) of W in place, with G evaluated from A
+// and B by compensated Horner.  All roots take Newton's steps on G together,
+// each as if G's other roots (the other roots as they stand and all the
+// negatives) were divided out, so that no two of them run into the same
+// root; each keeps its point of smallest |G|, and a root where |G| is
+// already within the rounding of its evaluation stays as it is.  A root the
+// search found real stays real unless no real root is left for it; roots
+// that start at one point (a multiple root of the search) are first spread
+// around it; where the roots given do not all converge, the steps start
+// again from the left half of a circle, and those roots, if they converge,
+// come in the order of the real parts of their squares.  A root where G
+// overflows stays as it was.
+//   kLeft: a root ending on the right is replaced by its negative; a root 0
+//          starts off the origin unless G vanishes there.
+//   kAny:  a root near the imaginary axis goes to the axis, to the point
+//          where G(jw) comes nearest to touching zero, when it dips to zero
+//          there but for rounding (a zero of W on the axis is a double root
+//          of G, which the rounding of A and B splits); a root 0 stays.
+// Pairs of roots that moved and lie at each other's mirror image but for
+// their errors end as exact conjugates.
 void PolishFactorRoots(const ParaconjugateSum& g, Half half, std::span<base::Extended> re,
                        std::span<base::Extended> im);
 
-// How far one rounding of A's and B's coefficients (or of G's evaluation)
-// may move each root of G: the rounding of G at the root over |G'| there,
-// at most the root's own size and at least its last places.
+// How far one rounding of A's and B's coefficients may move each root of G:
+// what it moves G by at the root over |G'| there, or, where that is less,
+// the square root of twice that over |G''| (a double root); at most the
+// root's own size and at least its last places.
 std::vector<base::Extended> RootRadii(const ParaconjugateSum& g, std::span<const base::Extended> re,
                                       std::span<const base::Extended> im);
 

@@ -118,7 +118,13 @@ void CheckFactor(Registers& r, Factor which, frame::Console& console) {
   const std::size_t count = static_cast<std::size_t>(std::max(r.X.degree, 0));
   const std::span<const Extended> re = std::span(r.roots.re).subspan(1, count);
   const std::span<const Extended> im = std::span(r.roots.im).subspan(1, count);
-  const std::vector<Extended> radii = poly::RootRadii(RightHandSide(r, which), re, im);
+  std::vector<Extended> radii = poly::RootRadii(RightHandSide(r, which), re, im);
+  // Roots without their conjugates (signs that break a pair) leave a factor
+  // that is not their product, whose real part X keeps: their radii explain
+  // nothing of its residual.
+  const std::span<const Extended> residue = CoefficientsOf(r.Y);
+  if (poly::LargestMagnitude(residue) > kResidualFloor * poly::LargestMagnitude(CoefficientsOf(r.X)))
+    std::fill(radii.begin(), radii.end(), Extended(0));
   // |E|² = |F|² + |P|², whichever of E and F was computed
   const poly::AxisFactor factor{CoefficientsOf(e), e.constant * e.constant,
                                 {CoefficientsOf(f), f.constant * f.constant, CoefficientsOf(r.P),

@@ -111,16 +111,34 @@ TEST(PolishFactorRootsTest, RootsInTheRoundingOfGStayAndRealRootsStayReal) {
 }
 
 // F from E E* - P P* with F = s^2 + 1/4: a double root of G at each of
-// +-j/2, where the steps can get no nearer than the square root of G's
-// rounding.  E = s^2 + a s + 5/16 with a = sqrt(1/8) and P = 3/16, so that
-// E E* - P P* = (s^2 + 1/4)^2 but for the rounding of a.
-TEST(PolishFactorRootsTest, DoubleRootsOfAFactorOnTheAxisComeAsCloseAsTheirRounding) {
+// +-j/2, which the rounding of E splits.  E = s^2 + a s + 5/16 with
+// a = sqrt(1/8) and P = 3/16, so that E E* - P P* = (s^2 + 1/4)^2 but for
+// the rounding of a.  Roots near the axis go to it, where G(jw) comes
+// nearest to touching zero, and two copies of one root (the conjugate that
+// the user is to flip) stay together.
+TEST(PolishFactorRootsTest, ZerosOfAFactorOnTheAxisEndOnTheAxis) {
   const Reals e = {Extended(5) / 16, base::Sqrt(Extended(1) / 8), 1};
   const Reals p = {Extended(3) / 16};
   const ParaconjugateSum g{e, 1, p, -1};
-  Reals re = {Extended(1E-7L), Extended(-1E-7L)}, im = {Extended(0.5001L), Extended(-0.4999L)};
-  PolishFactorRoots(g, Half::kAny, re, im);
-  EXPECT_LT(WorstRootError({0, 0}, {0.5L, -0.5L}, re, im), 1e-9);
+  struct Case {
+    const char* what;
+    Reals re, im, want_im;
+  };
+  const Case cases[] = {
+      {"a pair split off the axis", {1E-7L, -1E-7L}, {0.5001L, -0.4999L}, {0.5L, -0.5L}},
+      {"two copies", {0, 0}, {-0.5001L, -0.5001L}, {-0.5L, -0.5L}},
+  };
+  for (const Case& c : cases) {
+    Reals re = c.re, im = c.im;
+    PolishFactorRoots(g, Half::kAny, re, im);
+    for (std::size_t k = 0; k < re.size(); ++k) {
+      EXPECT_EQ(re[k], Extended(0)) << c.what << ", " << k;
+      EXPECT_NEAR(D(im[k]), D(c.want_im[k]), 1e-18) << c.what << ", " << k;
+    }
+    if (c.im[0] == c.im[1]) {
+      EXPECT_EQ(im[0], im[1]) << c.what;
+    }
+  }
 }
 
 // The check on the axis: a factor whose coefficients are those of its roots

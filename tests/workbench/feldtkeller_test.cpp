@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "frame/selection_form.h"
 #include "tests/base/extended_printer.h"
 #include "tests/workbench/played_fixture.h"
 
@@ -174,6 +175,46 @@ TEST_F(FeldtkellerTest, HighOrderEComesWithoutTheDialogAndMatchesTheClosedForm) 
       }
       taken[static_cast<std::size_t>(at)] = true;
       EXPECT_LT(nearest, c.tolerance) << name << ", root " << k;
+    }
+  }
+}
+
+// F from the E and P of the Chebyshev approximation: its zeros +-j cos t_k
+// (and 0 for an odd order) are double roots of E E* - P P*, which the
+// search of x meets only to the square root of its rounding and where the
+// steps stalled into the dialog from order 5.  They come without it, on the
+// axis, a zero and the copy that the user turns into its conjugate at one
+// point.  The user here flips the copy and accepts every other root.
+TEST_F(FeldtkellerTest, ComputeFOfTheChebyshevFunctionPutsItsZerosOnTheAxisWithoutTheDialog) {
+  for (const int order : {5, 12}) {
+    Apply(kGenerate, {{"Chebyshev"}, {std::to_string(order)}});
+    Apply(kPolynomial, {{"1"}});
+    Apply(kComputeE, {});
+    std::vector<std::complex<long double>> accepted;
+    bool copy = false;
+    user.on_modal = [&](forms::Form& form) {
+      auto* selection = dynamic_cast<frame::SelectionForm*>(&form);
+      ASSERT_NE(selection, nullptr) << form.name();
+      const int k = static_cast<int>(accepted.size()) + 1;
+      const std::complex<long double> root(r().roots.re[k].raw(), r().roots.im[k].raw());
+      copy = !copy && std::find(accepted.begin(), accepted.end(), root) != accepted.end();
+      if (!copy) accepted.push_back(root);
+      selection->list.UserClickItem(copy ? 1 : 2);  // "Inverter [I]mag" or "[A]ceitar"
+    };
+    const std::size_t mark = Logged().size();
+    RunOperation(kComputeF);
+    user.on_modal = [this](forms::Form& form) { player.Play(form); };
+    const Lines lines = LoggedSince(mark);
+    EXPECT_EQ(Warnings(lines), Lines{}) << order;
+    EXPECT_EQ(lines.back(), "Polinômio F(s) calculado.") << order;
+    for (int k = 1; k <= order; ++k) {
+      const long double t = (2 * k - 1) * std::acos(-1.0L) / (2 * order);
+      const long double want = std::cos(t);
+      long double nearest = 1;
+      for (int j = 1; j <= order; ++j)
+        nearest = std::min(nearest, std::abs(std::complex<long double>(r().roots.re[j].raw(), r().roots.im[j].raw()) -
+                                             std::complex<long double>(0, want)));
+      EXPECT_LT(static_cast<double>(nearest), 1e-15) << order << ", zero " << k;
     }
   }
 }
