@@ -65,13 +65,18 @@ def hex_literal(x):
     """The exact extended real x as a C++ long double literal."""
     if x == 0:
         return "0x0p+0L"
-    man, exp = int(abs(x).man), int(abs(x).exp)
+    # abs() at mpmath's default precision would round x to a double
+    with mp.workprec(128):
+        man, exp = int(abs(x).man), int(abs(x).exp)
     sign = "-" if x < 0 else ""
     return "%s0x%Xp%+dL" % (sign, man, exp)
 
 
 def decimal_literal(x):
-    return mp.nstr(mp.mpf(x), REFERENCE_DIGITS, min_fixed=-5, max_fixed=5) + "L"
+    # at more than the digits written: mpf() at mpmath's default precision
+    # would round x to a double first
+    with mp.workdps(REFERENCE_DIGITS + 10):
+        return mp.nstr(mp.mpf(x), REFERENCE_DIGITS, min_fixed=-5, max_fixed=5) + "L"
 
 
 def multiply(a, b):
@@ -116,16 +121,19 @@ def roots_of(a, digits):
     """The roots of the ascending polynomial a, sorted."""
     with mp.workdps(digits):
         found = mp.polyroots([mp.mpf(c) for c in reversed(a)], maxsteps=4000, extraprec=4 * digits)
-    return sorted((mp.mpc(r) for r in found), key=lambda z: (float(mp.re(z)), float(mp.im(z))))
+        # converted here, at the roots' own precision: outside, at mpmath's
+        # default of 15 digits, they would be doubles
+        return sorted((mp.mpc(r) for r in found), key=lambda z: (float(mp.re(z)), float(mp.im(z))))
 
 
 def sure_roots(a):
     """Roots of the ascending polynomial a, computed at two precisions that
     must agree."""
     results = [roots_of(a, digits) for digits in CHECK_DIGITS]
-    for u, v in zip(*results):
-        if abs(u - v) > AGREEMENT * max(1, abs(v)):
-            raise SystemExit("mpmath does not agree with itself on a root: %s %s" % (u, v))
+    with mp.workdps(max(CHECK_DIGITS)):
+        for u, v in zip(*results):
+            if abs(u - v) > AGREEMENT * max(1, abs(v)):
+                raise SystemExit("mpmath does not agree with itself on a root: %s %s" % (u, v))
     return results[-1]
 
 
@@ -214,12 +222,13 @@ def case(family, n):
         exact_x = right_hand_side(f, fc, p, pc)
         f, fc, p, pc = [extended(c) for c in f], extended(fc), [extended(c) for c in p], extended(pc)
         given_x = right_hand_side(f, fc, p, pc)
-    x_hi = [extended(c) for c in given_x]
-    x_lo = [extended(c - h) for c, h in zip(given_x, x_hi)]
-    e_exact = left_half_plane(sure_roots(exact_x))
-    e_given = left_half_plane(sure_roots(given_x))
+        x_hi = [extended(c) for c in given_x]
+        x_lo = [extended(c - h) for c, h in zip(given_x, x_hi)]
     x_rounded_roots = sure_roots(x_hi)
+    # the square roots at the roots' own precision too
     with mp.workdps(120):
+        e_exact = left_half_plane(sure_roots(exact_x))
+        e_given = left_half_plane(sure_roots(given_x))
         e_coefficients = from_roots(e_given)
         x_bound = rounding_bound([mp.mpf(c) for c in x_hi], x_rounded_roots)
         e_bound = rounding_bound(e_coefficients, e_given)
