@@ -235,6 +235,168 @@ Extended ProperModulusF(Extended phi, Extended k) {
   return s * (whole + part);
 }
 
+// K of the modulus whose complement is kc, 0 < kc <= 1: pi / (2 M) with M the
+// arithmetic-geometric mean of 1 and kc.  The mean loses nothing to kc's
+// size: each step rounds a and b once, and M weighs them by shares that add
+// up to 1, so that even the smallest kc, 2^-16445 (16 steps, against 7 for
+// 1e-10), costs no more than a rounding per step.
+Extended QuarterPeriodOfComplement(Extended kc) {
+  Extended a = 1;
+  Extended b = kc;
+  while (a - b > kMeanTolerance * a) {
+    const Extended mean = (a + b) / Extended(2);
+    b = SquareRoot(a * b);
+    a = mean;
+  }
+  return Pi() / (a + b);
+}
+
+// ---- pairs hi + lo of extended reals, |lo| <= ulp(hi)/2 ----------------------
+//
+// The error-free transformations of Knuth (sum) and Dekker (product, with
+// Veltkamp's split of a 64-bit significand into two halves of 32 bits whose
+// products are exact), and the operations on pairs built on them, each good
+// to a few units of 2^-126.
+
+struct Pair {
+  Extended hi, lo;
+};
+
+Pair TwoSum(Extended a, Extended b) {
+  const Extended s = a + b;
+  const Extended bb = s - a;
+  return {s, (a - (s - bb)) + (b - bb)};
+}
+
+// hi + lo renormalised, for |a| >= |b|
+Pair QuickTwoSum(Extended a, Extended b) {
+  const Extended s = a + b;
+  return {s, b - (s - a)};
+}
+
+// 2^32 + 1
+constexpr Extended kSplitter(0x8000000080000000p-31L);
+
+Pair Split(Extended a) {
+  const Extended c = kSplitter * a;
+  const Extended hi = c - (c - a);
+  return {hi, a - hi};
+}
+
+Pair TwoProduct(Extended a, Extended b) {
+  const Extended p = a * b;
+  const Pair x = Split(a), y = Split(b);
+  return {p, ((x.hi * y.hi - p) + x.hi * y.lo + x.lo * y.hi) + x.lo * y.lo};
+}
+
+Pair Add(Pair a, Pair b) {
+  const Pair s = TwoSum(a.hi, b.hi);
+  return QuickTwoSum(s.hi, s.lo + (a.lo + b.lo));
+}
+
+Pair Multiply(Pair a, Pair b) {
+  const Pair p = TwoProduct(a.hi, b.hi);
+  return QuickTwoSum(p.hi, p.lo + (a.hi * b.lo + a.lo * b.hi));
+}
+
+Pair Divide(Pair a, Pair b) {
+  const Extended q = a.hi / b.hi;
+  const Pair qb = Multiply({q, 0}, b);
+  const Pair r = Add(a, {-qb.hi, -qb.lo});
+  return QuickTwoSum(q, r.hi / b.hi);
+}
+
+// for a > 0
+Pair SquareRootOf(Pair a) {
+  const Extended s = SquareRoot(a.hi);
+  const Pair square = TwoProduct(s, s);
+  const Pair r = Add(a, {-square.hi, -square.lo});
+  return QuickTwoSum(s, r.hi / (Extended(2) * s));
+}
+
+// pi - 0xC90FDAA22168C235p-62 = -0xECE675D1FC8F8CBBp-128 (-5.016557612668332023e-20):
+// with base::Pi() the pair holds pi to about 2^-128.
+constexpr Pair kPiPair{Pi(), Extended(-0xECE675D1FC8F8CBBp-128L)};
+
+// The pair mean converges once a and b agree to 2^-60: the next mean is then
+// right to about (2^-60)^2/8, below the pair's own rounding.
+// 2^-60 = 8.673617379884035472059e-19
+constexpr Extended kPairMeanTolerance(0x8000000000000000p-123L);
+
+// 1 - 1/x^2 as a pair: up to x = 2 from x - 1, which is exact there; beyond,
+// from k = 1/x, whose 1 - k is at least 1/2.
+Pair ComplementaryParameterOfReciprocal(Extended x) {
+  if (x <= Extended(2)) {
+    const Pair plus = TwoSum(x, 1);
+    return Divide(Multiply({x - Extended(1), 0}, plus), TwoProduct(x, x));
+  }
+  const Pair k = Divide({1, 0}, {x, 0});
+  return Multiply(Add({1, 0}, {-k.hi, -k.lo}), Add({1, 0}, k));
+}
+
+// K of the modulus whose complement is kc (0 < kc <= 1) as a pair: pi / (2 M)
+// with M the arithmetic-geometric mean of 1 and kc, carried in pairs.
+Pair QuarterPeriodOfComplementPair(Pair kc) {
+  Pair a{1, 0};
+  Pair b = kc;
+  while (a.hi - b.hi > kPairMeanTolerance * a.hi) {
+    const Pair sum = Add(a, b);
+    const Pair mean{sum.hi / Extended(2), sum.lo / Extended(2)};
+    b = SquareRootOf(Multiply(a, b));
+    a = mean;
+  }
+  return Divide(kPiPair, Add(a, b));
+}
+
+// e^(hi + lo) for |lo| <= ulp(hi)/2: e^lo is 1 + lo to below an ulp.
+Extended ExponentialOf(Pair x) {
+  const Extended e = Exponential(x.hi);
+  return e + e * x.lo;
+}
+
+// Below this a term of a theta series or of a product no longer moves the
+// sum or the product: 2^-70 = 8.470329472543003390683e-22.
+constexpr Extended kNegligibleTerm(0x8000000000000000p-133L);
+
+// theta_3(r) = 1 + 2 (r + r^4 + r^9 + ...) and theta_2(r) / (2 r^(1/4)) =
+// 1 + r^2 + r^6 + r^12 + ..., for 0 <= r < 1: sums of positive terms.
+struct ThetaSums {
+  Extended theta3, theta2_reduced;
+};
+
+ThetaSums ThetaSumsOf(Extended r) {
+  ThetaSums sums{1, 1};
+  // r^(m^2) and r^(m(m+1)) from the ratios r^(2m+1) and r^(2m+2) between them
+  Extended square = r, oblong = Sqr(r), step = r * Sqr(r), oblong_step = Sqr(Sqr(r));
+  const Extended r2 = Sqr(r);
+  while (square > kNegligibleTerm) {
+    sums.theta3 = sums.theta3 + Extended(2) * square;
+    sums.theta2_reduced = sums.theta2_reduced + oblong;
+    square = square * step;
+    oblong = oblong * oblong_step;
+    step = step * r2;
+    oblong_step = oblong_step * r2;
+  }
+  return sums;
+}
+
+// prod_{j >= 1} (1 - r^(2j-1)) / (1 - r^(2j)) for 0 <= r < 1, as a pair:
+// for r next to 1/4 some twenty factors would each add their rounding.  The
+// powers of r need no pairs: by the time their roundings add up they are
+// small beside 1.
+Pair OddOverEvenFactors(Extended r) {
+  Pair odds{1, 0}, evens{1, 0};
+  Extended odd = r;
+  const Extended r2 = Sqr(r);
+  while (odd > kNegligibleTerm) {
+    const Pair even = TwoProduct(odd, r);
+    odds = Multiply(odds, TwoSum(1, -odd));
+    evens = Multiply(evens, Add({1, 0}, {-even.hi, -even.lo}));
+    odd = odd * r2;
+  }
+  return Divide(odds, evens);
+}
+
 SnCnDn NaNTriple() { return {base::NaN(), base::NaN(), base::NaN()}; }
 
 SnCnDn JacobiFromModulus(Extended u, Extended k) {
@@ -281,14 +443,69 @@ Extended CompleteK(Extended k) {
     return kPiOver2 * (Extended(1) + half_k * half_k);
   }
   if (k == Extended(1)) return base::Infinity();
-  Extended a = 1;
-  Extended b = ComplementOf(k);
-  while (a - b > kMeanTolerance * a) {
-    const Extended mean = (a + b) / Extended(2);
-    b = SquareRoot(a * b);
-    a = mean;
+  return QuarterPeriodOfComplement(ComplementOf(k));
+}
+
+Extended ComplementaryK(Extended k) {
+  if (IsNaNOrInfinite(k) || Abs(k) > Extended(1)) return base::NaN();
+  k = Abs(k);
+  if (k == Extended(0)) return base::Infinity();
+  return QuarterPeriodOfComplement(k);
+}
+
+ReciprocalModulus QuarterPeriodOfReciprocal(Extended x) {
+  if (IsNaNOrInfinite(x) || x < Extended(1)) return {base::NaN(), base::NaN(), base::NaN()};
+  const Pair mc = ComplementaryParameterOfReciprocal(x);
+  if (mc.hi == Extended(0)) return {0, base::Infinity(), 0};
+  const Pair k = QuarterPeriodOfComplementPair(SquareRootOf(mc));
+  return {mc.hi, k.hi, k.lo};
+}
+
+// With l = pi K'/K (q = e^-l) and the theta sums of q^n:
+//   sqrt(L) = theta_3(q^n)/theta_2(q^n) = e^(n l/4) theta_3 / (2 theta_2_reduced),
+//   k_n = 4 e^(-n l/2) (theta_2_reduced / theta_3)^2,
+//   C = L for an even n, and for an odd n = 2p + 1, from the product forms of
+//   theta_1 and theta_4 at the zeros' angles i pi/n,
+//   C = e^((n/4 + p/2) l) theta_3 / (2 theta_2_reduced) / (sqrt(x) n P^2),
+//   P = A(q)/A(q^n) with A(r) = prod (1 - r^(2j-1))/(1 - r^(2j)).
+// l is formed from K and K' in pairs, so that e^(n l/4) carries no rounding
+// of l multiplied by n l/4.
+EllipticRational EllipticRationalOf(std::int32_t n, Extended x) {
+  const Pair mc = ComplementaryParameterOfReciprocal(x);
+  const Pair k = Divide({1, 0}, {x, 0});
+  const Pair big_k = QuarterPeriodOfComplementPair(SquareRootOf(mc));
+  const Pair big_kp = QuarterPeriodOfComplementPair(k);
+  const Pair l = Divide(Multiply(kPiPair, big_kp), big_k);
+  const Pair nl = Multiply({Extended(n), 0}, l);
+  const Pair quarter{nl.hi / Extended(4), nl.lo / Extended(4)};
+  const Pair half{nl.hi / Extended(2), nl.lo / Extended(2)};
+  const ThetaSums sums = ThetaSumsOf(ExponentialOf({-nl.hi, -nl.lo}));
+  const Extended ratio = sums.theta3 / (Extended(2) * sums.theta2_reduced);
+  EllipticRational result;
+  result.root_of_l = ExponentialOf(quarter) * ratio;
+  result.modulus = ExponentialOf({-half.hi, -half.lo}) / Sqr(ratio);
+  if (n % 2 == 0) {
+    result.constant = ExponentialOf(half) * Sqr(ratio);
+    return result;
   }
-  return Pi() / (a + b);
+  const std::int32_t p = n / 2;
+  const Pair pl = Multiply({Extended(p), 0}, l);
+  const Extended q = ExponentialOf({-l.hi, -l.lo});
+  const Pair factors = Divide(OddOverEvenFactors(q), OddOverEvenFactors(ExponentialOf({-nl.hi, -nl.lo})));
+  const Pair square = Multiply(factors, factors);
+  result.constant = ExponentialOf(Add(quarter, {pl.hi / Extended(2), pl.lo / Extended(2)})) * ratio /
+                    (SquareRoot(x) * Extended(n) * square.hi);
+  return result;
+}
+
+Extended FractionOf(std::int32_t m, std::int32_t n, Extended hi, Extended lo) {
+  // m/n = q + r/n with the remainder r = m - q n, exact: it is an integer
+  // multiple of q's ulp below n/2 of them
+  const Extended q = Extended(m) / Extended(n);
+  const Pair qn = TwoProduct(q, Extended(n));
+  const Extended q_low = ((Extended(m) - qn.hi) - qn.lo) / Extended(n);
+  const Pair p = TwoProduct(q, hi);
+  return p.hi + (p.lo + (q * lo + q_low * hi));
 }
 
 ModPiReduction ReduceModPi(Extended phi) {

@@ -48,6 +48,29 @@ TEST(CompleteK, EvenInTheModulus) {
   EXPECT_EQ(sf::CompleteK(-0.5L).raw(), sf::CompleteK(0.5L).raw());
 }
 
+// ---- FractionOf ----------------------------------------------------------------
+
+// (m/n)(hi + lo) rounded once, where the product of a rounded m/n and hi
+// would be an ulp off, or where lo decides the rounding.
+TEST(FractionOf, RoundsTheExactFractionOnce) {
+  struct Case {
+    std::int32_t m, n;
+    long double hi, lo, expected;
+  } cases[] = {
+      // hi = n x exactly, for an x of 57 bits
+      {3, 5, 0xb.a013d723249bc2p-1L, 0, 0xd.f34b022a2bee1cp-2L},
+      {5, 7, 0x9.cd6dfa604e6354p+0L, 0, 0xe.00e6411bddb278p-1L},
+      {7, 12, 0xc.fada5320a07144p+0L, 0, 0xf.24a960fb65d97ap-1L},
+      {1, 7, 7, 7 * 0x3p-65L, 1 + 0x1p-63L},  // 1 + 0.75 ulp rounds up only with lo
+      {0, 9, 5, 1e-20L, 0},
+      {9, 9, 5, 1e-20L, 5},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(sf::FractionOf(c.m, c.n, c.hi, c.lo).raw(), c.expected) << c.m << "/" << c.n;
+    EXPECT_EQ(sf::special_functions::FractionOf(c.m, c.n, c.hi, c.lo).raw(), c.expected) << c.m << "/" << c.n;
+  }
+}
+
 // ---- ReduceModPi ---------------------------------------------------------------
 
 struct ReductionCase {
@@ -287,6 +310,8 @@ TEST(EllIntegrals, NotFiniteArgumentsGiveNaN) {
     EXPECT_TRUE(IsNaN(sf::IncompleteF(bad, 0)));
     EXPECT_TRUE(IsNaN(sf::InverseSc(bad, 0.5L)));
     EXPECT_TRUE(IsNaN(sf::InverseSc(0.5L, bad)));
+    EXPECT_TRUE(IsNaN(sf::ComplementaryK(bad)));
+    EXPECT_TRUE(IsNaN(sf::QuarterPeriodOfReciprocal(bad).k));
     for (auto entry : {sf::JacobiSn, sf::JacobiCn, sf::JacobiDn}) {
       EXPECT_TRUE(IsNaN(entry(bad, 0.5L)));
       EXPECT_TRUE(IsNaN(entry(0, bad)));
@@ -309,6 +334,16 @@ TEST(SpecialFunctions, EntriesReturnTheRoutinesResults) {
       const sf::SnCnDn ours = sf::special_functions::JacobiSnCnDn(x, 1 - k);
       const sf::SnCnDn theirs = sf::JacobiSnCnDn(x, 1 - k);
       EXPECT_TRUE(same(ours.sn, theirs.sn) && same(ours.cn, theirs.cn) && same(ours.dn, theirs.dn));
+      EXPECT_TRUE(same(sf::special_functions::ComplementaryK(x / 8), sf::ComplementaryK(x / 8)));
+      EXPECT_TRUE(same(sf::special_functions::IncompleteFTan(x, k), sf::IncompleteFTan(x, k)));
+    }
+    const sf::ReciprocalModulus ours = sf::special_functions::QuarterPeriodOfReciprocal(k + 1);
+    const sf::ReciprocalModulus theirs = sf::QuarterPeriodOfReciprocal(k + 1);
+    EXPECT_TRUE(ours.mc == theirs.mc && ours.k == theirs.k && ours.k_low == theirs.k_low);
+    for (std::int32_t n : {2, 5}) {
+      const sf::EllipticRational a = sf::special_functions::EllipticRationalOf(n, k + 1);
+      const sf::EllipticRational b = sf::EllipticRationalOf(n, k + 1);
+      EXPECT_TRUE(a.constant == b.constant && a.root_of_l == b.root_of_l && a.modulus == b.modulus);
     }
   }
 }

@@ -112,6 +112,15 @@ struct EllGroup {
 void PrintTo(const EllGroup& c, std::ostream* out) { *out << c.name; }
 
 Extended CallCompleteK(Extended k, Extended) { return specfun::CompleteK(k); }
+Extended CallComplementaryK(Extended k, Extended) { return specfun::ComplementaryK(k); }
+Extended CallQuarterPeriodOfReciprocal(Extended x, Extended) { return specfun::QuarterPeriodOfReciprocal(x).k; }
+Extended CallParameterComplementOfReciprocal(Extended x, Extended) { return specfun::QuarterPeriodOfReciprocal(x).mc; }
+specfun::EllipticRational RationalOf(Extended x, Extended n) {
+  return specfun::EllipticRationalOf(static_cast<std::int32_t>(n.raw()), x);
+}
+Extended CallRationalConstant(Extended x, Extended n) { return RationalOf(x, n).constant; }
+Extended CallRationalRoot(Extended x, Extended n) { return RationalOf(x, n).root_of_l; }
+Extended CallRationalModulus(Extended x, Extended n) { return RationalOf(x, n).modulus; }
 
 // Bounds: the elementary functions are good to about one ulp, and each
 // routine strings a few of them together with a mean that converges to the
@@ -146,7 +155,31 @@ const EllGroup kEllGroups[] = {
     {"IncompleteFTiny", kIncompleteFTiny, specfun::IncompleteF, Measure::Ulps, 6},
     {"InverseScTiny", kInverseScTiny, specfun::InverseSc, Measure::Ulps, 6},
     {"IncompleteFHugeModulus", kIncompleteFHugeModulus, specfun::IncompleteF, Measure::Conditioned, 4},
+    // one mean of 1 and k, whatever k's size: a rounding per step
+    {"ComplementaryK", kComplementaryK, CallComplementaryK, Measure::Ulps, 4},
+    // the mean carried in pairs: its first part is K rounded
+    {"QuarterPeriodOfReciprocal", kQuarterPeriodOfReciprocal, CallQuarterPeriodOfReciprocal, Measure::Ulps, 1},
+    // formed in pairs and rounded once
+    {"ParameterComplementOfReciprocal", kParameterComplementOfReciprocal, CallParameterComplementOfReciprocal,
+     Measure::Ulps, 1},
+    // an exponential of n pi K'/K and theta sums of a few terms each
+    {"EllipticRationalConstant", kEllipticRationalConstant, CallRationalConstant, Measure::Ulps, 6},
+    {"EllipticRationalRoot", kEllipticRationalRoot, CallRationalRoot, Measure::Ulps, 6},
+    {"EllipticRationalModulus", kEllipticRationalModulus, CallRationalModulus, Measure::Ulps, 6},
 };
+
+// The second part of K(1/x): fractions of K formed from the pair carry no
+// rounding of K, so the pair must hold K well beyond the extended precision.
+TEST(QuarterPeriodOfReciprocal, PairHoldsKToTwiceTheExtendedPrecision) {
+  constexpr long double kPairBound = 0x1p-110L;
+  for (const EllRow& row : kQuarterPeriodOfReciprocal) {
+    if (row.f.hi == kRefInf) continue;
+    const specfun::ReciprocalModulus got = specfun::QuarterPeriodOfReciprocal(row.a);
+    const long double error = __builtin_fabsl((got.k.raw() - row.f.hi) + (got.k_low.raw() - row.f.lo)) / row.f.hi;
+    EXPECT_LE(error, kPairBound) << "x = " << Hex(row.a) << ": K = " << Hex(got.k.raw()) << " + "
+                                 << Hex(got.k_low.raw()) << ", expected " << Describe(row.f);
+  }
+}
 
 class EllAccuracy : public ::testing::TestWithParam<EllGroup> {};
 

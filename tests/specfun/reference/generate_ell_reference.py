@@ -186,6 +186,54 @@ def arcsc(x, k):
     return incomplete_f(mp.atan(x), k)
 
 
+def complementary_k(k, _unused=0):
+    """K'(k) = K(sqrt(1 - k^2)) = pi / (2 agm(1, k)): no 1 - k^2 to lose a tiny
+    k in."""
+    if abs(k) > 1:
+        return NAN
+    if k == 0:
+        return POS_INF
+    return mp.pi / (2 * mp.agm(1, abs(k)))
+
+
+def quarter_period_of_reciprocal(x, _unused=0):
+    """K(1/x) from the parameter 1/x^2."""
+    if x == 1:
+        return POS_INF
+    return mp.ellipk(1 / (x * x))
+
+
+def parameter_complement_of_reciprocal(x, _unused=0):
+    """1 - 1/x^2."""
+    return 1 - 1 / (x * x)
+
+
+def elliptic_rational(x, n):
+    """C, sqrt(L) and k_n of the elliptic rational function of degree n for the
+    modulus 1/x, from their definitions: R_n(1) = 1 over the zeros sn(mK/n),
+    and k_n = k^n prod sn(mK/n)^4 over the odd m below n."""
+    n = int(n)
+    m = 1 / (x * x)
+    big_k = mp.ellipk(m)
+    zeros = [mp.ellipfun("sn", (2 * i if n % 2 else 2 * i - 1) * big_k / n, m=m) for i in range(1, n // 2 + 1)]
+    constant = mp.fprod(abs((1 - (x / z) ** 2) / (1 - z * z)) for z in zeros)
+    odd_multiples = [mp.ellipfun("sn", j * big_k / n, m=m) for j in range(1, n, 2)]
+    modulus = mp.fprod(z**4 / (x * x) for z in odd_multiples) / (x if n % 2 else 1)
+    return constant, 1 / mp.sqrt(modulus), modulus
+
+
+def elliptic_rational_constant(x, n):
+    return elliptic_rational(x, n)[0]
+
+
+def elliptic_rational_root(x, n):
+    return elliptic_rational(x, n)[1]
+
+
+def elliptic_rational_modulus(x, n):
+    return elliptic_rational(x, n)[2]
+
+
 def real_quarter_period(m):
     """The real quarter period of sn(u | m)."""
     if m <= 1:
@@ -240,15 +288,18 @@ def condition_literal(function, a, b):
 
 
 class Group:
-    def __init__(self, name, comment, columns):
-        self.name, self.comment, self.columns, self.rows = name, comment, columns, []
+    """plain: no condition (0), for rows whose second argument is an exact
+    count rather than a point of a continuum."""
+
+    def __init__(self, name, comment, columns, plain=False):
+        self.name, self.comment, self.columns, self.rows, self.plain = name, comment, columns, [], plain
 
     def add(self, a, b=0):
         a, b = ext(a), ext(b)
         expected = []
         for function in self.columns:
             expected.extend(expected_literals(evaluate(function, a, b)))
-            expected.append(condition_literal(function, a, b))
+            expected.append("0L" if self.plain else condition_literal(function, a, b))
         self.rows.append((hex_literal(a), hex_literal(b), *expected))
 
 
@@ -518,6 +569,42 @@ def extreme_groups():
     return [tan_group, tiny, tiny_sc, huge_k, tiny_u, huge_u_k]
 
 
+def quarter_period_groups():
+    """K' of any modulus, K of a modulus given by its reciprocal, and the
+    elliptic rational function; fixed arguments only, like extreme_groups."""
+    smallest = mp.ldexp(1, -16445)
+    complementary = Group("kComplementaryK",
+                          "K'(k) from the subnormals to 1, +inf at 0, NaN beyond 1", [complementary_k])
+    for k in [smallest, mp.mpf("1e-4935"), mp.mpf("1e-4000"), mp.mpf("1e-100"), mp.ldexp(1, -64),
+              mp.mpf("5e-11"), mp.mpf("1e-10"), 1 / mp.mpf("196.51284645671977"), mp.mpf("2.25e-5"), mp.mpf("0.1"),
+              mp.mpf("0.5"), mp.mpf("0.9"), mp.mpf("0.99"), 1 - mp.ldexp(1, -32), 1 - mp.ldexp(1, -64), 1,
+              mp.mpf("-0.5"), 0, mp.mpf("1.5")]:
+        complementary.add(k)
+
+    reciprocal = Group("kQuarterPeriodOfReciprocal",
+                       "K(1/x) for x from just above 1 to 1e4000, +inf at 1", [quarter_period_of_reciprocal])
+    complement = Group("kParameterComplementOfReciprocal", "1 - 1/x^2 for the same x",
+                       [parameter_complement_of_reciprocal])
+    for x in [1 + mp.ldexp(1, -63), 1 + mp.ldexp(1, -40), mp.mpf("1.0001"), mp.mpf("1.01"), mp.mpf("1.02"),
+              mp.mpf("1.5"), 2, mp.mpf("2.2") / 2, 10, mp.mpf("1e10"), mp.mpf("1e4000"), 1]:
+        reciprocal.add(x)
+        complement.add(x)
+
+    rational = [Group("kEllipticRational" + name, "the elliptic rational function of degree n for the modulus "
+                      "1/x: its " + what, [column], plain=True)
+                for name, what, column in [("Constant", "constant C", elliptic_rational_constant),
+                                           ("Root", "sqrt(L)", elliptic_rational_root),
+                                           ("Modulus", "k_n = 1/L", elliptic_rational_modulus)]]
+    for x in [mp.mpf("1.0001"), mp.mpf("1.01"), mp.mpf("1.02"), mp.mpf("1.5"), 2, 10]:
+        for n in [2, 3, 4, 5, 10, 41, 100]:
+            for group in rational:
+                group.add(x, n)
+    for x, n in [(2, 1000), (mp.mpf("1.02"), 1000), (mp.mpf("1e10"), 7)]:
+        for group in rational:
+            group.add(x, n)
+    return [complementary, reciprocal, complement] + rational
+
+
 def write(groups, path):
     lines = [
         "// Reference values of the elliptic integrals and Jacobi functions, generated by",
@@ -544,7 +631,7 @@ def main():
     rng = random.Random(SEED)
     mp.mp.dps = REFERENCE_DIGITS
     groups = (complete_k_groups(rng) + incomplete_f_groups(rng) + jacobi_groups(rng) + inverse_sc_groups(rng)
-              + extreme_groups())
+              + extreme_groups() + quarter_period_groups())
     write(groups, os.path.join(os.path.dirname(os.path.abspath(__file__)), "ell_reference.inc"))
 
 
