@@ -2,10 +2,11 @@
 // meets Amax at wp and Amin at ws with the smallest order the order rule
 // gives and leaves the selectivity as it falls.
 //
-// No pole is kept: each one goes to the sink as soon as it is computed, so
-// these designs have no capacity limit.  The gain constant c is built pole
-// by pole: the product of the magnitudes of all poles, E(0) of the monic
-// E(s), adjusted as each design needs.
+// No pole is kept: each one is computed when it is needed, so these designs
+// have no capacity limit.  The gain constant c is the product of the
+// magnitudes of all poles, E(0) of the monic E(s), adjusted as each design
+// needs; it is formed before the first pole goes to the sink, so that a
+// constant that underflowed stops the design before anything is written.
 #pragma once
 
 #include <cstdint>
@@ -25,6 +26,9 @@ class ClassicalSink : public OrderSource {
  public:
   // Butterworth and Chebyshev, before anything of the poles is computed.
   virtual void PolesHeading() {}
+  // The gain constant underflowed: the design stops before its first pole
+  // is reported.
+  virtual void ConstantUnderflowed() {}
   // Inverse Chebyshev: the pass-band edge of the design normalised to a
   // stop-band edge of 1.
   virtual void NormalizedEdge(Extended) {}

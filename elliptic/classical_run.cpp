@@ -51,6 +51,8 @@ std::optional<std::int32_t> ClassicalRun::Order(Extended n) { return steps_.Orde
 
 void ClassicalRun::PolesHeading() { ShowLine(TextsOf(kind_).poles_heading); }
 
+void ClassicalRun::ConstantUnderflowed() { steps_.RefuseUnderflowedConstant(); }
+
 void ClassicalRun::NormalizedEdge(Extended wpn) {
   ShowLine("wp normalizada: " + Text(wpn));
   ShowLine("(Movida para wp rad/s)");

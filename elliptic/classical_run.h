@@ -23,6 +23,7 @@ class ClassicalRun : public ClassicalSink {
 
   std::optional<std::int32_t> Order(Extended n) override;
   void PolesHeading() override;
+  void ConstantUnderflowed() override;
   void NormalizedEdge(Extended wpn) override;
   void BeginPoles(std::int32_t count) override;
   void Pole(const ClassicalPole& pole) override;

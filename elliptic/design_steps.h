@@ -28,6 +28,10 @@ class DesignSteps {
   // shows it.  A negative order is refused with a line: no order then.
   std::optional<std::int32_t> Order(base::Extended n, std::optional<std::int32_t> forced_limit);
 
+  // The line of a design whose gain constant underflowed and which writes
+  // no file.
+  void RefuseUnderflowedConstant();
+
   // The text of "Sufixo extra nos arquivos" as typed, read anew each time.
   std::string Suffix() const;
 

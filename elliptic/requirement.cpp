@@ -1,5 +1,7 @@
 #include "elliptic/requirement.h"
 
+#include <limits>
+
 #include "base/errors.h"
 #include "specfun/ext_math.h"
 
@@ -25,6 +27,14 @@ EpsilonAlfa ComputeEpsilonAlfa(Extended amax, Extended amin) {
   result.alfa = specfun::SquareRoot(result.alfa2);
   return result;
 }
+
+Extended InverseNorm(Extended x) {
+  if (x <= Extended(1)) return 1 / specfun::SquareRoot(1 + base::Sqr(x));
+  const Extended t = 1 / x;
+  return t / specfun::SquareRoot(1 + base::Sqr(t));
+}
+
+bool Underflowed(Extended c) { return base::Abs(c).raw() < std::numeric_limits<long double>::min(); }
 
 std::int32_t RoundOrder(Extended n, bool round_nearest) {
   const std::int64_t order = base::Round(round_nearest ? n : n + Extended(kAlmostHalf));

@@ -40,6 +40,14 @@ EpsilonAlfa ComputeEpsilonAlfa(Extended amax, Extended amin);
 // check error.
 std::int32_t RoundOrder(Extended n, bool round_nearest);
 
+// 1/sqrt(1 + x^2) for x >= 0, without overflow for a huge x.
+Extended InverseNorm(Extended x);
+
+// A constant of a roots file that fell below the smallest normal extended
+// real (2^-16382): it has lost digits to the underflow, or all of them, and a
+// P(s) of 0 would be no filter at all.
+bool Underflowed(Extended c);
+
 // Whatever decides the order of a design once its n is known: the order
 // rule of the main window in the program, a fixed order in the benchmarks
 // and the accuracy tests.  No order means the design stops there.

@@ -1,9 +1,11 @@
 // The rounding of the computed order, the limits of the elliptic tables,
-// and what the designs do with the frequency scale.
+// what the designs do with the frequency scale, the classical poles'
+// conjugate pairs, and the designs whose gain constant underflows.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "base/errors.h"
@@ -136,6 +138,76 @@ TEST(FrequencyScale, DoublingWpAndWsDoublesTheEllipticPolesAndZerosOnly) {
   elliptic::DesignElliptic({1, 40, 1, 2}, ea, sink_once, once);
   elliptic::DesignElliptic({1, 40, 2, 4}, ea, sink_twice, twice);
   EXPECT_LT(Off(elliptic::GainConstant(twice), elliptic::GainConstant(once)), kFewUlps);
+}
+
+TEST(ClassicalDesigns, PolesComeInExactConjugatePairsAndTheMiddleOneIsReal) {
+  using Design = void (*)(const elliptic::Requirement&, const elliptic::EpsilonAlfa&, elliptic::ClassicalSink&);
+  const elliptic::EpsilonAlfa ea = elliptic::ComputeEpsilonAlfa(1, 40);
+  for (const Design design :
+       {&elliptic::DesignButterworth, &elliptic::DesignChebyshev, &elliptic::DesignInverseChebyshev}) {
+    for (std::int32_t order = 1; order <= 41; ++order) {
+      ClassicalRecord record(order);
+      design({1, 40, 1, 2}, ea, record);
+      ASSERT_EQ(record.poles.size(), static_cast<std::size_t>(order));
+      for (std::int32_t i = 1; i <= order; ++i) {
+        const elliptic::ClassicalPole& pole = record.poles[static_cast<std::size_t>(i - 1)];
+        const elliptic::ClassicalPole& partner = record.poles[static_cast<std::size_t>(order - i)];
+        EXPECT_EQ(pole.re, partner.re) << "order " << order << " pole " << i;
+        EXPECT_EQ(pole.im, -partner.im) << "order " << order << " pole " << i;
+        if (2 * i == order + 1)
+          EXPECT_TRUE(pole.im == 0 && !base::SignBit(pole.im)) << "order " << order << " middle pole";
+        else
+          EXPECT_NE(pole.im, 0) << "order " << order << " pole " << i;
+      }
+    }
+  }
+}
+
+// A classical sink that notes the refusal and counts what came after it.
+class RefusalRecord : public ClassicalRecord {
+ public:
+  using ClassicalRecord::ClassicalRecord;
+  void ConstantUnderflowed() override { refused = true; }
+  void BeginPoles(std::int32_t) override { ++files; }
+  void BeginZeros(std::int32_t) override { ++files; }
+  bool refused = false;
+  int files = 0;
+};
+
+// wp = 1e-4000 puts (wp r)^N below the extended range from order 2 on:
+// Butterworth and Chebyshev refuse, the inverse Chebyshev constant of an even
+// order does not depend on wp and an odd one's is wp/wpn N/(eps alfa^2).
+// An order-1 pole of that size keeps its magnitude and quality factor.
+TEST(ClassicalDesigns, AnUnderflowedConstantStopsTheDesignBeforeItsFiles) {
+  using Design = void (*)(const elliptic::Requirement&, const elliptic::EpsilonAlfa&, elliptic::ClassicalSink&);
+  struct Case {
+    Design design;
+    std::int32_t order;
+    bool refused;
+  };
+  const Case cases[] = {
+      {&elliptic::DesignButterworth, 8, true},        {&elliptic::DesignButterworth, 2, true},
+      {&elliptic::DesignButterworth, 1, false},       {&elliptic::DesignChebyshev, 5, true},
+      {&elliptic::DesignChebyshev, 1, false},         {&elliptic::DesignInverseChebyshev, 5, false},
+      {&elliptic::DesignInverseChebyshev, 4, false},
+  };
+  const elliptic::Requirement tiny{1, 40, 1e-4000L, 2e-4000L};
+  const elliptic::EpsilonAlfa ea = elliptic::ComputeEpsilonAlfa(1, 40);
+  for (const Case& c : cases) {
+    RefusalRecord record(c.order);
+    c.design(tiny, ea, record);
+    EXPECT_EQ(record.refused, c.refused) << "order " << c.order;
+    if (c.refused) {
+      EXPECT_EQ(record.files, 0) << "order " << c.order;
+      EXPECT_TRUE(record.poles.empty()) << "order " << c.order;
+      continue;
+    }
+    EXPECT_FALSE(elliptic::Underflowed(record.c)) << "order " << c.order;
+    for (const elliptic::ClassicalPole& pole : record.poles) {
+      EXPECT_GT(pole.w, -pole.re * 0.999L) << "order " << c.order << " pole " << pole.index;
+      EXPECT_GE(pole.q, 0.5L) << "order " << c.order << " pole " << pole.index;
+    }
+  }
 }
 
 }  // namespace
