@@ -46,8 +46,7 @@ void Elliptic(benchmark::State& state) {
     FixedEllipticOrder sink(order);
     elliptic::EllipticDesign design;
     elliptic::DesignElliptic(kRequirement, ea, sink, design);
-    const Extended alfa = elliptic::CharacteristicAlfa(design);
-    benchmark::DoNotOptimize(elliptic::StopBandAttenuation(ea.epsilon, alfa));
+    benchmark::DoNotOptimize(elliptic::StopBandAttenuation(ea.epsilon, design.alfa));
     benchmark::DoNotOptimize(elliptic::GainConstant(design));
   }
 }

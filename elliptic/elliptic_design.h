@@ -53,6 +53,7 @@ struct EllipticDesign {
   std::int32_t order = 0;
   CheckedArray<Extended, kEllipticSlots> wza;  // attenuation zeros for wp = 1
   Extended k0;                                 // constant of F(s)/P(s) for wp = 1
+  Extended alfa;  // the constant of the roots of Q(w), the zeros scaled by 1/sqrt(xi)
   Extended v0;
   CheckedArray<Extended, kEllipticSlots> re, im;  // poles in rad/s, the real one last
 
@@ -69,13 +70,14 @@ bool DesignElliptic(const Requirement& requirement, const EpsilonAlfa& ea, Ellip
 
 // Transmission zero i in rad/s.
 Extended TransmissionZero(const EllipticDesign& design, std::int32_t i);
-// The constant of the roots of Q(w): the characteristic function's constant
-// for the zeros scaled by 1/sqrt(xi).
-Extended CharacteristicAlfa(const EllipticDesign& design);
 // The attenuation in dB at ws of the characteristic function, from alfa.
 Extended StopBandAttenuation(Extended epsilon, Extended alfa);
 // The constant of P(s): |T(0)| = 1 for an odd order, 1/sqrt(1 + eps^2) for
 // an even one, with E(s) monic.
 Extended GainConstant(const EllipticDesign& design);
+// The constant of F(s): with E(s) monic, |E|^2 = |F|^2 + |P|^2 on the
+// imaginary axis needs F monic for an odd order, where P has a lower degree,
+// and sqrt(1 - c^2) for an even one.
+Extended AttenuationConstant(const EllipticDesign& design);
 
 }  // namespace elliptic

@@ -22,10 +22,11 @@ void EllipticRun::Run() {
   EllipticDesign design;
   const DesignerState& state = steps_.state();
   if (!DesignElliptic(state.requirement, state.epsilon_alfa, *this, design)) return;
+  const Extended c = GainConstant(design);
   WriteQFile(design);
   WriteEFile(design);
-  WritePFile(design);
-  WriteFFile(design);
+  WritePFile(design, c);
+  WriteFFile(design, AttenuationConstant(design));
 }
 
 std::optional<std::int32_t> EllipticRun::Order(Extended n) { return steps_.Order(n, kEllipticOrderLimit); }
@@ -75,7 +76,7 @@ void EllipticRun::WriteQFile(const EllipticDesign& design) {
     WriteRootLine(out, Text(-root), kIntegerZero);
   }
   if (design.Odd()) WriteRootLine(out, kIntegerZero, kIntegerZero);
-  const Extended alfa = CharacteristicAlfa(design);
+  const Extended alfa = design.alfa;
   ShowLine("alfa=" + Text(alfa) + " Amin=" + Text(StopBandAttenuation(design.epsilon, alfa)));
   out.WriteLine(Text(alfa));
   out.Close();
@@ -98,7 +99,7 @@ void EllipticRun::WriteEFile(const EllipticDesign& design) {
   ShowLine("Raízes do polinômio E salvas como elipe.r" + steps_.Suffix());
 }
 
-void EllipticRun::WritePFile(const EllipticDesign& design) {
+void EllipticRun::WritePFile(const EllipticDesign& design, Extended c) {
   base::TextWriter out("elipp.r" + steps_.Suffix());
   WriteIntegerLine(out, design.Odd() ? base::CheckedSub(design.order, 1) : design.order);
   for (std::int32_t i = 1; i <= design.Pairs(); ++i) {
@@ -106,12 +107,12 @@ void EllipticRun::WritePFile(const EllipticDesign& design) {
     WriteRootLine(out, kIntegerZero, Text(wz));
     WriteRootLine(out, kIntegerZero, Text(-wz));
   }
-  out.WriteLine(Text(GainConstant(design)));
+  out.WriteLine(Text(c));
   out.Close();
   ShowLine("Raízes do polinômio P salvas como elipp.r" + steps_.Suffix());
 }
 
-void EllipticRun::WriteFFile(const EllipticDesign& design) {
+void EllipticRun::WriteFFile(const EllipticDesign& design, Extended f) {
   base::TextWriter out("elipf.r" + steps_.Suffix());
   WriteIntegerLine(out, design.order);
   for (std::int32_t i = 1; i <= design.Pairs(); ++i) {
@@ -119,8 +120,12 @@ void EllipticRun::WriteFFile(const EllipticDesign& design) {
     WriteRootLine(out, kIntegerZero, Text(zero));
     WriteRootLine(out, kIntegerZero, Text(-zero));
   }
-  if (design.Odd()) WriteRootLine(out, kIntegerZero, kIntegerZero);
-  WriteIntegerLine(out, 1);
+  if (design.Odd()) {
+    WriteRootLine(out, kIntegerZero, kIntegerZero);
+    WriteIntegerLine(out, 1);
+  } else {
+    out.WriteLine(Text(f));
+  }
   out.Close();
   ShowLine("Raízes do polinômio F salvas como elipf.r" + steps_.Suffix());
 }

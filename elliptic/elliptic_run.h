@@ -35,8 +35,8 @@ class EllipticRun : public EllipticSink {
  private:
   void WriteQFile(const EllipticDesign& design);
   void WriteEFile(const EllipticDesign& design);
-  void WritePFile(const EllipticDesign& design);
-  void WriteFFile(const EllipticDesign& design);
+  void WritePFile(const EllipticDesign& design, Extended c);
+  void WriteFFile(const EllipticDesign& design, Extended f);
   std::string Text(Extended x) const { return steps_.RealToText(x); }
   void ShowLine(const std::string& text) { steps_.ShowLine(text); }
 

@@ -1,22 +1,22 @@
 // Accuracy of the four designs against 40-digit references computed from the
-// textbook formulas (reference/generate_design_reference.py), at the default
-// requirement and forced orders 1 to 41, the elliptic design also at 100
-// and 1000.
+// textbook formulas (reference/generate_design_reference.py): requirements
+// from the default to narrow and wide transition bands and to 150 and 200 dB,
+// at forced orders up to 41, the elliptic design also at 100 and 1000 and at
+// the orders it computes.
 //
-// The error of a pole is |got - ref| / |ref| as a complex number, of a zero or
-// a constant the relative error of the real value.  Values that the
-// designer's own formulas make ill-conditioned (products of N rounded
-// factors, the cancellation in 1 - wza^2 next to the band edge, the cosine of
-// an angle near pi/2) are measured per unit of their condition, which the
-// generator computes; every other value must be within 1e-18 outright.  A
-// failure names the group's worst row; the worst plain relative errors are
-// printed for the record.
+// Each design is given the extended reals nearest to its requirement's
+// epsilon, alfa^2 and alfa, as the references are; ComputeEpsilonAlfa itself
+// is measured at the default.  The error of a pole is |got - ref| / |ref| as
+// a complex number, of a zero or a constant the relative error of the real
+// value, every one within its quantity's bound outright.  A failure names
+// the group's worst row; the worst errors are printed for the record.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,22 +31,26 @@ using elliptic::ClassicalPole;
 using elliptic_test::ClassicalRecord;
 using elliptic_test::FixedEllipticOrder;
 
-struct RefValue {
-  long double value, cond;
+struct RefRequirement {
+  const char* name;
+  long double wp, ws, epsilon, alfa2, alfa, xi;
+  // K(1/xi), K'(1/alfa^2), K'(1/xi), K(1/alfa^2), then the elliptic,
+  // Butterworth and Chebyshev orders n
+  long double integrals[7];
 };
 struct RefComplex {
-  long double re, im, cond;
+  long double re, im;
 };
 struct PeerComplex {
   double re, im;
 };
 struct EllipticCase {
-  int order, first_wza, first_wz, first_pole;
-  RefValue k0, v0, alfa, amin, c;
+  int requirement, order, first_wza, first_wz, first_pole;
+  long double k0, v0, alfa, amin, c, f;
 };
 struct ClassicalCase {
-  int order, first_pole, first_zero;
-  RefValue wpn, c;
+  int requirement, order, first_pole, first_zero;
+  long double wpn, c;
 };
 struct PeerCase {
   int order;
@@ -56,14 +60,13 @@ struct PeerCase {
 
 #include "tests/elliptic/reference/design_reference.inc"
 
-// A few units in the last place of the 64-bit significand.
+// A few units in the last place of the 64-bit significand: each value is a
+// Jacobi or circular function of an argument rounded once, or an exponential
+// and theta sums of a few terms, with a few roundings around it.
 constexpr long double kBound = 1e-18L;
-// The imaginary part of the real pole of an odd classical order is what the
-// cosine leaves at an angle within an ulp of pi/2 (up to 2^-63), times at
-// most coth of the ellipse's parameter, about 29 at order 41.
-constexpr long double kResidueBound = 4e-18L;
-
-const elliptic::Requirement kDefaults{1, 40, 1, 2};
+// Amin = 10 log10(1 + (eps alfa^2)^2): a logarithm over a logarithm, each
+// rounded, of a value carrying alfa's error twice and epsilon's.
+constexpr long double kAttenuationBound = 2e-18L;
 
 long double Relative(long double got, long double ref) { return std::fabs(got - ref) / std::fabs(ref); }
 
@@ -71,104 +74,124 @@ long double Relative(long double re, long double im, const RefComplex& ref) {
   return std::hypot(re - ref.re, im - ref.im) / std::hypot(ref.re, ref.im);
 }
 
-// The worst row of a group: the plain relative error, and the one per unit
-// of condition that the bound applies to.
+// The worst row of a group.
 class Worst {
  public:
   explicit Worst(std::string group, long double bound = kBound) : group_(std::move(group)), bound_(bound) {}
 
-  void Add(long double error, const std::string& row, long double cond = 1) {
-    const long double conditioned = error / std::max(1.0L, cond);
-    if (!(conditioned <= conditioned_)) {
-      conditioned_ = conditioned;
+  void Add(long double error, const std::string& row) {
+    if (!(error <= worst_)) {
+      worst_ = error;
       row_ = row;
     }
-    plain_ = std::max(plain_, error);
   }
-  long double conditioned() const { return conditioned_; }
+  long double worst() const { return worst_; }
   long double bound() const { return bound_; }
   std::string Report() const {
-    char text[160];
-    std::snprintf(text, sizeof text, ": worst relative error %.3Lg, per unit of condition %.3Lg at ", plain_,
-                  conditioned_);
+    char text[96];
+    std::snprintf(text, sizeof text, ": worst relative error %.3Lg (bound %.3Lg) at ", worst_, bound_);
     return group_ + text + row_;
   }
 
  private:
   std::string group_;
   long double bound_;
-  long double plain_ = 0, conditioned_ = 0;
+  long double worst_ = 0;
   std::string row_ = "-";
 };
 
 void Check(const std::vector<const Worst*>& groups) {
   for (const Worst* group : groups) {
     std::cout << group->Report() << '\n';
-    EXPECT_LT(group->conditioned(), group->bound()) << group->Report();
+    EXPECT_LT(group->worst(), group->bound()) << group->Report();
   }
 }
 
-std::string Row(int order, const std::string& what, int index = 0) {
-  return "order " + std::to_string(order) + " " + what + (index ? " " + std::to_string(index) : std::string());
+std::string Row(const RefRequirement& r, int order, const std::string& what, int index = 0) {
+  return std::string(r.name) + " order " + std::to_string(order) + " " + what +
+         (index ? " " + std::to_string(index) : std::string());
 }
 
-elliptic::EpsilonAlfa DefaultEpsilonAlfa() { return elliptic::ComputeEpsilonAlfa(kDefaults.amax, kDefaults.amin); }
+elliptic::Requirement RequirementOf(const RefRequirement& r) { return {0, 0, r.wp, r.ws}; }
+elliptic::EpsilonAlfa EpsilonAlfaOf(const RefRequirement& r) { return {r.epsilon, r.alfa2, r.alfa}; }
 
-TEST(DesignAccuracy, EpsilonAlfaAndComputedOrders) {
-  const elliptic::EpsilonAlfa ea = DefaultEpsilonAlfa();
-  Worst worst("epsilon, alfa and n");
-  worst.Add(Relative(ea.epsilon.raw(), kEpsilon), "epsilon");
-  worst.Add(Relative(ea.alfa2.raw(), kAlfa2), "alfa^2");
-  worst.Add(Relative(ea.alfa.raw(), kAlfa), "alfa");
-  ClassicalRecord butterworth(1), chebyshev(1);
-  elliptic::DesignButterworth(kDefaults, ea, butterworth);
-  elliptic::DesignChebyshev(kDefaults, ea, chebyshev);
-  worst.Add(Relative(butterworth.computed_n.raw(), kButterworthN.value), "Butterworth n", kButterworthN.cond);
-  worst.Add(Relative(chebyshev.computed_n.raw(), kChebyshevN.value), "Chebyshev n", kChebyshevN.cond);
-  FixedEllipticOrder elliptic_order(4);
-  elliptic::EllipticDesign design;
-  elliptic::DesignElliptic(kDefaults, ea, elliptic_order, design);
-  worst.Add(Relative(elliptic_order.computed_n.raw(), kEllipticN.value), "elliptic n", kEllipticN.cond);
+TEST(DesignAccuracy, EpsilonAndAlfaOfTheDefault) {
+  const elliptic::EpsilonAlfa ea = elliptic::ComputeEpsilonAlfa(1, 40);
+  const RefRequirement& ref = kRequirements[0];
+  Worst worst("epsilon and alfa");
+  worst.Add(Relative(ea.epsilon.raw(), ref.epsilon), "epsilon");
+  worst.Add(Relative(ea.alfa2.raw(), ref.alfa2), "alfa^2");
+  worst.Add(Relative(ea.alfa.raw(), ref.alfa), "alfa");
+  Check({&worst});
+}
+
+// The integrals the elliptic design logs, and the orders all three compute,
+// 150 and 200 dB included, where 1/alfa^2 is below the extended epsilon.
+class IntegralsRecord : public FixedEllipticOrder {
+ public:
+  using FixedEllipticOrder::FixedEllipticOrder;
+  void Integrals(Extended k, Extended kp1) override { values[0] = k, values[1] = kp1; }
+  void ComplementaryIntegrals(Extended kp, Extended k1) override { values[2] = kp, values[3] = k1; }
+  Extended values[4];
+};
+
+TEST(DesignAccuracy, IntegralsAndComputedOrders) {
+  const char* names[] = {"K(1/xi)", "K'(1/alfa^2)", "K'(1/xi)", "K(1/alfa^2)", "elliptic n", "Butterworth n",
+                         "Chebyshev n"};
+  Worst worst("integrals and n");
+  for (const RefRequirement& ref : kRequirements) {
+    IntegralsRecord integrals(1);
+    elliptic::EllipticDesign design;
+    elliptic::DesignElliptic(RequirementOf(ref), EpsilonAlfaOf(ref), integrals, design);
+    ClassicalRecord butterworth(1), chebyshev(1);
+    elliptic::DesignButterworth(RequirementOf(ref), EpsilonAlfaOf(ref), butterworth);
+    elliptic::DesignChebyshev(RequirementOf(ref), EpsilonAlfaOf(ref), chebyshev);
+    const Extended got[] = {integrals.values[0], integrals.values[1], integrals.values[2], integrals.values[3],
+                            integrals.computed_n, butterworth.computed_n, chebyshev.computed_n};
+    for (int i = 0; i < 7; ++i)
+      worst.Add(Relative(got[i].raw(), ref.integrals[i]), std::string(ref.name) + " " + names[i]);
+  }
   Check({&worst});
 }
 
 struct EllipticGroups {
   Worst wza{"elliptic attenuation zeros"}, wz{"elliptic transmission zeros"}, poles{"elliptic poles"};
-  Worst v0{"v0"}, k0{"k0"}, alfa{"alfa"}, amin{"Amin"}, c{"elliptic c"};
+  Worst v0{"v0"}, k0{"k0"}, alfa{"alfa"}, amin{"Amin", kAttenuationBound}, c{"elliptic c"}, f{"F's constant"};
 };
 
 void CheckElliptic(const EllipticCase& ref, EllipticGroups& groups) {
-  const elliptic::EpsilonAlfa ea = DefaultEpsilonAlfa();
+  const RefRequirement& r = kRequirements[ref.requirement];
   FixedEllipticOrder order(ref.order);
   elliptic::EllipticDesign design;
-  ASSERT_TRUE(elliptic::DesignElliptic(kDefaults, ea, order, design));
+  ASSERT_TRUE(elliptic::DesignElliptic(RequirementOf(r), EpsilonAlfaOf(r), order, design));
   const int n = ref.order;
   for (int i = 1; i <= design.Pairs(); ++i) {
-    groups.wza.Add(Relative(design.wza[i].raw(), kEllipticWza[ref.first_wza + i - 1]), Row(n, "wza", i));
+    groups.wza.Add(Relative(design.wza[i].raw(), kEllipticWza[ref.first_wza + i - 1]), Row(r, n, "wza", i));
     groups.wz.Add(Relative(elliptic::TransmissionZero(design, i).raw(), kEllipticWz[ref.first_wz + i - 1]),
-                  Row(n, "wz", i));
+                  Row(r, n, "wz", i));
   }
   for (int i = 1; i <= (n + 1) / 2; ++i) {
     const RefComplex& pole = kEllipticPoles[ref.first_pole + i - 1];
-    groups.poles.Add(Relative(design.re[i].raw(), design.im[i].raw(), pole), Row(n, "pole", i), pole.cond);
+    groups.poles.Add(Relative(design.re[i].raw(), design.im[i].raw(), pole), Row(r, n, "pole", i));
   }
-  const Extended alfa = elliptic::CharacteristicAlfa(design);
-  groups.v0.Add(Relative(design.v0.raw(), ref.v0.value), Row(n, "v0"), ref.v0.cond);
-  groups.k0.Add(Relative(design.k0.raw(), ref.k0.value), Row(n, "k0"), ref.k0.cond);
-  groups.alfa.Add(Relative(alfa.raw(), ref.alfa.value), Row(n, "alfa"), ref.alfa.cond);
-  groups.amin.Add(Relative(elliptic::StopBandAttenuation(ea.epsilon, alfa).raw(), ref.amin.value), Row(n, "Amin"),
-                  ref.amin.cond);
-  groups.c.Add(Relative(elliptic::GainConstant(design).raw(), ref.c.value), Row(n, "c"), ref.c.cond);
+  groups.v0.Add(Relative(design.v0.raw(), ref.v0), Row(r, n, "v0"));
+  groups.k0.Add(Relative(design.k0.raw(), ref.k0), Row(r, n, "k0"));
+  groups.alfa.Add(Relative(design.alfa.raw(), ref.alfa), Row(r, n, "alfa"));
+  groups.amin.Add(Relative(elliptic::StopBandAttenuation(design.epsilon, design.alfa).raw(), ref.amin),
+                  Row(r, n, "Amin"));
+  groups.c.Add(Relative(elliptic::GainConstant(design).raw(), ref.c), Row(r, n, "c"));
+  groups.f.Add(Relative(elliptic::AttenuationConstant(design).raw(), ref.f), Row(r, n, "f"));
 }
 
 void CheckEllipticOrders(int low, int high) {
   EllipticGroups groups;
   for (const EllipticCase& ref : kEllipticCases)
     if (ref.order >= low && ref.order <= high) CheckElliptic(ref, groups);
-  Check({&groups.wza, &groups.wz, &groups.poles, &groups.v0, &groups.k0, &groups.alfa, &groups.amin, &groups.c});
+  Check({&groups.wza, &groups.wz, &groups.poles, &groups.v0, &groups.k0, &groups.alfa, &groups.amin, &groups.c,
+         &groups.f});
 }
 
-TEST(DesignAccuracy, EllipticOrdersOneTo41) { CheckEllipticOrders(1, 41); }
+TEST(DesignAccuracy, EllipticOrdersUpTo41) { CheckEllipticOrders(1, 41); }
 
 TEST(DesignAccuracy, EllipticOrders100And1000) { CheckEllipticOrders(100, 1000); }
 
@@ -181,53 +204,43 @@ struct ClassicalReference {
   const ClassicalCase* cases;
   std::size_t count;
   const RefComplex* poles;
-  const RefValue* zeros;
+  const long double* zeros;
 };
 
 void CheckClassical(const ClassicalReference& reference) {
   const std::string name = reference.name;
-  Worst poles(name + " poles"), residues(name + " real poles' imaginary residue", kResidueBound),
-      zeros(name + " zeros"), constants(name + " c and wpn");
+  Worst poles(name + " poles"), zeros(name + " zeros"), constants(name + " c and wpn");
   for (std::size_t k = 0; k < reference.count; ++k) {
     const ClassicalCase& ref = reference.cases[k];
+    const RefRequirement& r = kRequirements[ref.requirement];
     const int n = ref.order;
     ClassicalRecord record(n);
-    reference.design(kDefaults, DefaultEpsilonAlfa(), record);
+    reference.design(RequirementOf(r), EpsilonAlfaOf(r), record);
     ASSERT_EQ(record.poles.size(), static_cast<std::size_t>(n));
     for (int i = 1; i <= (n + 1) / 2; ++i) {
-      const RefComplex& upper = reference.poles[ref.first_pole + i - 1];
-      for (const int index : {i, n + 1 - i}) {
-        const ClassicalPole& got = record.poles[static_cast<std::size_t>(index - 1)];
-        const long double im = index == i ? got.im.raw() : -got.im.raw();
-        if (upper.im == 0) {
-          poles.Add(Relative(got.re.raw(), upper.re), Row(n, "pole", index));
-          residues.Add(std::fabs(im) / std::fabs(upper.re), Row(n, "pole", index));
-        } else {
-          poles.Add(Relative(got.re.raw(), im, upper), Row(n, "pole", index), upper.cond);
-        }
-      }
+      const ClassicalPole& got = record.poles[static_cast<std::size_t>(i - 1)];
+      poles.Add(Relative(got.re.raw(), got.im.raw(), reference.poles[ref.first_pole + i - 1]), Row(r, n, "pole", i));
     }
-    for (std::size_t i = 0; i < record.zeros.size(); ++i) {
-      const RefValue& zero = reference.zeros[ref.first_zero + static_cast<int>(i)];
-      zeros.Add(Relative(record.zeros[i].raw(), zero.value), Row(n, "wz", static_cast<int>(i) + 1), zero.cond);
-    }
-    constants.Add(Relative(record.c.raw(), ref.c.value), Row(n, "c"), ref.c.cond);
-    if (ref.wpn.value != 0) constants.Add(Relative(record.wpn.raw(), ref.wpn.value), Row(n, "wpn"), ref.wpn.cond);
+    for (std::size_t i = 0; i < record.zeros.size(); ++i)
+      zeros.Add(Relative(record.zeros[i].raw(), reference.zeros[ref.first_zero + static_cast<int>(i)]),
+                Row(r, n, "wz", static_cast<int>(i) + 1));
+    constants.Add(Relative(record.c.raw(), ref.c), Row(r, n, "c"));
+    if (ref.wpn != 0) constants.Add(Relative(record.wpn.raw(), ref.wpn), Row(r, n, "wpn"));
   }
-  Check({&poles, &residues, &zeros, &constants});
+  Check({&poles, &zeros, &constants});
 }
 
-TEST(DesignAccuracy, ButterworthOrdersOneTo41) {
+TEST(DesignAccuracy, ButterworthOrdersUpTo41) {
   CheckClassical({"Butterworth", elliptic::DesignButterworth, kButterworthCases, std::size(kButterworthCases),
                   kButterworthPoles, kButterworthZeros});
 }
 
-TEST(DesignAccuracy, ChebyshevOrdersOneTo41) {
+TEST(DesignAccuracy, ChebyshevOrdersUpTo41) {
   CheckClassical({"Chebyshev", elliptic::DesignChebyshev, kChebyshevCases, std::size(kChebyshevCases), kChebyshevPoles,
                   kChebyshevZeros});
 }
 
-TEST(DesignAccuracy, InverseChebyshevOrdersOneTo41) {
+TEST(DesignAccuracy, InverseChebyshevOrdersUpTo41) {
   CheckClassical({"inverse Chebyshev", elliptic::DesignInverseChebyshev, kInverseChebyshevCases,
                   std::size(kInverseChebyshevCases), kInverseChebyshevPoles, kInverseChebyshevZeros});
 }
@@ -238,8 +251,9 @@ TEST(DesignAccuracy, InverseChebyshevOrdersOneTo41) {
 // exactly that order typed as ws, the order forced.  Up to order 10 the peer
 // is within a few ulps of double precision; from order 20 on the selectivity
 // lies so close to 1 that the complementary modulus cancels, which costs the
-// peer all its digits by order 40 and the designer, with eleven more bits, the
-// same number of digits from a smaller start.
+// peer all its digits by order 40.  The designer forms that complement from
+// the selectivity itself and keeps a few ulps of its own precision at every
+// order.
 TEST(DesignAccuracy, DoublePrecisionPeer) {
   for (const PeerCase& ref : kPeerCases) {
     const int n = ref.order;
@@ -257,7 +271,7 @@ TEST(DesignAccuracy, DoublePrecisionPeer) {
     ASSERT_TRUE(elliptic::DesignElliptic({1, 40, 1, ref.ws}, elliptic::ComputeEpsilonAlfa(1, 40), order, design));
     // by rising imaginary part, as the references are written
     std::vector<RefComplex> poles;
-    for (int i = 1; i <= upper; ++i) poles.push_back({design.re[i].raw(), design.im[i].raw(), 1});
+    for (int i = 1; i <= upper; ++i) poles.push_back({design.re[i].raw(), design.im[i].raw()});
     std::sort(poles.begin(), poles.end(), [](const RefComplex& a, const RefComplex& b) { return a.im < b.im; });
     std::vector<long double> zeros;
     for (int i = 1; i <= pairs; ++i) zeros.push_back(elliptic::TransmissionZero(design, i).raw());
@@ -271,9 +285,8 @@ TEST(DesignAccuracy, DoublePrecisionPeer) {
     std::printf("order %d: peer's worst relative error %.3Lg, designer's %.3Lg\n", n, peer, ours);
     if (n <= 10) {
       EXPECT_LT(peer, 1e-14L) << "order " << n << ": the peer at the accuracy of double precision";
-      EXPECT_LT(ours, kBound) << "order " << n;
     }
-    EXPECT_LT(ours * 1000, peer) << "order " << n << ": the designer keeps at least three digits more";
+    EXPECT_LT(ours, kBound) << "order " << n;
   }
 }
 

@@ -1,6 +1,7 @@
 // The rounding of the computed order, the limits of the elliptic tables,
-// what the designs do with the frequency scale, the classical poles'
-// conjugate pairs, and the designs whose gain constant underflows.
+// what the designs do with the frequency scale, the elliptic design's roots
+// and constants as one filter, the classical poles' conjugate pairs, and the
+// designs whose gain constant underflows.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -121,7 +122,7 @@ TEST(FrequencyScale, DoublingWpAndWsDoublesTheEllipticPolesAndZerosOnly) {
     // the normalised values are the same to the bit
     EXPECT_EQ(twice.k0, once.k0);
     EXPECT_EQ(twice.v0, once.v0);
-    EXPECT_EQ(elliptic::CharacteristicAlfa(twice), elliptic::CharacteristicAlfa(once));
+    EXPECT_EQ(twice.alfa, once.alfa);
     for (std::int32_t i = 1; i <= once.Pairs(); ++i) {
       EXPECT_EQ(twice.wza[i], once.wza[i]);
       EXPECT_LT(Off(elliptic::TransmissionZero(twice, i), 2 * elliptic::TransmissionZero(once, i)), kFewUlps);
@@ -138,6 +139,70 @@ TEST(FrequencyScale, DoublingWpAndWsDoublesTheEllipticPolesAndZerosOnly) {
   elliptic::DesignElliptic({1, 40, 1, 2}, ea, sink_once, once);
   elliptic::DesignElliptic({1, 40, 2, 4}, ea, sink_twice, twice);
   EXPECT_LT(Off(elliptic::GainConstant(twice), elliptic::GainConstant(once)), kFewUlps);
+}
+
+// |E(jw)|^2 - |F(jw)|^2 - |P(jw)|^2 over |E(jw)|^2, the worst over a grid of
+// w up to three times ws and a few points far above it, for E monic with the
+// design's poles, F with its attenuation zeros and constant, P with its
+// transmission zeros and gain constant: the four roots files as one filter.
+long double FeldtkellerResidual(const elliptic::EllipticDesign& design) {
+  const long double wp = design.wp.raw(), ws = (design.wp * design.xi).raw();
+  const long double c = elliptic::GainConstant(design).raw(), f = elliptic::AttenuationConstant(design).raw();
+  std::vector<long double> grid;
+  for (int i = 0; i <= 300; ++i) grid.push_back(3 * ws * i / 300);
+  for (const long double far : {10.0L, 100.0L, 1e4L}) grid.push_back(far * ws);
+  long double worst = 0;
+  for (const long double w : grid) {
+    long double e = 1, fw = f * f, p = c * c;
+    for (int i = 1; i <= design.Pairs(); ++i) {
+      const long double re = design.re[i].raw(), im = design.im[i].raw();
+      e *= (re * re + (w - im) * (w - im)) * (re * re + (w + im) * (w + im));
+      const long double zero = wp * design.wza[i].raw(), wz = elliptic::TransmissionZero(design, i).raw();
+      fw *= (zero * zero - w * w) * (zero * zero - w * w);
+      p *= (wz * wz - w * w) * (wz * wz - w * w);
+    }
+    if (design.Odd()) {
+      const long double re = design.re[design.RealPoleSlot()].raw();
+      e *= re * re + w * w;
+      fw *= w * w;
+    }
+    worst = std::max(worst, std::fabs(e - fw - p) / e);
+  }
+  return worst;
+}
+
+// Computed orders, orders above and below them, and even orders, whose F and
+// P need a constant of F below 1: with F monic |E|^2 = |F|^2 + |P|^2 fails
+// at infinity by c^2.  Every pole lies in the left half-plane, an order below
+// the computed one included.
+TEST(EllipticDesign, RootsAndConstantsAreOneFilter) {
+  struct Case {
+    elliptic::Requirement requirement;
+    std::vector<std::int32_t> orders;
+  };
+  std::vector<std::int32_t> up_to_12;
+  for (std::int32_t n = 1; n <= 12; ++n) up_to_12.push_back(n);
+  up_to_12.insert(up_to_12.end(), {20, 41});
+  const Case cases[] = {
+      {{1, 40, 1, 2}, up_to_12},              // n = 3.3
+      {{0.01L, 100, 1, 1.02L}, {2, 3, 6, 10, 38}},  // n = 19.4
+      {{3, 20, 1, 10}, {1, 2, 3}},             // n = 1.0, c = 0.1 at order 2
+      {{0.2L, 50, 2, 2.2L}, {2, 3, 16}},       // n = 15.6
+      {{0.5L, 60, 3, 4.5L}, {5, 6}},
+  };
+  constexpr long double kOneFilter = 1e-15L;
+  for (const Case& c : cases) {
+    const elliptic::EpsilonAlfa ea = elliptic::ComputeEpsilonAlfa(c.requirement.amax, c.requirement.amin);
+    for (const std::int32_t order : c.orders) {
+      FixedEllipticOrder sink(order);
+      elliptic::EllipticDesign design;
+      ASSERT_TRUE(elliptic::DesignElliptic(c.requirement, ea, sink, design));
+      const std::string name = "ws " + std::to_string(static_cast<double>(c.requirement.ws.raw())) + " order " +
+                               std::to_string(order);
+      EXPECT_LT(FeldtkellerResidual(design), kOneFilter) << name;
+      for (std::int32_t i = 1; i <= (order + 1) / 2; ++i) EXPECT_LT(design.re[i], 0) << name << " pole " << i;
+    }
+  }
 }
 
 TEST(ClassicalDesigns, PolesComeInExactConjugatePairsAndTheMiddleOneIsReal) {
@@ -207,6 +272,25 @@ TEST(ClassicalDesigns, AnUnderflowedConstantStopsTheDesignBeforeItsFiles) {
       EXPECT_GT(pole.w, -pole.re * 0.999L) << "order " << c.order << " pole " << pole.index;
       EXPECT_GE(pole.q, 0.5L) << "order " << c.order << " pole " << pole.index;
     }
+  }
+}
+
+// The elliptic gain constant at the same wp: an even order's is free of the
+// frequency scale, an odd one's is wp/k0, which wp = 1e-4940 takes below the
+// extended range.
+TEST(EllipticDesign, GainConstantOfTinyFrequencies) {
+  const elliptic::EpsilonAlfa ea = elliptic::ComputeEpsilonAlfa(1, 40);
+  struct Case {
+    long double wp;
+    std::int32_t order;
+    bool underflows;
+  } cases[] = {{1e-4000L, 4, false}, {1e-4000L, 3, false}, {1e-4940L, 4, false}, {1e-4940L, 3, true}};
+  for (const Case& c : cases) {
+    FixedEllipticOrder sink(c.order);
+    elliptic::EllipticDesign design;
+    ASSERT_TRUE(elliptic::DesignElliptic({1, 40, c.wp, 2 * c.wp}, ea, sink, design));
+    EXPECT_EQ(elliptic::Underflowed(elliptic::GainConstant(design)), c.underflows)
+        << "wp " << static_cast<double>(std::log10(c.wp)) << " order " << c.order;
   }
 }
 

@@ -2,33 +2,32 @@
 """Reference values of the four designs, and of the elliptic prototype of a
 double-precision peer.
 
-Writes design_reference.inc next to this script.  The requirement is the
-designer's default (Amax 1 dB, Amin 40 dB, wp 1, ws 2) at forced orders 1 to
-41, and for the elliptic design also at 100 and 1000.  Every value comes from
-the textbook formulas evaluated by mpmath: Butterworth poles on the circle of
-radius eps^(-1/N), Chebyshev poles on the ellipse of sinh and cosh of
-asinh(1/eps)/N, inverse-Chebyshev poles as the scaled reciprocals of the
-Chebyshev poles of the stop-band ripple, elliptic attenuation zeros as
+Writes design_reference.inc next to this script.  The requirements (SPECS)
+run from the designer's default (Amax 1 dB, Amin 40 dB, wp 1, ws 2) to narrow
+transition bands (ws 1.02 and 1.01 with Amin 100 and 120 dB and a small
+Amax), a wide one (ws 10), a pass-band edge that is not a power of two, and
+stop-band attenuations of 150 and 200 dB; each at forced orders (1 to 41 for
+the default, a spread of them up to 41 for the others, 100 and 1000 for the
+elliptic design of two of them) or at the order it computes.  Every value
+comes from the textbook formulas evaluated by mpmath: Butterworth poles on
+the circle of radius eps^(-1/N), Chebyshev poles on the ellipse of sinh and
+cosh of asinh(1/eps)/N, inverse-Chebyshev poles as the scaled reciprocals of
+the Chebyshev poles of the stop-band ripple, elliptic attenuation zeros as
 sn(u, k) and poles as j sn(u + j v0, k) with a complex argument (not the
-addition theorem the designer uses), and the constants of the roots files
-from those exact poles and zeros.
+addition theorem the designer uses), v0 for the discrimination k1 of the
+order used (from the nome, q1 = q^N), and the constants of the roots files
+from those exact poles and zeros: |T(0)| = 1 for an odd order and
+1/sqrt(1 + eps^2) for an even one with E(s) monic, and F's constant
+sqrt(1 - c^2) of an even order.
 
-The inputs are what the designer computes with: 0.1 * Amax and 0.1 * Amin
-rounded to extended reals as the designer rounds them, everything after that
-exact.  Each case is computed at 40 and at 60 digits (both with 20 guard
-digits) and the script stops unless the two agree to 2^-118: a row is only
-written when mpmath is sure of it.  Values are written rounded to the nearest
-extended real (64-bit significand).
-
-Each constant and zero also carries its condition: the sum, over the
-roundings that the designer's formulas make on the way to it (each
-attenuation zero, pole part or angle rounded once), of the relative change of
-the value per relative change of that input.  A product of N rounded factors
-has condition about N; k0 and alfa take 1 - wza^2, which cancels next to the
-band edge; a classical pole near the real axis moves with its rounded angle
-by more than its small magnitude; K'(1/alfa^2) is K of sqrt(1 - 1/alfa^4),
-a modulus so close to 1 that its last bit moves K by thousands of ulps.  The
-test allows a few ulps per unit of condition.
+The inputs are what the designs are given: epsilon, alfa^2 and alfa of each
+requirement rounded to extended reals (written to the tables, and handed to
+the designs by the test), wp and ws the extended reals nearest to their
+decimals, and the selectivity ws/wp rounded as the designer rounds it;
+everything after that exact.  Each case is computed at 40 and at 60 digits
+(both with 20 guard digits) and the script stops unless the two agree to
+2^-118: a row is only written when mpmath is sure of it.  Values are written
+rounded to the nearest extended real (64-bit significand).
 
 The peer: scipy.signal.ellipap(N, 1, 40), whose double-precision poles and
 zeros are recorded as data, beside the reference of the same problem (the
@@ -53,34 +52,60 @@ GUARD_DIGITS = 20
 AGREEMENT = mp.mpf(2) ** -118
 
 AMAX, AMIN, WP, WS = 1, 40, 1, 2
-ORDERS = list(range(1, 42))
-ELLIPTIC_ORDERS = ORDERS + [100, 1000]
+SPREAD = [1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 15, 20, 25, 30, 35, 40, 41]
+# (name, Amax, Amin, wp, ws, orders of all four designs, further elliptic orders);
+# an order of None is the one the elliptic design computes
+SPECS = [
+    ("default", "1", "40", "1", "2", list(range(1, 42)), [100, 1000]),
+    ("narrow", "0.01", "100", "1", "1.02", SPREAD, [100, 1000]),
+    ("narrowest", "0.001", "120", "1", "1.01", SPREAD, []),
+    ("wide", "3", "20", "1", "10", SPREAD, []),
+    ("scaled", "0.5", "60", "3", "4.5", SPREAD, []),
+    ("amin150", "1", "150", "1", "2", [], [None]),
+    ("amin200", "1", "200", "1", "2", [], [None]),
+]
 PEER_ORDERS = [4, 10, 20, 30, 40]
 
 
-def requirement(amax, amin):
-    """epsilon, alfa^2 and alfa from Amax and Amin."""
+def exact_requirement(amax, amin):
+    """epsilon, alfa^2 and alfa from Amax and Amin, 0.1 Amax and 0.1 Amin
+    rounded as the designer rounds them."""
     tenth = ext(mp.mpf(1) / 10)
     eps = mp.sqrt(mp.power(10, ext(tenth * amax)) - 1)
     alfa2 = mp.sqrt(mp.power(10, ext(tenth * amin)) - 1) / eps
     return eps, alfa2, mp.sqrt(alfa2)
 
 
-def log_slope(function, x):
-    """|d ln|function(x)| / d ln x| at x > 0."""
-    return abs(mp.diff(lambda t: mp.log(abs(function(mp.exp(t)))), mp.log(x)))
+class Spec:
+    """A requirement as the designs are given it."""
+
+    def __init__(self, name, amax, amin, wp, ws):
+        self.name = name
+        with mp.workdps(CHECK_DIGITS + GUARD_DIGITS):
+            eps, alfa2, _ = exact_requirement(mp.mpf(amax), mp.mpf(amin))
+            self.eps, self.alfa2 = ext(eps), ext(alfa2)
+            self.alfa = ext(mp.sqrt(self.alfa2))
+            self.wp, self.ws = ext(mp.mpf(wp)), ext(mp.mpf(ws))
+            self.xi = ext(self.ws / self.wp)
 
 
-def product_condition(pairs, odd, zero_pairs=0, epsilon_share=0):
-    """Condition of c = prod |p|^2 (-re of the real pole) / prod wz^2: each
-    squared magnitude and each squared zero moves by twice its parts'
-    relative change, the real pole by once."""
-    return 2 * pairs + (1 if odd else 0) + 2 * zero_pairs + epsilon_share
+def theta_of_order(xi, n):
+    """The discrimination k1 with K'(k1)/K(k1) = n K'(k)/K(k), k = 1/xi."""
+    m = 1 / xi**2
+    q = mp.exp(-mp.pi * mp.ellipk(1 - m) / mp.ellipk(m))
+    q1 = q**n
+    return (mp.jtheta(2, 0, q1) / mp.jtheta(3, 0, q1)) ** 2
 
 
-def magnitude_product(n, poles):
-    """The product of the magnitudes of all n poles from the upper half."""
-    return mp.fprod(abs(p) ** 2 for p, _ in poles[: n // 2]) * (abs(poles[-1][0]) if n % 2 else 1)
+def integrals(spec):
+    """K(1/xi), K'(1/alfa^2), K'(1/xi), K(1/alfa^2) and the three computed
+    orders n."""
+    m = 1 / spec.xi**2
+    k1 = 1 / spec.alfa2
+    big_k, big_kp = mp.ellipk(m), mp.ellipk(1 - m)
+    big_k1, big_k1p = mp.ellipk(k1**2), mp.ellipk(1 - k1**2)
+    return [big_k, big_k1p, big_kp, big_k1, (big_k * big_k1p) / (big_kp * big_k1),
+            2 * mp.log(spec.alfa) / mp.log(spec.xi), mp.acosh(spec.alfa2) / mp.acosh(spec.xi)]
 
 
 def theta(i, n):
@@ -93,107 +118,76 @@ def upper_half(n):
 
 
 def angle_poles(n, pole):
-    """pole(angle) for the upper half, each with the condition of its rounded
-    angle: |d pole / d angle| angle / |pole|; the middle pole of an odd order
-    real."""
+    """pole(angle) for the upper half, the middle pole of an odd order real."""
     poles = []
     for i in upper_half(n):
-        t = theta(i, n)
-        p = pole(t)
+        p = pole(theta(i, n))
         if n % 2 and i == n // 2 + 1:
             p = mp.mpc(p.real, 0)
-        poles.append((p, max(1, abs(mp.diff(pole, t)) * t / abs(p))))
+        poles.append(p)
     return poles
 
 
-def butterworth(n):
-    eps, _, alfa = requirement(AMAX, AMIN)
-    radius = WP * eps ** (mp.mpf(-1) / n)
+def magnitude_product(n, poles):
+    """The product of the magnitudes of all n poles from the upper half."""
+    return mp.fprod(abs(p) ** 2 for p in poles[: n // 2]) * (abs(poles[-1]) if n % 2 else 1)
+
+
+def butterworth(spec, n):
+    radius = spec.wp * spec.eps ** (mp.mpf(-1) / n)
     poles = angle_poles(n, lambda t: radius * mp.mpc(-mp.sin(t), mp.cos(t)))
-    return {"poles": poles, "c": (radius**n, product_condition(n // 2, n % 2)),
-            "n": 2 * mp.log(alfa) / mp.log(mp.mpf(WS) / WP)}
+    return {"poles": poles, "zeros": [], "c": radius**n, "wpn": 0}
 
 
-def chebyshev(n):
-    eps, alfa2, _ = requirement(AMAX, AMIN)
-    a = mp.asinh(1 / eps) / n
-    poles = angle_poles(n, lambda t: WP * mp.mpc(-mp.sin(t) * mp.sinh(a), mp.cos(t) * mp.cosh(a)))
+def chebyshev(spec, n):
+    a = mp.asinh(1 / spec.eps) / n
+    poles = angle_poles(n, lambda t: spec.wp * mp.mpc(-mp.sin(t) * mp.sinh(a), mp.cos(t) * mp.cosh(a)))
     c = magnitude_product(n, poles)
-    share = 0
     if n % 2 == 0:
-        c /= mp.sqrt(1 + eps**2)
-        share = eps**2 / (1 + eps**2)
-    return {"poles": poles, "c": (c, product_condition(n // 2, n % 2, 0, share)),
-            "n": mp.acosh(alfa2) / mp.acosh(mp.mpf(WS) / WP)}
+        c /= mp.sqrt(1 + spec.eps**2)
+    return {"poles": poles, "zeros": [], "c": c, "wpn": 0}
 
 
-def inverse_chebyshev(n):
-    eps, alfa2, _ = requirement(AMAX, AMIN)
-    wpn = 1 / mp.cosh(mp.acosh(alfa2) / n)
-    b = mp.asinh(eps * alfa2) / n
-    scale = WP / wpn
+def inverse_chebyshev(spec, n):
+    wpn = 1 / mp.cosh(mp.acosh(spec.alfa2) / n)
+    b = mp.asinh(spec.eps * spec.alfa2) / n
+    scale = spec.wp / wpn
     poles = angle_poles(n, lambda t: scale / mp.mpc(-mp.sin(t) * mp.sinh(b), mp.cos(t) * mp.cosh(b)))
-    angles = [(2 * k + 1) * mp.pi / (2 * n) for k in range(n // 2)]
-    # the angle is rounded once: cos moves by its tangent times it
-    zeros = [(scale / mp.cos(a), 1 + a * abs(mp.tan(a))) for a in angles]
-    c = magnitude_product(n, poles) / mp.fprod(z**2 for z, _ in zeros)
-    return {"poles": poles, "zeros": zeros, "c": (c, product_condition(n // 2, n % 2, n // 2)), "wpn": (wpn, 1)}
+    zeros = [scale / mp.cos((2 * k + 1) * mp.pi / (2 * n)) for k in range(n // 2)]
+    c = magnitude_product(n, poles) / mp.fprod(z**2 for z in zeros)
+    return {"poles": poles, "zeros": zeros, "c": c, "wpn": wpn}
 
 
-def elliptic(n, ws=WS):
-    eps, alfa2, _ = requirement(AMAX, AMIN)
-    xi = mp.mpf(ws) / WP
+def elliptic(spec, n):
+    eps, xi, wp = spec.eps, spec.xi, spec.wp
     m = 1 / xi**2
-    k1 = 1 / alfa2
     big_k = mp.ellipk(m)
-    big_k1 = mp.ellipk(k1**2)
-    odd = n % 2
-    pairs = n // 2
+    odd, pairs = n % 2, n // 2
     wza = [mp.ellipfun("sn", (2 * i if odd else 2 * i - 1) * big_k / n, m=m) for i in range(1, pairs + 1)]
     k0 = eps * mp.fprod(abs((1 - (xi / w) ** 2) / (1 - w**2)) for w in wza)
-    v0 = big_k * mp.ellipf(mp.atan(1 / eps), 1 - k1**2) / (n * big_k1)
+    k1 = theta_of_order(xi, n)
+    v0 = big_k * mp.ellipf(mp.atan(1 / eps), 1 - k1**2) / (n * mp.ellipk(k1**2))
+
     def pole(u):
-        """j sn(u + j v0), with the condition of the rounded u and v0."""
-        z = mp.mpc(u, v0)
-        sn = mp.ellipfun("sn", z, m=m)
-        slope = abs(mp.ellipfun("cn", z, m=m) * mp.ellipfun("dn", z, m=m))
-        return WP * 1j * sn, max(1, slope * (u + v0) / abs(sn))
+        return wp * 1j * mp.ellipfun("sn", mp.mpc(u, v0), m=m)
 
     poles = [pole(big_k * (2 * j + 2 if odd else 2 * j + 1) / n) for j in range(pairs)]
     if odd:
-        p, cond = pole(0)
-        poles.append((mp.mpc(p.real, 0), cond))
-    zeros = [WP * xi / w for w in wza]
+        poles.append(mp.mpc(pole(0).real, 0))
+    zeros = [wp * xi / w for w in wza]
     alfa = (k0 / eps) * mp.fprod(abs((xi - w**2) / (xi - (xi / w) ** 2)) for w in wza)
     if odd:
         alfa *= mp.sqrt(xi)
-    c = mp.fprod(abs(p) ** 2 for p, _ in poles[:pairs])
-    c = c * -poles[-1][0].real if odd else c / mp.sqrt(1 + eps**2)
+    c = mp.fprod(abs(p) ** 2 for p in poles[:pairs])
+    c = c * -poles[-1].real if odd else c / mp.sqrt(1 + eps**2)
     c /= mp.fprod(z**2 for z in zeros)
-
-    # conditions with respect to each rounded attenuation zero (and epsilon)
-    def k0_factor(w):
-        return (1 - (xi / w) ** 2) / (1 - w**2)
-
-    def alfa_factor(w):
-        return k0_factor(w) * (xi - w**2) / (xi - (xi / w) ** 2)
-
-    k0_cond = 1 + mp.fsum(log_slope(k0_factor, w) for w in wza)
-    alfa_cond = mp.fsum(log_slope(alfa_factor, w) for w in wza)
-    t = (eps * alfa**2) ** 2
-    amin_cond = t / ((1 + t) * mp.log(1 + t)) * (4 * alfa_cond + 2)
-    c_cond = product_condition(pairs, odd, pairs, 0 if odd else eps**2 / (1 + eps**2))
-    return {
-        "wza": wza, "zeros": zeros, "poles": poles, "k0": (k0, k0_cond), "v0": (v0, 1), "alfa": (alfa, alfa_cond),
-        "amin": (10 * mp.log10(1 + t), amin_cond), "c": (c, c_cond),
-        "n": ((big_k * mp.ellipk(1 - k1**2)) / (mp.ellipk(1 - m) * big_k1),
-              max(1, log_slope(lambda kp: mp.ellipk(kp**2), mp.sqrt(1 - k1**2)))),
-    }
+    return {"wza": wza, "zeros": zeros, "poles": poles, "k0": k0, "v0": v0, "alfa": alfa,
+            "amin": 10 * mp.log10(1 + (eps * alfa**2) ** 2), "c": c, "f": 1 if odd else mp.sqrt(1 - c**2)}
 
 
 def peer_selectivity(n):
     """The ws (wp = 1) for which Amax 1 and Amin 40 need exactly order n."""
-    eps, alfa2, _ = requirement(AMAX, AMIN)
+    _, alfa2, _ = exact_requirement(AMAX, AMIN)
     k1 = 1 / alfa2
     ratio = n * mp.ellipk(k1**2) / mp.ellipk(1 - k1**2)  # K(k)/K'(k) of the design
     q = mp.exp(-mp.pi / ratio)
@@ -201,11 +195,19 @@ def peer_selectivity(n):
     return 1 / k
 
 
+class PeerSpec:
+    """The peer's problem with the exact epsilon and alfa^2 of Amax 1 and Amin 40."""
+
+    def __init__(self, ws):
+        self.eps, self.alfa2, self.alfa = exact_requirement(AMAX, AMIN)
+        self.wp, self.ws, self.xi = mp.mpf(WP), ws, ws / WP
+
+
 def peer_case(n):
     xi = peer_selectivity(n)
-    exact = elliptic(n, xi)
+    exact = elliptic(PeerSpec(xi), n)
     typed = ext(xi)
-    designer = elliptic(n, typed)
+    designer = elliptic(PeerSpec(typed), n)
     return {"ws": typed, "exact_poles": exact["poles"], "exact_zeros": exact["zeros"],
             "poles": designer["poles"], "zeros": designer["zeros"]}
 
@@ -236,16 +238,9 @@ def literal(x):
     return hex_literal(ext(x))
 
 
-def value_literal(value):
-    """{value, condition}; a plain value has condition 1."""
-    x, cond = value if isinstance(value, tuple) else (value, 1)
-    return "{%s, %.4eL}" % (literal(x), cond)
-
-
 def complex_literal(z):
-    """{re, im, condition}."""
-    z, cond = z if isinstance(z, tuple) else (z, 1)
-    return "{%s, %s, %.4eL}" % (literal(z.real), literal(z.imag), cond)
+    """{re, im}."""
+    return "{%s, %s}" % (literal(z.real), literal(z.imag))
 
 
 class Table:
@@ -268,27 +263,33 @@ def double_literal(x):
     return float(x).hex()
 
 
+def elliptic_order(spec):
+    """The order the elliptic design computes: n rounded up."""
+    with mp.workdps(CHECK_DIGITS + GUARD_DIGITS):
+        return int(mp.ceil(integrals(spec)[4]))
+
+
 def main():
     # abs() and the splitting of the literals round to the working precision
     mp.mp.dps = CHECK_DIGITS + GUARD_DIGITS
     out = [
         "// Reference values of the four designs, generated by generate_design_reference.py",
         "// (mpmath, 40 digits, rounded to extended reals); regenerate, do not edit.",
-        "// A RefValue is {value, condition}: the relative change of the value per",
-        "// relative change of each rounding the designer's formulas make on the way.",
-        "// Needs RefValue, RefComplex {re, im, condition}, PeerComplex, EllipticCase, ClassicalCase",
+        "// Needs RefRequirement, RefComplex {re, im}, PeerComplex, EllipticCase, ClassicalCase",
         "// and PeerCase from the including file.",
         "",
     ]
-    eps, alfa2, alfa = evaluate(requirement, AMAX, AMIN)
-    out.append("// epsilon, alfa^2 and alfa of Amax 1 dB and Amin 40 dB")
-    out.append("constexpr long double kEpsilon = %s;" % literal(eps))
-    out.append("constexpr long double kAlfa2 = %s;" % literal(alfa2))
-    out.append("constexpr long double kAlfa = %s;" % literal(alfa))
-    out.append("// the computed orders n of ws/wp = 2")
-    for name, design in (("kEllipticN", elliptic), ("kButterworthN", butterworth), ("kChebyshevN", chebyshev)):
-        out.append("constexpr RefValue %s = %s;" % (name, value_literal(evaluate(design, 4)["n"])))
-    out.append("")
+    specs = [Spec(*s[:5]) for s in SPECS]
+    rows = []
+    for spec in specs:
+        values = evaluate(lambda s: integrals(s), spec)
+        rows.append("    {\"%s\", %s, %s, %s, %s, %s, %s, {%s}}," % (
+            spec.name, literal(spec.wp), literal(spec.ws), literal(spec.eps), literal(spec.alfa2), literal(spec.alfa),
+            literal(spec.xi), ", ".join(literal(v) for v in values)))
+    out.append("// the requirements: wp, ws, epsilon, alfa^2, alfa and xi as the designs take them, then")
+    out.append("// K(1/xi), K'(1/alfa^2), K'(1/xi), K(1/alfa^2) and the elliptic, Butterworth and")
+    out.append("// Chebyshev orders n")
+    out.append("constexpr RefRequirement kRequirements[] = {\n%s\n};\n" % "\n".join(rows))
 
     tables = []
     # elliptic: attenuation zeros, transmission zeros and upper poles (the
@@ -297,25 +298,26 @@ def main():
     wz = Table("kEllipticWz", "long double", literal)
     poles = Table("kEllipticPoles", "RefComplex", complex_literal)
     cases = []
-    for n in ELLIPTIC_ORDERS:
-        d = evaluate(elliptic, n)
-        cases.append("    {%d, %d, %d, %d, %s, %s, %s, %s, %s}," % (
-            n, wza.add(d["wza"]), wz.add(d["zeros"]), poles.add(d["poles"]),
-            value_literal(d["k0"]), value_literal(d["v0"]), value_literal(d["alfa"]), value_literal(d["amin"]),
-            value_literal(d["c"])))
+    for index, (spec, entry) in enumerate(zip(specs, SPECS)):
+        for n in entry[5] + entry[6]:
+            n = elliptic_order(spec) if n is None else n
+            d = evaluate(elliptic, spec, n)
+            cases.append("    {%d, %d, %d, %d, %d, %s}," % (
+                index, n, wza.add(d["wza"]), wz.add(d["zeros"]), poles.add(d["poles"]),
+                ", ".join(literal(d[key]) for key in ("k0", "v0", "alfa", "amin", "c", "f"))))
     tables += [wza, wz, poles]
     case_tables = [("EllipticCase", "kEllipticCases", cases)]
 
     for prefix, design in (("Butterworth", butterworth), ("Chebyshev", chebyshev),
                            ("InverseChebyshev", inverse_chebyshev)):
         poles = Table("k%sPoles" % prefix, "RefComplex", complex_literal)
-        zeros = Table("k%sZeros" % prefix, "RefValue", value_literal)
+        zeros = Table("k%sZeros" % prefix, "long double", literal)
         cases = []
-        for n in ORDERS:
-            d = evaluate(design, n)
-            cases.append("    {%d, %d, %d, %s, %s}," % (
-                n, poles.add(d["poles"]), zeros.add(d.get("zeros", [])), value_literal(d.get("wpn", (0, 0))),
-                value_literal(d["c"])))
+        for index, (spec, entry) in enumerate(zip(specs, SPECS)):
+            for n in entry[5]:
+                d = evaluate(design, spec, n)
+                cases.append("    {%d, %d, %d, %d, %s, %s}," % (
+                    index, n, poles.add(d["poles"]), zeros.add(d["zeros"]), literal(d["wpn"]), literal(d["c"])))
         tables += [poles, zeros]
         case_tables.append(("ClassicalCase", "k%sCases" % prefix, cases))
 
@@ -336,9 +338,9 @@ def main():
         d = evaluate(peer_case, n)
         first = (peer_poles.add(sorted((x for x in p if x.imag >= 0), key=by_im)),
                  peer_zeros.add(sorted(x.imag for x in z if x.imag > 0)),
-                 exact_poles.add(sorted((p for p, _ in d["exact_poles"]), key=by_im)),
+                 exact_poles.add(sorted(d["exact_poles"], key=by_im)),
                  exact_zeros.add(sorted(d["exact_zeros"])),
-                 typed_poles.add(sorted((p for p, _ in d["poles"]), key=by_im)),
+                 typed_poles.add(sorted(d["poles"], key=by_im)),
                  typed_zeros.add(sorted(d["zeros"])))
         cases.append("    {%d, %s, %d, %d, %d, %d, %d, %d}," % ((n, literal(d["ws"])) + first))
     tables += [peer_poles, peer_zeros, exact_poles, exact_zeros, typed_poles, typed_zeros]
