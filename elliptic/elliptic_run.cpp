@@ -22,7 +22,12 @@ void EllipticRun::Run() {
   EllipticDesign design;
   const DesignerState& state = steps_.state();
   if (!DesignElliptic(state.requirement, state.epsilon_alfa, *this, design)) return;
+  // the four files are one design: all of them or none
   const Extended c = GainConstant(design);
+  if (Underflowed(c)) {
+    steps_.RefuseUnderflowedConstant();
+    return;
+  }
   WriteQFile(design);
   WriteEFile(design);
   WritePFile(design, c);
