@@ -173,13 +173,6 @@ void SpectralFactor(Vessaw& v, Factor which) {
   // polynomial.
   if (r.X.degree < 0) return;
   PolynomialFromRoots(r, 1, parameters.tolm, console.log());
-  // The product's imaginary residue stays in Y; the coefficients are those
-  // of the roots as they stand, which the plain product misses by more than
-  // the roots' own error at high orders.
-  std::array<Extended, kMaxDegree + 1> residue{};
-  const std::size_t count = static_cast<std::size_t>(r.X.degree);
-  poly::ProductFromRootsCompensated(std::span(r.roots.re).subspan(1, count), std::span(r.roots.im).subspan(1, count),
-                                    r.X.a, residue);
 }
 
 void ComputeE(Vessaw& v) {

@@ -1,5 +1,6 @@
 #include "workbench/stack_algebra.h"
 
+#include <array>
 #include <span>
 
 #include "poly/algebra.h"
@@ -117,9 +118,16 @@ void PolynomialFromRoots(Registers& r, base::Extended c, base::Extended tolm, fr
   y.constant = c;
   y.degree = n;
   const std::size_t count = static_cast<std::size_t>(n);
-  poly::ProductFromRoots(std::span(r.roots.re).subspan(1, count), std::span(r.roots.im).subspan(1, count), x.a, y.a);
-  // Conjugate pairs leave only rounding in Y; more than that means a root
-  // without its conjugate.
+  const auto re = std::span(r.roots.re).subspan(1, count);
+  const auto im = std::span(r.roots.im).subspan(1, count);
+  // Y keeps the plain product's imaginary residue: conjugate pairs leave only
+  // rounding there, more than that means a root without its conjugate.  X
+  // takes the coefficients of the roots as they stand, which the plain
+  // product misses by more than the roots' own error at high orders.
+  std::array<base::Extended, kMaxDegree + 1> plain{};
+  poly::ProductFromRoots(re, im, plain, y.a);
+  std::array<base::Extended, kMaxDegree + 1> residue{};
+  poly::ProductFromRootsCompensated(re, im, x.a, residue);
   if (poly::LargestMagnitude(Coefficients(y)) > tolm)
     log.ShowLine("* Montagem inexata de polinômio: examine resto imaginário em Y *");
   x.defined = true;
