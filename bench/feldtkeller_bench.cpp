@@ -158,7 +158,10 @@ class Workbench {
     forms::Memo& log = vessaw_.windows().form1->log;
     if (log.Count() > kLogLines) log.Clear();
     user.StartRun();
-    app_.Guard([this] { workbench::ComputeE(vessaw_); });
+    app_.Guard([this] {
+      workbench::ComputeE(vessaw_.registers(), vessaw_.parameters(), vessaw_.console(),
+                          [this](poly::RootRescue& state) { vessaw_.windows().form11->Ask(state); });
+    });
   }
 
   workbench::Vessaw& vessaw() { return vessaw_; }

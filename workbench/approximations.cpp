@@ -8,7 +8,6 @@
 #include "workbench/polynomial_records.h"
 #include "workbench/registers_guard.h"
 #include "workbench/stack_algebra.h"
-#include "workbench/vessaw.h"
 
 namespace workbench {
 namespace {
@@ -38,11 +37,10 @@ bool IsNull(const TPolynomialRecord& q) {
 
 // The title, the check of Q, the attenuations and epsilon.  Gives false when
 // the approximation stops; nothing has changed then.
-bool BeginApproximation(Vessaw& v, const char* title, bool asks_amin) {
-  frame::Console& console = v.console();
-  Parameters& parameters = v.parameters();
+bool BeginApproximation(const Registers& r, Parameters& parameters, KeptValues& kept, frame::Console& console,
+                        const char* title, bool asks_amin) {
   console.ShowLine(title);
-  const TPolynomialRecord& q = v.registers().Q;
+  const TPolynomialRecord& q = r.Q;
   if (!q.defined) {
     console.ShowLine("* Faltando Q(w), pol. característico *");
     return false;
@@ -63,8 +61,8 @@ bool BeginApproximation(Vessaw& v, const char* title, bool asks_amin) {
   }
   parameters.amax = amax;
   parameters.amin = amin;
-  v.kept_values().epsilon = base::Sqrt(AttenuationRatio(amax));
-  console.ShowLine("epsilon=" + console.RealToText(v.kept_values().epsilon));
+  kept.epsilon = base::Sqrt(AttenuationRatio(amax));
+  console.ShowLine("epsilon=" + console.RealToText(kept.epsilon));
   return true;
 }
 
@@ -111,16 +109,15 @@ void LogStopbandEdge(frame::Console& console, KeptValues& kept, Extended ws) {
 
 // The common end of the two symmetric rational approximations, from F and P
 // in w.
-void FinishSymmetricRational(Vessaw& v, RegistersGuard& keep) {
-  Registers& r = v.registers();
-  KeptValues& kept = v.kept_values();
-  const PassbandEdge edge = FindPassbandEdge(r, v.parameters(), kept, v.console());
+void FinishSymmetricRational(Registers& r, const Parameters& parameters, KeptValues& kept, frame::Console& console,
+                             RegistersGuard& keep) {
+  const PassbandEdge edge = FindPassbandEdge(r, parameters, kept, console);
   if (edge == PassbandEdge::kNotFound) return;
   WToS(r.P);
   WToS(r.F);
   const Extended wp = kept.wp;
-  LogStopbandEdge(v.console(), kept, edge == PassbandEdge::kRescaled ? 1 / (wp * wp) : 1 / wp);
-  v.console().ShowLine("F(s) e P(s) calculados.");
+  LogStopbandEdge(console, kept, edge == PassbandEdge::kRescaled ? 1 / (wp * wp) : 1 / wp);
+  console.ShowLine("F(s) e P(s) calculados.");
   keep.Done();
 }
 
@@ -147,71 +144,67 @@ PassbandEdge FindPassbandEdge(Registers& r, const Parameters& parameters, KeptVa
   return PassbandEdge::kRescaled;
 }
 
-void PolynomialApproximation(Vessaw& v) {
-  if (!BeginApproximation(v, "Aproximação polinomial:", false)) return;
-  Registers& r = v.registers();
+void PolynomialApproximation(Registers& r, Parameters& parameters, KeptValues& kept, frame::Console& console) {
+  if (!BeginApproximation(r, parameters, kept, console, "Aproximação polinomial:", false)) return;
   RegistersGuard keep(r);
   r.X = r.Q;
-  Normalize(r.X, v.parameters().toln);
+  Normalize(r.X, parameters.toln);
   r.F = r.X;
   WToS(r.F);
   // |K(jw)| = epsilon |Q(w)|
-  r.P = RecordOf({1}, 1 / (v.kept_values().epsilon * r.F.constant));
+  r.P = RecordOf({1}, 1 / (kept.epsilon * r.F.constant));
   r.F.constant = 1;
   r.E.defined = false;
-  v.console().ShowLine("Polinômio F(s) calculado; P(s)=cte.");
+  console.ShowLine("Polinômio F(s) calculado; P(s)=cte.");
   keep.Done();
 }
 
-void InversePolynomialApproximation(Vessaw& v) {
-  if (!BeginApproximation(v, "Aproximação polinomial inversa:", true)) return;
-  Registers& r = v.registers();
-  KeptValues& kept = v.kept_values();
+void InversePolynomialApproximation(Registers& r, Parameters& parameters, KeptValues& kept, frame::Console& console) {
+  if (!BeginApproximation(r, parameters, kept, console, "Aproximação polinomial inversa:", true)) return;
   RegistersGuard keep(r);
   // |K(jw)| = sqrt(10^(Amin/10) - 1) / |Q(1/w)|: Amin at w = 1
   r.X = Reversed(r.Q, r.Q.degree);
-  Normalize(r.X, v.parameters().toln);
-  ScaleConstant(r.X, 1 / base::Sqrt(AttenuationRatio(v.parameters().amin)));
+  Normalize(r.X, parameters.toln);
+  ScaleConstant(r.X, 1 / base::Sqrt(AttenuationRatio(parameters.amin)));
   r.P = r.X;
   r.F = Monomial(r.Q.degree);
-  const PassbandEdge edge = FindPassbandEdge(r, v.parameters(), kept, v.console());
+  const PassbandEdge edge = FindPassbandEdge(r, parameters, kept, console);
   if (edge == PassbandEdge::kNotFound) return;
   WToS(r.P);
-  LogStopbandEdge(v.console(), kept, edge == PassbandEdge::kRescaled ? 1 / kept.wp : Extended(1));
+  LogStopbandEdge(console, kept, edge == PassbandEdge::kRescaled ? 1 / kept.wp : Extended(1));
   r.F.defined = true;
   r.P.defined = true;
-  v.console().ShowLine("F(s) e P(s) calculados.");
+  console.ShowLine("F(s) e P(s) calculados.");
   keep.Done();
 }
 
-void SymmetricRationalApproximation(Vessaw& v) {
-  if (!BeginApproximation(v, "Aproximação racional simétrica (Q(w) gerado externamente):", false)) return;
-  Registers& r = v.registers();
-  frame::Console& console = v.console();
-  const Extended epsilon = v.kept_values().epsilon;
+void SymmetricRationalApproximation(Registers& r, Parameters& parameters, KeptValues& kept, frame::Console& console) {
+  if (!BeginApproximation(r, parameters, kept, console, "Aproximação racional simétrica (Q(w) gerado externamente):",
+                          false))
+    return;
+  const Extended epsilon = kept.epsilon;
   const Extended cq = r.Q.constant;
   const Extended at_stopband = epsilon * cq * cq;
   console.ShowLine("At. min. na b. rejeição:" + console.RealToText(Decibels(1 + at_stopband * at_stopband)) + " dB");
   RegistersGuard keep(r);
   // K(w) = epsilon Q(w) / (w^n q(1/w))
   r.X = r.Q;
-  Normalize(r.X, v.parameters().toln);
+  Normalize(r.X, parameters.toln);
   r.F = r.X;
   r.X = Reversed(r.Q, r.F.degree);
   r.X.constant = 1;
-  Normalize(r.X, v.parameters().toln);
+  Normalize(r.X, parameters.toln);
   ScaleConstant(r.X, 1 / (epsilon * r.F.constant));
   r.P = r.X;
   r.F.constant = 1;
-  FinishSymmetricRational(v, keep);
+  FinishSymmetricRational(r, parameters, kept, console, keep);
 }
 
-void ModifiedSymmetricRationalApproximation(Vessaw& v) {
-  if (!BeginApproximation(v, "Aproximação Racional Simétrica modificada (Q(w) gerado externamente):", false))
+void ModifiedSymmetricRationalApproximation(Registers& r, Parameters& parameters, KeptValues& kept, frame::Console& console) {
+  if (!BeginApproximation(r, parameters, kept, console,
+                          "Aproximação Racional Simétrica modificada (Q(w) gerado externamente):", false))
     return;
-  Registers& r = v.registers();
-  frame::Console& console = v.console();
-  const Extended epsilon = v.kept_values().epsilon;
+  const Extended epsilon = kept.epsilon;
   const Extended cq = r.Q.constant;
   const Extended at_stopband = epsilon * (2 * cq * cq - 1);
   console.ShowLine("At. min. na b. rejeição:" + console.RealToText(Decibels(1 + at_stopband * at_stopband)) + " dB");
@@ -222,27 +215,25 @@ void ModifiedSymmetricRationalApproximation(Vessaw& v) {
   r.Y = r.X;
   r.X = Reversed(r.Q, r.Q.degree);
   r.X.constant = 1;
-  Normalize(r.X, v.parameters().toln);
+  Normalize(r.X, parameters.toln);
   r.Z = r.X;
-  SubtractPop(r, v.parameters().toln);
-  Normalize(r.X, v.parameters().toln);
+  SubtractPop(r, parameters.toln);
+  Normalize(r.X, parameters.toln);
   r.F = r.X;
   r.X = r.Y;
   ScaleConstant(r.X, 1 / (epsilon * r.F.constant));
   r.P = r.X;
   r.F.constant = 1;
-  FinishSymmetricRational(v, keep);
+  FinishSymmetricRational(r, parameters, kept, console, keep);
 }
 
-void BesselApproximation(Vessaw& v) {
-  Registers& r = v.registers();
-  Parameters& parameters = v.parameters();
-  if (!AskOrder(v.console(), "Aprox. de Bessel; ordem", parameters.order)) return;
-  if (!BesselPolynomial(r, parameters.order, parameters.toln, v.console().log())) return;
+void BesselApproximation(Registers& r, Parameters& parameters, frame::Console& console) {
+  if (!AskOrder(console, "Aprox. de Bessel; ordem", parameters.order)) return;
+  if (!BesselPolynomial(r, parameters.order, parameters.toln, console.log())) return;
   r.E = r.X;
   // H(0) = 1
   r.P = RecordOf({1}, r.E.a[0]);
-  v.console().ShowLine("E(s) e P(s) calculados.");
+  console.ShowLine("E(s) e P(s) calculados.");
   r.F.defined = false;
 }
 

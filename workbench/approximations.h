@@ -11,8 +11,6 @@
 
 namespace workbench {
 
-class Vessaw;
-
 enum class PassbandEdge {
   kKept,      // found; F and P left as they are
   kRescaled,  // found and moved to w = 1
@@ -29,10 +27,11 @@ PassbandEdge FindPassbandEdge(Registers& r, const Parameters& parameters, KeptVa
 // The operations "K(s) para K(jw) polinomial", "... polinomial inversa",
 // "... racional simétrica", "... racional simétrica modificada" and
 // "H(s) para aproximação de Bessel".
-void PolynomialApproximation(Vessaw& v);
-void InversePolynomialApproximation(Vessaw& v);
-void SymmetricRationalApproximation(Vessaw& v);
-void ModifiedSymmetricRationalApproximation(Vessaw& v);
-void BesselApproximation(Vessaw& v);
+// The attenuations asked go to the parameters, epsilon and the edges to kept.
+void PolynomialApproximation(Registers& r, Parameters& parameters, KeptValues& kept, frame::Console& console);
+void InversePolynomialApproximation(Registers& r, Parameters& parameters, KeptValues& kept, frame::Console& console);
+void SymmetricRationalApproximation(Registers& r, Parameters& parameters, KeptValues& kept, frame::Console& console);
+void ModifiedSymmetricRationalApproximation(Registers& r, Parameters& parameters, KeptValues& kept, frame::Console& console);
+void BesselApproximation(Registers& r, Parameters& parameters, frame::Console& console);
 
 }  // namespace workbench

@@ -3,7 +3,6 @@
 #include "workbench/polynomial_entry.h"
 #include "workbench/polynomial_records.h"
 #include "workbench/stack_algebra.h"
-#include "workbench/vessaw.h"
 
 namespace workbench {
 namespace {
@@ -99,10 +98,7 @@ bool BesselPolynomial(Registers& r, std::int32_t n, base::Extended toln, frame::
   return KeptOrder(r, n, log);
 }
 
-void GenerateCharacteristicPolynomial(Vessaw& v) {
-  frame::Console& console = v.console();
-  Registers& r = v.registers();
-  Parameters& parameters = v.parameters();
+void GenerateCharacteristicPolynomial(Registers& r, Parameters& parameters, frame::Console& console) {
   console.ShowLine("Polinômio característico da aproximação:");
   const char choice = console.AskChoice("Escolha o tipo de polinômio característico Q(w):",
                                         "[C]hebyshev,Chebyshev [M]odificado,[B]utterworth,[O]utro polinômio,[#]");

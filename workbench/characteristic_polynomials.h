@@ -8,11 +8,10 @@
 #include <string>
 
 #include "frame/console.h"
+#include "workbench/parameters.h"
 #include "workbench/registers.h"
 
 namespace workbench {
-
-class Vessaw;
 
 // The order of every generated polynomial: its degree must fit a record.
 constexpr std::int32_t kLowestOrder = 1;
@@ -41,6 +40,6 @@ bool ModifiedChebyshevPolynomial(Registers& r, std::int32_t n, base::Extended to
 bool BesselPolynomial(Registers& r, std::int32_t n, base::Extended toln, frame::Log& log);
 
 // Operation "Gerar polinômio característico Q(w)".
-void GenerateCharacteristicPolynomial(Vessaw& v);
+void GenerateCharacteristicPolynomial(Registers& r, Parameters& parameters, frame::Console& console);
 
 }  // namespace workbench

@@ -11,7 +11,6 @@
 #include "workbench/listings.h"
 #include "workbench/root_finder.h"
 #include "workbench/stack_algebra.h"
-#include "workbench/vessaw.h"
 
 namespace workbench {
 namespace {
@@ -143,10 +142,8 @@ void CheckFactor(Registers& r, Factor which, frame::Console& console) {
 
 }  // namespace
 
-void SpectralFactor(Vessaw& v, Factor which) {
-  Registers& r = v.registers();
-  frame::Console& console = v.console();
-  const Parameters& parameters = v.parameters();
+void SpectralFactor(Registers& r, const Parameters& parameters, frame::Console& console, const RescueDialog& dialog,
+                    Factor which) {
   ParaconjugateSquare(r.X, which == Factor::kE ? r.F : r.E);
   r.Y = r.X;
   ParaconjugateSquare(r.X, r.P);
@@ -158,7 +155,7 @@ void SpectralFactor(Vessaw& v, Factor which) {
   // The roots in x are only where the polishing starts: a search stalled in
   // the rounding of that ill-conditioned polynomial has done its part, and
   // one that wanders is better started again than asked about.
-  FindRoots(r, parameters, console, *v.windows().form11, Rescue::kSearchFirst);
+  FindRoots(r, parameters, console, dialog, Rescue::kSearchFirst);
   SortRoots(r);
   for (int k = 1; k <= r.X.degree; ++k)
     ToLeftHalfPlane(r.roots.re[static_cast<std::size_t>(k)], r.roots.im[static_cast<std::size_t>(k)]);
@@ -175,40 +172,38 @@ void SpectralFactor(Vessaw& v, Factor which) {
   PolynomialFromRoots(r, 1, parameters.tolm, console.log());
 }
 
-void ComputeE(Vessaw& v) {
-  Registers& r = v.registers();
-  v.console().ShowLine("Cálculo de E(s) pela equação de FeldtKeller:");
+void ComputeE(Registers& r, const Parameters& parameters, frame::Console& console, const RescueDialog& dialog) {
+  console.ShowLine("Cálculo de E(s) pela equação de FeldtKeller:");
   if (!r.F.defined || !r.P.defined) {
-    v.console().ShowLine("* Faltando K(s)=F(s)/P(s) *");
+    console.ShowLine("* Faltando K(s)=F(s)/P(s) *");
     return;
   }
-  SpectralFactor(v, Factor::kE);
+  SpectralFactor(r, parameters, console, dialog, Factor::kE);
   // E's leading coefficient squared is that of F(s)F(-s) + P(s)P(-s), which
   // comes from the polynomial of the larger degree, or from both.
   if (r.F.degree == r.P.degree)
     ScaleConstant(r.X, base::Sqrt(r.F.constant * r.F.constant + r.P.constant * r.P.constant));
   else
     ScaleConstant(r.X, base::Abs(r.F.degree > r.P.degree ? r.F.constant : r.P.constant));
-  CheckFactor(r, Factor::kE, v.console());
+  CheckFactor(r, Factor::kE, console);
   r.E = r.X;
-  v.console().ShowLine("Polinômio E(s) calculado.");
+  console.ShowLine("Polinômio E(s) calculado.");
 }
 
-void ComputeF(Vessaw& v) {
-  Registers& r = v.registers();
-  v.console().ShowLine("[Cálculo de F(s) pela equação de FeldtKeller]:");
+void ComputeF(Registers& r, const Parameters& parameters, frame::Console& console, const RescueDialog& dialog) {
+  console.ShowLine("[Cálculo de F(s) pela equação de FeldtKeller]:");
   if (!r.E.defined || !r.P.defined) {
-    v.console().ShowLine("* Faltando H(s)=E(s)/P(s) *");
+    console.ShowLine("* Faltando H(s)=E(s)/P(s) *");
     return;
   }
-  SpectralFactor(v, Factor::kF);
+  SpectralFactor(r, parameters, console, dialog, Factor::kF);
   if (r.E.degree == r.P.degree)
     ScaleConstant(r.X, base::Sqrt(r.E.constant * r.E.constant - r.P.constant * r.P.constant));
   else
     ScaleConstant(r.X, r.E.constant);
-  CheckFactor(r, Factor::kF, v.console());
+  CheckFactor(r, Factor::kF, console);
   r.F = r.X;
-  v.console().ShowLine("Polinômio F(s) calculado.");
+  console.ShowLine("Polinômio F(s) calculado.");
 }
 
 }  // namespace workbench

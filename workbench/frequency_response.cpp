@@ -2,7 +2,6 @@
 
 #include "workbench/response_plot.h"
 #include "workbench/stack_algebra.h"
-#include "workbench/vessaw.h"
 
 namespace workbench {
 
@@ -53,7 +52,8 @@ bool GroupDelayPolynomials(Registers& r, Extended tolr, Extended toln, frame::Lo
   return true;
 }
 
-void FrequencyResponseOperation(Vessaw& v) {
+void FrequencyResponseOperation(Registers& r, const Parameters& parameters, frame::Console& console,
+                                ResponsePlot& plot) {
   // The functions that divide two of the named polynomials, with the value
   // range each starts with.
   struct Quotient {
@@ -69,15 +69,12 @@ void FrequencyResponseOperation(Vessaw& v) {
       {'T', &Registers::P, &Registers::E, ResponseKind::MagnitudeT, -70, 10},
       {'F', &Registers::P, &Registers::E, ResponseKind::PhaseT, -180, 180},
   };
-  Registers& r = v.registers();
-  frame::Console& console = v.console();
-  ResponsePlot& plot = v.response_plot();
   console.ShowLine("Gráfico de resposta em frequência:");
   const char letter = console.AskChoice("Escolha o tipo de gráfico:",
                                         "|[K](jw)|,|[H](jw)|,|[T](jw)|,[F]ase(jw),[A]traso de grupo (jw)");
   for (const Quotient& q : kQuotients)
     if (q.letter == letter) return plot.Show(r.*q.numerator, r.*q.denominator, q.kind, kXmin, kXmax, q.ymin, q.ymax);
-  if (letter == 'A' && GroupDelayPolynomials(r, v.parameters().tolr, v.parameters().toln, console.log()))
+  if (letter == 'A' && GroupDelayPolynomials(r, parameters.tolr, parameters.toln, console.log()))
     plot.Show(r.X, r.Y, ResponseKind::DelayT, kXmin, kXmax, 0, 40);
 }
 

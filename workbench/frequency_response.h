@@ -3,14 +3,17 @@
 #pragma once
 
 #include "base/extended.h"
+#include "frame/console.h"
 #include "frame/log.h"
+#include "workbench/parameters.h"
 #include "workbench/registers.h"
 
 namespace workbench {
 
-class Vessaw;
+class ResponsePlot;
 
-void FrequencyResponseOperation(Vessaw& v);
+void FrequencyResponseOperation(Registers& r, const Parameters& parameters, frame::Console& console,
+                                ResponsePlot& plot);
 
 // The group delay of T(s) = P(s)/E(s) is the derivative of the phase of
 // N(jw), N = E when P is even or odd (P then adds only a constant phase),

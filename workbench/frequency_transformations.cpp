@@ -7,7 +7,6 @@
 #include "workbench/polynomial_records.h"
 #include "workbench/registers_guard.h"
 #include "workbench/stack_algebra.h"
-#include "workbench/vessaw.h"
 
 namespace workbench {
 namespace {
@@ -36,14 +35,12 @@ void LowpassToHighpass(Registers& r) {
 
 // Asks the factor and scales P, E and F by it; a factor of zero or below is
 // refused before anything is scaled.  Gives whether it scaled.
-bool FrequencyScaling(Vessaw& v) {
-  Registers& r = v.registers();
-  KeptValues& kept = v.kept_values();
+bool FrequencyScaling(Registers& r, KeptValues& kept, frame::Console& console) {
   Extended k = kept.scaling_factor;
-  v.console().AskReal("Fator de escalamento em frequência", k);
+  console.AskReal("Fator de escalamento em frequência", k);
   // the constants take powers of k through its logarithm
   if (!(k > 0)) {
-    v.console().ShowLine("* O fator de escalamento deve ser positivo *");
+    console.ShowLine("* O fator de escalamento deve ser positivo *");
     return false;
   }
   kept.scaling_factor = k;
@@ -66,15 +63,14 @@ void MultiplyByBsPower(Registers& r, TPolynomialRecord& a, Extended b, int count
 
 // Centre frequency 1 and band-width ratio B; asks B, refusing a ratio of zero
 // or below.  Gives whether it transformed.
-bool LowpassToBandpass(Vessaw& v) {
-  Registers& r = v.registers();
-  frame::Log& log = v.console().log();
+bool LowpassToBandpass(Registers& r, frame::Console& console) {
+  frame::Log& log = console.log();
   const int n = CommonDegree(r);
   const std::array<int, 3> degrees{r.F.degree, r.E.degree, r.P.degree};
   Extended b = 1;
-  v.console().AskReal("Largura da banda/freq. central? ", b);
+  console.AskReal("Largura da banda/freq. central? ", b);
   if (!(b > 0)) {
-    v.console().ShowLine("* A largura de banda deve ser positiva *");
+    console.ShowLine("* A largura de banda deve ser positiva *");
     return false;
   }
   for (TPolynomialRecord* a : {&r.P, &r.F, &r.E})
@@ -123,9 +119,7 @@ void BandpassSubstitution(Registers& r, TPolynomialRecord& a, Extended b, frame:
   a = r.X;
 }
 
-void FrequencyTransformationsOperation(Vessaw& v) {
-  Registers& r = v.registers();
-  frame::Console& console = v.console();
+void FrequencyTransformationsOperation(Registers& r, KeptValues& kept, frame::Console& console) {
   if (!r.F.defined || !r.P.defined || !r.E.defined) {
     console.ShowLine("* Transformações exigem a aproximação passa-baixas completa *");
     return;
@@ -137,8 +131,8 @@ void FrequencyTransformationsOperation(Vessaw& v) {
   if ((choice == 'F' || choice == 'R') && !BandpassFits(r, console.log())) return;
   RegistersGuard guard(r);
   if (choice == 'A' || choice == 'R') LowpassToHighpass(r);
-  if ((choice == 'F' || choice == 'R') && !LowpassToBandpass(v)) return;
-  if (!FrequencyScaling(v)) return;
+  if ((choice == 'F' || choice == 'R') && !LowpassToBandpass(r, console)) return;
+  if (!FrequencyScaling(r, kept, console)) return;
   guard.Done();
   console.ShowLine("Transformados F(s), P(s) e E(s).");
 }

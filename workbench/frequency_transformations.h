@@ -11,12 +11,12 @@
 #pragma once
 
 #include "base/extended.h"
+#include "frame/console.h"
 #include "frame/log.h"
+#include "workbench/kept_values.h"
 #include "workbench/registers.h"
 
 namespace workbench {
-
-class Vessaw;
 
 // a(i) := a(i) k^(n - i) for i below the degree n: k^n A(s/k), whose roots are
 // those of A times k.
@@ -26,6 +26,6 @@ void ScaleCoefficients(TPolynomialRecord& a, base::Extended k);
 void BandpassSubstitution(Registers& r, TPolynomialRecord& a, base::Extended b, frame::Log& log);
 
 // Operation "Transformações de frequência".
-void FrequencyTransformationsOperation(Vessaw& v);
+void FrequencyTransformationsOperation(Registers& r, KeptValues& kept, frame::Console& console);
 
 }  // namespace workbench

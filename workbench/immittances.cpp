@@ -8,7 +8,6 @@
 #include "workbench/listings.h"
 #include "workbench/root_finder.h"
 #include "workbench/stack_algebra.h"
-#include "workbench/vessaw.h"
 
 namespace workbench {
 namespace {
@@ -68,23 +67,23 @@ void KeepParity(TPolynomialRecord& x, int degree, bool keep_same) {
 }
 
 // Lists X after the heading, made monic (normalised) or only cleaned.
-void ListX(Vessaw& v, const std::string& heading, bool normalise) {
-  Registers& r = v.registers();
-  v.console().ShowLine(heading);
+void ListX(Registers& r, const Parameters& parameters, frame::Console& console, const std::string& heading,
+           bool normalise) {
+  console.ShowLine(heading);
   if (normalise)
-    Normalize(r.X, v.parameters().toln);
+    Normalize(r.X, parameters.toln);
   else
-    CleanPolynomial(r.X, v.parameters().toln);
+    CleanPolynomial(r.X, parameters.toln);
   // the offer is named by its heading, without the closing colon
-  ListPolynomial(r.X, v.parameters(), v.console(), true, heading.substr(0, heading.find_last_not_of(':') + 1));
+  ListPolynomial(r.X, parameters, console, true, heading.substr(0, heading.find_last_not_of(':') + 1));
 }
 
 // The numerator in X and the denominator in Y, listed one after the other;
 // X ends as the normalised denominator.
-void ListNumeratorAndDenominator(Vessaw& v) {
-  ListX(v, "Numerador da imitância:", true);
-  v.registers().X = v.registers().Y;
-  ListX(v, "Denominador da imitância:", true);
+void ListNumeratorAndDenominator(Registers& r, const Parameters& parameters, frame::Console& console) {
+  ListX(r, parameters, console, "Numerador da imitância:", true);
+  r.X = r.Y;
+  ListX(r, parameters, console, "Denominador da imitância:", true);
 }
 
 // With P(0) not zero the Feldtkeller equation at s = 0 keeps E(0) from
@@ -101,9 +100,7 @@ const char* DegenerateTermination(int item, Extended d, Extended t) {
 
 }  // namespace
 
-void DoublyTerminatedImmittance(Vessaw& v) {
-  Registers& r = v.registers();
-  frame::Console& console = v.console();
+void DoublyTerminatedImmittance(Registers& r, const Parameters& parameters, frame::Console& console) {
   console.ShowLine("Imitâncias de porta para rede LC duplamente terminada:");
   if (!r.F.defined || !r.E.defined) {
     console.ShowLine("* Faltando calcular F(s) e E(s) *");
@@ -144,7 +141,7 @@ void DoublyTerminatedImmittance(Vessaw& v) {
     p->constant = 1;
     p->defined = true;
   }
-  ListNumeratorAndDenominator(v);
+  ListNumeratorAndDenominator(r, parameters, console);
   if (terminations) {
     console.ShowLine("Terminações (por: F(0)/E(0)=(rg-rl)/(rg+rl)):");
     if (item % 2 != 0)
@@ -158,9 +155,7 @@ void DoublyTerminatedImmittance(Vessaw& v) {
   if (np > 0) console.ShowLine(kTransmissionZerosReminder);
 }
 
-void SinglyTerminatedImmittance(Vessaw& v) {
-  Registers& r = v.registers();
-  frame::Console& console = v.console();
+void SinglyTerminatedImmittance(Registers& r, const Parameters& parameters, frame::Console& console) {
   console.ShowLine("Imitâncias de porta para rede LC simplesmente terminada (em rg ou rl):");
   if (!r.E.defined) {
     console.ShowLine("* Faltando calcular E(s) *");
@@ -172,14 +167,12 @@ void SinglyTerminatedImmittance(Vessaw& v) {
   r.Y = r.E;
   KeepParity(r.X, np, true);
   KeepParity(r.Y, np, false);
-  ListNumeratorAndDenominator(v);
+  ListNumeratorAndDenominator(r, parameters, console);
   console.ShowLine(kTransmissionZerosReminder);
 }
 
-void LatticeImpedances(Vessaw& v) {
-  Registers& r = v.registers();
-  frame::Console& console = v.console();
-  const Parameters& parameters = v.parameters();
+void LatticeImpedances(Registers& r, const Parameters& parameters, frame::Console& console,
+                       const RescueDialog& dialog) {
   console.ShowLine("Impedâncias para rede lattice LC duplamente terminada (rg=rl=r):");
   if (!r.F.defined || !r.P.defined) {
     console.ShowLine("* Faltando calcular F(s) e P(s) *");
@@ -196,7 +189,7 @@ void LatticeImpedances(Vessaw& v) {
   r.Y = r.P;
   AddPop(r, parameters.toln);
   Normalize(r.X, parameters.toln);
-  FindRoots(r, parameters, console, *v.windows().form11);
+  FindRoots(r, parameters, console, dialog);
   SortRoots(r);
   // F + P of degree 0, or vanished, has no roots: h = a = 1
   const int n = std::max(r.X.degree, 0);
@@ -222,28 +215,29 @@ void LatticeImpedances(Vessaw& v) {
   ScaleConstant(r.X, -1);
   KeepParity(r.X, 1, true);
   KeepParity(r.Y, 0, true);
-  ListX(v, "Numerador de Za(s)/r=-ao(s):", false);
+  ListX(r, parameters, console, "Numerador de Za(s)/r=-ao(s):", false);
   r.X = r.Y;
-  ListX(v, "Denominador de Za(s)/r=ae(s):", false);
+  ListX(r, parameters, console, "Denominador de Za(s)/r=ae(s):", false);
 
   // Zb/r = he/ho with P even, ho/he with P odd
   r.X = h;
   r.Y = h;
   KeepParity(r.X, np, true);
   KeepParity(r.Y, np, false);
-  ListX(v, "Numerador de Zb(s)/r=he(s) (ou ho(s)):", false);
+  ListX(r, parameters, console, "Numerador de Zb(s)/r=he(s) (ou ho(s)):", false);
   r.X = r.Y;
-  ListX(v, "Denominador de Zb(s)/r=ho(s) (ou he(s)):", false);
+  ListX(r, parameters, console, "Denominador de Zb(s)/r=ho(s) (ou he(s)):", false);
 }
 
-void ImmittancesOperation(Vessaw& v) {
-  v.console().ShowLine("Imitâncias para síntese:");
-  switch (v.console().AskChoice("Escolha o tipo de estrutura:",
-                                "LC [D]uplamente terminada,LC [S]implesmente terminada,"
-                                "La[t]tice LC duplamente terminada")) {
-    case 'D': DoublyTerminatedImmittance(v); break;
-    case 'S': SinglyTerminatedImmittance(v); break;
-    case 't': LatticeImpedances(v); break;
+void ImmittancesOperation(Registers& r, const Parameters& parameters, frame::Console& console,
+                          const RescueDialog& dialog) {
+  console.ShowLine("Imitâncias para síntese:");
+  switch (console.AskChoice("Escolha o tipo de estrutura:",
+                            "LC [D]uplamente terminada,LC [S]implesmente terminada,"
+                            "La[t]tice LC duplamente terminada")) {
+    case 'D': DoublyTerminatedImmittance(r, parameters, console); break;
+    case 'S': SinglyTerminatedImmittance(r, parameters, console); break;
+    case 't': LatticeImpedances(r, parameters, console, dialog); break;
     default: break;
   }
 }

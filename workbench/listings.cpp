@@ -7,7 +7,6 @@
 #include "formats/roots_file.h"
 #include "workbench/slot_selection.h"
 #include "workbench/stack_algebra.h"
-#include "workbench/vessaw.h"
 
 namespace workbench {
 namespace {
@@ -103,16 +102,15 @@ void SortRoots(Registers& r) {
   }
 }
 
-void ListPolynomialOperation(Vessaw& v) {
-  v.console().ShowLine("Listar:");
-  SelectPolynomial(v.registers(), v.console());
-  ListPolynomial(v.registers().X, v.parameters(), v.console(), true,
-                 "Polinômio " + PolynomialName(v.console().choice_letter()));
+void ListPolynomialOperation(Registers& r, const Parameters& parameters, frame::Console& console) {
+  console.ShowLine("Listar:");
+  SelectPolynomial(r, console);
+  ListPolynomial(r.X, parameters, console, true, "Polinômio " + PolynomialName(console.choice_letter()));
 }
 
-void ListRootsOperation(Vessaw& v) {
-  v.console().ShowLine("Raízes:");
-  ListRoots(v.registers(), v.parameters(), v.console(), "Últimas raízes calculadas");
+void ListRootsOperation(const Registers& r, const Parameters& parameters, frame::Console& console) {
+  console.ShowLine("Raízes:");
+  ListRoots(r, parameters, console, "Últimas raízes calculadas");
 }
 
 }  // namespace workbench

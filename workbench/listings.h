@@ -10,8 +10,6 @@
 
 namespace workbench {
 
-class Vessaw;
-
 // The number format of the parameters: cut on the console, whole in files.
 // The subject names what the save offer saves ("Polinômio F(s)").
 void ListPolynomial(const TPolynomialRecord& x, const Parameters& parameters, frame::Console& console, bool offer,
@@ -22,7 +20,7 @@ void SortRoots(Registers& r);
 
 // Operations "Listar/salvar polinômio" and "Listar/salvar últimas raizes
 // calculadas".
-void ListPolynomialOperation(Vessaw& v);
-void ListRootsOperation(Vessaw& v);
+void ListPolynomialOperation(Registers& r, const Parameters& parameters, frame::Console& console);
+void ListRootsOperation(const Registers& r, const Parameters& parameters, frame::Console& console);
 
 }  // namespace workbench

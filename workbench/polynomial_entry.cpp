@@ -9,7 +9,6 @@
 #include "workbench/listings.h"
 #include "workbench/slot_selection.h"
 #include "workbench/stack_algebra.h"
-#include "workbench/vessaw.h"
 
 namespace workbench {
 namespace {
@@ -245,10 +244,10 @@ void EnterPolynomial(Registers& r, const Parameters& parameters, frame::Console&
   console.SetChoiceLetter(kept_letter);
 }
 
-void ReadEditPolynomialOperation(Vessaw& v) {
-  SelectPolynomial(v.registers(), v.console());
-  EnterPolynomial(v.registers(), v.parameters(), v.console(), PolynomialName(v.console().choice_letter()));
-  StorePolynomial(v.registers(), v.console());
+void ReadEditPolynomialOperation(Registers& r, const Parameters& parameters, frame::Console& console) {
+  SelectPolynomial(r, console);
+  EnterPolynomial(r, parameters, console, PolynomialName(console.choice_letter()));
+  StorePolynomial(r, console);
 }
 
 }  // namespace workbench

@@ -9,12 +9,10 @@
 
 namespace workbench {
 
-class Vessaw;
-
 // name: of the polynomial entered ("F(s)"), for the titles of its file
 // dialogs.
 void EnterPolynomial(Registers& r, const Parameters& parameters, frame::Console& console, const std::string& name);
 // Operation "Ler/editar polinômio".
-void ReadEditPolynomialOperation(Vessaw& v);
+void ReadEditPolynomialOperation(Registers& r, const Parameters& parameters, frame::Console& console);
 
 }  // namespace workbench

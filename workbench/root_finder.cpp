@@ -9,7 +9,6 @@
 #include "workbench/listings.h"
 #include "workbench/slot_selection.h"
 #include "workbench/stack_algebra.h"
-#include "workbench/vessaw.h"
 
 namespace workbench {
 namespace {
@@ -21,24 +20,14 @@ using base::Extended;
 // 1E-17; a residual above this was left by a search taken short.
 constexpr long double kRootResidualLimit = 1E-12L;
 
-// The state of the iteration in the log, then the dialog, whose five fields
-// go back into the iteration.
-void AskRescue(poly::RootRescue& state, frame::Console& console, RootRescueForm& form) {
+// The state of the iteration in the log, then the dialog.
+void AskRescue(poly::RootRescue& state, frame::Console& console, const RescueDialog& dialog) {
   console.ShowLine("* Problemas de convergência.");
   if (state.multiplicity > 1) console.ShowLine("* Raíz de multiplicidade " + frame::IntToText(state.multiplicity));
   console.ShowLine("Erro atual: " + console.RealToText(state.error));
   console.ShowLine("Magnitude:  " + console.RealToText(state.magnitude));
   console.ShowLine("Derivada:   " + console.RealToText(state.derivative));
-  form.NEtolr1.set_panel_real(state.tolr);
-  form.NExr.set_panel_real(state.point.re);
-  form.NExi.set_panel_real(state.point.im);
-  form.NEtolm1.set_panel_real(state.tolm);
-  form.NEtold1.set_panel_real(state.told);
-  form.ShowModal();
-  state.tolr = form.NEtolr1.panel_real();
-  state.point = {form.NExr.panel_real(), form.NExi.panel_real()};
-  state.tolm = form.NEtolm1.panel_real();
-  state.told = form.NEtold1.panel_real();
+  dialog(state);
 }
 
 // The largest |p(r)| / sum |a(k)| |r|^k over the first n roots of the list:
@@ -56,7 +45,7 @@ Extended WorstRelativeResidual(const Registers& r) {
 
 }  // namespace
 
-RootRun FindRoots(Registers& r, const Parameters& parameters, frame::Console& console, RootRescueForm& rescue_form,
+RootRun FindRoots(Registers& r, const Parameters& parameters, frame::Console& console, const RescueDialog& dialog,
                   Rescue rescue) {
   RootRun run;
   if (CheckDefined(r.X, console.log())) return run;
@@ -75,7 +64,7 @@ RootRun FindRoots(Registers& r, const Parameters& parameters, frame::Console& co
   hooks.stored = [&console](int index) { console.ShowLine(frame::IntToText(index)); };
   hooks.derivative_level = [&console] { console.ShowLine("+"); };
   hooks.rescue = [&](poly::RootRescue& state) {
-    AskRescue(state, console, rescue_form);
+    AskRescue(state, console, dialog);
     if (state.tolr > parameters.tolr || state.tolm > parameters.tolm || state.told > parameters.told)
       run.loosened = true;
   };
@@ -86,19 +75,18 @@ RootRun FindRoots(Registers& r, const Parameters& parameters, frame::Console& co
   return run;
 }
 
-void PolynomialRootsOperation(Vessaw& v) {
-  frame::Console& console = v.console();
-  Registers& r = v.registers();
+void PolynomialRootsOperation(Registers& r, const Parameters& parameters, frame::Console& console,
+                              const RescueDialog& dialog) {
   console.ShowLine("Raízes de:");
   SelectPolynomial(r, console);
-  CleanPolynomial(r.X, v.parameters().toln);
+  CleanPolynomial(r.X, parameters.toln);
   // Roots taken with the tolerances the user loosened may be far off: their
   // residual tells.
-  if (FindRoots(r, v.parameters(), console, *v.windows().form11).loosened) {
+  if (FindRoots(r, parameters, console, dialog).loosened) {
     const Extended worst = WorstRelativeResidual(r);
     if (worst > kRootResidualLimit) console.ShowLine("* Resíduo relativo máximo das raízes:" + console.RealToText(worst));
   }
-  ListRoots(r, v.parameters(), console, "Raízes de " + PolynomialName(console.choice_letter()));
+  ListRoots(r, parameters, console, "Raízes de " + PolynomialName(console.choice_letter()));
 }
 
 }  // namespace workbench

@@ -2,14 +2,18 @@
 // dialog "Parâmetros para raízes" when an iteration does not converge.
 #pragma once
 
+#include <functional>
+
 #include "frame/console.h"
+#include "poly/root_search.h"
 #include "workbench/parameters.h"
 #include "workbench/registers.h"
-#include "workbench/root_rescue_form.h"
 
 namespace workbench {
 
-class Vessaw;
+// The dialog "Parâmetros para raízes": it shows the search's tolerances and
+// current point, and the user may change them before the search goes on.
+using RescueDialog = std::function<void(poly::RootRescue& state)>;
 
 // Who answers after 50 steps without convergence.
 enum class Rescue {
@@ -27,9 +31,10 @@ struct RootRun {
 
 // Fills the root list from X and sets the roots-defined flag when it
 // completes.  The dialog changes the run's own tolerances only.
-RootRun FindRoots(Registers& r, const Parameters& parameters, frame::Console& console, RootRescueForm& rescue_form,
+RootRun FindRoots(Registers& r, const Parameters& parameters, frame::Console& console, const RescueDialog& dialog,
                   Rescue rescue = Rescue::kUser);
 // Operation "Raízes de polinômio".
-void PolynomialRootsOperation(Vessaw& v);
+void PolynomialRootsOperation(Registers& r, const Parameters& parameters, frame::Console& console,
+                              const RescueDialog& dialog);
 
 }  // namespace workbench

@@ -43,4 +43,17 @@ RootRescueForm::RootRescueForm(forms::Application& app)
       .ApplyTo(*this);
 }
 
+void RootRescueForm::Ask(poly::RootRescue& state) {
+  NEtolr1.set_panel_real(state.tolr);
+  NExr.set_panel_real(state.point.re);
+  NExi.set_panel_real(state.point.im);
+  NEtolm1.set_panel_real(state.tolm);
+  NEtold1.set_panel_real(state.told);
+  ShowModal();
+  state.tolr = NEtolr1.panel_real();
+  state.point = {NExr.panel_real(), NExi.panel_real()};
+  state.tolm = NEtolm1.panel_real();
+  state.told = NEtold1.panel_real();
+}
+
 }  // namespace workbench

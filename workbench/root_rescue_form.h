@@ -7,12 +7,18 @@
 #include "forms/form.h"
 #include "forms/label.h"
 #include "numeric_field/nedit.h"
+#include "poly/root_search.h"
 
 namespace workbench {
 
 class RootRescueForm : public forms::Form {
  public:
   explicit RootRescueForm(forms::Application& app);
+
+  // The search's tolerances and current point in the five fields, the form
+  // shown modal, and what the fields hold then taken back, however it was
+  // closed.
+  void Ask(poly::RootRescue& state);
 
   forms::Label& Label1;
   numeric_field::TNEdit& NEtolr1;

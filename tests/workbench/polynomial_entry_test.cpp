@@ -49,6 +49,12 @@ class PolynomialEntryTest : public VessawFixture {
         [this] { workbench::EnterPolynomial(registers(), vessaw.parameters(), vessaw.console(), "X(s)"); });
   }
 
+  // The operation "Ler/editar polinômio".
+  void ReadEdit(std::vector<Step> steps) {
+    Run(std::move(steps),
+        [this] { workbench::ReadEditPolynomialOperation(registers(), vessaw.parameters(), vessaw.console()); });
+  }
+
   Lines Entered() const { return LoggedSince(mark_); }
 
   static Reals Coefficients(const TPolynomialRecord& p) { return Reals(p.a.begin(), p.a.begin() + (p.degree + 1)); }
@@ -335,8 +341,7 @@ TEST_F(PolynomialEntryTest, ReadEditOperationStoresEntryIntoSelectedSlot) {
   registers().E = TPolynomialRecord{};
   registers().E.degree = 2;
   registers().E.defined = false;
-  Run({{"E(s)"}, {"Coeficientes"}, {"1"}, {"2"}, {"1"}, {"3"}},
-      [this] { workbench::ReadEditPolynomialOperation(vessaw); });
+  ReadEdit({{"E(s)"}, {"Coeficientes"}, {"1"}, {"2"}, {"1"}, {"3"}});
   // the undefined E came into X first, so the entry starts from the preset
   EXPECT_EQ(prompts, (Lines{"Grau=0", "a(0)=1", "a(1)=1", "Cte.=1"}));
   EXPECT_TRUE(registers().E.defined);
@@ -357,7 +362,7 @@ TEST_F(PolynomialEntryTest, EachFileDialogIsNamedByWhatItHolds) {
     if (open) dialog.SetFileName(roots);
     return open;
   };
-  Run({{"F(s)"}, {"Raizes"}}, [this] { workbench::ReadEditPolynomialOperation(vessaw); });
+  ReadEdit({{"F(s)"}, {"Raizes"}});
   EXPECT_EQ(user.dialogs, (Lines{"open: Raízes de F(s)", "save: Raízes de F(s)", "save: Polinômio F(s)"}));
   // a cancelled file, then typed coefficients
   user.dialogs.clear();
@@ -365,7 +370,7 @@ TEST_F(PolynomialEntryTest, EachFileDialogIsNamedByWhatItHolds) {
     user.dialogs.push_back((dialog.kind() == forms::FileDialogKind::Open ? "open: " : "save: ") + dialog.subject());
     return false;
   };
-  Run({{"(X(s))"}, {"Coeficientes"}, {"0"}, {"1"}, {"1"}}, [this] { workbench::ReadEditPolynomialOperation(vessaw); });
+  ReadEdit({{"(X(s))"}, {"Coeficientes"}, {"0"}, {"1"}, {"1"}});
   EXPECT_EQ(user.dialogs, (Lines{"open: Polinômio X(s)", "save: Polinômio X(s)"}));
 }
 

@@ -36,6 +36,9 @@ class RootFinderTest : public VessawFixture {
   workbench::Parameters& parameters() { return vessaw.parameters(); }
   workbench::Registers& registers() { return vessaw.registers(); }
   RootRescueForm& rescue() { return *windows().form11; }
+  workbench::RescueDialog dialog() {
+    return [this](poly::RootRescue& state) { rescue().Ask(state); };
+  }
 
   void SetX(const TestPolynomial& p, Extended constant = 1) {
     registers().X = Record(p);
@@ -45,7 +48,7 @@ class RootFinderTest : public VessawFixture {
   // FindRoots as a user action of its own; gives the lines it logged.
   std::vector<std::string> Find() {
     const std::size_t mark = Logged().size();
-    app.Guard([&] { workbench::FindRoots(registers(), parameters(), vessaw.console(), rescue()); });
+    app.Guard([&] { workbench::FindRoots(registers(), parameters(), vessaw.console(), dialog()); });
     return LoggedSince(mark);
   }
 
