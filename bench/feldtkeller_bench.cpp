@@ -237,12 +237,11 @@ std::vector<Root> SearchRoots(const std::vector<Extended>& a, RescueUser& user) 
 }
 
 // F(s)F(-s) + P(s)P(-s) in x as SpectralFactor forms it.
-std::vector<Extended> RightHandSide(workbench::Vessaw& v) {
-  workbench::Registers r = v.registers();
+std::vector<Extended> RightHandSide(workbench::Registers r, const workbench::Parameters& parameters) {
   workbench::ParaconjugateSquare(r.X, r.F);
   r.Y = r.X;
   workbench::ParaconjugateSquare(r.X, r.P);
-  workbench::AddPop(r, v.parameters().toln);
+  workbench::AddPop(r, parameters.toln);
   return std::vector<Extended>(r.X.a.begin(), r.X.a.begin() + r.X.degree + 1);
 }
 
@@ -270,7 +269,7 @@ void BM_ComputeE(benchmark::State& state, const Reference& ref, long double spre
   state.counters["input_floor"] = static_cast<double>(WorstRootError(ref.e_exact, ref.e_given));
   state.counters["method_error"] = static_cast<double>(WorstRootError(ref.e_given, e_roots));
 
-  const std::vector<Extended> x = RightHandSide(bench.vessaw());
+  const std::vector<Extended> x = RightHandSide(bench.vessaw().registers(), bench.vessaw().parameters());
   const std::vector<Root> exact_x_roots = Squares(ref.e_given);
   state.counters["squaring_error"] = static_cast<double>(SquaringError(x, ref));
   state.counters["x_bound"] = static_cast<double>(ref.x_bound);

@@ -200,7 +200,8 @@ void SymmetricRationalApproximation(Registers& r, Parameters& parameters, KeptVa
   FinishSymmetricRational(r, parameters, kept, console, keep);
 }
 
-void ModifiedSymmetricRationalApproximation(Registers& r, Parameters& parameters, KeptValues& kept, frame::Console& console) {
+void ModifiedSymmetricRationalApproximation(Registers& r, Parameters& parameters, KeptValues& kept,
+                                            frame::Console& console) {
   if (!BeginApproximation(r, parameters, kept, console,
                           "Aproximação Racional Simétrica modificada (Q(w) gerado externamente):", false))
     return;

@@ -31,7 +31,8 @@ PassbandEdge FindPassbandEdge(Registers& r, const Parameters& parameters, KeptVa
 void PolynomialApproximation(Registers& r, Parameters& parameters, KeptValues& kept, frame::Console& console);
 void InversePolynomialApproximation(Registers& r, Parameters& parameters, KeptValues& kept, frame::Console& console);
 void SymmetricRationalApproximation(Registers& r, Parameters& parameters, KeptValues& kept, frame::Console& console);
-void ModifiedSymmetricRationalApproximation(Registers& r, Parameters& parameters, KeptValues& kept, frame::Console& console);
+void ModifiedSymmetricRationalApproximation(Registers& r, Parameters& parameters, KeptValues& kept,
+                                            frame::Console& console);
 void BesselApproximation(Registers& r, Parameters& parameters, frame::Console& console);
 
 }  // namespace workbench

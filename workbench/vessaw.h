@@ -42,7 +42,7 @@ class Vessaw : public forms::Program {
 
  private:
   static Windows CreateWindows(forms::Application& app, std::vector<frame::Operation> operations);
-  // The operations window's table, in the order of its radio group.
+  // The operations window's table, each operation at the item of its Operation.
   std::vector<frame::Operation> Operations();
   frame::ConsoleSetup ConsoleWindows();
 

@@ -11,6 +11,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/number_parse.h"
@@ -23,14 +24,17 @@ namespace {
 
 using base::Extended;
 using test_support::TestPolynomial;
+using workbench::InversePolynomialApproximation;
+using workbench::ModifiedSymmetricRationalApproximation;
 using workbench::PassbandEdge;
+using workbench::PolynomialApproximation;
+using workbench::SymmetricRationalApproximation;
 using workbench::TPolynomialRecord;
 using Reals = std::vector<Extended>;
 
-constexpr int kPolynomial = 1;
-constexpr int kInversePolynomial = 2;
-constexpr int kSymmetricRational = 3;
-constexpr int kModifiedSymmetricRational = 4;
+// The four approximations from Q(w), which take the same.
+using Approximation = void (*)(workbench::Registers&, workbench::Parameters&, workbench::KeptValues&,
+                               frame::Console&);
 
 constexpr const char* kEdgeNotFound = "* Newton não convergiu para wp; F(s) e P(s) mantidos *";
 
@@ -71,12 +75,15 @@ class ApproximationTest : public PlayedFixture {
 };
 
 TEST_F(ApproximationTest, EachApproximationNeedsQBeforeItAsksAnything) {
-  const char* titles[] = {"Aproximação polinomial:", "Aproximação polinomial inversa:",
-                          "Aproximação racional simétrica (Q(w) gerado externamente):",
-                          "Aproximação Racional Simétrica modificada (Q(w) gerado externamente):"};
-  for (int op = kPolynomial; op <= kModifiedSymmetricRational; ++op) {
+  const std::pair<Approximation, const char*> titles[] = {
+      {PolynomialApproximation, "Aproximação polinomial:"},
+      {InversePolynomialApproximation, "Aproximação polinomial inversa:"},
+      {SymmetricRationalApproximation, "Aproximação racional simétrica (Q(w) gerado externamente):"},
+      {ModifiedSymmetricRationalApproximation,
+       "Aproximação Racional Simétrica modificada (Q(w) gerado externamente):"}};
+  for (const auto& [approximation, title] : titles) {
     FillK();
-    EXPECT_EQ(Apply(op, {}), (Lines{titles[op - 1], "* Faltando Q(w), pol. característico *"}));
+    EXPECT_EQ(Apply(approximation, {}), (Lines{title, "* Faltando Q(w), pol. característico *"}));
     ExpectKKept();
   }
 }
@@ -87,18 +94,20 @@ TEST_F(ApproximationTest, EachApproximationNeedsQBeforeItAsksAnything) {
 TEST_F(ApproximationTest, NullQAndAttenuationsOfZeroOrBelowAreRefused) {
   struct Case {
     const char* name;
-    int operation;
+    Approximation operation;
     TPolynomialRecord q;
     std::vector<Step> steps;
     const char* refusal;
   };
   const Case cases[] = {
-      {"zero constant", kPolynomial, Record({0, 1}, 0), {}, "* Q(w) nulo *"},
-      {"zero coefficients", kInversePolynomial, Record({0, 0, 0}), {}, "* Q(w) nulo *"},
-      {"vanished", kSymmetricRational, Record({}), {}, "* Q(w) nulo *"},
-      {"Amax 0", kPolynomial, ChebyshevThree(), {{"0"}}, "* A atenuação deve ser positiva *"},
-      {"Amax below 0", kModifiedSymmetricRational, EllipticQ(), {{"-1"}}, "* A atenuação deve ser positiva *"},
-      {"Amin 0", kInversePolynomial, ChebyshevThree(), {{"1"}, {"0"}}, "* A atenuação deve ser positiva *"},
+      {"zero constant", PolynomialApproximation, Record({0, 1}, 0), {}, "* Q(w) nulo *"},
+      {"zero coefficients", InversePolynomialApproximation, Record({0, 0, 0}), {}, "* Q(w) nulo *"},
+      {"vanished", SymmetricRationalApproximation, Record({}), {}, "* Q(w) nulo *"},
+      {"Amax 0", PolynomialApproximation, ChebyshevThree(), {{"0"}}, "* A atenuação deve ser positiva *"},
+      {"Amax below 0", ModifiedSymmetricRationalApproximation, EllipticQ(), {{"-1"}},
+       "* A atenuação deve ser positiva *"},
+      {"Amin 0", InversePolynomialApproximation, ChebyshevThree(), {{"1"}, {"0"}},
+       "* A atenuação deve ser positiva *"},
   };
   for (const Case& c : cases) {
     FillK();
@@ -108,8 +117,8 @@ TEST_F(ApproximationTest, NullQAndAttenuationsOfZeroOrBelowAreRefused) {
     EXPECT_EQ(lines.size(), 2U) << c.name;
     ExpectKKept();
     EXPECT_TRUE(r().E.defined) << c.name;
-    EXPECT_EQ(vessaw.parameters().amin, 40) << c.name;
-    EXPECT_NEAR(static_cast<double>(vessaw.parameters().amax.raw()), 3.0103, 1E-4) << c.name;
+    EXPECT_EQ(parameters().amin, 40) << c.name;
+    EXPECT_NEAR(static_cast<double>(parameters().amax.raw()), 3.0103, 1E-4) << c.name;
   }
 }
 
@@ -118,8 +127,9 @@ TEST_F(ApproximationTest, NullQAndAttenuationsOfZeroOrBelowAreRefused) {
 TEST_F(ApproximationTest, PolynomialApproximationOfChebyshevThree) {
   FillK();
   r().Q = ChebyshevThree();
-  EXPECT_EQ(Apply(kPolynomial, {{"1"}}), (Lines{"Aproximação polinomial:", "epsilon=      0.508847139909587396",
-                                                "Polinômio F(s) calculado; P(s)=cte."}));
+  EXPECT_EQ(Apply(PolynomialApproximation, {{"1"}}),
+            (Lines{"Aproximação polinomial:", "epsilon=      0.508847139909587396",
+                   "Polinômio F(s) calculado; P(s)=cte."}));
   EXPECT_EQ(Coefficients(r().F), (Reals{0, 0.75L, 0, 1}));
   EXPECT_EQ(r().F.constant, 1);
   EXPECT_EQ(r().P.degree, 0);
@@ -139,15 +149,15 @@ TEST_F(ApproximationTest, PassbandEdgeAndStopbandEdgeOfTheThreeKindsThatSearchTh
   const long double eps = EpsilonOf(1);
   struct Case {
     const char* name;
-    int operation;
+    Approximation operation;
     TPolynomialRecord q;
     std::vector<Step> attenuations;
     long double k_at_ws;
   };
   const Case cases[] = {
-      {"inverse", kInversePolynomial, ChebyshevThree(), {{"1"}, {"40"}}, EpsilonOf(40)},
-      {"symmetric", kSymmetricRational, EllipticQ(), {{"1"}}, eps * kAlfa * kAlfa},
-      {"modified", kModifiedSymmetricRational, EllipticQ(), {{"1"}}, eps * (2 * kAlfa * kAlfa - 1)},
+      {"inverse", InversePolynomialApproximation, ChebyshevThree(), {{"1"}, {"40"}}, EpsilonOf(40)},
+      {"symmetric", SymmetricRationalApproximation, EllipticQ(), {{"1"}}, eps * kAlfa * kAlfa},
+      {"modified", ModifiedSymmetricRationalApproximation, EllipticQ(), {{"1"}}, eps * (2 * kAlfa * kAlfa - 1)},
   };
   for (const Case& c : cases) {
     for (const char* answer : {"sim", "não"}) {
@@ -166,7 +176,7 @@ TEST_F(ApproximationTest, PassbandEdgeAndStopbandEdgeOfTheThreeKindsThatSearchTh
       const std::optional<base::Extended> logged_wp = base::ParseReal(last_wp.substr(3));
       ASSERT_TRUE(logged_wp) << last_wp;
       const long double wp = answer == std::string("sim") ? 1 : logged_wp->raw();
-      const long double ws = vessaw.kept_values().wp.raw();
+      const long double ws = kept().wp.raw();
       EXPECT_NEAR(static_cast<double>(KAt(wp) / eps), 1, 1E-14) << name;
       EXPECT_NEAR(static_cast<double>(KAt(ws) / c.k_at_ws), 1, 1E-14) << name;
       EXPECT_TRUE(r().F.defined && r().P.defined) << name;
@@ -180,23 +190,23 @@ TEST_F(ApproximationTest, PassbandEdgeAndStopbandEdgeOfTheThreeKindsThatSearchTh
 TEST_F(ApproximationTest, EdgeNotFoundLeavesFAndPAsTheyWere) {
   struct Case {
     const char* name;
-    int operation;
+    Approximation operation;
     TPolynomialRecord q;
     long double tolr;
     std::size_t iterates;  // "wp=" lines logged
   };
   const Case cases[] = {
       // no step is below a tolerance of 0
-      {"bound", kInversePolynomial, ChebyshevThree(), 0, 1000},
+      {"bound", InversePolynomialApproximation, ChebyshevThree(), 0, 1000},
       // F and P constants: the derivative is 0 at once
-      {"zero derivative", kSymmetricRational, Record({2}), 1E-12L, 0},
+      {"zero derivative", SymmetricRationalApproximation, Record({2}), 1E-12L, 0},
   };
   for (const Case& c : cases) {
     FillK();
     r().Q = c.q;
-    vessaw.parameters().tolr = c.tolr;
+    parameters().tolr = c.tolr;
     const std::vector<Step> attenuations =
-        c.operation == kInversePolynomial ? std::vector<Step>{{""}, {""}} : std::vector<Step>{{""}};
+        c.operation == InversePolynomialApproximation ? std::vector<Step>{{""}, {""}} : std::vector<Step>{{""}};
     const Lines lines = Apply(c.operation, attenuations);
     EXPECT_EQ(lines.back(), kEdgeNotFound) << c.name;
     EXPECT_EQ(static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(),
@@ -212,7 +222,7 @@ class PassbandEdgeTest : public ApproximationTest {
   PassbandEdge Find(const std::vector<Step>& steps, Lines& lines) {
     PassbandEdge edge = PassbandEdge::kKept;
     lines = Run(steps, [&] {
-      edge = workbench::FindPassbandEdge(r(), vessaw.parameters(), vessaw.kept_values(), vessaw.console());
+      edge = workbench::FindPassbandEdge(r(), parameters(), kept(), console());
     });
     return edge;
   }
@@ -226,7 +236,7 @@ TEST_F(PassbandEdgeTest, IteratesOutOfRangeAreAnEdgeNotFound) {
   r().F.a[1] = -200.0L + std::ldexp(1.0L, -55);
   r().F.a[0] = 3E9L;
   r().P = Record({1}, 0);
-  vessaw.kept_values().epsilon = 1;
+  kept().epsilon = 1;
   Lines lines;
   EXPECT_EQ(Find({}, lines), PassbandEdge::kNotFound);
   ASSERT_EQ(lines.size(), 2U);
@@ -240,14 +250,14 @@ TEST_F(PassbandEdgeTest, IteratesOutOfRangeAreAnEdgeNotFound) {
 TEST_F(PassbandEdgeTest, NegativeEdgeIsKeptButNotMovedToOne) {
   r().F = Record({0, 1});
   r().P = Record({1}, -2);
-  vessaw.kept_values().epsilon = 1;
+  kept().epsilon = 1;
   const TPolynomialRecord f = r().F, p = r().P;
   Lines lines;
   EXPECT_EQ(Find({{"sim"}}, lines), PassbandEdge::kNotFound);
   EXPECT_EQ(lines.back(), "* wp não positivo não pode ir para 1; F(s) e P(s) mantidos *");
   EXPECT_TRUE(SameRecord(r().F, f) && SameRecord(r().P, p));
   EXPECT_EQ(Find({{"não"}}, lines), PassbandEdge::kKept);
-  EXPECT_EQ(vessaw.kept_values().wp, -2);
+  EXPECT_EQ(kept().wp, -2);
 }
 
 }  // namespace

@@ -10,16 +10,19 @@
 
 #include "tests/base/extended_printer.h"
 #include "tests/workbench/played_fixture.h"
+#include "workbench/approximations.h"
 
 namespace workbench_test {
 namespace {
 
 using base::Extended;
+using workbench::BesselApproximation;
+using workbench::GenerateCharacteristicPolynomial;
 using workbench::TPolynomialRecord;
 using Reals = std::vector<Extended>;
 
-constexpr int kGenerate = 0;
-constexpr int kBessel = 5;
+// The generation of Q(w) and the Bessel approximation take the same.
+using Generation = void (*)(workbench::Registers&, workbench::Parameters&, frame::Console&);
 
 Reals Coefficients(const TPolynomialRecord& p) { return Reals(p.a.begin(), p.a.begin() + (p.degree + 1)); }
 
@@ -41,7 +44,9 @@ class CharacteristicPolynomialTest : public PlayedFixture {
     EXPECT_TRUE(SameRecord(r().E, Record({10, 11}, 12)));
     EXPECT_TRUE(r().roots_defined);
   }
-  Lines Generate(const std::string& kind, const std::string& order) { return Apply(kGenerate, {{kind}, {order}}); }
+  Lines Generate(const std::string& kind, const std::string& order) {
+    return Apply(GenerateCharacteristicPolynomial, {{kind}, {order}});
+  }
 };
 
 TEST_F(CharacteristicPolynomialTest, ChebyshevByTheRecurrenceWithThePreviousOneInY) {
@@ -63,7 +68,7 @@ TEST_F(CharacteristicPolynomialTest, ChebyshevByTheRecurrenceWithThePreviousOneI
     EXPECT_EQ(Coefficients(r().Q), c.q) << c.order;
     EXPECT_EQ(r().Q.constant, 1);
     EXPECT_TRUE(r().Q.defined);
-    EXPECT_EQ(vessaw.parameters().order, c.order);
+    EXPECT_EQ(parameters().order, c.order);
     if (c.order >= 2) {
       EXPECT_EQ(r().Y.degree, c.order - 1) << c.order;
       EXPECT_EQ(r().Y.a[static_cast<std::size_t>(c.order - 1)], std::ldexp(1.0L, c.order - 2)) << c.order;
@@ -111,23 +116,24 @@ TEST_F(CharacteristicPolynomialTest, OrdersOutsideOneToTwoHundredAreRefusedWithN
   for (const char* kind : {"Chebyshev", "Chebyshev Modificado", "Butterworth"}) {
     for (const char* order : {"0", "-2", "201"}) {
       FillSlots();
-      vessaw.parameters().order = 4;
+      parameters().order = 4;
       const Lines lines = Generate(kind, order);
       ASSERT_EQ(lines.size(), 3U) << kind << " " << order;
       EXPECT_EQ(lines[2], "* A ordem deve estar entre 1 e 200 *") << kind << " " << order;
-      EXPECT_EQ(vessaw.parameters().order, 4);
+      EXPECT_EQ(parameters().order, 4);
       ExpectSlotsKept();
     }
   }
   FillSlots();
-  const Lines lines = Apply(kBessel, {{"0"}});
+  const Lines lines = Apply(BesselApproximation, {{"0"}});
   EXPECT_EQ(lines, Lines{"* A ordem deve estar entre 1 e 200 *"});
   ExpectSlotsKept();
 }
 
 TEST_F(CharacteristicPolynomialTest, CancelChangesNothingAndAsksNoOrder) {
   FillSlots();
-  EXPECT_EQ(Apply(kGenerate, {{"#"}}), (Lines{"Polinômio característico da aproximação:", "Cancelado (#)."}));
+  EXPECT_EQ(Apply(GenerateCharacteristicPolynomial, {{"#"}}),
+            (Lines{"Polinômio característico da aproximação:", "Cancelado (#)."}));
   EXPECT_TRUE(player.prompts.empty());
   ExpectSlotsKept();
 }
@@ -147,7 +153,7 @@ TEST_F(CharacteristicPolynomialTest, BesselGivesEAndTheConstantP) {
   };
   for (const Case& c : cases) {
     FillSlots();
-    EXPECT_EQ(Apply(kBessel, {{std::to_string(c.order)}}), Lines{"E(s) e P(s) calculados."});
+    EXPECT_EQ(Apply(BesselApproximation, {{std::to_string(c.order)}}), Lines{"E(s) e P(s) calculados."});
     EXPECT_EQ(Coefficients(r().E), c.e) << c.order;
     EXPECT_EQ(r().E.constant, 1);
     EXPECT_TRUE(r().E.defined);
@@ -166,14 +172,16 @@ TEST_F(CharacteristicPolynomialTest, BesselGivesEAndTheConstantP) {
 // nothing of the description changed.
 TEST_F(CharacteristicPolynomialTest, OrdersWiderThanTheCoefficientSpreadAreRefused) {
   struct Case {
-    int operation;
+    Generation operation;
     std::vector<Step> steps;
     const char* refusal;
   };
   const Case cases[] = {
-      {kBessel, {{"15"}}, "* Dispersão máxima insuficiente para a ordem 15 *"},
-      {kGenerate, {{"Chebyshev"}, {"200"}}, "* Dispersão máxima insuficiente para a ordem 200 *"},
-      {kGenerate, {{"Chebyshev Modificado"}, {"200"}}, "* Dispersão máxima insuficiente para a ordem 200 *"},
+      {BesselApproximation, {{"15"}}, "* Dispersão máxima insuficiente para a ordem 15 *"},
+      {GenerateCharacteristicPolynomial, {{"Chebyshev"}, {"200"}},
+       "* Dispersão máxima insuficiente para a ordem 200 *"},
+      {GenerateCharacteristicPolynomial, {{"Chebyshev Modificado"}, {"200"}},
+       "* Dispersão máxima insuficiente para a ordem 200 *"},
   };
   for (const Case& c : cases) {
     FillSlots();
@@ -182,21 +190,21 @@ TEST_F(CharacteristicPolynomialTest, OrdersWiderThanTheCoefficientSpreadAreRefus
     EXPECT_EQ(lines.back(), c.refusal);
     ExpectSlotsKept();
   }
-  Apply(kBessel, {{"14"}});
+  Apply(BesselApproximation, {{"14"}});
   EXPECT_EQ(r().E.degree, 14);
 }
 
 // With a wide enough spread the largest order fits the record: B_200(0) =
 // 399!! is near 1E433, far inside the extended range.
 TEST_F(CharacteristicPolynomialTest, LargestOrdersFitWithAWideSpread) {
-  vessaw.parameters().toln = 1E500L;
+  parameters().toln = 1E500L;
   Generate("Chebyshev", "200");
   EXPECT_EQ(r().Q.degree, 200);
   EXPECT_EQ(r().Q.a[200], std::ldexp(1.0L, 199));
   EXPECT_EQ(r().Q.a[0], 1);
   for (int k = 1; k <= 200; k += 2) EXPECT_EQ(r().Q.a[static_cast<std::size_t>(k)], 0) << k;
 
-  Apply(kBessel, {{"200"}});
+  Apply(BesselApproximation, {{"200"}});
   EXPECT_EQ(r().E.degree, 200);
   EXPECT_EQ(r().E.a[200], 1);
   EXPECT_NEAR(static_cast<double>(std::log10(r().E.a[0].raw())), 433.70, 0.01);

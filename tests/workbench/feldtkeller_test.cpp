@@ -15,20 +15,20 @@
 #include "frame/selection_form.h"
 #include "tests/base/extended_printer.h"
 #include "tests/workbench/played_fixture.h"
+#include "workbench/approximations.h"
+#include "workbench/characteristic_polynomials.h"
 
 namespace workbench_test {
 namespace {
 
 using base::Extended;
 using test_support::TestPolynomial;
+using workbench::BesselApproximation;
+using workbench::ComputeE;
+using workbench::ComputeF;
+using workbench::GenerateCharacteristicPolynomial;
+using workbench::PolynomialApproximation;
 using workbench::TPolynomialRecord;
-
-constexpr int kGenerate = 0;
-constexpr int kPolynomial = 1;
-constexpr int kSymmetricRational = 3;
-constexpr int kBessel = 5;
-constexpr int kComputeE = 6;
-constexpr int kComputeF = 7;
 
 long double Norm(const TPolynomialRecord& p, long double w) { return std::norm(ValueAt(p, {0, w})); }
 
@@ -67,12 +67,12 @@ TEST_F(FeldtkellerTest, MissingPolynomialsAreRefusedWithNothingChanged) {
   r().E = Record({1, 1}, 2);
   const TPolynomialRecord e = r().E;
   r().F.defined = false;
-  EXPECT_EQ(Apply(kComputeE, {}), (Lines{"Cálculo de E(s) pela equação de FeldtKeller:", "* Faltando K(s)=F(s)/P(s) *"}));
+  EXPECT_EQ(Apply(ComputeE, {}), (Lines{"Cálculo de E(s) pela equação de FeldtKeller:", "* Faltando K(s)=F(s)/P(s) *"}));
   EXPECT_TRUE(SameRecord(r().E, e));
   r().F = Record({0, 1});
   const TPolynomialRecord f = r().F;
   r().P.defined = false;
-  EXPECT_EQ(Apply(kComputeF, {}),
+  EXPECT_EQ(Apply(ComputeF, {}),
             (Lines{"[Cálculo de F(s) pela equação de FeldtKeller]:", "* Faltando H(s)=E(s)/P(s) *"}));
   EXPECT_TRUE(SameRecord(r().F, f));
 }
@@ -83,28 +83,28 @@ TEST_F(FeldtkellerTest, MissingPolynomialsAreRefusedWithNothingChanged) {
 TEST_F(FeldtkellerTest, ComputeESatisfiesTheEquationWithItsRootsOnTheLeft) {
   struct Case {
     const char* name;
-    std::vector<std::pair<int, std::vector<Step>>> operations;
-    TPolynomialRecord f, p;  // used when there are no operations
+    // the steps of the generation of Q and of the polynomial approximation;
+    // none: F and P as given
+    std::vector<Step> q, amax;
+    TPolynomialRecord f, p;
     Extended constant;
   };
   const Case cases[] = {
-      {"Butterworth 5",
-       {{kGenerate, {{"Butterworth"}, {"5"}}}, {kPolynomial, {{"1"}}}},
-       {},
-       {},
-       1},
-      {"Chebyshev 6", {{kGenerate, {{"Chebyshev"}, {"6"}}}, {kPolynomial, {{"0.5"}}}}, {}, {}, 1},
-      {"degree of F above", {}, Record(TestPolynomial{1}.Pair(0, 1).Real(0)), Record({2}), 1},
-      {"equal degrees", {}, Record({0, 0, 1}, 3), Record({1, 1, 1}, 4), 5},
-      {"degree of P above", {}, Record({1}, -2), Record({0.5L, 0, 1}, -3), 3},
+      {"Butterworth 5", {{"Butterworth"}, {"5"}}, {{"1"}}, {}, {}, 1},
+      {"Chebyshev 6", {{"Chebyshev"}, {"6"}}, {{"0.5"}}, {}, {}, 1},
+      {"degree of F above", {}, {}, Record(TestPolynomial{1}.Pair(0, 1).Real(0)), Record({2}), 1},
+      {"equal degrees", {}, {}, Record({0, 0, 1}, 3), Record({1, 1, 1}, 4), 5},
+      {"degree of P above", {}, {}, Record({1}, -2), Record({0.5L, 0, 1}, -3), 3},
   };
   for (const Case& c : cases) {
-    if (c.operations.empty()) {
+    if (c.q.empty()) {
       r().F = c.f;
       r().P = c.p;
+    } else {
+      Apply(GenerateCharacteristicPolynomial, c.q);
+      Apply(PolynomialApproximation, c.amax);
     }
-    for (const auto& [operation, steps] : c.operations) Apply(operation, steps);
-    const Lines lines = Apply(kComputeE, {});
+    const Lines lines = Apply(ComputeE, {});
     EXPECT_EQ(lines.back(), "Polinômio E(s) calculado.") << c.name;
     EXPECT_EQ(Warnings(lines), Lines{}) << c.name;
     EXPECT_EQ(r().E.degree, std::max(r().F.degree, r().P.degree)) << c.name;
@@ -122,8 +122,8 @@ TEST_F(FeldtkellerTest, ComputeEOfTheEllipticDesign) {
   const long double root2 = 0.6598640349968613403990827993721552546799L;
   r().Q = Record(TestPolynomial{1}.Real(root1).Real(-root1).Real(root2).Real(-root2),
                  27.82046169403355748295956428212494563260L);
-  Apply(kSymmetricRational, {{"1"}, {"sim"}});
-  Apply(kComputeE, {});
+  Apply(workbench::SymmetricRationalApproximation, {{"1"}, {"sim"}});
+  Apply(ComputeE, {});
   EXPECT_EQ(r().E.degree, 4);
   EXPECT_LT(Miss(), 1E-16);
   ExpectLeftHalfPlane(4);
@@ -152,12 +152,12 @@ TEST_F(FeldtkellerTest, HighOrderEComesWithoutTheDialogAndMatchesTheClosedForm) 
   };
   for (const Case& c : cases) {
     const std::string name = std::string(c.kind) + " " + std::to_string(c.order);
-    Apply(kGenerate, {{c.kind}, {std::to_string(c.order)}});
-    Apply(kPolynomial, {{c.amax}});
-    const Lines lines = Apply(kComputeE, {});
+    Apply(GenerateCharacteristicPolynomial, {{c.kind}, {std::to_string(c.order)}});
+    Apply(PolynomialApproximation, {{c.amax}});
+    const Lines lines = Apply(ComputeE, {});
     EXPECT_EQ(Warnings(lines), Lines{}) << name;
     EXPECT_EQ(lines.back(), "Polinômio E(s) calculado.") << name;
-    const long double epsilon = vessaw.kept_values().epsilon.raw();
+    const long double epsilon = kept().epsilon.raw();
     const long double a = std::asinh(1 / epsilon) / c.order;
     const bool butterworth = std::string(c.kind) == "Butterworth";
     const long double sigma = butterworth ? std::pow(epsilon, -1.0L / c.order) : std::sinh(a);
@@ -187,9 +187,9 @@ TEST_F(FeldtkellerTest, HighOrderEComesWithoutTheDialogAndMatchesTheClosedForm) 
 // point.  The user here flips the copy and accepts every other root.
 TEST_F(FeldtkellerTest, ComputeFOfTheChebyshevFunctionPutsItsZerosOnTheAxisWithoutTheDialog) {
   for (const int order : {5, 12}) {
-    Apply(kGenerate, {{"Chebyshev"}, {std::to_string(order)}});
-    Apply(kPolynomial, {{"1"}});
-    Apply(kComputeE, {});
+    Apply(GenerateCharacteristicPolynomial, {{"Chebyshev"}, {std::to_string(order)}});
+    Apply(PolynomialApproximation, {{"1"}});
+    Apply(ComputeE, {});
     std::vector<std::complex<long double>> accepted;
     bool copy = false;
     user.on_modal = [&](forms::Form& form) {
@@ -201,10 +201,8 @@ TEST_F(FeldtkellerTest, ComputeFOfTheChebyshevFunctionPutsItsZerosOnTheAxisWitho
       if (!copy) accepted.push_back(root);
       selection->list.UserClickItem(copy ? 1 : 2);  // "Inverter [I]mag" or "[A]ceitar"
     };
-    const std::size_t mark = Logged().size();
-    RunOperation(kComputeF);
+    const Lines lines = Run({}, [this] { ComputeF(r(), parameters(), console(), rescue()); });
     user.on_modal = [this](forms::Form& form) { player.Play(form); };
-    const Lines lines = LoggedSince(mark);
     EXPECT_EQ(Warnings(lines), Lines{}) << order;
     EXPECT_EQ(lines.back(), "Polinômio F(s) calculado.") << order;
     for (int k = 1; k <= order; ++k) {
@@ -226,12 +224,12 @@ TEST_F(FeldtkellerTest, ComputeFOfTheChebyshevFunctionPutsItsZerosOnTheAxisWitho
 TEST_F(FeldtkellerTest, FactorsThatFailTheirCheckSaySo) {
   r().F = Record({1, 0, 1});
   r().P = Record({1, 0, 1});
-  EXPECT_EQ(Warnings(Apply(kComputeE, {})),
+  EXPECT_EQ(Warnings(Apply(ComputeE, {})),
             Lines{"* E(s) não é de Hurwitz: raiz fora do semiplano esquerdo *"});
-  Apply(kBessel, {{"4"}});
+  Apply(BesselApproximation, {{"4"}});
   std::vector<Step> one_flipped = {{"Inverter Imag"}, {"Aceitar"}};
   one_flipped.insert(one_flipped.end(), 3, Step{"Aceitar"});
-  const Lines warnings = Warnings(Apply(kComputeF, one_flipped));
+  const Lines warnings = Warnings(Apply(ComputeF, one_flipped));
   ASSERT_EQ(warnings.size(), 2u);
   EXPECT_EQ(warnings[0], "* Montagem inexata de polinômio: examine resto imaginário em Y *");
   EXPECT_TRUE(warnings[1].starts_with("* F(s) impreciso: resíduo relativo da equação de FeldtKeller")) << warnings[1];
@@ -242,7 +240,7 @@ TEST_F(FeldtkellerTest, RightHandSideOfDegreeZeroGivesAConstant) {
   r().F = Record({1}, 3);
   r().P = Record({1}, 4);
   r().roots_defined = false;
-  EXPECT_EQ(Apply(kComputeE, {}), (Lines{"Cálculo de E(s) pela equação de FeldtKeller:", "* Não há raízes a calcular",
+  EXPECT_EQ(Apply(ComputeE, {}), (Lines{"Cálculo de E(s) pela equação de FeldtKeller:", "* Não há raízes a calcular",
                                          "Raízes de E(s) calculadas.", "Polinômio E(s) calculado."}));
   EXPECT_EQ(r().E.degree, 0);
   EXPECT_EQ(r().E.a[0], 1);
@@ -253,9 +251,9 @@ TEST_F(FeldtkellerTest, RightHandSideOfDegreeZeroGivesAConstant) {
 // Accepting every root as proposed puts F's roots in the left half plane;
 // the equation holds for F whatever signs the user picks for a pair.
 TEST_F(FeldtkellerTest, ComputeFFromTheBesselApproximation) {
-  Apply(kBessel, {{"4"}});
+  Apply(BesselApproximation, {{"4"}});
   const std::vector<Step> accept(4, Step{"Aceitar"});
-  const Lines lines = Apply(kComputeF, accept);
+  const Lines lines = Apply(ComputeF, accept);
   EXPECT_EQ(lines.back(), "Polinômio F(s) calculado.");
   EXPECT_EQ(Warnings(lines), Lines{});
   EXPECT_EQ(r().F.degree, 4);
@@ -263,7 +261,7 @@ TEST_F(FeldtkellerTest, ComputeFFromTheBesselApproximation) {
   EXPECT_LT(Miss(), 1E-16);
   std::vector<Step> flipped;
   for (int k = 0; k < 4; ++k) flipped.insert(flipped.end(), {{"Inverter Real"}, {"Aceitar"}});
-  EXPECT_EQ(Warnings(Apply(kComputeF, flipped)), Lines{});
+  EXPECT_EQ(Warnings(Apply(ComputeF, flipped)), Lines{});
   EXPECT_LT(Miss(), 1E-16);
   // H(0) = 1 puts one root of F at the origin
   for (int k = 1; k <= 4; ++k) EXPECT_GE(r().roots.re[static_cast<std::size_t>(k)], 0) << k;
@@ -277,7 +275,7 @@ TEST_F(FeldtkellerTest, ComputeFWithPAboveEAtInfinityFaultsWithFKept) {
   r().P = Record({1, 1}, 2);
   r().F = Record({7}, 7);
   const TPolynomialRecord f = r().F;
-  Apply(kComputeF, {{"Aceitar"}});
+  Apply(ComputeF, {{"Aceitar"}});
   EXPECT_TRUE(SameRecord(r().F, f));
   EXPECT_EQ(user.messages, std::vector<std::string>{"Vessaw: Invalid floating point operation."});
 }

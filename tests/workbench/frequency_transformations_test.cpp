@@ -17,10 +17,10 @@ namespace workbench_test {
 namespace {
 
 using base::Extended;
+using workbench::FrequencyTransformationsOperation;
 using workbench::TPolynomialRecord;
 using Complex = std::complex<long double>;
 
-constexpr int kTransformations = 9;
 const Complex kPoint(0.4L, 0.9L);
 
 struct Description {
@@ -73,7 +73,7 @@ TEST_F(FrequencyTransformationTest, KAndHKeepTheirValuesAtTheTransformedFrequenc
       Set(d);
       const Complex former = c.former(kPoint);
       const Complex k_before = K(former), h_before = H(former);
-      const Lines lines = Apply(kTransformations, c.steps);
+      const Lines lines = Apply(FrequencyTransformationsOperation, c.steps);
       EXPECT_EQ(lines.back(), "Transformados F(s), P(s) e E(s).") << name;
       EXPECT_LT(std::abs(K(kPoint) / k_before - 1.0L), 1E-17L) << name;
       EXPECT_LT(std::abs(H(kPoint) / h_before - 1.0L), 1E-17L) << name;
@@ -93,12 +93,12 @@ TEST_F(FrequencyTransformationTest, ScalingMultipliesTheRootsByTheFactor) {
 // taken, not one that was refused.
 TEST_F(FrequencyTransformationTest, PromptsShowOneAndTheLastFactorTaken) {
   Set(Descriptions()[0]);
-  Apply(kTransformations, {{"Escalamento"}, {"2"}});
-  Apply(kTransformations, {{"Escalamento"}, {"-3"}});
+  Apply(FrequencyTransformationsOperation, {{"Escalamento"}, {"2"}});
+  Apply(FrequencyTransformationsOperation, {{"Escalamento"}, {"-3"}});
   EXPECT_EQ(player.prompts, Lines{"Fator de escalamento em frequência=2"});
-  Apply(kTransformations, {{"pb-pF"}, {"3"}, {""}});
+  Apply(FrequencyTransformationsOperation, {{"pb-pF"}, {"3"}, {""}});
   EXPECT_EQ(player.prompts, (Lines{"Largura da banda/freq. central? =1", "Fator de escalamento em frequência=2"}));
-  Apply(kTransformations, {{"pb-Rf"}, {""}, {""}});
+  Apply(FrequencyTransformationsOperation, {{"pb-Rf"}, {""}, {""}});
   EXPECT_EQ(player.prompts.front(), "Largura da banda/freq. central? =1");
 }
 
@@ -127,13 +127,13 @@ TEST_F(FrequencyTransformationTest, RefusalsLeaveTheDescriptionAsItWas) {
   for (const Case& c : cases) {
     Set(c.d);
     const TPolynomialRecord x = r().X;
-    EXPECT_EQ(Apply(kTransformations, c.steps).back(), c.refusal) << c.name;
+    EXPECT_EQ(Apply(FrequencyTransformationsOperation, c.steps).back(), c.refusal) << c.name;
     EXPECT_TRUE(Kept(c.d)) << c.name;
     EXPECT_TRUE(SameRecord(r().X, x)) << c.name;
   }
   // the high-pass keeps the degree: 101 is fine
   Set(wide);
-  EXPECT_EQ(Apply(kTransformations, {{"pb-pA"}, {""}}).back(), "Transformados F(s), P(s) e E(s).");
+  EXPECT_EQ(Apply(FrequencyTransformationsOperation, {{"pb-pA"}, {""}}).back(), "Transformados F(s), P(s) e E(s).");
   EXPECT_EQ(r().P.degree, 101);
 }
 
@@ -141,10 +141,11 @@ TEST_F(FrequencyTransformationTest, IncompleteDescriptionOrCancelChangesNothing)
   const Description d = Descriptions()[0];
   Set(d);
   r().E.defined = false;
-  EXPECT_EQ(Apply(kTransformations, {}),
+  EXPECT_EQ(Apply(FrequencyTransformationsOperation, {}),
             Lines{"* Transformações exigem a aproximação passa-baixas completa *"});
   Set(d);
-  EXPECT_EQ(Apply(kTransformations, {{"#"}}), (Lines{"Transfromação de frequência:", "Cancelado (#)."}));
+  EXPECT_EQ(Apply(FrequencyTransformationsOperation, {{"#"}}),
+            (Lines{"Transfromação de frequência:", "Cancelado (#)."}));
   EXPECT_TRUE(Kept(d));
 }
 

@@ -19,10 +19,10 @@ namespace {
 
 using base::Extended;
 using test_support::TestPolynomial;
+using workbench::ImmittancesOperation;
 using workbench::TPolynomialRecord;
 using Complex = std::complex<long double>;
 
-constexpr int kImmittances = 8;
 constexpr const char* kReminder = "Salve as raízes de P(s) (zeros de transmissão) para usar no programa Zuzevi.";
 
 const Complex kPoint(0.7L, 0.3L);
@@ -76,7 +76,7 @@ TEST_F(ImmittanceTest, MissingPolynomialsAreRefusedForEachStructure) {
   r().P.defined = false;
   for (const Case& c : cases) {
     const TPolynomialRecord x = r().X;
-    EXPECT_EQ(Apply(kImmittances, {{c.structure}}),
+    EXPECT_EQ(Apply(ImmittancesOperation, {{c.structure}}),
               (Lines{"Imitâncias para síntese:", std::string("-> ") + c.structure + ".", c.title, c.refusal}));
     EXPECT_TRUE(SameRecord(r().X, x)) << c.structure;
   }
@@ -110,7 +110,7 @@ TEST_F(ImmittanceTest, DoublyTerminatedItemsFollowTheirLabels) {
     r().P = p_odd ? Record({0, 1}) : Record({1, 0, 1});
     for (const Case& c : cases) {
       offered.clear();
-      const Lines lines = Apply(kImmittances, {{"LC Duplamente terminada"}, {std::to_string(c.item) + " - "}});
+      const Lines lines = Apply(ImmittancesOperation, {{"LC Duplamente terminada"}, {std::to_string(c.item) + " - "}});
       ASSERT_EQ(offered.size(), 2U) << c.item << " " << p_odd;
       EXPECT_EQ(subjects, (Lines{"Numerador da imitância", "Denominador da imitância"})) << c.item;
       subjects.clear();
@@ -154,7 +154,7 @@ TEST_F(ImmittanceTest, TerminationsFromFOfZeroOverEOfZero) {
     r().X = Record({9});
     r().Y = Record({8});
     offered.clear();
-    const Lines lines = Apply(kImmittances, {{"LC Duplamente terminada"}, {std::to_string(c.item) + " - "}});
+    const Lines lines = Apply(ImmittancesOperation, {{"LC Duplamente terminada"}, {std::to_string(c.item) + " - "}});
     ASSERT_GE(lines.size(), c.tail.size()) << c.name;
     EXPECT_EQ(Lines(lines.end() - static_cast<std::ptrdiff_t>(c.tail.size()), lines.end()), c.tail) << c.name;
     if (c.tail.size() == 1) {
@@ -171,7 +171,7 @@ TEST_F(ImmittanceTest, SinglyTerminatedSplitsEByTheParityOfP) {
   for (const bool p_odd : {false, true}) {
     r().P = p_odd ? Record({0, 1}) : Record({1});
     offered.clear();
-    const Lines lines = Apply(kImmittances, {{"LC Simplesmente terminada"}});
+    const Lines lines = Apply(ImmittancesOperation, {{"LC Simplesmente terminada"}});
     EXPECT_EQ(lines[3], p_odd ? "P(s) é ímpar: z11/rg = y22*rl = Eo/Ee" : "P(s) é par: z11/rg = y22*rl = Ee/Eo");
     EXPECT_EQ(lines.back(), kReminder);
     ASSERT_EQ(offered.size(), 2U);
@@ -187,7 +187,7 @@ TEST_F(ImmittanceTest, LatticeSplitsTheRootsOfFPlusPByTheirSide) {
   r().F = Record({0, 0, 0, 1});
   r().P = Record({1});
   player.pass_rescues = true;
-  const Lines lines = Apply(kImmittances, {{"Lattice LC duplamente terminada"}});
+  const Lines lines = Apply(ImmittancesOperation, {{"Lattice LC duplamente terminada"}});
   EXPECT_EQ(lines[3], "Grau de F(s):3; Grau de P(s):0");
   EXPECT_EQ(lines[4], "Fatorando: F(s)+P(s)=h(s)a(s).");
   ASSERT_EQ(offered.size(), 6U);
@@ -213,7 +213,7 @@ TEST_F(ImmittanceTest, LatticeSplitsTheRootsOfFPlusPByTheirSide) {
 TEST_F(ImmittanceTest, LatticeOfSameParityDegreesIsWarnedAndComputed) {
   r().F = Record({0, 0, 1});
   r().P = Record({1});
-  const Lines lines = Apply(kImmittances, {{"Lattice LC duplamente terminada"}});
+  const Lines lines = Apply(ImmittancesOperation, {{"Lattice LC duplamente terminada"}});
   EXPECT_EQ(Lines(lines.begin() + 3, lines.begin() + 7),
             (Lines{"Grau de F(s):2; Grau de P(s):0",
                    "A \"lattice\" normalmente só existe se K(s)=F(s)/P(s) é puramente ímpar.",

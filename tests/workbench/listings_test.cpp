@@ -22,9 +22,6 @@ using workbench::Registers;
 using workbench::TPolynomialRecord;
 using Lines = std::vector<std::string>;
 
-constexpr int kListPolynomial = 10;
-constexpr int kListRoots = 11;
-
 // A started workbench with a folder of its own for the files it saves.
 class ListingsTest : public VessawFixture {
  protected:
@@ -237,7 +234,7 @@ TEST_F(ListingsTest, ListOperationSelectsSlotThenListsAndOffersSave) {
   };
   user.file_answer.reset();
   const std::size_t mark = Logged().size();
-  RunOperation(kListPolynomial);
+  app.Guard([this] { workbench::ListPolynomialOperation(registers(), vessaw.parameters(), vessaw.console()); });
   EXPECT_EQ(LoggedSince(mark), (Lines{"Listar:", "-> F(s).", "- a(0):       7.000000000000000000",
                                       "- Cte:         1.000000000000000000"}));
   EXPECT_EQ(user.modal_forms, Lines{"Form9"});
@@ -247,7 +244,7 @@ TEST_F(ListingsTest, RootsOperationListsRootsAfterItsTitle) {
   SetRoots({{-2, 0}}, 1);
   user.file_answer.reset();
   const std::size_t mark = Logged().size();
-  RunOperation(kListRoots);
+  app.Guard([this] { workbench::ListRootsOperation(registers(), vessaw.parameters(), vessaw.console()); });
   EXPECT_EQ(LoggedSince(mark), (Lines{"Raízes:", "- x(1):     -2.000000000000000000      0.000000000000000000j",
                                       "- Cte:        1.000000000000000000"}));
 }

@@ -8,9 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "frame/console.h"
 #include "tests/workbench/step_player.h"
 #include "tests/workbench/vessaw_fixture.h"
+#include "workbench/kept_values.h"
+#include "workbench/parameters.h"
 #include "workbench/registers.h"
+#include "workbench/root_finder.h"
+#include "workbench/root_rescue_form.h"
 
 namespace workbench_test {
 
@@ -23,7 +28,15 @@ class PlayedFixture : public VessawFixture {
     user.on_modal = [this](forms::Form& form) { player.Play(form); };
   }
 
+  // What the operations take.
   workbench::Registers& r() { return vessaw.registers(); }
+  workbench::Parameters& parameters() { return vessaw.parameters(); }
+  workbench::KeptValues& kept() { return vessaw.kept_values(); }
+  frame::Console& console() { return vessaw.console(); }
+  // The dialog "Parâmetros para raízes" of the workbench.
+  workbench::RescueDialog rescue() {
+    return [this](poly::RootRescue& state) { windows().form11->Ask(state); };
+  }
 
   // Runs the action as one user action with these steps, every one of which
   // must be used; gives the lines it logged.
@@ -35,14 +48,25 @@ class PlayedFixture : public VessawFixture {
     player.ExpectAllPlayed();
     return LoggedSince(mark);
   }
-  // The same for an operation of the operations window.
-  Lines Apply(int operation, const std::vector<Step>& steps) {
-    player.Load(steps);
-    player.prompts.clear();
-    const std::size_t mark = Logged().size();
-    RunOperation(operation);
-    player.ExpectAllPlayed();
-    return LoggedSince(mark);
+  // An operation run the same way on the parts of the workbench it takes,
+  // for each of the ways operations take them.
+  Lines Apply(void (*operation)(workbench::Registers&, workbench::Parameters&, frame::Console&),
+              const std::vector<Step>& steps) {
+    return Run(steps, [&] { operation(r(), parameters(), console()); });
+  }
+  Lines Apply(void (*operation)(workbench::Registers&, workbench::Parameters&, workbench::KeptValues&,
+                                frame::Console&),
+              const std::vector<Step>& steps) {
+    return Run(steps, [&] { operation(r(), parameters(), kept(), console()); });
+  }
+  Lines Apply(void (*operation)(workbench::Registers&, const workbench::Parameters&, frame::Console&,
+                                const workbench::RescueDialog&),
+              const std::vector<Step>& steps) {
+    return Run(steps, [&] { operation(r(), parameters(), console(), rescue()); });
+  }
+  Lines Apply(void (*operation)(workbench::Registers&, workbench::KeptValues&, frame::Console&),
+              const std::vector<Step>& steps) {
+    return Run(steps, [&] { operation(r(), kept(), console()); });
   }
 
   StepPlayer player;

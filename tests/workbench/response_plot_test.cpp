@@ -27,8 +27,6 @@ using forms::DrawCall;
 using forms::Point;
 using frame::plot::ScalesForm;
 
-constexpr int kFrequencyResponse = 16;
-
 // The default window: a paint box of 640 x 381, so the plot area is columns
 // 75 .. 640 and rows 0 .. 368.
 constexpr int kRight = 640;
@@ -50,7 +48,8 @@ class ResponsePlotTest : public PlotFixture {
   const std::vector<DrawCall>& Drawn() { return Drawing(form().PaintBox1); }
   std::string Status() { return form().StatusBar1.text(); }
 
-  // Operation 16 with the function chosen by its item.
+  // The operation "Gráficos de resposta em frequência" with the function
+  // chosen by its item.
   void Plot(const std::string& item) {
     user.on_modal = [item](forms::Form& form) {
       auto& selection = dynamic_cast<frame::SelectionForm&>(form);
@@ -59,7 +58,9 @@ class ResponsePlotTest : public PlotFixture {
       ASSERT_NE(found, items.end()) << item;
       selection.list.UserClickItem(static_cast<int>(found - items.begin()));
     };
-    RunOperation(kFrequencyResponse);
+    app.Guard([this] {
+      workbench::FrequencyResponseOperation(registers(), vessaw.parameters(), vessaw.console(), plot());
+    });
     user.on_modal = nullptr;
     Repaint();
   }

@@ -39,6 +39,9 @@ class RootFinderTest : public VessawFixture {
   workbench::RescueDialog dialog() {
     return [this](poly::RootRescue& state) { rescue().Ask(state); };
   }
+  void RootsOperation() {
+    app.Guard([this] { workbench::PolynomialRootsOperation(registers(), parameters(), vessaw.console(), dialog()); });
+  }
 
   void SetX(const TestPolynomial& p, Extended constant = 1) {
     registers().X = Record(p);
@@ -246,7 +249,7 @@ TEST_F(RootFinderTest, FloatingPointFaultKeepsTheRootsFoundAndLeavesTheFlagUnset
   EXPECT_FALSE(registers().roots_defined);
 }
 
-// ------------------------------------------------------------ operation 15
+// ---------------------------------------------- operation "Raízes de polinômio"
 
 TEST_F(RootFinderTest, RootsOperationCleansTheChosenPolynomialAndListsItsRoots) {
   SetX({1, 1E-20L, 1});
@@ -254,7 +257,7 @@ TEST_F(RootFinderTest, RootsOperationCleansTheChosenPolynomialAndListsItsRoots) 
     if (&form == windows().form9) windows().form9->list.UserClickItem(4);  // (X(s))
   };
   const std::size_t mark = Logged().size();
-  RunOperation(15);
+  RootsOperation();
   const std::vector<std::string> log = LoggedSince(mark);
   ASSERT_GE(log.size(), 6u);
   EXPECT_EQ(std::vector<std::string>(log.begin(), log.begin() + 5),
@@ -292,7 +295,7 @@ TEST_F(RootFinderTest, LoosenedSearchLogsTheWorstResidualOfItsRoots) {
       rescue().Button1.UserClick();
     };
     const std::size_t mark = Logged().size();
-    RunOperation(15);
+    RootsOperation();
     const std::vector<std::string> log = LoggedSince(mark);
     const auto line = std::find_if(log.begin(), log.end(), [](const std::string& l) {
       return l.starts_with("* Resíduo relativo máximo das raízes:");

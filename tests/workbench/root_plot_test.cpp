@@ -19,8 +19,6 @@ using base::Extended;
 using forms::DrawCall;
 using forms::Point;
 
-constexpr int kShowRootPlot = 12;
-
 class RootPlotTest : public PlotFixture {
  protected:
   void SetUp() override { ChooseMenu("Iniciar"); }
@@ -39,15 +37,19 @@ class RootPlotTest : public PlotFixture {
     }
     r.roots_defined = true;
   }
+  // The operation "Gráfico das últimas raízes calculadas no plano complexo".
+  void Show() {
+    app.Guard([this] { vessaw.root_plot().Show(vessaw.console().log()); });
+  }
   void ShowPlot() {
-    RunOperation(kShowRootPlot);
+    Show();
     Repaint();
   }
   std::optional<Point> Marker() { return vessaw.root_plot().marker_position(); }
 };
 
 TEST_F(RootPlotTest, WithoutRootsItLogsTheMessageAndStaysHidden) {
-  RunOperation(kShowRootPlot);
+  Show();
   EXPECT_EQ(Logged().back(), "* Não h\u00e1\u00a0ra\u00edzes calculadas *");
   EXPECT_FALSE(form().visible());
 }

@@ -11,6 +11,7 @@
 #include "frame/selection_form.h"
 #include "tests/workbench/vessaw_fixture.h"
 #include "workbench/slot_selection.h"
+#include "workbench/squaring.h"
 
 namespace workbench_test {
 namespace {
@@ -21,7 +22,6 @@ using workbench::Registers;
 using workbench::TPolynomialRecord;
 using Coefficients = std::vector<Extended>;
 
-constexpr int kSquarePolynomial = 14;
 // The largest coefficient spread and the magnitude tolerance after "Iniciar".
 constexpr long double kToln = 1E15L;
 constexpr long double kTolm = 1E-8L;
@@ -563,8 +563,7 @@ TEST_F(SlotSelectionTest, StoreWithoutSlotLetterStoresNothing) {
   }
 }
 
-// The operation as the user runs it, from the operations window that
-// "Iniciar" shows.
+// The operation as the user runs it, after "Iniciar".
 class SquaringTest : public SlotSelectionTest {
  protected:
   void SetUp() override {
@@ -574,7 +573,7 @@ class SquaringTest : public SlotSelectionTest {
   }
   void Square(int item) {
     Answer(item);
-    RunOperation(kSquarePolynomial);
+    app.Guard([this] { workbench::SquarePolynomial(r(), vessaw.console()); });
   }
 
  private:

@@ -18,6 +18,7 @@
 #include "frame/console_main_form.h"
 #include "frame/operations_form.h"
 #include "tests/poly/test_polynomial.h"
+#include "workbench/operations.h"
 #include "workbench/registers.h"
 #include "workbench/vessaw.h"
 
@@ -101,8 +102,8 @@ class VessawFixture : public ::testing::Test {
   }
 
   // Chooses the operation in the operations window and applies it.
-  void RunOperation(int index) {
-    windows().form6->group.UserChoose(index);
+  void RunOperation(workbench::Operation operation) {
+    windows().form6->group.UserChoose(static_cast<int>(operation));
     app.Guard([&] { windows().form6->button.UserClick(); });
   }
 };

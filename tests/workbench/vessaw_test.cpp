@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <string>
+#include <vector>
+
 #include "tests/workbench/vessaw_fixture.h"
+#include "workbench/operations.h"
+#include "workbench/parameters_dialog.h"
 #include "workbench/parameters_form.h"
 
 namespace workbench_test {
@@ -43,9 +49,53 @@ TEST_F(VessawTest, OperationsWindowListsEighteenOperationsFirstSelected) {
   ASSERT_EQ(menu.items().size(), 18u);
   EXPECT_EQ(menu.caption(), "Operação");
   EXPECT_EQ(menu.item_index(), 0);
-  EXPECT_EQ(menu.items()[0], "Gerar polinômio característico Q(w)");
-  EXPECT_EQ(menu.items()[11], "Listar/salvar últimas raizes calculadas");
-  EXPECT_EQ(menu.items()[17], "Editar parâmetros");
+}
+
+// Each operation's item has its caption and runs that operation: after
+// "Iniciar", with every dialog closed by its close box, the first line it
+// logs is its own.
+TEST_F(VessawTest, EachNamedOperationHasItsCaptionAndRunsItsOwnAction) {
+  using enum workbench::Operation;
+  struct Case {
+    workbench::Operation operation;
+    const char* caption;
+    const char* first_line;
+  };
+  const Case cases[] = {
+      {kGenerateCharacteristicPolynomial, "Gerar polinômio característico Q(w)",
+       "Polinômio característico da aproximação:"},
+      {kPolynomialApproximation, "K(s) para K(jw) polinomial", "Aproximação polinomial:"},
+      {kInversePolynomialApproximation, "K(s) para K(jw) polinomial inversa", "Aproximação polinomial inversa:"},
+      {kSymmetricRationalApproximation, "K(s) para K(jw) racional simétrica",
+       "Aproximação racional simétrica (Q(w) gerado externamente):"},
+      {kModifiedSymmetricRationalApproximation, "K(s) para K(jw) racional simétrica modificada",
+       "Aproximação Racional Simétrica modificada (Q(w) gerado externamente):"},
+      {kBesselApproximation, "H(s) para aproximação de Bessel", "E(s) e P(s) calculados."},
+      {kComputeE, "Calcular E(s) tendo K(s)=F(s)/P(s)", "Cálculo de E(s) pela equação de FeldtKeller:"},
+      {kComputeF, "Calcular F(s) tendo H(s)=E(s)/P(s)", "[Cálculo de F(s) pela equação de FeldtKeller]:"},
+      {kImmittances, "Gerar imitâncias para síntese de rede passiva", "Imitâncias para síntese:"},
+      {kFrequencyTransformations, "Transformações de frequência",
+       "* Transformações exigem a aproximação passa-baixas completa *"},
+      {kListPolynomial, "Listar/salvar polinômio", "Listar:"},
+      {kListRoots, "Listar/salvar últimas raizes calculadas", "Raízes:"},
+      {kRootPlot, "Gráfico das últimas raízes calculadas no plano complexo",
+       "* Não h\u00e1\u00a0ra\u00edzes calculadas *"},
+      {kReadEditPolynomial, "Ler/editar polinômio", "-> Q(w)."},
+      {kSquarePolynomial, "Elevar polinômio ao quadrado", "Elevar ao quadrado:"},
+      {kPolynomialRoots, "Raízes de polinômio", "Raízes de:"},
+      {kFrequencyResponse, "Gráficos de resposta em frequência", "Gráfico de resposta em frequência:"},
+      {kEditParameters, "Editar parâmetros", "Parâmetros editados."},
+  };
+  ASSERT_EQ(std::size(cases), workbench::kOperationCount);
+  for (const Case& c : cases) {
+    EXPECT_EQ(windows().form6->group.items()[static_cast<std::size_t>(c.operation)], c.caption);
+    ChooseMenu("Iniciar");
+    const std::size_t mark = Logged().size();
+    RunOperation(c.operation);
+    const std::vector<std::string> lines = LoggedSince(mark);
+    ASSERT_FALSE(lines.empty()) << c.caption;
+    EXPECT_EQ(lines.front(), c.first_line) << c.caption;
+  }
 }
 
 TEST_F(VessawTest, IniciarSetsDefaultsLogsVersionAndShowsOperations) {
@@ -104,9 +154,11 @@ TEST_F(VessawTest, NoOperationForIndexOutsideTable) {
 
 class EditParametersTest : public VessawTest {
  protected:
-  static constexpr int kEditParameters = 17;
-
   void SetUp() override { ChooseMenu("Iniciar"); }
+
+  void EditParameters() {
+    app.Guard([this] { workbench::EditParameters(*windows().form10, vessaw.parameters(), vessaw.console().log()); });
+  }
 };
 
 TEST_F(EditParametersTest, ShowsCurrentValuesAndTakesEditedOnes) {
@@ -124,7 +176,7 @@ TEST_F(EditParametersTest, ShowsCurrentValuesAndTakesEditedOnes) {
     dialog.NEdc.UserType("-3");
     dialog.Button1.UserClick();
   };
-  RunOperation(kEditParameters);
+  EditParameters();
   EXPECT_EQ(user.modal_forms, std::vector<std::string>{"Form10"});
   EXPECT_EQ(shown, (std::vector<std::string>{"1E-12", "-1.1", "1.1", "1E15", "1E-8", "1E-10", "26", "18"}));
   EXPECT_FALSE(ticked);
@@ -146,7 +198,7 @@ TEST_F(EditParametersTest, CloseBoxTakesCommittedValuesOnly) {
     app.Guard([&] { dialog.NEcm.UserType("30"); });  // refused: the focus stays
     dialog.Close();
   };
-  RunOperation(kEditParameters);
+  EditParameters();
   const workbench::Parameters& p = vessaw.parameters();
   EXPECT_EQ(p.tolm, base::Extended(1E-6L));
   EXPECT_EQ(p.told, base::Extended(1E-10L));
