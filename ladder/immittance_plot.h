@@ -41,9 +41,9 @@ class ImmittancePlot {
 
   ImmittancePlot(PlotForm& form, frame::plot::ScalesForm& scales, ImmittanceModel& model, frame::Console& console);
 
-  // Operations 8 and 9: the mode and the four limits, then the window is
-  // shown and repainted.  The logarithmic axis and the grid stay as the user
-  // left them; nothing is tested or logged.
+  // The two plot operations: the mode and the four limits, then the window
+  // is shown and repainted.  The logarithmic axis and the grid stay as the
+  // user left them; nothing is tested or logged.
   void OpenPlot(PlotMode mode, base::Extended xmin, base::Extended xmax, base::Extended ymin, base::Extended ymax);
 
   const frame::plot::PlotRange& range() const { return range_; }

@@ -16,9 +16,6 @@ constexpr long double kDefaultTolerance = 1E-8L;
 constexpr std::int32_t kDefaultWidth = 20;
 constexpr std::int32_t kDefaultDecimals = 15;
 
-// The operation that changes the parameters: it never completes anything.
-constexpr int kParametersOperation = 12;
-
 void EnterBothPolynomials(ImmittanceModel& model, frame::Console& console) {
   console.ShowLine("Numerador:");
   EnterPolynomial(model, model.current.N, model.numerator_constant, "Numerador", console);
@@ -113,8 +110,9 @@ void Tramow::RestartSameImmittance() {
   completion_announced_ = false;
 }
 
-void Tramow::CheckCompletion(int operation) {
-  if (operation == kParametersOperation || !model_.complete || completion_announced_) return;
+void Tramow::CheckCompletion(Operation operation) {
+  // changing the parameters never completes anything
+  if (operation == Operation::kChangeParameters || !model_.complete || completion_announced_) return;
   console_.ShowLine("Síntese completa.");
   std::copy(network_.elements.begin(), network_.elements.end(), backup_.elements.begin());
   backup_.count = network_.count;

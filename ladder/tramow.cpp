@@ -65,7 +65,7 @@ Tramow::Tramow(forms::Application& app)
   windows_.form1->on_start = [this] { StartSynthesis(); };
   windows_.form1->on_terminate = [this] { app_.Terminate(); };
   windows_.form5->on_apply = [this] { EnterImmittance(); };
-  windows_.form6->after_operation = [this](int operation) { CheckCompletion(operation); };
+  windows_.form6->after_operation = [this](int item) { CheckCompletion(static_cast<Operation>(item)); };
 }
 
 Windows Tramow::CreateWindows(forms::Application& app, std::vector<frame::Operation> operations) {

@@ -13,6 +13,7 @@
 #include "ladder/immittance_model.h"
 #include "ladder/immittance_plot.h"
 #include "ladder/network.h"
+#include "ladder/operations.h"
 #include "ladder/synthesis.h"
 #include "ladder/windows.h"
 
@@ -45,14 +46,14 @@ class Tramow : public forms::Program {
 
  private:
   static Windows CreateWindows(forms::Application& app, std::vector<frame::Operation> operations);
-  // The operations window's table, in the order of its radio group.
+  // The operations window's table, each operation at the item of its Operation.
   std::vector<frame::Operation> Operations();
   frame::ConsoleSetup ConsoleWindows();
   // After every operation but the parameters: the first time the synthesis
   // is found complete, say so and back the network up.
-  void CheckCompletion(int operation);
+  void CheckCompletion(Operation operation);
   void ChangeParameters();
-  // Operations 8 and 9.
+  // The two plot operations.
   void OpenPlot(PlotMode mode);
 
   forms::Application& app_;

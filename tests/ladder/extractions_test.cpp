@@ -47,34 +47,34 @@ class ExtractionsTest : public TramowFixture {
 
 TEST_F(ExtractionsTest, PoleAtInfinityLeavesTheRemainder) {
   Start(false, {2, 0, 1}, {0, 1});
-  RunOperation(kPoleAtInfinity);
+  RunOperation(kExtractPoleAtInfinity);
   EXPECT_EQ(LoggedSince(mark), std::vector<std::string>{"L1:   1.000000000000000 em série"});
   EXPECT_EQ(Now(), (State{{1}, {0, 1}, 2, false, 1}));
 }
 
 TEST_F(ExtractionsTest, ConstantAtInfinityOfAnImpedanceAndOfAnAdmittance) {
   Start(false, {3, 1}, {1, 1});
-  RunOperation(kConstantAtInfinity);
+  RunOperation(kExtractConstantAtInfinity);
   EXPECT_EQ(LoggedSince(mark), std::vector<std::string>{"R1:   1.000000000000000 em série"});
   EXPECT_EQ(Now(), (State{{1}, {1, 1}, 2, false, 1}));
 
   // the same polynomials, doubled, as an admittance: a conductance of K
   Start(true, {6, 2}, {1, 1});
-  RunOperation(kConstantAtInfinity);
+  RunOperation(kExtractConstantAtInfinity);
   EXPECT_EQ(LoggedSince(mark), std::vector<std::string>{"R1:   0.500000000000000 em //"});
 }
 
 TEST_F(ExtractionsTest, GivenConstantOffersKAndKeepsTheLeadingConstant) {
   Start(false, {3, 1}, {1, 1});
   answers.push_back(kKeep);
-  RunOperation(kGivenConstant);
+  RunOperation(kExtractGivenConstant);
   EXPECT_EQ(LoggedSince(mark), std::vector<std::string>{"R1:   1.000000000000000 em série"});
   EXPECT_EQ(Now(), (State{{1}, {1, 1}, 2, false, 1}));
 
   // 3(s² + 2s + 2)/(s + 1) less 1: 3N - D is 3s² + 5s + 5, still of leading constant 3
   Start(false, {6, 6, 3}, {1, 1});
   answers.push_back("1");
-  RunOperation(kGivenConstant);
+  RunOperation(kExtractGivenConstant);
   EXPECT_EQ(Now(), (State{{5.0L / 3, 5.0L / 3, 1}, {1, 1}, 3, false, 1}));
 }
 
@@ -82,11 +82,11 @@ TEST_F(ExtractionsTest, GivenConstantAboveKIsAskedAbout) {
   Start(false, {3, 1}, {1, 1});
   const State before = Now();
   answers.insert(answers.end(), {"1.5", "Não"});
-  RunOperation(kGivenConstant);
+  RunOperation(kExtractGivenConstant);
   EXPECT_EQ(LoggedSince(mark), std::vector<std::string>{"* A cte. pedida é maior que a cte. no infinito."});
   EXPECT_EQ(Now(), before);
   answers.insert(answers.end(), {"1.5", "Sim"});
-  RunOperation(kGivenConstant);
+  RunOperation(kExtractGivenConstant);
   EXPECT_EQ(network().count, 1);
   EXPECT_EQ(network().elements[1].value, Extended(1.5L));
 }
@@ -95,18 +95,18 @@ TEST_F(ExtractionsTest, NegativeElementAtInfinityIsAskedAbout) {
   struct Case {
     bool admittance;
     Coefficients n, d;
-    int operation;
+    Operation operation;
     std::string warning;
     std::string element;  // appended after "Sim"
   };
   const Case cases[] = {
-      {false, {-2, 0, -1}, {0, 1}, kPoleAtInfinity, "* O elemento reativo a extrair é negativo.",
+      {false, {-2, 0, -1}, {0, 1}, kExtractPoleAtInfinity, "* O elemento reativo a extrair é negativo.",
        "L1:  -1.000000000000000 em série"},
-      {true, {-2, 0, -1}, {0, 1}, kPoleAtInfinity, "* O elemento reativo a extrair é negativo.",
+      {true, {-2, 0, -1}, {0, 1}, kExtractPoleAtInfinity, "* O elemento reativo a extrair é negativo.",
        "C1:  -1.000000000000000 em //"},
-      {false, {-3, -1}, {1, 1}, kConstantAtInfinity, "* O elemento resistivo a extrair é negativo.",
+      {false, {-3, -1}, {1, 1}, kExtractConstantAtInfinity, "* O elemento resistivo a extrair é negativo.",
        "R1:  -1.000000000000000 em série"},
-      {true, {-3, -2}, {1, 1}, kConstantAtInfinity, "* O elemento resistivo a extrair é negativo.",
+      {true, {-3, -2}, {1, 1}, kExtractConstantAtInfinity, "* O elemento resistivo a extrair é negativo.",
        "R1:  -0.500000000000000 em //"},
   };
   for (const Case& c : cases) {
@@ -130,7 +130,7 @@ TEST_F(ExtractionsTest, PartialPoleTakesPartOfTheResidue) {
   // j√2 is the series tank across the line that ends the synthesis
   Start(false, {2, 0, 2}, {0, 1});
   answers.push_back("0 1.41421356237309504880");
-  RunOperation(kPartialPole);
+  RunOperation(kExtractPartialPole);
   EXPECT_EQ(NamesAndValues(), (std::vector<std::string>{"L1=1", "L2=1", "C2=0.5"}));
   EXPECT_EQ(LoggedSince(mark), (std::vector<std::string>{
                                    "Zero escolhido =    0.000000000000000    1.414213562373095j",
@@ -145,7 +145,7 @@ TEST_F(ExtractionsTest, PartialConstantWarnsWithTheValuesTimesK) {
   Start(false, {6, 2}, {1, 1});
   const State before = Now();
   answers.insert(answers.end(), {"0 1", "Não"});
-  RunOperation(kPartialConstant);
+  RunOperation(kExtractPartialConstant);
   EXPECT_EQ(LoggedSince(mark),
             (std::vector<std::string>{
                 "Zero escolhido =    0.000000000000000    1.000000000000000j",
@@ -158,28 +158,28 @@ TEST_F(ExtractionsTest, RefusalsChangeNothing) {
   struct Case {
     bool admittance;
     Coefficients n, d;
-    int operation;
+    Operation operation;
     std::vector<std::string> answers;
     std::string line;  // the last line logged
   };
   const std::string nbsp = "\u00A0";
   const Case cases[] = {
-      {false, {3, 1}, {1, 1}, kPoleAtInfinity, {}, "* Não há" + nbsp + "polo simples no infinito."},
-      {false, {2, 0, 1}, {0, 1}, kConstantAtInfinity, {}, "* Não há" + nbsp + "cte. no infinito."},
-      {false, {1}, {1, 1}, kGivenConstant, {}, "* Não há" + nbsp + "cte. para extrair."},
-      {false, {1, 1}, {1}, kPartialPole, {}, "* Ordem insuficiente."},
-      {false, {1, 1}, {1}, kPartialConstant, {}, "* Ordem insuficiente."},
-      {false, {1}, {1, 1}, kPartialPole, {"Não"}, "* Não há" + nbsp + "polo no infinito."},
-      {false, {1}, {2, 0, 1}, kPartialConstant, {"Não"}, "* Não há" + nbsp + "constante no infinito."},
-      {false, {2, 0, 1}, {1, 1}, kPolePair, {"2 0"}, "* Não implementada extração de polo real."},
+      {false, {3, 1}, {1, 1}, kExtractPoleAtInfinity, {}, "* Não há" + nbsp + "polo simples no infinito."},
+      {false, {2, 0, 1}, {0, 1}, kExtractConstantAtInfinity, {}, "* Não há" + nbsp + "cte. no infinito."},
+      {false, {1}, {1, 1}, kExtractGivenConstant, {}, "* Não há" + nbsp + "cte. para extrair."},
+      {false, {1, 1}, {1}, kExtractPartialPole, {}, "* Ordem insuficiente."},
+      {false, {1, 1}, {1}, kExtractPartialConstant, {}, "* Ordem insuficiente."},
+      {false, {1}, {1, 1}, kExtractPartialPole, {"Não"}, "* Não há" + nbsp + "polo no infinito."},
+      {false, {1}, {2, 0, 1}, kExtractPartialConstant, {"Não"}, "* Não há" + nbsp + "constante no infinito."},
+      {false, {2, 0, 1}, {1, 1}, kExtractPolePair, {"2 0"}, "* Não implementada extração de polo real."},
       // found only once the step has begun: the same, undone
-      {false, {2, 1}, {1, 1}, kPolePair, {"0 1"},
+      {false, {2, 1}, {1, 1}, kExtractPolePair, {"0 1"},
        "* Denominador de grau menor que 2: sem par de polos a remover; nada foi alterado."},
-      {false, {1}, {1, 0, 1}, kPolePair, {"0 1"},
+      {false, {1}, {1, 0, 1}, kExtractPolePair, {"0 1"},
        "* O resíduo do par de polos não forma um tanque; nada foi alterado."},
-      {true, {3, 1}, {1, 1}, kGivenConstant, {"0"},
+      {true, {3, 1}, {1, 1}, kExtractGivenConstant, {"0"},
        "* Cte. nula não é realizável em admitância; nada foi alterado."},
-      {false, {2, 0, 1}, {0, 1}, kPartialPole, {"0 0"},
+      {false, {2, 0, 1}, {0, 1}, kExtractPartialPole, {"0 0"},
        "* Ponto na origem: não há elemento a extrair; nada foi alterado."},
   };
   for (const Case& c : cases) {
@@ -201,7 +201,7 @@ TEST_F(ExtractionsTest, PartialStepRefusedInItsPolePairIsUndoneWhole) {
   Start(false, {6, 2}, {1, 1});
   const State before = Now();
   answers.insert(answers.end(), {"0 1", "Sim"});
-  RunOperation(kPartialConstant);
+  RunOperation(kExtractPartialConstant);
   const std::vector<std::string> logged = LoggedSince(mark);
   ASSERT_GE(logged.size(), 3u);
   EXPECT_EQ(std::vector<std::string>(logged.end() - 3, logged.end()),
@@ -218,7 +218,7 @@ TEST_F(ExtractionsTest, TheTwoHundredAndFirstElementIsRefused) {
     ladder::AddElement(network(), tramow.console(), ladder::TElementKind::kSeriesR, 1, 1);
   mark = Logged().size();
   const State before = Now();
-  RunOperation(kPoleAtInfinity);
+  RunOperation(kExtractPoleAtInfinity);
   EXPECT_EQ(LoggedSince(mark), std::vector<std::string>{"* A rede já tem 200 elementos; nada foi alterado."});
   EXPECT_EQ(Now(), before);
   EXPECT_EQ(network().name_counter, 200);

@@ -60,7 +60,7 @@ class ImmittancePlotTest : public TramowFixture {
   ScalesForm& scales() { return *windows().form10; }
   const std::vector<DrawCall>& Drawn() const { return backend.DrawingOf(windows().form9->PaintBox1); }
 
-  void Plot(int operation) {
+  void Plot(Operation operation) {
     RunOperation(operation);
     backend.RunPendingPaints();
   }
@@ -134,7 +134,7 @@ TEST_F(ImmittancePlotTest, LabelsAndCurvesOfBothModes) {
   struct Case {
     const char* name;
     bool admittance;
-    int operation;
+    Operation operation;
     const char* title;
     const char* axis;
     // K·Re and K·Im of s + 2 at the left edge, w = 0.1
@@ -247,7 +247,7 @@ TEST_F(ImmittancePlotTest, TheKeysZoomAndPanAndRWidensOnlyBelow1e14) {
 TEST_F(ImmittancePlotTest, APlotLeftOpenFollowsTheImmittanceAtItsNextRepaint) {
   StartWith(false, {2, 1}, {1});
   Plot(kPlotImaginaryAxis);
-  RunOperation(kInvert);
+  RunOperation(kInvertImmittance);
   Type('G');
   ASSERT_EQ(Logged().back(), "Admitância: ");
   // 1 / (2 + 0.1j)
@@ -323,7 +323,7 @@ TEST_F(ImmittancePlotTest, MOnTheEdgesOrOffTheImaginaryAxisOnlyReportsTheColumn)
     const char* name;
     Coefficients n, d;
     bool invert;
-    int operation;
+    Operation operation;
     int column;
     const char* line;
   };
@@ -338,7 +338,7 @@ TEST_F(ImmittancePlotTest, MOnTheEdgesOrOffTheImaginaryAxisOnlyReportsTheColumn)
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     StartWith(false, c.n, c.d);
-    if (c.invert) RunOperation(kInvert);
+    if (c.invert) RunOperation(kInvertImmittance);
     Plot(c.operation);
     const std::size_t mark = Logged().size();
     Type('M');

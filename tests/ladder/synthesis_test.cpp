@@ -68,11 +68,11 @@ class SynthesisTest : public TramowFixture {
     for (int step = 0; step < 200 && !model().complete; ++step) {
       const ladder::Immittance& f = model().current;
       if (f.N.degree == f.D.degree + 1)
-        RunOperation(kPoleAtInfinity);
+        RunOperation(kExtractPoleAtInfinity);
       else if (f.N.degree == f.D.degree)
-        RunOperation(kConstantAtInfinity);
+        RunOperation(kExtractConstantAtInfinity);
       else
-        RunOperation(kInvert);
+        RunOperation(kInvertImmittance);
     }
   }
 
@@ -107,8 +107,10 @@ class SynthesisTest : public TramowFixture {
 TEST_F(SynthesisTest, PoleAtInfinityRealisesTheButterworthZ11) {
   // z11 of the third-order Butterworth ladder, open at the far end
   StartWith(false, {1, 0, 2}, {0, 2, 0, 2});
-  for (const int operation : {kInvert, kPoleAtInfinity, kInvert, kPoleAtInfinity, kInvert, kPoleAtInfinity})
-    RunOperation(operation);
+  for (int element = 1; element <= 3; ++element) {
+    RunOperation(kInvertImmittance);
+    RunOperation(kExtractPoleAtInfinity);
+  }
   EXPECT_EQ(NamesAndValues(), (std::vector<std::string>{"C1=1", "L2=2", "C3=1"}));
   ExpectSameImmittance(1E-17L);
 
@@ -133,7 +135,8 @@ TEST_F(SynthesisTest, PoleAtTheOriginIsRealisedAfterTheInversion) {
   // (s² + 2)/s: a series inductor, then the series capacitor's pole at the
   // origin taken at infinity of the inverse as a shunt capacitor
   StartWith(false, {2, 0, 1}, {0, 1});
-  for (const int operation : {kPoleAtInfinity, kInvert, kPoleAtInfinity}) RunOperation(operation);
+  for (const Operation operation : {kExtractPoleAtInfinity, kInvertImmittance, kExtractPoleAtInfinity})
+    RunOperation(operation);
   EXPECT_EQ(NamesAndValues(), (std::vector<std::string>{"L1=1", "C2=0.5"}));
   ExpectSameImmittance(1E-17L);
 }
@@ -150,7 +153,7 @@ TEST_F(SynthesisTest, GivenConstantTakesPartOfTheResistance) {
   // (s + 3)/(s + 1) = 1 + 2/(s + 1): a series resistance of 1 asked for
   StartWith(false, {3, 1}, {1, 1});
   answers.push_back("1");
-  RunOperation(kGivenConstant);
+  RunOperation(kExtractGivenConstant);
   ExpandAtInfinity();
   EXPECT_EQ(NamesAndValues(), (std::vector<std::string>{"R1=1", "C2=0.5", "R2=2"}));
   ExpectSameImmittance(1E-17L);
@@ -162,7 +165,7 @@ TEST_F(SynthesisTest, PartialPoleAndPolePairRealiseAFiniteTransmissionZero) {
   StartWithLadder({ShuntC(1), SeriesParallelTank(1, 0.25L), ShuntC(1), ShuntR(1)}, FarEnd::kOpen,
                   /*admittance=*/true);
   answers.push_back("0 2");
-  RunOperation(kPartialPole);
+  RunOperation(kExtractPartialPole);
   ExpandAtInfinity();
   EXPECT_EQ(NamesAndValues(), (std::vector<std::string>{"C1=1", "L2=1", "C2=0.25", "C3=1", "R3=1"}));
   ExpectSameImmittance(1E-16L);
@@ -174,7 +177,7 @@ TEST_F(SynthesisTest, PartialConstantAndPolePairRealiseAZeroThroughAResistance) 
   // the remainder zero at the resonance
   StartWithLadder({SeriesR(0.5L), ShuntSeriesTank(2, 0.5L), ShuntR(1)}, FarEnd::kOpen);
   answers.push_back("0 1");
-  RunOperation(kPartialConstant);
+  RunOperation(kExtractPartialConstant);
   ExpandAtInfinity();
   EXPECT_EQ(NamesAndValues(), (std::vector<std::string>{"R1=0.5", "L2=2", "C2=0.5", "R2=1"}));
   ExpectSameImmittance(1E-16L);
@@ -192,7 +195,7 @@ TEST_F(SynthesisTest, LossyTankKeepsBothLossResistances) {
   point.precision(21);
   point << -0.15L << ' ' << omega;
   answers.push_back(point.str());
-  RunOperation(kPolePair);
+  RunOperation(kExtractPolePair);
   ExpandAtInfinity();
   EXPECT_EQ(NamesAndValues(10), (std::vector<std::string>{"L1=1", "RL1=0.1", "C1=0.5", "RC1=10", "R1=1"}));
   ExpectSameImmittance(1E-15L);
@@ -241,7 +244,7 @@ TEST_F(SynthesisTest, LadderOfOrderTwentyOneWithTenFiniteZeroPairs) {
     point.precision(21);
     point << "0 " << w;
     answers.push_back(point.str());
-    RunOperation(kPartialPole);
+    RunOperation(kExtractPartialPole);
   }
   ExpandAtInfinity();
   const std::vector<LadderElement> ladder = Ladder();
@@ -284,7 +287,7 @@ TEST_F(SynthesisTest, CleaningThatDropsWhatTheDesignHoldsIsFlagged) {
     StartWith(false, c.n, c.d);
     if (!c.tolerance.empty()) {
       answers.insert(answers.end(), {c.tolerance, kKeep, kKeep});
-      RunOperation(kParameters);
+      RunOperation(kChangeParameters);
     }
     const std::size_t mark = Logged().size();
     ExpandAtInfinity();

@@ -25,6 +25,7 @@
 #include "frame/question_form.h"
 #include "frame/text_prompt_form.h"
 #include "ladder/initialization_form.h"
+#include "ladder/operations.h"
 #include "ladder/transformation_form.h"
 #include "ladder/tramow.h"
 #include "tests/base/scratch_folder.h"
@@ -32,25 +33,8 @@
 
 namespace ladder_test {
 
-// The operations window's items by the number of their place.
-enum Operation {
-  kPoleAtInfinity = 0,
-  kConstantAtInfinity = 1,
-  kGivenConstant = 2,
-  kInvert = 3,
-  kPartialPole = 4,
-  kPartialConstant = 5,
-  kPolePair = 6,
-  kListImmittance = 7,
-  kPlotImaginaryAxis = 8,
-  kPlotRealS = 9,
-  kRestartSame = 10,
-  kRestartOther = 11,
-  kParameters = 12,
-  kTransform = 13,
-  kListNetwork = 14,
-  kSaveNetwork = 15,
-};
+using ladder::Operation;
+using enum ladder::Operation;
 
 // Coefficients a(0), a(1), .. in ascending powers.
 using Coefficients = std::vector<long double>;
@@ -118,8 +102,8 @@ class TramowFixture : public ::testing::Test {
     app.Guard(item->on_click);
   }
 
-  void RunOperation(int index) {
-    windows().form6->group.UserChoose(index);
+  void RunOperation(Operation operation) {
+    windows().form6->group.UserChoose(static_cast<int>(operation));
     app.Guard([&] { windows().form6->button.UserClick(); });
   }
 

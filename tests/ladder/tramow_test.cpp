@@ -49,7 +49,7 @@ TEST_F(TramowTest, PresetTextKeepsItsTwentyLines) {
 TEST_F(TramowTest, IniciarRestoresTheParametersAndAsksTheKind) {
   StartWith(false, {1, 1}, {1});
   answers.insert(answers.end(), {"1e-3", "30", "4"});
-  RunOperation(kParameters);
+  RunOperation(kChangeParameters);
   EXPECT_EQ(model().tolerance, Extended(1E-3L));
   EXPECT_EQ(model().width, 30);
   answers.push_back("Não");
@@ -71,24 +71,25 @@ TEST_F(TramowTest, IniciarRestoresTheParametersAndAsksTheKind) {
 
 TEST_F(TramowTest, CompletionIsAnnouncedOnceWithTheNetworkBackedUp) {
   StartWith(false, {2, 0, 1}, {0, 1});
-  for (const int operation : {kPoleAtInfinity, kInvert, kPoleAtInfinity}) RunOperation(operation);
+  for (const Operation operation : {kExtractPoleAtInfinity, kInvertImmittance, kExtractPoleAtInfinity})
+    RunOperation(operation);
   EXPECT_TRUE(tramow.completion_announced());
   EXPECT_EQ(tramow.backup().count, 2);
   EXPECT_EQ(tramow.backup().elements[2].name, "C2");
-  for (const int operation : {kListNetwork, kPoleAtInfinity, kListImmittance}) RunOperation(operation);
+  for (const Operation operation : {kListNetwork, kExtractPoleAtInfinity, kListImmittance}) RunOperation(operation);
   const std::vector<std::string> logged = Logged();
   EXPECT_EQ(std::count(logged.begin(), logged.end(), "Síntese completa."), 1);
 
   // a restart announces its own completion and backs up its own network
-  RunOperation(kRestartSame);
+  RunOperation(kRestartSameImmittance);
   EXPECT_FALSE(tramow.completion_announced());
   EXPECT_EQ(network().count, 0);
   EXPECT_EQ(network().name_counter, 0);
   // this time the whole admittance s/(s² + 2) as one series tank across the line
-  RunOperation(kInvert);
+  RunOperation(kInvertImmittance);
   EXPECT_FALSE(tramow.completion_announced());
   answers.push_back("0 1.41421356237309504880");
-  RunOperation(kPolePair);
+  RunOperation(kExtractPolePair);
   EXPECT_TRUE(tramow.completion_announced());
   EXPECT_EQ(NamesAndValues(), (std::vector<std::string>{"L1=1", "C1=0.5"}));
   EXPECT_EQ(tramow.backup().count, 2);
@@ -115,7 +116,7 @@ TEST_F(TramowTest, EntryCleaningNamesEveryCoefficientItZeroes) {
   // less s(s + 1) leaves 1e-12·s + 1
   StartWith(false, {1, 1 + 1E-12L, 1}, {1, 1});
   const std::size_t mark = Logged().size();
-  RunOperation(kPoleAtInfinity);
+  RunOperation(kExtractPoleAtInfinity);
   EXPECT_EQ(LoggedSince(mark), std::vector<std::string>{"L1:   1.000000000000000 em série"});
   EXPECT_EQ(model().current.N.degree, 0);
 }

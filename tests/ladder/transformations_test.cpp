@@ -125,7 +125,8 @@ TEST_F(TransformationsTest, SpreadMakesTheSmallestLAndCEqual) {
 
 TEST_F(TransformationsTest, RestoreGivesBackTheNetworkOfTheCompletion) {
   StartWith(false, {2, 0, 1}, {0, 1});
-  for (const int operation : {kPoleAtInfinity, kInvert, kPoleAtInfinity}) RunOperation(operation);
+  for (const Operation operation : {kExtractPoleAtInfinity, kInvertImmittance, kExtractPoleAtInfinity})
+    RunOperation(operation);
   ASSERT_TRUE(tramow.completion_announced());
   const std::vector<Element> completed = Elements();
   Transform("Passa-Baixas - Passa-Faixa", {"3", "0.5", "Não"});

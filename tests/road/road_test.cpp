@@ -286,9 +286,9 @@ class RoadFixture : public ladder_test::TramowFixture {
     enter();
     if (tolerance.empty()) return;
     choose_files();
-    RunOperation(ladder_test::kRestartOther);
+    RunOperation(ladder::Operation::kRestartOtherImmittance);
     answers.insert(answers.end(), {tolerance, kKeep, kKeep});
-    RunOperation(ladder_test::kParameters);
+    RunOperation(ladder::Operation::kChangeParameters);
     enter();
   }
 
@@ -307,7 +307,7 @@ class RoadFixture : public ladder_test::TramowFixture {
         for (std::size_t k = 0; k < zeros.size() && !realised; ++k) {
           const std::int32_t before = network().count;
           answers.push_back("z" + std::to_string(zeros[k]));
-          RunOperation(ladder_test::kPartialPole);
+          RunOperation(ladder::Operation::kExtractPartialPole);
           if (network().count > before) {
             realised = true;
             zeros.erase(zeros.begin() + static_cast<std::ptrdiff_t>(k));
@@ -315,11 +315,11 @@ class RoadFixture : public ladder_test::TramowFixture {
         }
         ASSERT_TRUE(realised) << "no zero left gives positive elements:\n" << LogTail();
       } else if (!zeros.empty() || f.N.degree < f.D.degree) {
-        RunOperation(ladder_test::kInvert);
+        RunOperation(ladder::Operation::kInvertImmittance);
       } else if (f.N.degree == f.D.degree + 1) {
-        RunOperation(ladder_test::kPoleAtInfinity);
+        RunOperation(ladder::Operation::kExtractPoleAtInfinity);
       } else {
-        RunOperation(ladder_test::kConstantAtInfinity);
+        RunOperation(ladder::Operation::kExtractConstantAtInfinity);
       }
     }
     ASSERT_TRUE(model().complete) << "the synthesis did not complete:\n" << LogTail();
@@ -336,9 +336,9 @@ class RoadFixture : public ladder_test::TramowFixture {
   // decimals alone cost a high-order ladder more than its synthesis does.
   std::vector<LadderElement> SaveAndReadLadder(const std::string& name) {
     answers.insert(answers.end(), {kKeep, "0", std::to_string(kExactDecimals)});
-    RunOperation(ladder_test::kParameters);
+    RunOperation(ladder::Operation::kChangeParameters);
     files.push_back(Path(name));
-    RunOperation(ladder_test::kSaveNetwork);
+    RunOperation(ladder::Operation::kSaveNetwork);
     return ReadValueList(Path(name));
   }
 
