@@ -27,7 +27,8 @@ PassbandEdge FindPassbandEdge(Registers& r, const Parameters& parameters, KeptVa
 // The operations "K(s) para K(jw) polinomial", "... polinomial inversa",
 // "... racional simétrica", "... racional simétrica modificada" and
 // "H(s) para aproximação de Bessel".
-// The attenuations asked go to the parameters, epsilon and the edges to kept.
+// The attenuations typed stay in the parameters as the next defaults, epsilon
+// and the band edges in kept.
 void PolynomialApproximation(Registers& r, Parameters& parameters, KeptValues& kept, frame::Console& console);
 void InversePolynomialApproximation(Registers& r, Parameters& parameters, KeptValues& kept, frame::Console& console);
 void SymmetricRationalApproximation(Registers& r, Parameters& parameters, KeptValues& kept, frame::Console& console);
