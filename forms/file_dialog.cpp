@@ -10,7 +10,8 @@ FileDialog::FileDialog(Form& owner, std::string name, FileDialogKind kind, std::
 
 std::string FileDialog::CurrentFilterDescription() const {
   if (filters_.empty()) return {};
-  // an index outside the list shows the first entry, as the platform does
+  // the index counts from 1; one outside the list shows the first entry, so
+  // that the dialog always offers one of its filters
   const int index = filter_index_ >= 1 && filter_index_ <= static_cast<int>(filters_.size()) ? filter_index_ : 1;
   return filters_[static_cast<std::size_t>(index - 1)].description;
 }

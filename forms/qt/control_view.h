@@ -39,8 +39,8 @@ class ControlView {
   // The widgets whose mouse presses must move the model's focus first.
   virtual std::vector<QWidget*> PressWidgets() const { return FocusWidgets(); }
   virtual AutoPlace auto_place() const { return AutoPlace::Full; }
-  // Whether a position's width may grow to fit the caption, as the original
-  // auto-sized labels did.
+  // Whether a position's width may grow to fit the caption: a label's or a
+  // check box's caption is never cut by the width its position gives it.
   virtual bool FitsCaption() const { return false; }
 
  protected:

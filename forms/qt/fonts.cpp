@@ -7,8 +7,8 @@ namespace forms::qt {
 
 namespace {
 
-// The widgets' font: 13 pixels high like the original dialog font, and
-// condensed so that captions fit the widths the windows were laid out for.
+// The widgets' font: 13 pixels high, the line height the windows' fixed
+// positions were laid out for, and condensed so that captions fit their widths.
 constexpr int kDialogFontPixelSize = 11;
 const char* const kDialogFontFamily = "DejaVu Sans Condensed";
 const char* const kDialogFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf";

@@ -31,7 +31,8 @@ namespace {
 constexpr int kDialogMargin = 10;
 constexpr int kLabelGap = 3;
 constexpr int kRowGap = 8;
-// The standard width of a dialog button on the original platform.
+// The least width of a dialog's button: buttons with short captions ("OK",
+// "Sim", "Não") share one width and stay easy to hit.
 constexpr int kButtonMinWidth = 75;
 // A dialog laid out automatically is at least this wide, so that a short
 // prompt does not give a cramped window.

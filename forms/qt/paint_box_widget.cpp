@@ -24,7 +24,8 @@ MouseButton ButtonOf(Qt::MouseButton button) {
 PaintBoxWidget::PaintBoxWidget(PaintBox& box, QtBackend& backend, QWidget* parent)
     : QWidget(parent), box_(box), backend_(backend) {
   setAttribute(Qt::WA_OpaquePaintEvent);
-  // moves are reported with and without a button held, as the original did
+  // a paint box hears every move, with or without a button held, as in a
+  // script: its handler decides what a move means
   setMouseTracking(true);
   setFocusPolicy(Qt::NoFocus);
 }

@@ -11,8 +11,8 @@ namespace forms::raster {
 
 namespace {
 
-// The face colour of the original platform's windows: what a paint box shows
-// where nothing has been drawn yet.
+// The light grey face of a dialog: a paint box where nothing has been drawn
+// yet reads as part of its window.
 constexpr QRgb kBackground = qRgb(240, 240, 240);
 
 // The pen colour bits that XOR touches: the alpha byte of RGB32 stays 0xff.
@@ -35,7 +35,8 @@ QFont CanvasFont() {
   (void)loaded;
   QFont font(kFontFamily);
   font.setPixelSize(kFontPixelSize);
-  // crisp pixels in pure colours, like the original's bitmap font on black
+  // crisp pixels in pure colours: small text stays sharp on a plot's black
+  // background, with no fringe of blended colours
   font.setStyleStrategy(QFont::NoAntialias);
   return font;
 }

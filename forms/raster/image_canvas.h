@@ -1,5 +1,7 @@
 // The canvas of a paint box: a persistent RGB image that every drawing call
-// changes at once, with the raster conventions of the original platform.
+// changes at once, with the pixel rules of raster.h (a line without its end
+// point, a rectangle without its right column and bottom row), so that
+// figures drawn end to end never overlap and one drawn twice in XOR is gone.
 // Both backends draw through it; the Qt widget shows the image, the script
 // backend can save it as PNG.
 #pragma once
