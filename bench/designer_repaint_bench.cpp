@@ -66,12 +66,12 @@ struct Designer {
     backend.message_box_hook = [this](const std::string&, const std::string& text) { messages += text + "; "; };
   }
   void Plot(const std::vector<std::string>& list) {
-    elliptic::SelectionForm& form2 = *duzavuri.windows().form2;
-    form2.Memo1.SetLines(list);
-    app.Guard([&] { form2.Button3.UserClick(); });
+    elliptic::SelectionForm& selection = *duzavuri.windows().selection_form;
+    selection.files.SetLines(list);
+    app.Guard([&] { selection.plot_button.UserClick(); });
   }
   // the paint handler, as the backend runs it
-  void Repaint() { duzavuri.windows().form3->cresposta.Paint(); }
+  void Repaint() { duzavuri.windows().plot_form->cresposta.Paint(); }
   long long RootTerms() const {
     long long roots = 0;
     for (int n = 1; n <= duzavuri.functions().count; ++n)
@@ -95,10 +95,11 @@ void Run(benchmark::State& state, Designer& designer) {
 void BM_Presets(benchmark::State& state) {
   Folder folder;
   Designer designer;
-  elliptic::MainForm& form1 = *designer.duzavuri.windows().form1;
-  for (forms::Button* design : {&form1.Calcular, &form1.Button2, &form1.Button3, &form1.Button4})
+  elliptic::MainForm& form = *designer.duzavuri.windows().main_form;
+  for (forms::Button* design :
+       {&form.elliptic_button, &form.butterworth_button, &form.chebyshev_button, &form.inverse_chebyshev_button})
     designer.app.Guard([design] { design->UserClick(); });
-  designer.Plot(designer.duzavuri.windows().form2->Memo1.lines());
+  designer.Plot(designer.duzavuri.windows().selection_form->files.lines());
   if (designer.duzavuri.functions().count != 4) state.SkipWithError("the four preset functions were not read");
   Run(state, designer);
 }

@@ -19,9 +19,9 @@ struct DesignerState {
   EpsilonAlfa epsilon_alfa;
   Extended n;              // the last computed order before rounding
   std::int32_t order = 0;  // the order the last design used
-  // The arguments of the last test of the special functions.
-  Extended test_k;
-  Extended test_x;
+  // The arguments of the last check of the special functions.
+  Extended check_k;
+  Extended check_x;
 };
 
 }  // namespace elliptic

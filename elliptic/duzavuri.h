@@ -24,12 +24,12 @@ class Duzavuri : public forms::Program {
   explicit Duzavuri(forms::Application& app);
 
   // The buttons of the main window.
-  void CalcularClick();  // "Filtro elíptico"
-  void Button2Click();   // "Filtro de Butterworth"
-  void Button3Click();   // "Filtro de Chebyshev"
-  void Button4Click();   // "Filtro de Chebyshev inverso"
-  void Button1Click();   // "Testar funções"
-  void Button5Click();   // "Gráficos"
+  void EllipticClick();          // "Filtro elíptico"
+  void ButterworthClick();       // "Filtro de Butterworth"
+  void ChebyshevClick();         // "Filtro de Chebyshev"
+  void InverseChebyshevClick();  // "Filtro de Chebyshev inverso"
+  void FunctionCheckClick();     // "Testar funções"
+  void PlotsClick();             // "Gráficos"
 
   const Windows& windows() const { return windows_; }
   const DesignerState& state() const { return state_; }

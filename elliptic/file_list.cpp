@@ -26,23 +26,23 @@ std::optional<std::string> ZerosPartner(const std::string& poles_name) {
   return poles_name.substr(0, dot - 1) + "p" + poles_name.substr(dot);
 }
 
-void FileList::Button1Click() {
-  SelectionForm& form = *windows_.form2;
-  if (!form.OpenDialog1.Execute()) return;
-  const std::string name = form.OpenDialog1.file_name();
-  form.Memo1.Append(name);
+void FileList::BrowseClick() {
+  SelectionForm& form = *windows_.selection_form;
+  if (!form.poles_dialog.Execute()) return;
+  const std::string name = form.poles_dialog.file_name();
+  form.files.Append(name);
   const std::optional<std::string> partner = ZerosPartner(name);
   if (!partner) {
     log_.ShowLine("Nome do arquivo com zeros não identificado");
     return;
   }
-  form.Memo1.Append(*partner);
+  form.files.Append(*partner);
 }
 
-void FileList::Button2Click() { windows_.form2->Memo1.Clear(); }
+void FileList::ClearClick() { windows_.selection_form->files.Clear(); }
 
 void FileList::ListRoots(const TRootFileRecord& record) {
-  if (!windows_.form2->CBlistar.checked()) return;
+  if (!windows_.selection_form->CBlistar.checked()) return;
   log_.ShowLine("Ordem: " + IntToText(record.count));
   for (std::int32_t i = 1; i <= record.count; ++i)
     log_.ShowLine("s" + IntToText(i) + ": " + log_.RealToText(record.re[i]) + " " + log_.RealToText(record.im[i]) +
@@ -50,12 +50,12 @@ void FileList::ListRoots(const TRootFileRecord& record) {
   log_.ShowLine("Cte: " + log_.RealToText(record.constant));
 }
 
-void FileList::Button3Click() {
-  SelectionForm& form = *windows_.form2;
-  state_.print_width = windows_.form1->NEcm.panel_int();
-  state_.print_decimals = windows_.form1->NEdc.panel_int();
+void FileList::PlotClick() {
+  SelectionForm& form = *windows_.selection_form;
+  state_.print_width = windows_.main_form->NEcm.panel_int();
+  state_.print_decimals = windows_.main_form->NEdc.panel_int();
   // a copy: the list may be edited while the files are read
-  const std::vector<std::string> lines = form.Memo1.lines();
+  const std::vector<std::string> lines = form.files.lines();
   log_.ShowLine("A lista tem " + IntToText(static_cast<std::int64_t>(lines.size())) + " linhas");
   functions_.count = 0;
   bool poles_expected = true;
@@ -96,7 +96,7 @@ void FileList::Button3Click() {
   home_ = HomeView{base::ToDouble(form.twmin.panel_real()), base::ToDouble(form.twmax.panel_real()),
                    base::ToDouble(form.tgmin.panel_real()), base::ToDouble(form.tgmax.panel_real())};
   ClampInt(form.tsegmentos, 1, kMaxSegments);
-  ResponsePlotForm& plot = *windows_.form3;
+  ResponsePlotForm& plot = *windows_.plot_form;
   plot.Hide();
   plot.cresposta.Invalidate();
   plot.Show();

@@ -25,9 +25,9 @@ class FileList {
   FileList(const Windows& windows, DesignerState& state, DesignerLog& log, FunctionList& functions, HomeView& home)
       : windows_(windows), state_(state), log_(log), functions_(functions), home_(home) {}
 
-  void Button1Click();  // "Procurar polos (*e.r*)"
-  void Button2Click();  // "Limpar"
-  void Button3Click();  // "Plotar"
+  void BrowseClick();  // "Procurar polos (*e.r*)"
+  void ClearClick();   // "Limpar"
+  void PlotClick();    // "Plotar"
 
   // The roots read, in the log, when "Listar funções" is ticked.
   void ListRoots(const TRootFileRecord& record);

@@ -39,36 +39,36 @@ std::vector<std::string> PresetLog() {
 
 MainForm::MainForm(forms::Application& app)
     : forms::Form(app, "Form1", "Filtros Elípticos"),
-      Label1(Add<forms::Label>("Label1", "Amax (dB)")),
+      amax_label(Add<forms::Label>("Label1", "Amax (dB)")),
       NEamax(Add<TNEdit>("NEamax", tipo_campo::real_field)),
-      Label2(Add<forms::Label>("Label2", "Amin (dB)")),
+      amin_label(Add<forms::Label>("Label2", "Amin (dB)")),
       NEamin(Add<TNEdit>("NEamin", tipo_campo::real_field)),
-      Label3(Add<forms::Label>("Label3", "wp")),
+      wp_label(Add<forms::Label>("Label3", "wp")),
       NEwp(Add<TNEdit>("NEwp", tipo_campo::real_field)),
-      Label4(Add<forms::Label>("Label4", "ws")),
+      ws_label(Add<forms::Label>("Label4", "ws")),
       NEws(Add<TNEdit>("NEws", tipo_campo::real_field)),
-      Calcular(Add<forms::Button>("Calcular", "Filtro elíptico")),
-      Bevel1(Add<forms::Bevel>("Bevel1")),
-      Button2(Add<forms::Button>("Button2", "Filtro de Butterworth")),
-      Button3(Add<forms::Button>("Button3", "Filtro de Chebyshev")),
-      Button4(Add<forms::Button>("Button4", "Filtro de Chebyshev inverso")),
+      elliptic_button(Add<forms::Button>("Calcular", "Filtro elíptico")),
+      classical_bevel(Add<forms::Bevel>("Bevel1")),
+      butterworth_button(Add<forms::Button>("Button2", "Filtro de Butterworth")),
+      chebyshev_button(Add<forms::Button>("Button3", "Filtro de Chebyshev")),
+      inverse_chebyshev_button(Add<forms::Button>("Button4", "Filtro de Chebyshev inverso")),
       CBforcar(Add<forms::CheckBox>("CBforcar", "Forçar ordem para")),
       NEordem(Add<TNEdit>("NEordem", tipo_campo::int_field)),
       CBarredondar(Add<forms::CheckBox>("CBarredondar", "Apenas arredondar a ordem")),
-      Label5(Add<forms::Label>("Label5", "Sufixo extra nos arquivos")),
+      suffix_label(Add<forms::Label>("Label5", "Sufixo extra nos arquivos")),
       Eextra(Add<forms::Edit>("Eextra")),
-      Button5(Add<forms::Button>("Button5", "Gráficos")),
-      Label6(Add<forms::Label>("Label6", "Campo")),
+      plots_button(Add<forms::Button>("Button5", "Gráficos")),
+      width_label(Add<forms::Label>("Label6", "Campo")),
       NEcm(Add<TNEdit>("NEcm", tipo_campo::int_field)),
-      Label7(Add<forms::Label>("Label7", "Decimais")),
+      decimals_label(Add<forms::Label>("Label7", "Decimais")),
       NEdc(Add<TNEdit>("NEdc", tipo_campo::int_field)),
-      Bevel2(Add<forms::Bevel>("Bevel2")),
-      Label8(Add<forms::Label>("Label8", "k")),
-      NEdit1(Add<TNEdit>("NEdit1", tipo_campo::real_field)),
-      Label9(Add<forms::Label>("Label9", "x")),
-      NEdit2(Add<TNEdit>("NEdit2", tipo_campo::real_field)),
-      Button1(Add<forms::Button>("Button1", "Testar funções")),
-      Memo1(Add<forms::Memo>("Memo1", PresetLog())) {
+      check_bevel(Add<forms::Bevel>("Bevel2")),
+      check_k_label(Add<forms::Label>("Label8", "k")),
+      check_k(Add<TNEdit>("NEdit1", tipo_campo::real_field)),
+      check_x_label(Add<forms::Label>("Label9", "x")),
+      check_x(Add<TNEdit>("NEdit2", tipo_campo::real_field)),
+      function_check_button(Add<forms::Button>("Button1", "Testar funções")),
+      log(Add<forms::Memo>("Memo1", PresetLog())) {
   SetPlacement(forms::Placement::Fixed, kWindowLeft, kWindowTop);
   SetClientSize(kClientWidth, kClientHeight);
 
@@ -77,29 +77,30 @@ MainForm::MainForm(forms::Application& app)
     forms::Control* control;
     int left, top, width, height;
   } places[] = {
-      {&Label1, 8, 16, 0, 0},       {&NEamax, 64, 8, 113, 21},
-      {&Label2, 8, 40, 0, 0},       {&NEamin, 64, 32, 113, 21},
-      {&Label3, 8, 64, 0, 0},       {&NEwp, 64, 56, 113, 21},
-      {&Label4, 8, 88, 0, 0},       {&NEws, 64, 80, 113, 21},
-      {&Calcular, 184, 8, 83, 25},  {&Bevel1, 272, 8, 169, 105},
-      {&Button2, 280, 16, 113, 25}, {&Button3, 280, 48, 113, 25},
-      {&Button4, 280, 80, 153, 25}, {&CBforcar, 448, 8, 113, 17},
-      {&NEordem, 560, 8, 57, 21},   {&CBarredondar, 448, 32, 153, 17},
-      {&Label5, 448, 56, 0, 0},     {&Eextra, 576, 48, 41, 21},
-      {&Button5, 448, 80, 75, 25},  {&Label6, 768, 16, 0, 0},
-      {&NEcm, 824, 8, 49, 21},      {&Label7, 768, 40, 0, 0},
-      {&NEdc, 824, 32, 49, 21},     {&Bevel2, 888, 8, 161, 105},
-      {&Label8, 896, 24, 0, 0},     {&NEdit1, 912, 16, 121, 21},
-      {&Label9, 896, 48, 0, 0},     {&NEdit2, 912, 40, 121, 21},
-      {&Button1, 912, 72, 123, 25}, {&Memo1, 8, 120, 1041, 505},
+      {&amax_label, 8, 16, 0, 0},                    {&NEamax, 64, 8, 113, 21},
+      {&amin_label, 8, 40, 0, 0},                    {&NEamin, 64, 32, 113, 21},
+      {&wp_label, 8, 64, 0, 0},                      {&NEwp, 64, 56, 113, 21},
+      {&ws_label, 8, 88, 0, 0},                      {&NEws, 64, 80, 113, 21},
+      {&elliptic_button, 184, 8, 83, 25},            {&classical_bevel, 272, 8, 169, 105},
+      {&butterworth_button, 280, 16, 113, 25},       {&chebyshev_button, 280, 48, 113, 25},
+      {&inverse_chebyshev_button, 280, 80, 153, 25}, {&CBforcar, 448, 8, 113, 17},
+      {&NEordem, 560, 8, 57, 21},                    {&CBarredondar, 448, 32, 153, 17},
+      {&suffix_label, 448, 56, 0, 0},                {&Eextra, 576, 48, 41, 21},
+      {&plots_button, 448, 80, 75, 25},              {&width_label, 768, 16, 0, 0},
+      {&NEcm, 824, 8, 49, 21},                       {&decimals_label, 768, 40, 0, 0},
+      {&NEdc, 824, 32, 49, 21},                      {&check_bevel, 888, 8, 161, 105},
+      {&check_k_label, 896, 24, 0, 0},               {&check_k, 912, 16, 121, 21},
+      {&check_x_label, 896, 48, 0, 0},               {&check_x, 912, 40, 121, 21},
+      {&function_check_button, 912, 72, 123, 25},    {&log, 8, 120, 1041, 505},
   };
   for (const auto& place : places) place.control->SetBounds(place.left, place.top, place.width, place.height);
-  Memo1.SetScrollBars(forms::ScrollBars::Vertical);
+  log.SetScrollBars(forms::ScrollBars::Vertical);
 
   int order = 0;
   for (forms::Control* control : std::vector<forms::Control*>{
-           &NEdit1, &Button1, &Memo1, &NEdit2, &NEamax, &NEamin, &NEwp, &NEws, &Calcular, &CBarredondar, &NEcm, &NEdc,
-           &NEordem, &CBforcar, &Button2, &Button3, &Button4, &Button5, &Eextra})
+           &check_k, &function_check_button, &log, &check_x, &NEamax, &NEamin, &NEwp, &NEws, &elliptic_button,
+           &CBarredondar, &NEcm, &NEdc, &NEordem, &CBforcar, &butterworth_button, &chebyshev_button,
+           &inverse_chebyshev_button, &plots_button, &Eextra})
     control->SetTabOrder(order++);
 
   NEamax.set_panel_real(1);
@@ -109,8 +110,8 @@ MainForm::MainForm(forms::Application& app)
   NEordem.set_panel_int(5);
   NEcm.set_panel_int(25);
   NEdc.set_panel_int(-1);
-  NEdit1.set_panel_real(0.5L);
-  NEdit2.set_panel_real(0.5L);
+  check_k.set_panel_real(0.5L);
+  check_x.set_panel_real(0.5L);
 }
 
 }  // namespace elliptic

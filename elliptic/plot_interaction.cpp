@@ -42,11 +42,11 @@ PlotInteraction::PlotInteraction(ResponsePlotForm& form, SelectionForm& settings
     marker_.Forget();
     band_.Forget();
   };
-  form_.on_key_down = [this](int& key, forms::ShiftState) { FormKeyDown(key); };
-  form_.on_key_press = [this](char& key) { FormKeyPress(key); };
+  form_.on_key_down = [this](int& key, forms::ShiftState) { MoveKey(key); };
+  form_.on_key_press = [this](char& key) { CommandKey(key); };
   frame::plot::AttachRubberBand(
       form_.cresposta, band_, [this](const frame::plot::Band& band) { ZoomTo(band); },
-      [this](forms::MouseButton button, forms::ShiftState shift, int x, int) { return MouseDown(button, shift, x); });
+      [this](forms::MouseButton button, forms::ShiftState shift, int x, int) { return CursorPress(button, shift, x); });
 }
 
 bool PlotInteraction::HasSelectedFunction() const {
@@ -109,7 +109,7 @@ void PlotInteraction::StepCursor(std::int32_t step) {
   PlotCursor();
 }
 
-void PlotInteraction::FormKeyDown(int key) {
+void PlotInteraction::MoveKey(int key) {
   switch (key) {
     case forms::kKeyPageUp: return StepCursor(kPage);
     case forms::kKeyPageDown: return StepCursor(-kPage);
@@ -130,7 +130,7 @@ void PlotInteraction::FormKeyDown(int key) {
   }
 }
 
-void PlotInteraction::FormKeyPress(char key) {
+void PlotInteraction::CommandKey(char key) {
   const Extended twmin = settings_.twmin.panel_real(), twmax = settings_.twmax.panel_real();
   const Extended tgmin = settings_.tgmin.panel_real(), tgmax = settings_.tgmax.panel_real();
   const bool log_scale = plot_.IsLogScale();
@@ -186,7 +186,7 @@ void PlotInteraction::Replot() {
   Repaint();
 }
 
-bool PlotInteraction::MouseDown(forms::MouseButton button, forms::ShiftState shift, int x) {
+bool PlotInteraction::CursorPress(forms::MouseButton button, forms::ShiftState shift, int x) {
   if (!shift.shift && button != forms::MouseButton::Right) return false;
   // the nearest segment point, or the end of the curve beyond the box
   const Extended xstep = plot_.xstep();

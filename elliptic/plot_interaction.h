@@ -36,11 +36,14 @@ class PlotInteraction {
   std::optional<forms::Point> marker_position() const { return marker_.position(); }
 
  private:
-  void FormKeyDown(int key);
-  void FormKeyPress(char key);
+  // The arrows and the page keys: the cursor, or the gain range by half its
+  // height.
+  void MoveKey(int key);
+  // A typed command (either case): the ranges, the options, the function.
+  void CommandKey(char key);
   // Shift or the right button puts the cursor on the segment point nearest
   // x and takes the press; any other press starts the rubber band.
-  bool MouseDown(forms::MouseButton button, forms::ShiftState shift, int x);
+  bool CursorPress(forms::MouseButton button, forms::ShiftState shift, int x);
   void ZoomTo(const frame::plot::Band& band);
   // Steps the cursor when the step stays within the points, then shows it.
   void StepCursor(std::int32_t step);

@@ -45,12 +45,12 @@ struct ResponsePlot::Settings {
 ResponsePlot::ResponsePlot(ResponsePlotForm& form, SelectionForm& settings, FunctionList& functions)
     : form_(form), settings_(settings), functions_(functions) {
   // the same colours as every activation sets, for a repaint that comes first
-  FormActivate();
+  SetColours();
   form_.cresposta.on_paint = [this] { PlotResponse(); };
-  form_.on_activate = [this] { FormActivate(); };
+  form_.on_activate = [this] { SetColours(); };
 }
 
-void ResponsePlot::FormActivate() {
+void ResponsePlot::SetColours() {
   colours_.background = forms::kBlack;
   colours_.axis = forms::kWhite;
   const forms::Color first[] = {forms::kWhite, kLime, forms::kRed, kAqua, kBlue};

@@ -44,7 +44,7 @@ class ResponsePlot {
   // curves; the paint handler of the box.
   void PlotResponse();
   // The colours, set again at every activation of the window.
-  void FormActivate();
+  void SetColours();
 
   // The options as Form2 holds them now.
   bool IsLogScale() const;

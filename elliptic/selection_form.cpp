@@ -41,28 +41,28 @@ std::vector<std::string> PresetList() {
 
 SelectionForm::SelectionForm(forms::Application& app)
     : forms::Form(app, "Form2", "Seleção de polos e zeros"),
-      Memo1(Add<forms::Memo>("Memo1", PresetList())),
-      Button1(Add<forms::Button>("Button1", "Procurar polos (*e.r*)")),
-      Button2(Add<forms::Button>("Button2", "Limpar")),
-      Button3(Add<forms::Button>("Button3", "Plotar")),
-      OpenDialog1(Add<forms::FileDialog>("OpenDialog1", forms::FileDialogKind::Open)),
-      Label1(Add<forms::Label>("Label1", "Frequência mínima")),
+      files(Add<forms::Memo>("Memo1", PresetList())),
+      browse_button(Add<forms::Button>("Button1", "Procurar polos (*e.r*)")),
+      clear_button(Add<forms::Button>("Button2", "Limpar")),
+      plot_button(Add<forms::Button>("Button3", "Plotar")),
+      poles_dialog(Add<forms::FileDialog>("OpenDialog1", forms::FileDialogKind::Open)),
+      twmin_label(Add<forms::Label>("Label1", "Frequência mínima")),
       twmin(Add<TNEdit>("twmin", tipo_campo::real_field)),
-      Label2(Add<forms::Label>("Label2", "Frequência máxima")),
+      twmax_label(Add<forms::Label>("Label2", "Frequência máxima")),
       twmax(Add<TNEdit>("twmax", tipo_campo::real_field)),
-      Label3(Add<forms::Label>("Label3", "Ganho mínimo")),
+      tgmin_label(Add<forms::Label>("Label3", "Ganho mínimo")),
       tgmin(Add<TNEdit>("tgmin", tipo_campo::real_field)),
-      Label4(Add<forms::Label>("Label4", "Ganho máximo")),
+      tgmax_label(Add<forms::Label>("Label4", "Ganho máximo")),
       tgmax(Add<TNEdit>("tgmax", tipo_campo::real_field)),
-      Label5(Add<forms::Label>("Label5", "Fase mínima")),
+      tfmin_label(Add<forms::Label>("Label5", "Fase mínima")),
       tfmin(Add<TNEdit>("tfmin", tipo_campo::real_field)),
-      Label6(Add<forms::Label>("Label6", "Fase máxima")),
+      tfmax_label(Add<forms::Label>("Label6", "Fase máxima")),
       tfmax(Add<TNEdit>("tfmax", tipo_campo::real_field)),
-      Label7(Add<forms::Label>("Label7", "Atraso mínimo")),
+      tamin_label(Add<forms::Label>("Label7", "Atraso mínimo")),
       tamin(Add<TNEdit>("tamin", tipo_campo::real_field)),
-      Label8(Add<forms::Label>("Label8", "Atraso máximo")),
+      tamax_label(Add<forms::Label>("Label8", "Atraso máximo")),
       tamax(Add<TNEdit>("tamax", tipo_campo::real_field)),
-      Label9(Add<forms::Label>("Label9", "Segmentos")),
+      segments_label(Add<forms::Label>("Label9", "Segmentos")),
       tsegmentos(Add<TNEdit>("tsegmentos", tipo_campo::int_field)),
       slog(Add<forms::RadioGroup>("slog", "Escala", std::vector<std::string>{"log", "linear"}, 0, 2)),
       srads(Add<forms::RadioGroup>("srads", "Unidades", std::vector<std::string>{"rad/s", "Hz"}, 0, 2)),
@@ -73,19 +73,20 @@ SelectionForm::SelectionForm(forms::Application& app)
       CBlistar(Add<forms::CheckBox>("CBlistar", "Listar funções", false)) {
   SetClientSize(kClientWidth, kClientHeight);
   // named as the list's own comment line names the first file of a pair
-  OpenDialog1.SetSubject("Arquivo com polos");
-  Memo1.SetBounds(8, 8, 481, 617);
-  Memo1.SetScrollBars(forms::ScrollBars::Both);
-  Button1.SetBounds(kColumn, 8, 160, 25);
-  Button2.SetBounds(kColumn, 40, 75, 25);
-  Button3.SetBounds(kColumn + 85, 40, 75, 25);
+  poles_dialog.SetSubject("Arquivo com polos");
+  files.SetBounds(8, 8, 481, 617);
+  files.SetScrollBars(forms::ScrollBars::Both);
+  browse_button.SetBounds(kColumn, 8, 160, 25);
+  clear_button.SetBounds(kColumn, 40, 75, 25);
+  plot_button.SetBounds(kColumn + 85, 40, 75, 25);
 
   const struct {
     forms::Label* label;
     TNEdit* field;
   } rows[] = {
-      {&Label1, &twmin}, {&Label2, &twmax}, {&Label3, &tgmin}, {&Label4, &tgmax}, {&Label5, &tfmin},
-      {&Label6, &tfmax}, {&Label7, &tamin}, {&Label8, &tamax}, {&Label9, &tsegmentos},
+      {&twmin_label, &twmin}, {&twmax_label, &twmax}, {&tgmin_label, &tgmin},
+      {&tgmax_label, &tgmax}, {&tfmin_label, &tfmin}, {&tfmax_label, &tfmax},
+      {&tamin_label, &tamin}, {&tamax_label, &tamax}, {&segments_label, &tsegmentos},
   };
   int top = 80;
   for (const auto& row : rows) {

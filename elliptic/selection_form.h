@@ -1,7 +1,8 @@
 // Form2, the window that lists the pole and zero files to plot and holds the
 // settings of the plot.  "Gráficos" on the main window shows it; closing it
 // only hides it.  The plot window reads the settings at every repaint, and
-// its keys and mouse write new ranges and options back into them.
+// its keys and mouse write new ranges and options back into them.  Members
+// are named by role; each control keeps its object name.
 #pragma once
 
 #include <cstdint>
@@ -24,28 +25,28 @@ class SelectionForm : public forms::Form {
 
   // The file list: a file of poles, then its file of zeros, pair after
   // pair; lines beginning with "*" are comments.
-  forms::Memo& Memo1;
-  forms::Button& Button1;  // "Procurar polos (*e.r*)"
-  forms::Button& Button2;  // "Limpar"
-  forms::Button& Button3;  // "Plotar"
-  forms::FileDialog& OpenDialog1;
-  forms::Label& Label1;
+  forms::Memo& files;  // Memo1
+  forms::Button& browse_button;  // Button1, "Procurar polos (*e.r*)"
+  forms::Button& clear_button;   // Button2, "Limpar"
+  forms::Button& plot_button;    // Button3, "Plotar"
+  forms::FileDialog& poles_dialog;  // OpenDialog1
+  forms::Label& twmin_label;
   numeric_field::TNEdit& twmin;
-  forms::Label& Label2;
+  forms::Label& twmax_label;
   numeric_field::TNEdit& twmax;
-  forms::Label& Label3;
+  forms::Label& tgmin_label;
   numeric_field::TNEdit& tgmin;
-  forms::Label& Label4;
+  forms::Label& tgmax_label;
   numeric_field::TNEdit& tgmax;
-  forms::Label& Label5;
+  forms::Label& tfmin_label;
   numeric_field::TNEdit& tfmin;
-  forms::Label& Label6;
+  forms::Label& tfmax_label;
   numeric_field::TNEdit& tfmax;
-  forms::Label& Label7;
+  forms::Label& tamin_label;
   numeric_field::TNEdit& tamin;
-  forms::Label& Label8;
+  forms::Label& tamax_label;
   numeric_field::TNEdit& tamax;
-  forms::Label& Label9;
+  forms::Label& segments_label;
   numeric_field::TNEdit& tsegmentos;
   forms::RadioGroup& slog;   // "log", "linear"
   forms::RadioGroup& srads;  // "rad/s", "Hz"

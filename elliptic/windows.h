@@ -9,9 +9,9 @@ class ResponsePlotForm;
 class SelectionForm;
 
 struct Windows {
-  MainForm* form1 = nullptr;
-  SelectionForm* form2 = nullptr;
-  ResponsePlotForm* form3 = nullptr;
+  MainForm* main_form = nullptr;
+  SelectionForm* selection_form = nullptr;
+  ResponsePlotForm* plot_form = nullptr;
 };
 
 }  // namespace elliptic

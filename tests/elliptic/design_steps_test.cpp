@@ -23,7 +23,7 @@ class OrderSteps : public ::testing::Test {
     return steps.Order(3.3178L, limit);
   }
   std::vector<std::string> Logged() const {
-    const std::vector<std::string>& lines = form.Memo1.lines();
+    const std::vector<std::string>& lines = form.log.lines();
     return {lines.begin() + preset, lines.end()};
   }
 
@@ -32,9 +32,9 @@ class OrderSteps : public ::testing::Test {
   forms::script::ScriptBackend backend{script, transcript, false};
   forms::Application app{backend};
   elliptic::MainForm& form = app.CreateForm<elliptic::MainForm>();
-  const std::ptrdiff_t preset = form.Memo1.Count();
+  const std::ptrdiff_t preset = form.log.Count();
   elliptic::DesignerState state;
-  elliptic::DesignerLog log{form.Memo1, state};
+  elliptic::DesignerLog log{form.log, state};
   elliptic::DesignSteps steps{form, state, log};
 };
 

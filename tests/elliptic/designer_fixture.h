@@ -48,20 +48,20 @@ class DesignerFixture : public ::testing::Test {
     backend.message_box_hook = [this](const std::string& caption, const std::string& text) {
       messages.push_back(caption + ": " + text);
     };
-    preset_lines = form1().Memo1.lines().size();
+    preset_lines = main_form().log.lines().size();
   }
 
-  elliptic::MainForm& form1() { return *duzavuri.windows().form1; }
-  elliptic::SelectionForm& form2() { return *duzavuri.windows().form2; }
-  elliptic::ResponsePlotForm& form3() { return *duzavuri.windows().form3; }
+  elliptic::MainForm& main_form() { return *duzavuri.windows().main_form; }
+  elliptic::SelectionForm& selection_form() { return *duzavuri.windows().selection_form; }
+  elliptic::ResponsePlotForm& plot_form() { return *duzavuri.windows().plot_form; }
   const elliptic::FunctionList& functions() const { return duzavuri.functions(); }
 
   // A roots file in the test's folder; gives its full name.
   std::string File(const std::string& name, const std::string& text) { return folder.WriteBytes(name, text); }
   // The list, then "Plotar", then the repaint that follows.
   void Plot(const std::vector<std::string>& list) {
-    form2().Memo1.SetLines(list);
-    Click(form2().Button3);
+    selection_form().files.SetLines(list);
+    Click(selection_form().plot_button);
     Repaint();
   }
   void Click(forms::Button& button) {
@@ -77,14 +77,14 @@ class DesignerFixture : public ::testing::Test {
   void Repaint() { backend.RunPendingPaints(); }
   // A key on the plot window: key down, then the character it types.
   void Key(int virtual_key, char typed = 0) {
-    app.Guard([&] { form3().UserKeyDown(virtual_key, forms::ShiftState{}); });
-    if (typed) app.Guard([&] { form3().UserKeyPress(typed); });
+    app.Guard([&] { plot_form().UserKeyDown(virtual_key, forms::ShiftState{}); });
+    if (typed) app.Guard([&] { plot_form().UserKeyPress(typed); });
     Repaint();
   }
   void Char(char typed) { Key(forms::VirtualKeyOfChar(typed), typed); }
   void Mouse(const std::string& what, int x, int y, forms::MouseButton button = forms::MouseButton::Left,
              bool shift = false) {
-    forms::PaintBox& box = form3().cresposta;
+    forms::PaintBox& box = plot_form().cresposta;
     const forms::ShiftState state{shift, false, false};
     app.Guard([&] {
       if (what == "down") box.UserMouseDown(button, state, x, y);
@@ -95,7 +95,7 @@ class DesignerFixture : public ::testing::Test {
   }
 
   // What the plot drew since its last repaint began.
-  const std::vector<DrawCall>& Drawn() const { return backend.DrawingOf(duzavuri.windows().form3->cresposta); }
+  const std::vector<DrawCall>& Drawn() const { return backend.DrawingOf(duzavuri.windows().plot_form->cresposta); }
   static std::vector<DrawCall> Select(const std::vector<DrawCall>& calls,
                                       const std::function<bool(const DrawCall&)>& keep) {
     std::vector<DrawCall> kept;
@@ -108,7 +108,7 @@ class DesignerFixture : public ::testing::Test {
   static bool IsText(const DrawCall& c) { return c.kind == DrawCall::Kind::Text; }
   // The lines the main window's log gained since start-up.
   std::vector<std::string> Logged() const {
-    const std::vector<std::string>& all = duzavuri.windows().form1->Memo1.lines();
+    const std::vector<std::string>& all = duzavuri.windows().main_form->log.lines();
     return {all.begin() + static_cast<std::ptrdiff_t>(preset_lines), all.end()};
   }
 

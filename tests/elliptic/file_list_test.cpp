@@ -50,10 +50,10 @@ TEST_F(FileListTest, ClampIntKeepsTheSegmentsWithinOneToAThousand) {
     std::int32_t typed, kept;
   } cases[] = {{0, 1}, {-7, 1}, {1, 1}, {500, 500}, {1000, 1000}, {1001, 1000}, {5000, 1000}};
   for (const auto& c : cases) {
-    form2().tsegmentos.set_panel_int(c.typed);
-    elliptic::ClampInt(form2().tsegmentos, 1, 1000);
-    EXPECT_EQ(form2().tsegmentos.panel_int(), c.kept) << c.typed;
-    EXPECT_EQ(form2().tsegmentos.text(), std::to_string(c.kept)) << "the field shows it";
+    selection_form().tsegmentos.set_panel_int(c.typed);
+    elliptic::ClampInt(selection_form().tsegmentos, 1, 1000);
+    EXPECT_EQ(selection_form().tsegmentos.panel_int(), c.kept) << c.typed;
+    EXPECT_EQ(selection_form().tsegmentos.text(), std::to_string(c.kept)) << "the field shows it";
   }
 }
 
@@ -97,29 +97,29 @@ TEST_F(FileListTest, AReadErrorEndsPlotarWhereItStands) {
   const std::string z = File("z.r", "0\r\n1\r\n");
   const std::string bad = File("bad.r", "1\r\n-1 x\r\n1\r\n");
   Plot({p, z, p, z});
-  app.Guard([&] { form3().UserKeyPress('\r'); });
+  app.Guard([&] { plot_form().UserKeyPress('\r'); });
   ASSERT_EQ(functions().selected_function, 2);
-  form3().Close();
-  Type(form2().twmax, "7");
-  Type(form2().tsegmentos, "5000");
+  plot_form().Close();
+  Type(selection_form().twmax, "7");
+  Type(selection_form().tsegmentos, "5000");
   Plot({p, z, bad, z});
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_NE(messages[0].find("'x'"), std::string::npos) << messages[0];
   EXPECT_EQ(functions().count, 2) << "function 2 was counted when its poles file began";
   EXPECT_EQ(functions().selected_function, 2);
   EXPECT_EQ(duzavuri.home_view().twmax, 5);
-  EXPECT_EQ(form2().tsegmentos.panel_int(), 5000);
-  EXPECT_FALSE(form3().visible());
+  EXPECT_EQ(selection_form().tsegmentos.panel_int(), 5000);
+  EXPECT_FALSE(plot_form().visible());
   EXPECT_EQ(Logged().back(), "Encontrado o arquivo \"" + bad + "\"");
 }
 
 TEST_F(FileListTest, ProcurarPolosAddsThePairAndACancelAddsNothing) {
-  form2().Memo1.SetLines({});
+  selection_form().files.SetLines({});
   file_answer = "/dados/v1.0/elipe.r2";
-  Click(form2().Button1);
+  Click(selection_form().browse_button);
   file_answer.reset();
-  Click(form2().Button1);
-  EXPECT_EQ(form2().Memo1.lines(), (std::vector<std::string>{"/dados/v1.0/elipe.r2", "/dados/v1.0/elipp.r2"}));
+  Click(selection_form().browse_button);
+  EXPECT_EQ(selection_form().files.lines(), (std::vector<std::string>{"/dados/v1.0/elipe.r2", "/dados/v1.0/elipp.r2"}));
   EXPECT_TRUE(Logged().empty());
 }
 

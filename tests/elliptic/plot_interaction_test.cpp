@@ -27,14 +27,14 @@ class PlotInteractionTest : public DesignerFixture {
   // Two functions, a pole pair and a real pole, over 20 segments.
   void SetUp() override {
     const std::string one = File("one.r", "0\r\n1\r\n");
-    Type(form2().tsegmentos, std::to_string(kSegments));
+    Type(selection_form().tsegmentos, std::to_string(kSegments));
     Plot({File("pair.r", "2\r\n-0.5 1\r\n-0.5 -1\r\n1\r\n"), one, File("real.r", "1\r\n-2 0\r\n2\r\n"), one});
     ASSERT_EQ(functions().count, 2);
   }
 
   elliptic::PlotInteraction& interaction() { return duzavuri.plot_interaction(); }
   elliptic::ResponsePlot& plot() { return duzavuri.response_plot(); }
-  int Left() { return form3().cresposta.canvas().TextWidth(" -xxx.xx") + 3; }
+  int Left() { return plot_form().cresposta.canvas().TextWidth(" -xxx.xx") + 3; }
   int Column(int k) {
     return static_cast<int>(base::Round(Extended(k) * Extended(kRight - Left()) / Extended(kSegments) + Extended(Left())));
   }
@@ -184,8 +184,8 @@ TEST_F(PlotInteractionTest, ShiftClickOrTheRightButtonPlacesTheCursor) {
 // cursor took neither draws a band nor zooms, while the same drag from a
 // plain press does.
 TEST_F(PlotInteractionTest, ADragFromTheCursorsPressZoomsNothing) {
-  const Extended twmin = form2().twmin.panel_real(), twmax = form2().twmax.panel_real();
-  const Extended tgmin = form2().tgmin.panel_real(), tgmax = form2().tgmax.panel_real();
+  const Extended twmin = selection_form().twmin.panel_real(), twmax = selection_form().twmax.panel_real();
+  const Extended tgmin = selection_form().tgmin.panel_real(), tgmax = selection_form().tgmax.panel_real();
   const auto dotted = [](const DrawCall& c) { return c.style == forms::PenStyle::Dot; };
   const std::size_t mark = Drawn().size();
   Mouse("down", Column(3), 100, forms::MouseButton::Left, true);
@@ -193,19 +193,19 @@ TEST_F(PlotInteractionTest, ADragFromTheCursorsPressZoomsNothing) {
   Mouse("up", Column(9), 300, forms::MouseButton::Left, true);
   EXPECT_EQ(interaction().cursor_index(), 3);
   EXPECT_TRUE(Select(DrawnSince(mark), dotted).empty()) << "no band drawn";
-  EXPECT_EQ(form2().twmin.panel_real(), twmin);
-  EXPECT_EQ(form2().twmax.panel_real(), twmax);
-  EXPECT_EQ(form2().tgmin.panel_real(), tgmin);
-  EXPECT_EQ(form2().tgmax.panel_real(), tgmax);
+  EXPECT_EQ(selection_form().twmin.panel_real(), twmin);
+  EXPECT_EQ(selection_form().twmax.panel_real(), twmax);
+  EXPECT_EQ(selection_form().tgmin.panel_real(), tgmin);
+  EXPECT_EQ(selection_form().tgmax.panel_real(), tgmax);
 
   Mouse("down", Column(3), 100);
   Mouse("move", Column(9), 300);
   Mouse("up", Column(9), 300);
-  EXPECT_NE(form2().twmin.panel_real(), twmin) << "a plain drag zooms";
+  EXPECT_NE(selection_form().twmin.panel_real(), twmin) << "a plain drag zooms";
 }
 
 TEST_F(PlotInteractionTest, TheReadoutTellsTheUnitOfTheMoment) {
-  form2().srads.SetItemIndex(1);
+  selection_form().srads.SetItemIndex(1);
   const std::size_t mark = Drawn().size();
   Key(forms::kKeyRight);
   ExpectCursor(DrawnSince(mark), 1, 1, "Hz");

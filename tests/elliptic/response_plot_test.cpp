@@ -27,7 +27,7 @@ constexpr int kTop = 1, kRight = kWidth - 2, kBottom = kHeight - 13 - 2;
 class ResponsePlotTest : public DesignerFixture {
  protected:
   int Left() { return canvas().TextWidth(" -xxx.xx") + 3; }
-  forms::Canvas& canvas() { return form3().cresposta.canvas(); }
+  forms::Canvas& canvas() { return plot_form().cresposta.canvas(); }
   elliptic::ResponsePlot& plot() { return duzavuri.response_plot(); }
   // Functions of no roots and the given constants; the poles file first.
   std::string Constant(const std::string& name, const std::string& constant) {
@@ -38,9 +38,9 @@ class ResponsePlotTest : public DesignerFixture {
 
 TEST_F(ResponsePlotTest, WithoutFunctionsBackgroundGridFrameAndLabels) {
   Plot({});
-  ASSERT_TRUE(form3().visible());
-  ASSERT_EQ(form3().cresposta.width(), kWidth);
-  ASSERT_EQ(form3().cresposta.height(), kHeight);
+  ASSERT_TRUE(plot_form().visible());
+  ASSERT_EQ(plot_form().cresposta.width(), kWidth);
+  ASSERT_EQ(plot_form().cresposta.height(), kHeight);
   const std::vector<DrawCall>& drawn = Drawn();
   ASSERT_FALSE(drawn.empty());
   EXPECT_EQ(drawn[0].kind, DrawCall::Kind::Rectangle);
@@ -127,7 +127,7 @@ TEST_F(ResponsePlotTest, SixFunctionsColours) {
   const std::string z = Constant("z.r", "1");
   std::vector<std::string> list;
   for (int n = 1; n <= 6; ++n) list.insert(list.end(), {p, z});
-  Type(form2().tsegmentos, "10");
+  Type(selection_form().tsegmentos, "10");
   Plot(list);
   ASSERT_EQ(functions().count, 6);
   const auto check = [&](const std::function<std::vector<forms::Color>(int n)>& colours) {
@@ -182,12 +182,12 @@ TEST_F(ResponsePlotTest, ThePhaseLimitWrapsBy360) {
   }
   text += "1\r\n";
   const std::string p = File("butter6.r", text), z = Constant("z.r", "1");
-  Type(form2().twmax, "100");
+  Type(selection_form().twmax, "100");
   Plot({p, z});
   std::vector<double> plain;
   for (int k = 0; k <= 1000; ++k) plain.push_back(static_cast<double>(functions()[1].phase[k].raw()));
   EXPECT_LT(plain.back(), -530);
-  form2().CBlim.SetChecked(true);
+  selection_form().CBlim.SetChecked(true);
   Char('c');
   bool jumped = false;
   for (int k = 0; k <= 1000; ++k) {
@@ -205,7 +205,7 @@ TEST_F(ResponsePlotTest, ThePhaseLimitWrapsBy360) {
 // evaluated at omega = 2 pi f, the delay still in seconds.
 TEST_F(ResponsePlotTest, HzEvaluatesAtTwoPiF) {
   const std::string p = File("p.r", "2\r\n-0.5 1\r\n-0.5 -1\r\n1\r\n"), z = Constant("z.r", "1");
-  form2().srads.SetItemIndex(1);
+  selection_form().srads.SetItemIndex(1);
   Plot({p, z});
   EXPECT_EQ(plot().SegmentFrequency(0), Extended(0.2L));
   const std::vector<Extended> re{-0.5L, -0.5L}, im{1, -1};
@@ -244,10 +244,10 @@ TEST_F(ResponsePlotTest, GainsWithoutALogarithmAreDrawnOnTheEdges) {
   const std::string pole_nocte = File("pnocte.r", "1\r\n-1 0\r\n");
   const std::string axis = File("axis.r", "1\r\n0 2\r\n1\r\n");
   // four points, at 1, 1.5, 2 and 2.5 rad/s
-  form2().slog.SetItemIndex(1);
-  Type(form2().twmin, "1");
-  Type(form2().twmax, "2.5");
-  Type(form2().tsegmentos, "3");
+  selection_form().slog.SetItemIndex(1);
+  Type(selection_form().twmin, "1");
+  Type(selection_form().twmax, "2.5");
+  Type(selection_form().tsegmentos, "3");
   Plot({p, nocte, pole_nocte, p, pole_nocte, nocte, p, axis});
   ASSERT_EQ(functions().count, 4);
   EXPECT_TRUE(messages.empty()) << messages.front();
@@ -276,12 +276,12 @@ TEST_F(ResponsePlotTest, GainsWithoutALogarithmAreDrawnOnTheEdges) {
 // the grid lines of that axis, and the mouse cannot zoom on them.
 TEST_F(ResponsePlotTest, RangesOfZeroWidth) {
   const std::string p = File("p.r", "1\r\n-1 0\r\n1\r\n");
-  Type(form2().twmin, "1");
-  Type(form2().twmax, "1");
-  Type(form2().tfmin, "0");
-  Type(form2().tfmax, "0");
-  Type(form2().tamin, "2");
-  Type(form2().tamax, "2");
+  Type(selection_form().twmin, "1");
+  Type(selection_form().twmax, "1");
+  Type(selection_form().tfmin, "0");
+  Type(selection_form().tfmax, "0");
+  Type(selection_form().tamin, "2");
+  Type(selection_form().tamax, "2");
   Plot({p, Constant("z.r", "1")});
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(Curves().size(), 3000u);
@@ -290,9 +290,9 @@ TEST_F(ResponsePlotTest, RangesOfZeroWidth) {
   EXPECT_FALSE(grid.empty());
   for (const DrawCall& c : grid) EXPECT_EQ(c.points[0].y, c.points[1].y) << "only gain lines";
 
-  Type(form2().twmax, "5");
-  Type(form2().tgmin, "0");
-  Type(form2().tgmax, "0");
+  Type(selection_form().twmax, "5");
+  Type(selection_form().tgmin, "0");
+  Type(selection_form().tgmax, "0");
   // function 1 lies below 0 dB at every point, function 2 is 0 dB flat
   Plot({p, Constant("z.r", "1"), Constant("one.r", "1"), Constant("one.r", "1")});
   EXPECT_TRUE(messages.empty());
@@ -305,8 +305,8 @@ TEST_F(ResponsePlotTest, RangesOfZeroWidth) {
   Mouse("down", 300, 100);
   Mouse("move", 500, 300);
   Mouse("up", 500, 300);
-  EXPECT_EQ(form2().twmin.panel_real(), Extended(1));
-  EXPECT_EQ(form2().tgmax.panel_real(), Extended(0));
+  EXPECT_EQ(selection_form().twmin.panel_real(), Extended(1));
+  EXPECT_EQ(selection_form().tgmax.panel_real(), Extended(0));
   EXPECT_TRUE(messages.empty());
 }
 

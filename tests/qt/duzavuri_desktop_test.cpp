@@ -41,7 +41,7 @@ class DuzavuriDesktop : public ::testing::Test {
 };
 
 TEST_F(DuzavuriDesktop, TabWalksTheMainWindowsOrderThroughTheLog) {
-  elliptic::MainForm& main = *duzavuri.windows().form1;
+  elliptic::MainForm& main = *duzavuri.windows().main_form;
   main.Show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(backend.WindowOf(main)));
   ASSERT_EQ(main.active_control()->name(), "NEdit1");
@@ -53,7 +53,7 @@ TEST_F(DuzavuriDesktop, TabWalksTheMainWindowsOrderThroughTheLog) {
   for (const std::string& previous : back) EXPECT_EQ(After(main, Qt::Key_Backtab, Qt::ShiftModifier), previous);
 
   // from the log, with Ctrl or without, Tab leaves it and types nothing
-  auto* log = dynamic_cast<QPlainTextEdit*>(backend.WidgetOf(main.Memo1));
+  auto* log = dynamic_cast<QPlainTextEdit*>(backend.WidgetOf(main.log));
   const QString text = log->toPlainText();
   struct Case {
     Qt::Key key;
@@ -62,7 +62,7 @@ TEST_F(DuzavuriDesktop, TabWalksTheMainWindowsOrderThroughTheLog) {
   };
   for (const Case& c : {Case{Qt::Key_Tab, Qt::ControlModifier, "NEdit2"}, Case{Qt::Key_Tab, Qt::NoModifier, "NEdit2"},
                         Case{Qt::Key_Backtab, Qt::ShiftModifier | Qt::ControlModifier, "Button1"}}) {
-    main.FocusControl(main.Memo1);
+    main.FocusControl(main.log);
     ASSERT_EQ(QApplication::focusWidget(), log);
     EXPECT_EQ(After(main, c.key, c.modifiers), c.next) << c.key << " " << c.modifiers;
   }
@@ -72,14 +72,14 @@ TEST_F(DuzavuriDesktop, TabWalksTheMainWindowsOrderThroughTheLog) {
 
 // The file list is a text the user edits too: Tab leaves it for the buttons.
 TEST_F(DuzavuriDesktop, TabLeavesTheFileList) {
-  elliptic::SelectionForm& list = *duzavuri.windows().form2;
-  duzavuri.windows().form1->Show();
+  elliptic::SelectionForm& list = *duzavuri.windows().selection_form;
+  duzavuri.windows().main_form->Show();
   list.Show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(backend.WindowOf(list)));
-  list.FocusControl(list.Memo1);
-  const std::vector<std::string> lines = list.Memo1.lines();
+  list.FocusControl(list.files);
+  const std::vector<std::string> lines = list.files.lines();
   EXPECT_NE(After(list, Qt::Key_Tab), "Memo1");
-  EXPECT_EQ(list.Memo1.lines(), lines);
+  EXPECT_EQ(list.files.lines(), lines);
 }
 
 }  // namespace

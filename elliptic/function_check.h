@@ -10,6 +10,6 @@ namespace elliptic {
 
 class MainForm;
 
-void TestFunctions(const MainForm& form, DesignerState& state, DesignerLog& log);
+void CheckFunctions(const MainForm& form, DesignerState& state, DesignerLog& log);
 
 }  // namespace elliptic

@@ -1,4 +1,4 @@
-#include "elliptic/function_test.h"
+#include "elliptic/function_check.h"
 
 #include "elliptic/main_form.h"
 #include "specfun/ext_math.h"
@@ -15,14 +15,14 @@ constexpr long double kDegreesPerRadian = 57.29577951308232L;
 
 }  // namespace
 
-void TestFunctions(const MainForm& form, DesignerState& state, DesignerLog& log) {
+void CheckFunctions(const MainForm& form, DesignerState& state, DesignerLog& log) {
   log.ShowLine("");
   state.print_width = form.NEcm.panel_int();
   state.print_decimals = form.NEdc.panel_int();
-  const Extended k = form.NEdit1.panel_real();
-  const Extended x = form.NEdit2.panel_real();
-  state.test_k = k;
-  state.test_x = x;
+  const Extended k = form.check_k.panel_real();
+  const Extended x = form.check_x.panel_real();
+  state.check_k = k;
+  state.check_x = x;
   const auto text = [&log](Extended value) { return log.RealToText(value); };
 
   log.ShowLine("Parâmetros: x=" + text(x) + " k=" + text(k));
