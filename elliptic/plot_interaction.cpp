@@ -130,6 +130,8 @@ void PlotInteraction::MoveKey(int key) {
   }
 }
 
+// The designer's own zoom arithmetic, not the frame's range keys: a new limit comes from twmin and the ratio
+// (logarithmic) or the difference of the limits, a rounding the fields show to their last digit.
 void PlotInteraction::CommandKey(char key) {
   const Extended twmin = settings_.twmin.panel_real(), twmax = settings_.twmax.panel_real();
   const Extended tgmin = settings_.tgmin.panel_real(), tgmax = settings_.tgmax.panel_real();
