@@ -42,8 +42,10 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-# -displayfd lets the server pick a free display, so parallel runs never meet
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$scratch/display" 2>"$scratch/xvfb.log" &
+# -displayfd lets the server pick a free display, so parallel runs never meet;
+# -noreset keeps it from resetting when its last client leaves, between two
+# programs, where a program starting at that moment finds no display
+Xvfb -displayfd 5 -noreset -screen 0 1280x1024x24 -nolisten tcp 5>"$scratch/display" 2>"$scratch/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq $((wait_limit * 10))); do
   [ -s "$scratch/display" ] && break
