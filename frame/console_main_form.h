@@ -15,7 +15,7 @@
 
 namespace frame {
 
-struct ConsoleMainSpec {
+struct ConsoleMainSetup {
   std::string caption{};                  // "Vessa"
   std::vector<std::string> preset{};      // the log's text at start
   std::vector<forms::FileFilter> open_filters{};
@@ -27,7 +27,7 @@ struct ConsoleMainSpec {
 
 class ConsoleMainForm : public forms::Form {
  public:
-  ConsoleMainForm(forms::Application& app, const ConsoleMainSpec& spec);
+  ConsoleMainForm(forms::Application& app, const ConsoleMainSetup& setup);
 
   forms::Memo& log;  // Memo1
   forms::MainMenu& menu;  // MainMenu1

@@ -13,7 +13,7 @@
 
 namespace frame {
 
-struct NumberPromptSpec {
+struct NumberPromptSetup {
   std::string form_name{};   // "Form3"
   std::string caption{};     // "Real"
   std::string field_name{};  // "NEdit1"
@@ -24,7 +24,7 @@ struct NumberPromptSpec {
 
 class NumberPromptForm : public forms::Form {
  public:
-  NumberPromptForm(forms::Application& app, const NumberPromptSpec& spec);
+  NumberPromptForm(forms::Application& app, const NumberPromptSetup& setup);
 
   forms::Label& label;  // Label1
   numeric_field::TNEdit& field;

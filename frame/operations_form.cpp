@@ -17,17 +17,20 @@ std::vector<std::string> CaptionsOf(const std::vector<Operation>& operations) {
 
 }  // namespace
 
-OperationsForm::OperationsForm(forms::Application& app, const OperationsSpec& spec, std::vector<Operation> operations)
-    : forms::Form(app, spec.form_name, spec.caption),
-      group(Add<forms::RadioGroup>(spec.group_name, spec.group_caption, CaptionsOf(operations), spec.preselected)),
-      button(Add<forms::Button>("Button1", spec.button_caption)),
+OperationsForm::OperationsForm(forms::Application& app, const OperationsSetup& setup, std::vector<Operation> operations)
+    : forms::Form(app, setup.form_name, setup.caption),
+      group(Add<forms::RadioGroup>(setup.group_name, setup.group_caption, CaptionsOf(operations), setup.preselected)),
+      button(Add<forms::Button>("Button1", setup.button_caption)),
       operations_(std::move(operations)) {
   button.on_click = [this] { RunChosen(); };
   // Return on the chosen operation applies it
   SetDefaultButton(&button);
-  if (!spec.closable) on_close = [](forms::CloseAction& action) { action = forms::CloseAction::None; };
+  if (!setup.closable) on_close = [](forms::CloseAction& action) { action = forms::CloseAction::None; };
   const int count = static_cast<int>(operations_.size());
-  DialogLayout(spec.client_width).Row(group, count * kItemHeight + kGroupFrameHeight).Buttons({&button}).ApplyTo(*this);
+  DialogLayout(setup.client_width)
+      .Row(group, count * kItemHeight + kGroupFrameHeight)
+      .Buttons({&button})
+      .ApplyTo(*this);
   // it stays open beside the log, where the backend puts a window by default
   SetPlacement(forms::Placement::Default);
 }

@@ -23,7 +23,7 @@ struct Operation {
   std::function<bool()> may_run_now;
 };
 
-struct OperationsSpec {
+struct OperationsSetup {
   std::string form_name{};        // "Form6"
   std::string caption{};          // "Operações"
   std::string group_name{};       // "RGmenu"
@@ -36,7 +36,7 @@ struct OperationsSpec {
 
 class OperationsForm : public forms::Form {
  public:
-  OperationsForm(forms::Application& app, const OperationsSpec& spec, std::vector<Operation> operations);
+  OperationsForm(forms::Application& app, const OperationsSetup& setup, std::vector<Operation> operations);
 
   // What the button does: the chosen operation, if it may run now, then the
   // hook.  Nothing at all when no operation is chosen.  An error that ends

@@ -12,7 +12,7 @@
 
 namespace frame {
 
-struct QuestionSpec {
+struct QuestionSetup {
   std::string form_name{};  // "Form2"
   std::string caption{};    // "Pergunta"
   std::string yes_caption{};  // "sim"
@@ -22,7 +22,7 @@ struct QuestionSpec {
 
 class QuestionForm : public forms::Form {
  public:
-  QuestionForm(forms::Application& app, const QuestionSpec& spec);
+  QuestionForm(forms::Application& app, const QuestionSetup& setup);
 
   // Shows the question modally and waits for the answer.
   bool Ask(const std::string& question);

@@ -4,12 +4,12 @@
 
 namespace frame {
 
-SelectionForm::SelectionForm(forms::Application& app, const SelectionSpec& spec)
-    : forms::Form(app, spec.form_name, spec.caption),
+SelectionForm::SelectionForm(forms::Application& app, const SelectionSetup& setup)
+    : forms::Form(app, setup.form_name, setup.caption),
       label(Add<forms::Label>("Label1")),
       list(Add<forms::ListBox>("ListBox1")) {
   list.on_click = [this] { SetModalResult(forms::kModalOk); };
-  DialogLayout(spec.client_width).Row(label).Row(list, spec.list_height).ApplyTo(*this);
+  DialogLayout(setup.client_width).Row(label).Row(list, setup.list_height).ApplyTo(*this);
 }
 
 }  // namespace frame

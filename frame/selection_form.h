@@ -11,7 +11,7 @@
 
 namespace frame {
 
-struct SelectionSpec {
+struct SelectionSetup {
   std::string form_name{};  // "Form9"
   std::string caption{};    // "Seleção"
   int client_width = 280;  // wide enough for the longest item
@@ -20,7 +20,7 @@ struct SelectionSpec {
 
 class SelectionForm : public forms::Form {
  public:
-  SelectionForm(forms::Application& app, const SelectionSpec& spec);
+  SelectionForm(forms::Application& app, const SelectionSetup& setup);
 
   forms::Label& label;    // Label1
   forms::ListBox& list;   // ListBox1

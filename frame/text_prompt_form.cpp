@@ -4,14 +4,14 @@
 
 namespace frame {
 
-TextPromptForm::TextPromptForm(forms::Application& app, const TextPromptSpec& spec)
-    : forms::Form(app, spec.form_name, spec.caption),
+TextPromptForm::TextPromptForm(forms::Application& app, const TextPromptSetup& setup)
+    : forms::Form(app, setup.form_name, setup.caption),
       label(Add<forms::Label>("Label1")),
-      field(Add<forms::Edit>(spec.field_name, spec.initial_text)),
-      button(Add<forms::Button>("Button1", spec.button_caption)) {
+      field(Add<forms::Edit>(setup.field_name, setup.initial_text)),
+      button(Add<forms::Button>("Button1", setup.button_caption)) {
   button.on_click = [this] { SetModalResult(forms::kModalOk); };
   SetDefaultButton(&button);
-  DialogLayout(spec.client_width).Row(label).Row(field).Buttons({&button}).ApplyTo(*this);
+  DialogLayout(setup.client_width).Row(label).Row(field).Buttons({&button}).ApplyTo(*this);
 }
 
 }  // namespace frame

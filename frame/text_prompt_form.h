@@ -12,7 +12,7 @@
 
 namespace frame {
 
-struct TextPromptSpec {
+struct TextPromptSetup {
   std::string form_name{};     // "Form7"
   std::string caption{};       // "Texto"
   std::string field_name{};    // "Edit1"
@@ -23,7 +23,7 @@ struct TextPromptSpec {
 
 class TextPromptForm : public forms::Form {
  public:
-  TextPromptForm(forms::Application& app, const TextPromptSpec& spec);
+  TextPromptForm(forms::Application& app, const TextPromptSetup& setup);
 
   forms::Label& label;  // Label1
   forms::Edit& field;

@@ -40,8 +40,8 @@ std::vector<std::string> PresetText() {
   };
 }
 
-frame::ConsoleMainSpec MainSpec() {
-  return frame::ConsoleMainSpec{
+frame::ConsoleMainSetup MainSetup() {
+  return frame::ConsoleMainSetup{
       .caption = "Zuzevi",
       .preset = PresetText(),
       .open_filters = {{"Zeros (*.z)", "*.z"},
@@ -72,28 +72,28 @@ Windows Tramow::CreateWindows(forms::Application& app, std::vector<frame::Operat
   app.SetTitle("Tramow");
   Windows w;
   // the first window created is the main window, whose closing ends the program
-  w.form1 = &app.CreateForm<frame::ConsoleMainForm>(MainSpec());
-  w.form2 = &app.CreateForm<frame::NumberPromptForm>(frame::NumberPromptSpec{
+  w.form1 = &app.CreateForm<frame::ConsoleMainForm>(MainSetup());
+  w.form2 = &app.CreateForm<frame::NumberPromptForm>(frame::NumberPromptSetup{
       .form_name = "Form2", .caption = "Número", .field_name = "NEreal", .kind = tipo_campo::real_field,
       .button_caption = "Ler"});
   w.form3 = &app.CreateForm<frame::QuestionForm>(
-      frame::QuestionSpec{.form_name = "Form3", .caption = "Questão", .yes_caption = "Sim", .no_caption = "Não",
+      frame::QuestionSetup{.form_name = "Form3", .caption = "Questão", .yes_caption = "Sim", .no_caption = "Não",
                           .client_width = 360});
-  w.form4 = &app.CreateForm<frame::NumberPromptForm>(frame::NumberPromptSpec{
+  w.form4 = &app.CreateForm<frame::NumberPromptForm>(frame::NumberPromptSetup{
       .form_name = "Form4", .caption = "Número", .field_name = "NEint", .kind = tipo_campo::int_field,
       .button_caption = "Aplicar"});
   w.form5 = &app.CreateForm<InitializationForm>();
   w.form6 = &app.CreateForm<frame::OperationsForm>(
-      frame::OperationsSpec{.form_name = "Form6", .caption = "Operações", .group_name = "RGoperacao",
+      frame::OperationsSetup{.form_name = "Form6", .caption = "Operações", .group_name = "RGoperacao",
                             .group_caption = "Operação", .button_caption = "Aplicar", .client_width = 460},
       std::move(operations));
-  w.form7 = &app.CreateForm<frame::TextPromptForm>(frame::TextPromptSpec{
+  w.form7 = &app.CreateForm<frame::TextPromptForm>(frame::TextPromptSetup{
       .form_name = "Form7", .caption = "Texto", .field_name = "Edit1", .initial_text = "Edit1",
       .button_caption = "Ler"});
   w.form8 = &app.CreateForm<TransformationForm>();
   w.form9 = &app.CreateForm<PlotForm>();
   w.form10 = &app.CreateForm<frame::plot::ScalesForm>(
-      frame::plot::ScalesSpec{.form_name = "Form10", .file_name_row = true, .initial_file_name = "ladder.tab"});
+      frame::plot::ScalesSetup{.form_name = "Form10", .file_name_row = true, .initial_file_name = "ladder.tab"});
   return w;
 }
 

@@ -50,25 +50,25 @@ Windows Vessaw::CreateWindows(forms::Application& app, std::vector<frame::Operat
   app.SetTitle("Vessaw");
   Windows w;
   // the first window created is the main window, whose closing ends the program
-  w.form1 = &app.CreateForm<frame::ConsoleMainForm>(frame::ConsoleMainSpec{.caption = "Vessa", .preset = AboutText()});
+  w.form1 = &app.CreateForm<frame::ConsoleMainForm>(frame::ConsoleMainSetup{.caption = "Vessa", .preset = AboutText()});
   w.form2 = &app.CreateForm<frame::QuestionForm>(
-      frame::QuestionSpec{.form_name = "Form2", .caption = "Pergunta", .yes_caption = "sim", .no_caption = "não"});
-  w.form3 = &app.CreateForm<frame::NumberPromptForm>(frame::NumberPromptSpec{
+      frame::QuestionSetup{.form_name = "Form2", .caption = "Pergunta", .yes_caption = "sim", .no_caption = "não"});
+  w.form3 = &app.CreateForm<frame::NumberPromptForm>(frame::NumberPromptSetup{
       .form_name = "Form3", .caption = "Real", .field_name = "NEdit1", .kind = tipo_campo::real_field,
       .button_caption = "Aplicar"});
-  w.form4 = &app.CreateForm<frame::NumberPromptForm>(frame::NumberPromptSpec{
+  w.form4 = &app.CreateForm<frame::NumberPromptForm>(frame::NumberPromptSetup{
       .form_name = "Form4", .caption = "Inteiro", .field_name = "NEdit1", .kind = tipo_campo::int_field,
       .button_caption = "Aplicar"});
   w.form5 = &app.CreateForm<RootPlotForm>();
   // never closed, so that an operation can always be chosen after "Iniciar"
   w.form6 = &app.CreateForm<frame::OperationsForm>(
-      frame::OperationsSpec{.form_name = "Form6", .caption = "Operações", .group_name = "RGmenu",
+      frame::OperationsSetup{.form_name = "Form6", .caption = "Operações", .group_name = "RGmenu",
                             .group_caption = "Operação", .preselected = 0, .button_caption = "Aplicar",
                             .closable = false},
       std::move(operations));
   w.form7 = &app.CreateForm<ResponsePlotForm>();
-  w.form8 = &app.CreateForm<frame::plot::ScalesForm>(frame::plot::ScalesSpec{.form_name = "Form8"});
-  w.form9 = &app.CreateForm<frame::SelectionForm>(frame::SelectionSpec{.form_name = "Form9", .caption = "Seleção"});
+  w.form8 = &app.CreateForm<frame::plot::ScalesForm>(frame::plot::ScalesSetup{.form_name = "Form8"});
+  w.form9 = &app.CreateForm<frame::SelectionForm>(frame::SelectionSetup{.form_name = "Form9", .caption = "Seleção"});
   w.form10 = &app.CreateForm<ParametersForm>();
   w.form11 = &app.CreateForm<RootRescueForm>();
   return w;

@@ -13,8 +13,8 @@ constexpr int kClientWidth = 240;
 
 }  // namespace
 
-ScalesForm::ScalesForm(forms::Application& app, const ScalesSpec& spec)
-    : forms::Form(app, spec.form_name, "Escalas"),
+ScalesForm::ScalesForm(forms::Application& app, const ScalesSetup& setup)
+    : forms::Form(app, setup.form_name, "Escalas"),
       Label1(Add<forms::Label>("Label1", "Mínima frequência (rad/s)")),
       NExmin(Add<TNEdit>("NExmin", tipo_campo::real_field)),
       Label2(Add<forms::Label>("Label2", "Máxima frequência (rad/s)")),
@@ -25,9 +25,9 @@ ScalesForm::ScalesForm(forms::Application& app, const ScalesSpec& spec)
       NEymax(Add<TNEdit>("NEymax", tipo_campo::real_field)),
       CBlog(Add<forms::CheckBox>("CBlog", "Escala logarítmica", true)),
       CBsalvar(Add<forms::CheckBox>("CBsalvar", "Salvar curva", false)),
-      Esalvar(spec.file_name_row ? &Add<forms::Edit>("Esalvar", spec.initial_file_name) : nullptr),
+      Esalvar(setup.file_name_row ? &Add<forms::Edit>("Esalvar", setup.initial_file_name) : nullptr),
       Button1(Add<forms::Button>("Button1", "Aplicar")),
-      Button2(spec.file_name_row ? &Add<forms::Button>("Button2", "Escolher") : nullptr) {
+      Button2(setup.file_name_row ? &Add<forms::Button>("Button2", "Escolher") : nullptr) {
   Button1.on_click = [this] { SetModalResult(forms::kModalOk); };
   SetDefaultButton(&Button1);
   DialogLayout layout(kClientWidth);

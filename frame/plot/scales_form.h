@@ -17,7 +17,7 @@
 
 namespace frame::plot {
 
-struct ScalesSpec {
+struct ScalesSetup {
   std::string form_name{};  // "Form8"
   // Esalvar with this initial text and Button2 "Escolher", whose click the
   // program handles.
@@ -27,7 +27,7 @@ struct ScalesSpec {
 
 class ScalesForm : public forms::Form {
  public:
-  ScalesForm(forms::Application& app, const ScalesSpec& spec);
+  ScalesForm(forms::Application& app, const ScalesSetup& setup);
 
   // The fields and CBlog take the range; the dialog is shown modally, and
   // however it was closed the limits and the logarithmic axis are taken

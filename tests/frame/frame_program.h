@@ -61,22 +61,22 @@ class FrameProgram {
   forms::script::ScriptBackend backend{script_, transcript_, false};
   forms::Application app{backend};
 
-  ConsoleMainForm& main = app.CreateForm<ConsoleMainForm>(ConsoleMainSpec{
+  ConsoleMainForm& main = app.CreateForm<ConsoleMainForm>(ConsoleMainSetup{
       .caption = "Zuzevi",
       .preset = {"Expansão de redes Zuzevi"},
       .open_filters = {{"Zeros (*.z)", "*.z"}, {"Pólos (*.r)", "*.r"}, {"Outros", "*.*"}},
       .open_must_exist = true,
       .save_filters = {{"Polinômios (*.n; *.d)", "*.n; *.d"}}});
   NumberPromptForm& real = app.CreateForm<NumberPromptForm>(
-      NumberPromptSpec{.form_name = "Form2", .caption = "Número", .field_name = "NEreal",
+      NumberPromptSetup{.form_name = "Form2", .caption = "Número", .field_name = "NEreal",
                        .kind = numeric_field::tipo_campo::real_field, .button_caption = "Ler"});
   QuestionForm& question = app.CreateForm<QuestionForm>(
-      QuestionSpec{.form_name = "Form3", .caption = "Questão", .yes_caption = "Sim", .no_caption = "Não"});
+      QuestionSetup{.form_name = "Form3", .caption = "Questão", .yes_caption = "Sim", .no_caption = "Não"});
   NumberPromptForm& integer = app.CreateForm<NumberPromptForm>(
-      NumberPromptSpec{.form_name = "Form4", .caption = "Número", .field_name = "NEint",
+      NumberPromptSetup{.form_name = "Form4", .caption = "Número", .field_name = "NEint",
                        .kind = numeric_field::tipo_campo::int_field, .button_caption = "Aplicar"});
   OperationsForm& operations = app.CreateForm<OperationsForm>(
-      OperationsSpec{.form_name = "Form6", .caption = "Operações", .group_name = "RGoperacao",
+      OperationsSetup{.form_name = "Form6", .caption = "Operações", .group_name = "RGoperacao",
                      .group_caption = "Operação", .preselected = -1, .button_caption = "Aplicar"},
       std::vector<Operation>{
           {"Extrair polo no infinito", [this] { ran.push_back("extract"); }, [this] { return !complete; }},
@@ -85,7 +85,7 @@ class FrameProgram {
           {"Falhar", [] { throw base::RangeCheckError(9); }, {}},
           {"Ainda não feita", {}, {}},
       });
-  TextPromptForm& text = app.CreateForm<TextPromptForm>(TextPromptSpec{
+  TextPromptForm& text = app.CreateForm<TextPromptForm>(TextPromptSetup{
       .form_name = "Form7", .caption = "Texto", .field_name = "Edit1", .initial_text = "Edit1",
       .button_caption = "Ler"});
 

@@ -66,8 +66,8 @@ TEST_F(OperationsFormTest, ClosingHidesItUnlessItRefuses) {
 
   FrameProgram other;
   OperationsForm& fixed = other.app.CreateForm<OperationsForm>(
-      OperationsSpec{.form_name = "Form9", .caption = "Operações", .group_name = "RGmenu", .group_caption = "Operação",
-                     .preselected = 0, .button_caption = "Aplicar", .closable = false},
+      OperationsSetup{.form_name = "Form9", .caption = "Operações", .group_name = "RGmenu", .group_caption = "Operação",
+                      .preselected = 0, .button_caption = "Aplicar", .closable = false},
       std::vector<Operation>{{"Editar parâmetros", {}, {}}});
   fixed.Show();
   fixed.Close();

@@ -39,7 +39,7 @@ class ScalesFormTest : public ::testing::Test {
   std::ostringstream transcript;
   forms::script::ScriptBackend backend{script, transcript, false};
   forms::Application app{backend};
-  ScalesForm& scales = app.CreateForm<ScalesForm>(ScalesSpec{.form_name = "Form8"});
+  ScalesForm& scales = app.CreateForm<ScalesForm>(ScalesSetup{.form_name = "Form8"});
   std::function<void()> user;
 };
 
@@ -82,7 +82,7 @@ TEST_F(ScalesFormTest, TheLadderProgramsDialogHasTheFileNameRow) {
   EXPECT_EQ(scales.Esalvar, nullptr);
   EXPECT_EQ(scales.Button2, nullptr);
   auto& with_file = app.CreateForm<ScalesForm>(
-      ScalesSpec{.form_name = "Form10", .file_name_row = true, .initial_file_name = "ladder.tab"});
+      ScalesSetup{.form_name = "Form10", .file_name_row = true, .initial_file_name = "ladder.tab"});
   ASSERT_NE(with_file.Esalvar, nullptr);
   EXPECT_EQ(with_file.Esalvar->text(), "ladder.tab");
   ASSERT_NE(with_file.Button2, nullptr);
