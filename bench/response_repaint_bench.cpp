@@ -12,7 +12,7 @@
 
 #include "forms/application.h"
 #include "forms/script/script_backend.h"
-#include "workbench/response_plot_form.h"
+#include "frame/plot/plot_window.h"
 #include "workbench/vessaw.h"
 
 namespace {
@@ -61,10 +61,10 @@ void BM_ResponseRepaint(benchmark::State& state) {
   one.a[0] = 1;
   one.defined = true;
   vessaw.response_plot().Show(one, Butterworth(kDegree), workbench::ResponseKind::MagnitudeT, 0.1L, 10, -70, 10);
-  workbench::ResponsePlotForm& form = *vessaw.windows().form7;
+  frame::plot::PlotWindow& form = *vessaw.windows().form7;
   form.UserResized(kClientWidth, kClientHeight);
   for (auto _ : state) {
-    form.PaintBox1.Paint();
+    form.paint_box.Paint();
     benchmark::DoNotOptimize(vessaw.response_plot().curve_values().At(3000));
   }
   const double at_ten = static_cast<double>(vessaw.response_plot().curve_values().At(3000).raw());

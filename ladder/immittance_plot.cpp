@@ -41,13 +41,13 @@ constexpr int kTablesFilter = 3;
 
 }  // namespace
 
-ImmittancePlot::ImmittancePlot(PlotForm& form, frame::plot::ScalesForm& scales, ImmittanceModel& model,
-                               frame::Console& console)
-    : form_(form), scales_(scales), model_(model), console_(console) {
-  form_.PaintBox1.on_paint = [this] { Paint(); };
-  form_.on_key_press = [this](char& key) { KeyPress(key); };
-  form_.on_key_down = [this](int& key, forms::ShiftState) { KeyDown(key); };
-  frame::plot::AttachRangeZoom(form_.PaintBox1, band_, x_, y_, range_);
+ImmittancePlot::ImmittancePlot(frame::plot::PlotWindow& window, frame::plot::ScalesForm& scales,
+                               ImmittanceModel& model, frame::Console& console)
+    : window_(window), scales_(scales), model_(model), console_(console) {
+  window_.paint_box.on_paint = [this] { Paint(); };
+  window_.on_key_press = [this](char& key) { KeyPress(key); };
+  window_.on_key_down = [this](int& key, forms::ShiftState) { KeyDown(key); };
+  frame::plot::AttachRangeZoom(window_.paint_box, band_, x_, y_, range_);
   scales_.Button2->on_click = [this] { ChooseTableName(); };
 }
 
@@ -58,7 +58,7 @@ void ImmittancePlot::OpenPlot(PlotMode mode, Extended xmin, Extended xmax, Exten
   range_.ymin = ymin;
   range_.ymax = ymax;
   Repaint();
-  form_.Show();
+  window_.Show();
 }
 
 int ImmittancePlot::ValueToRow(Extended v) const {
@@ -66,7 +66,7 @@ int ImmittancePlot::ValueToRow(Extended v) const {
 }
 
 void ImmittancePlot::Paint() {
-  const int width = form_.PaintBox1.width(), height = form_.PaintBox1.height();
+  const int width = window_.paint_box.width(), height = window_.paint_box.height();
   const frame::plot::PlotBox box = frame::plot::FrequencyPlotBox(width, height);
   frame::plot::DropImpossibleSwitches(range_);
   // Equal limits are a fault of the fitting, which leaves the last picture

@@ -26,7 +26,7 @@
 #include "frame/plot/scales_form.h"
 #include "frame/plot/xor_marker.h"
 #include "ladder/immittance_model.h"
-#include "ladder/plot_form.h"
+#include "frame/plot/plot_window.h"
 
 namespace ladder {
 
@@ -39,7 +39,8 @@ class ImmittancePlot {
   static constexpr int kReal = 0;
   static constexpr int kImaginary = 1;
 
-  ImmittancePlot(PlotForm& form, frame::plot::ScalesForm& scales, ImmittanceModel& model, frame::Console& console);
+  ImmittancePlot(frame::plot::PlotWindow& window, frame::plot::ScalesForm& scales, ImmittanceModel& model,
+                 frame::Console& console);
 
   // The two plot operations: the mode and the four limits, then the window
   // is shown and repainted.  The logarithmic axis and the grid stay as the
@@ -77,10 +78,10 @@ class ImmittancePlot {
   base::Extended RealPartOnImaginaryAxis(base::Extended x);
   base::Extended Frequency(int column) const { return x_.FromPixel(column); }
   int ValueToRow(base::Extended v) const;
-  void Repaint() { form_.PaintBox1.Invalidate(); }
-  forms::Canvas& canvas() { return form_.PaintBox1.canvas(); }
+  void Repaint() { window_.paint_box.Invalidate(); }
+  forms::Canvas& canvas() { return window_.paint_box.canvas(); }
 
-  PlotForm& form_;
+  frame::plot::PlotWindow& window_;
   frame::plot::ScalesForm& scales_;
   ImmittanceModel& model_;
   frame::Console& console_;

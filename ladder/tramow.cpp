@@ -2,11 +2,11 @@
 
 #include "frame/console_main_form.h"
 #include "frame/number_prompt_form.h"
+#include "frame/plot/plot_window.h"
 #include "frame/plot/scales_form.h"
 #include "frame/question_form.h"
 #include "frame/text_prompt_form.h"
 #include "ladder/initialization_form.h"
-#include "ladder/plot_form.h"
 #include "ladder/transformation_form.h"
 
 namespace ladder {
@@ -91,7 +91,8 @@ Windows Tramow::CreateWindows(forms::Application& app, std::vector<frame::Operat
       .form_name = "Form7", .caption = "Texto", .field_name = "Edit1", .initial_text = "Edit1",
       .button_caption = "Ler"});
   w.form8 = &app.CreateForm<TransformationForm>();
-  w.form9 = &app.CreateForm<PlotForm>();
+  w.form9 = &app.CreateForm<frame::plot::PlotWindow>(
+      frame::plot::PlotWindowSetup{.form_name = "Form9", .caption = "Gráfico"});
   w.form10 = &app.CreateForm<frame::plot::ScalesForm>(
       frame::plot::ScalesSetup{.form_name = "Form10", .file_name_row = true, .initial_file_name = "ladder.tab"});
   return w;

@@ -9,6 +9,7 @@ class OperationsForm;
 class QuestionForm;
 class TextPromptForm;
 namespace plot {
+class PlotWindow;
 class ScalesForm;
 }  // namespace plot
 }  // namespace frame
@@ -16,7 +17,6 @@ class ScalesForm;
 namespace ladder {
 
 class InitializationForm;
-class PlotForm;
 class TransformationForm;
 
 struct Windows {
@@ -28,7 +28,7 @@ struct Windows {
   frame::OperationsForm* form6 = nullptr;
   frame::TextPromptForm* form7 = nullptr;
   TransformationForm* form8 = nullptr;
-  PlotForm* form9 = nullptr;
+  frame::plot::PlotWindow* form9 = nullptr;
   frame::plot::ScalesForm* form10 = nullptr;
 };
 

@@ -30,13 +30,14 @@ const char* Title(ResponseKind kind) {
 
 }  // namespace
 
-ResponsePlot::ResponsePlot(ResponsePlotForm& form, frame::plot::ScalesForm& scales, Registers& registers,
-                           frame::Log& log, forms::FileDialog& save_dialog, const PlotColours& colours)
-    : form_(form), scales_(scales), registers_(registers), log_(log), save_dialog_(save_dialog), colours_(colours) {
-  form_.PaintBox1.on_paint = [this] { Paint(); };
-  form_.on_key_press = [this](char& key) { KeyPress(key); };
-  form_.on_key_down = [this](int& key, forms::ShiftState) { KeyDown(key); };
-  frame::plot::AttachRangeZoom(form_.PaintBox1, band_, x_, y_, range_);
+ResponsePlot::ResponsePlot(frame::plot::PlotWindow& window, frame::plot::ScalesForm& scales,
+                           Registers& registers, frame::Log& log, forms::FileDialog& save_dialog,
+                           const PlotColours& colours)
+    : window_(window), scales_(scales), registers_(registers), log_(log), save_dialog_(save_dialog), colours_(colours) {
+  window_.paint_box.on_paint = [this] { Paint(); };
+  window_.on_key_press = [this](char& key) { KeyPress(key); };
+  window_.on_key_down = [this](int& key, forms::ShiftState) { KeyDown(key); };
+  frame::plot::AttachRangeZoom(window_.paint_box, band_, x_, y_, range_);
 }
 
 void ResponsePlot::Show(const TPolynomialRecord& numerator, const TPolynomialRecord& denominator, ResponseKind kind,
@@ -55,14 +56,14 @@ void ResponsePlot::Show(const TPolynomialRecord& numerator, const TPolynomialRec
   range_.ymax = ymax;
   kind_ = kind;
   Repaint();
-  form_.Show();
+  window_.Show();
 }
 
 int ResponsePlot::ValueToRow(Extended v) const { return frame::plot::ClampedPixel(y_.ToPixel(v), box_.top, box_.bottom); }
 
 void ResponsePlot::Paint() {
   // the readout told of the curve as it was; the blank shows the new one's
-  form_.StatusBar1.SetText("");
+  window_.status_line().SetText("");
   std::optional<base::TextWriter> file;
   if (save_request_) {
     // a file that cannot be created ends the repaint; the request stays
@@ -72,7 +73,7 @@ void ResponsePlot::Paint() {
     else
       save_request_ = false;
   }
-  const int width = form_.PaintBox1.width(), height = form_.PaintBox1.height();
+  const int width = window_.paint_box.width(), height = window_.paint_box.height();
   box_ = frame::plot::FrequencyPlotBox(width, height);
   frame::plot::DropImpossibleSwitches(range_);
   const Extended k = registers_.X.constant / registers_.Y.constant;
@@ -132,7 +133,7 @@ void ResponsePlot::PlotCursor() {
   const auto number = [](Extended v) {
     return frame::RealToText(frame::plot::kReadoutWidth, frame::plot::kReadoutDecimals, v);
   };
-  form_.StatusBar1.SetText("w: " + number(w) + " y:" + number(y));
+  window_.status_line().SetText("w: " + number(w) + " y:" + number(y));
 }
 
 void ResponsePlot::KeyPress(char key) {

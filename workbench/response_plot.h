@@ -20,15 +20,15 @@
 #include "frame/plot/xor_marker.h"
 #include "workbench/plot_colours.h"
 #include "workbench/registers.h"
-#include "workbench/response_plot_form.h"
+#include "frame/plot/plot_window.h"
 #include "workbench/response_value.h"
 
 namespace workbench {
 
 class ResponsePlot {
  public:
-  ResponsePlot(ResponsePlotForm& form, frame::plot::ScalesForm& scales, Registers& registers, frame::Log& log,
-               forms::FileDialog& save_dialog, const PlotColours& colours);
+  ResponsePlot(frame::plot::PlotWindow& window, frame::plot::ScalesForm& scales, Registers& registers,
+               frame::Log& log, forms::FileDialog& save_dialog, const PlotColours& colours);
 
   // X := numerator, Y := denominator (copies, so X and Y themselves may be
   // passed); unless both are defined, logs "* Função indefinida *" and stops.
@@ -52,10 +52,10 @@ class ResponsePlot {
   // The marker on the curve at the cursor's column, and the readout.
   void PlotCursor();
   int ValueToRow(base::Extended v) const;
-  void Repaint() { form_.PaintBox1.Invalidate(); }
-  forms::Canvas& canvas() { return form_.PaintBox1.canvas(); }
+  void Repaint() { window_.paint_box.Invalidate(); }
+  forms::Canvas& canvas() { return window_.paint_box.canvas(); }
 
-  ResponsePlotForm& form_;
+  frame::plot::PlotWindow& window_;
   frame::plot::ScalesForm& scales_;
   Registers& registers_;
   frame::Log& log_;

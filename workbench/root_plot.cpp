@@ -30,12 +30,12 @@ constexpr const char* kNoRootsMessage = "* Não h\u00e1\u00a0ra\u00edzes calcula
 
 }  // namespace
 
-RootPlot::RootPlot(RootPlotForm& form, const Registers& registers, const Parameters& parameters,
+RootPlot::RootPlot(frame::plot::PlotWindow& window, const Registers& registers, const Parameters& parameters,
                    const PlotColours& colours)
-    : form_(form), registers_(registers), parameters_(parameters), colours_(colours) {
-  form_.PaintBox1.on_paint = [this] { Paint(); };
-  form_.on_key_press = [this](char& key) { KeyPress(key); };
-  form_.on_key_down = [this](int& key, forms::ShiftState) { KeyDown(key); };
+    : window_(window), registers_(registers), parameters_(parameters), colours_(colours) {
+  window_.paint_box.on_paint = [this] { Paint(); };
+  window_.on_key_press = [this](char& key) { KeyPress(key); };
+  window_.on_key_down = [this](int& key, forms::ShiftState) { KeyDown(key); };
 }
 
 void RootPlot::Show(frame::Log& log) {
@@ -44,8 +44,8 @@ void RootPlot::Show(frame::Log& log) {
     return;
   }
   current_ = 1;
-  form_.PaintBox1.Invalidate();
-  form_.Show();
+  window_.paint_box.Invalidate();
+  window_.Show();
 }
 
 int RootPlot::Count() const { return registers_.roots_defined ? std::max(0, registers_.X.degree) : 0; }
@@ -55,7 +55,7 @@ int RootPlot::RootPlotX(Extended re) const { return ClampedPixel(x_.ToPixel(re),
 int RootPlot::RootPlotY(Extended im) const { return ClampedPixel(y_.ToPixel(im), box_.top, box_.bottom); }
 
 void RootPlot::Paint() {
-  forms::PaintBox& paint_box = form_.PaintBox1;
+  forms::PaintBox& paint_box = window_.paint_box;
   forms::Canvas& canvas = paint_box.canvas();
   marker_.Forget();
   const int width = paint_box.width(), height = paint_box.height();
@@ -122,7 +122,7 @@ void RootPlot::DrawRootCrosses(forms::Canvas& canvas) const {
 
 void RootPlot::ShowRootStatus() {
   if (current_ < 1 || current_ > Count()) {
-    form_.StatusBar1.SetText("");
+    window_.status_line().SetText("");
     return;
   }
   const Extended re = registers_.roots.re[current_];
@@ -133,8 +133,8 @@ void RootPlot::ShowRootStatus() {
                             ? " oo"
                             : base::FloatToText(-w / (Extended(2) * re), kStatusWidth, kStatusDecimals);
   const auto number = [](Extended x) { return frame::RealToText(kStatusWidth, kStatusDecimals, x); };
-  form_.StatusBar1.SetText("Raiz:" + number(re) + number(im) + "j; w=" + number(w) + " Q=" + q);
-  marker_.MoveTo(form_.PaintBox1.canvas(), forms::Point{RootPlotX(re), RootPlotY(im)}, colours_.yellow, forms::kRed);
+  window_.status_line().SetText("Raiz:" + number(re) + number(im) + "j; w=" + number(w) + " Q=" + q);
+  marker_.MoveTo(window_.paint_box.canvas(), forms::Point{RootPlotX(re), RootPlotY(im)}, colours_.yellow, forms::kRed);
 }
 
 void RootPlot::KeyPress(char key) {

@@ -16,7 +16,7 @@
 #include "workbench/parameters.h"
 #include "workbench/plot_colours.h"
 #include "workbench/registers.h"
-#include "workbench/root_plot_form.h"
+#include "frame/plot/plot_window.h"
 
 namespace workbench {
 
@@ -30,7 +30,8 @@ class RootPlot {
     base::Extended span = 4;
   };
 
-  RootPlot(RootPlotForm& form, const Registers& registers, const Parameters& parameters, const PlotColours& colours);
+  RootPlot(frame::plot::PlotWindow& window, const Registers& registers, const Parameters& parameters,
+           const PlotColours& colours);
 
   // Operation "Gráfico das últimas raízes calculadas no plano complexo".
   void Show(frame::Log& log);
@@ -52,9 +53,9 @@ class RootPlot {
   void DrawLabels(forms::Canvas& canvas) const;
   void DrawRootCrosses(forms::Canvas& canvas) const;
   void ShowRootStatus();
-  void Repaint() { form_.PaintBox1.Invalidate(); }
+  void Repaint() { window_.paint_box.Invalidate(); }
 
-  RootPlotForm& form_;
+  frame::plot::PlotWindow& window_;
   const Registers& registers_;
   const Parameters& parameters_;
   const PlotColours& colours_;

@@ -2,12 +2,11 @@
 
 #include "frame/console_main_form.h"
 #include "frame/number_prompt_form.h"
+#include "frame/plot/plot_window.h"
 #include "frame/plot/scales_form.h"
 #include "frame/question_form.h"
 #include "frame/selection_form.h"
 #include "workbench/parameters_form.h"
-#include "workbench/response_plot_form.h"
-#include "workbench/root_plot_form.h"
 #include "workbench/root_rescue_form.h"
 
 namespace workbench {
@@ -59,14 +58,18 @@ Windows Vessaw::CreateWindows(forms::Application& app, std::vector<frame::Operat
   w.form4 = &app.CreateForm<frame::NumberPromptForm>(frame::NumberPromptSetup{
       .form_name = "Form4", .caption = "Inteiro", .field_name = "NEdit1", .kind = tipo_campo::int_field,
       .button_caption = "Aplicar"});
-  w.form5 = &app.CreateForm<RootPlotForm>();
+  // The plot box keeps its height as the imaginary span; a wider window shows
+  // more of the real axis.
+  w.form5 = &app.CreateForm<frame::plot::PlotWindow>(frame::plot::PlotWindowSetup{
+      .form_name = "Form5", .caption = "Raízes", .status_line = true, .client_width = 480, .client_height = 420});
   // never closed, so that an operation can always be chosen after "Iniciar"
   w.form6 = &app.CreateForm<frame::OperationsForm>(
       frame::OperationsSetup{.form_name = "Form6", .caption = "Operações", .group_name = "RGmenu",
                             .group_caption = "Operação", .preselected = 0, .button_caption = "Aplicar",
                             .closable = false},
       std::move(operations));
-  w.form7 = &app.CreateForm<ResponsePlotForm>();
+  w.form7 = &app.CreateForm<frame::plot::PlotWindow>(
+      frame::plot::PlotWindowSetup{.form_name = "Form7", .caption = "Resposta em frequência", .status_line = true});
   w.form8 = &app.CreateForm<frame::plot::ScalesForm>(frame::plot::ScalesSetup{.form_name = "Form8"});
   w.form9 = &app.CreateForm<frame::SelectionForm>(frame::SelectionSetup{.form_name = "Form9", .caption = "Seleção"});
   w.form10 = &app.CreateForm<ParametersForm>();

@@ -9,6 +9,7 @@ class OperationsForm;
 class QuestionForm;
 class SelectionForm;
 namespace plot {
+class PlotWindow;
 class ScalesForm;
 }  // namespace plot
 }  // namespace frame
@@ -16,8 +17,6 @@ class ScalesForm;
 namespace workbench {
 
 class ParametersForm;
-class ResponsePlotForm;
-class RootPlotForm;
 class RootRescueForm;
 
 struct Windows {
@@ -25,9 +24,9 @@ struct Windows {
   frame::QuestionForm* form2 = nullptr;
   frame::NumberPromptForm* form3 = nullptr;  // a real
   frame::NumberPromptForm* form4 = nullptr;  // an integer
-  RootPlotForm* form5 = nullptr;
+  frame::plot::PlotWindow* form5 = nullptr;
   frame::OperationsForm* form6 = nullptr;
-  ResponsePlotForm* form7 = nullptr;
+  frame::plot::PlotWindow* form7 = nullptr;
   frame::plot::ScalesForm* form8 = nullptr;
   frame::SelectionForm* form9 = nullptr;
   ParametersForm* form10 = nullptr;

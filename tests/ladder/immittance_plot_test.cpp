@@ -18,7 +18,7 @@
 #include "base/number_parse.h"
 #include "forms/keys.h"
 #include "forms/recording_canvas.h"
-#include "ladder/plot_form.h"
+#include "frame/plot/plot_window.h"
 #include "tests/base/extended_printer.h"
 #include "tests/ladder/tramow_fixture.h"
 #include "tests/raster/gui_application.h"
@@ -56,9 +56,9 @@ class ImmittancePlotTest : public TramowFixture {
   ImmittancePlotTest() { test_support::EnsureGuiApplication(); }
 
   ImmittancePlot& plot() { return tramow.plot(); }
-  ladder::PlotForm& form() { return *windows().form9; }
+  frame::plot::PlotWindow& form() { return *windows().form9; }
   ScalesForm& scales() { return *windows().form10; }
-  const std::vector<DrawCall>& Drawn() const { return backend.DrawingOf(windows().form9->PaintBox1); }
+  const std::vector<DrawCall>& Drawn() const { return backend.DrawingOf(windows().form9->paint_box); }
 
   void Plot(Operation operation) {
     RunOperation(operation);
@@ -520,9 +520,9 @@ TEST_F(ImmittancePlotTest, ARubberBandDraggedRightAndDownZoomsToItsRectangle) {
   StartWith(false, kButterworthN, kButterworthD);
   Plot(kPlotImaginaryAxis);
   const auto drag = [&](Point from, Point to) {
-    app.Guard([&] { form().PaintBox1.UserMouseDown(forms::MouseButton::Right, {}, from.x, from.y); });
-    app.Guard([&] { form().PaintBox1.UserMouseMove({}, to.x, to.y); });
-    app.Guard([&] { form().PaintBox1.UserMouseUp(forms::MouseButton::Right, {}, to.x, to.y); });
+    app.Guard([&] { form().paint_box.UserMouseDown(forms::MouseButton::Right, {}, from.x, from.y); });
+    app.Guard([&] { form().paint_box.UserMouseMove({}, to.x, to.y); });
+    app.Guard([&] { form().paint_box.UserMouseUp(forms::MouseButton::Right, {}, to.x, to.y); });
     backend.RunPendingPaints();
   };
   drag({300, 200}, {250, 300});

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "ladder/plot_form.h"
 #include "tests/ladder/tramow_fixture.h"
 
 namespace ladder_test {

@@ -17,7 +17,7 @@
 #include "tests/base/scratch_folder.h"
 #include "tests/workbench/plot_fixture.h"
 #include "workbench/frequency_response.h"
-#include "workbench/response_plot_form.h"
+#include "frame/plot/plot_window.h"
 
 namespace workbench_test {
 namespace {
@@ -43,10 +43,10 @@ class ResponsePlotTest : public PlotFixture {
 
   workbench::Registers& registers() { return vessaw.registers(); }
   workbench::ResponsePlot& plot() { return vessaw.response_plot(); }
-  workbench::ResponsePlotForm& form() { return *windows().form7; }
+  frame::plot::PlotWindow& form() { return *windows().form7; }
   ScalesForm& scales() { return *windows().form8; }
-  const std::vector<DrawCall>& Drawn() { return Drawing(form().PaintBox1); }
-  std::string Status() { return form().StatusBar1.text(); }
+  const std::vector<DrawCall>& Drawn() { return Drawing(form().paint_box); }
+  std::string Status() { return form().status_line().text(); }
 
   // The operation "Gráficos de resposta em frequência" with the function
   // chosen by its item.
@@ -129,7 +129,7 @@ TEST_F(ResponsePlotTest, DefaultTPlotHasItsGridFrameLabelsAndTitle) {
 
   // the value labels and the title right-aligned two pixels left of the box,
   // the title between the two
-  forms::Canvas& canvas = form().PaintBox1.canvas();
+  forms::Canvas& canvas = form().paint_box.canvas();
   struct Label {
     const char* text;
     int y;
@@ -167,7 +167,7 @@ TEST_F(ResponsePlotTest, DefaultTPlotHasItsGridFrameLabelsAndTitle) {
 TEST_F(ResponsePlotTest, AWindowWiderThanTheTableSamplesColumnsUpTo3000Only) {
   Plot("|T(jw)|");
   Resize(3500, 419);
-  EXPECT_EQ(form().PaintBox1.width(), 3500);
+  EXPECT_EQ(form().paint_box.width(), 3500);
   EXPECT_TRUE(plot().curve_values().Holds(3000));
   const std::vector<DrawCall> curve =
       Select(Drawn(), [](const DrawCall& c) { return c.kind == DrawCall::Kind::Line && c.pen == forms::kWhite; });
@@ -260,9 +260,9 @@ TEST_F(ResponsePlotTest, ARubberBandZoomsOnlyWhenDraggedRightAndDown) {
   Plot("|T(jw)|");
   const frame::plot::PlotRange before = plot().range();
   const auto drag = [&](Point from, Point to) {
-    app.Guard([&] { form().PaintBox1.UserMouseDown(forms::MouseButton::Left, {}, from.x, from.y); });
-    app.Guard([&] { form().PaintBox1.UserMouseMove({}, to.x, to.y); });
-    app.Guard([&] { form().PaintBox1.UserMouseUp(forms::MouseButton::Left, {}, to.x + 7, to.y + 7); });
+    app.Guard([&] { form().paint_box.UserMouseDown(forms::MouseButton::Left, {}, from.x, from.y); });
+    app.Guard([&] { form().paint_box.UserMouseMove({}, to.x, to.y); });
+    app.Guard([&] { form().paint_box.UserMouseUp(forms::MouseButton::Left, {}, to.x + 7, to.y + 7); });
     Repaint();
   };
   drag({300, 200}, {350, 100});  // up

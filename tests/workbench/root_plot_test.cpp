@@ -10,7 +10,7 @@
 
 #include "tests/base/extended_printer.h"
 #include "tests/workbench/plot_fixture.h"
-#include "workbench/root_plot_form.h"
+#include "frame/plot/plot_window.h"
 
 namespace workbench_test {
 namespace {
@@ -23,9 +23,9 @@ class RootPlotTest : public PlotFixture {
  protected:
   void SetUp() override { ChooseMenu("Iniciar"); }
 
-  workbench::RootPlotForm& form() { return *windows().form5; }
-  const std::vector<DrawCall>& Drawn() { return Drawing(form().PaintBox1); }
-  std::string Status() { return form().StatusBar1.text(); }
+  frame::plot::PlotWindow& form() { return *windows().form5; }
+  const std::vector<DrawCall>& Drawn() { return Drawing(form().paint_box); }
+  std::string Status() { return form().status_line().text(); }
 
   // The root list as the root finder leaves it: the count is X's degree.
   void SetRoots(const std::vector<std::pair<long double, long double>>& roots) {
@@ -220,7 +220,7 @@ TEST_F(RootPlotTest, AfterIniciarTheOpenWindowRepaintsBlackAndTheViewStays) {
   Type(form(), '+');
   Repaint();
   ChooseMenu("Iniciar");
-  form().PaintBox1.Invalidate();
+  form().paint_box.Invalidate();
   Repaint();
   ASSERT_EQ(Drawn().size(), 1u);
   EXPECT_EQ(Drawn()[0].kind, DrawCall::Kind::Rectangle);
