@@ -9,6 +9,7 @@
 #include "formats/file_lines.h"
 #include "formats/polynomial_file.h"
 #include "formats/roots_file.h"
+#include "frame/entry_checks.h"
 #include "ladder/listings.h"
 #include "poly/algebra.h"
 
@@ -24,36 +25,21 @@ constexpr const char* kDegreeTooHighMessage = "* Grau maior que 40.";
 constexpr const char* kDegreeTooLowMessage = "* Grau menor que -1.";
 
 // A vanished polynomial (degree -1) is a valid entry.
-constexpr std::int32_t kLowestDegree = -1;
+constexpr frame::DegreeRange kDegrees{-1, kMaxDegree, kDegreeTooLowMessage, kDegreeTooHighMessage};
 // A count of -1 reads no root, as 0 does; below it a count means nothing.
-constexpr std::int32_t kLowestRootCount = -1;
+constexpr frame::DegreeRange kRootCounts{-1, kMaxRoots, kNegativeCountMessage, kTooManyRootsMessage};
 
 bool IsLowerCaseLetter(char c) { return c >= 'a' && c <= 'z'; }
 
 std::optional<base::TextReader> OpenChosenFile(const std::string& name, frame::Console& console) {
-  std::optional<base::TextReader> in = base::TextReader::TryOpen(name);
-  if (!in) console.ShowLine(kMissingFileMessage);
-  return in;
-}
-
-// A degree that the polynomial storage holds and that means a polynomial.
-bool RefusedDegree(std::int32_t n, frame::Console& console) {
-  if (n > kMaxDegree) {
-    console.ShowLine(kDegreeTooHighMessage);
-    return true;
-  }
-  if (n < kLowestDegree) {
-    console.ShowLine(kDegreeTooLowMessage);
-    return true;
-  }
-  return false;
+  return frame::OpenChosenFile(name, kMissingFileMessage, console);
 }
 
 void ReadPolynomialFile(const std::string& name, TPolynomial& p, Extended& constant, frame::Console& console) {
   std::optional<base::TextReader> in = OpenChosenFile(name, console);
   if (!in) return;
   const formats::PolynomialFile file = formats::ReadPolynomialFile(*in, kMaxDegree);
-  if (RefusedDegree(file.degree, console)) return;
+  if (frame::RefusedDegree(file.degree, kDegrees, console)) return;
   p.degree = file.degree;
   std::copy(file.a.begin(), file.a.end(), p.a.begin());
   constant = file.constant;
@@ -123,10 +109,7 @@ void ReadRootsFile(RootTable& table, int filter_index, const std::string& subjec
   std::optional<base::TextReader> in = OpenChosenFile(name, console);
   if (!in) return;
   const std::int32_t n = formats::ReadIntegerLine(*in);
-  if (n > kMaxRoots || n < kLowestRootCount) {
-    console.ShowLine(n > kMaxRoots ? kTooManyRootsMessage : kNegativeCountMessage);
-    return;
-  }
+  if (frame::RefusedDegree(n, kRootCounts, console)) return;
   // a number that cannot be read ends the action half-way: the roots go to
   // the table only once all of them were read, so that no old root stays
   // beside new ones and no conjugate pair is broken
@@ -145,12 +128,7 @@ void ReadRootsFile(RootTable& table, int filter_index, const std::string& subjec
 }
 
 std::int32_t AskDegree(const std::string& prompt, std::int32_t current, frame::Console& console) {
-  std::int32_t n = current;
-  for (;;) {
-    console.AskInteger(prompt, n);
-    if (!RefusedDegree(n, console)) return n;
-    n = std::clamp(n, kLowestDegree, kMaxDegree);
-  }
+  return frame::AskDegree(prompt, current, kDegrees, console);
 }
 
 void AskFrequency(ImmittanceModel& model, frame::Console& console) {

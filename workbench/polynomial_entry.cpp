@@ -6,6 +6,7 @@
 #include "base/text_file.h"
 #include "formats/polynomial_file.h"
 #include "formats/roots_file.h"
+#include "frame/entry_checks.h"
 #include "workbench/listings.h"
 #include "workbench/slot_selection.h"
 #include "workbench/stack_algebra.h"
@@ -34,38 +35,18 @@ enum class EntryResult {
   kRoots,         // the root list and the count in X were filled
 };
 
-// A typed degree or count, asked until it lies within 0..kMaxDegree.  A
-// refused value is logged and the prompt comes back with the nearest
-// allowed value as its default, so that closing the dialog ends the loop.
+// The degrees and counts that X and the root list hold: typed ones and the
+// count of a roots file from 0, the degree of a polynomial file from -1 (a
+// vanished polynomial is a valid file).
+constexpr frame::DegreeRange kDegrees{0, kMaxDegree, kNegativeDegreeMessage, kBeyondMaxDegreeMessage};
+constexpr frame::DegreeRange kFileDegrees{-1, kMaxDegree, kNegativeDegreeMessage, kBeyondMaxDegreeMessage};
+
 std::int32_t AskDegree(frame::Console& console, std::int32_t current) {
-  std::int32_t n = current;
-  for (;;) {
-    console.AskInteger("Grau", n);
-    if (n >= 0 && n <= kMaxDegree) return n;
-    console.ShowLine(n < 0 ? kNegativeDegreeMessage : kBeyondMaxDegreeMessage);
-    n = std::clamp(n, 0, kMaxDegree);
-  }
+  return frame::AskDegree("Grau", current, kDegrees, console);
 }
 
-// Refuses a degree or a count read from a file that X or the root list
-// cannot hold; `lowest` is the smallest value the file kind allows.
-bool RefusedFromFile(frame::Console& console, std::int32_t n, std::int32_t lowest) {
-  if (n > kMaxDegree) {
-    console.ShowLine(kBeyondMaxDegreeMessage);
-    return true;
-  }
-  if (n < lowest) {
-    console.ShowLine(kNegativeDegreeMessage);
-    return true;
-  }
-  return false;
-}
-
-// Opens the chosen file, or logs that it does not exist.
 std::optional<base::TextReader> OpenChosenFile(frame::Console& console) {
-  std::optional<base::TextReader> in = base::TextReader::TryOpen(console.current_file_name());
-  if (!in) console.ShowLine("* Arquivo inexistente *");
-  return in;
+  return frame::OpenChosenFile(console.current_file_name(), "* Arquivo inexistente *", console);
 }
 
 EntryResult ReadPolynomialFromFile(const Entry& e) {
@@ -73,8 +54,7 @@ EntryResult ReadPolynomialFromFile(const Entry& e) {
   std::optional<base::TextReader> in = OpenChosenFile(console);
   if (!in) return EntryResult::kAskAgain;
   const formats::PolynomialFile file = formats::ReadPolynomialFile(*in, kMaxDegree, formats::ConstantRule::kOptional);
-  // A vanished polynomial (degree -1) is a valid file.
-  if (RefusedFromFile(console, file.degree, -1)) return EntryResult::kAskAgain;
+  if (frame::RefusedDegree(file.degree, kFileDegrees, console)) return EntryResult::kAskAgain;
   TPolynomialRecord& x = e.r.X;
   x.degree = file.degree;
   std::copy(file.a.begin(), file.a.end(), x.a.begin());
@@ -120,7 +100,7 @@ EntryResult ReadRootsFromFile(const Entry& e) {
   std::optional<base::TextReader> in = OpenChosenFile(console);
   if (!in) return EntryResult::kAskAgain;
   const formats::RootsFile file = formats::ReadRootsFile(*in, kMaxDegree, formats::ConstantRule::kOptional);
-  if (RefusedFromFile(console, file.count, 0)) return EntryResult::kAskAgain;
+  if (frame::RefusedDegree(file.count, kDegrees, console)) return EntryResult::kAskAgain;
   Registers& r = e.r;
   r.X.degree = file.count;
   std::copy(file.re.begin(), file.re.end(), r.roots.re.begin() + 1);
