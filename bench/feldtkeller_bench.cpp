@@ -155,12 +155,12 @@ class Workbench {
     workbench::Registers& r = vessaw_.registers();
     Set(r.F, ref.f, ref.f_constant);
     Set(r.P, ref.p, ref.p_constant);
-    forms::Memo& log = vessaw_.windows().form1->log;
+    forms::Memo& log = vessaw_.console_windows().main->log;
     if (log.Count() > kLogLines) log.Clear();
     user.StartRun();
     app_.Guard([this] {
       workbench::ComputeE(vessaw_.registers(), vessaw_.parameters(), vessaw_.console(),
-                          [this](poly::RootRescue& state) { vessaw_.windows().form11->Ask(state); });
+                          [this](poly::RootRescue& state) { vessaw_.windows().root_rescue->Ask(state); });
     });
   }
 
@@ -168,7 +168,7 @@ class Workbench {
 
   // "Erro atual" as the log shows it above the dialog.
   Extended LoggedError() const {
-    const std::vector<std::string>& lines = vessaw_.windows().form1->log.lines();
+    const std::vector<std::string>& lines = vessaw_.console_windows().main->log.lines();
     const std::string label = "Erro atual:";
     const auto line = std::find_if(lines.rbegin(), lines.rend(),
                                    [&](const std::string& l) { return l.starts_with(label); });

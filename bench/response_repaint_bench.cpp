@@ -61,7 +61,7 @@ void BM_ResponseRepaint(benchmark::State& state) {
   one.a[0] = 1;
   one.defined = true;
   vessaw.response_plot().Show(one, Butterworth(kDegree), workbench::ResponseKind::MagnitudeT, 0.1L, 10, -70, 10);
-  frame::plot::PlotWindow& form = *vessaw.windows().form7;
+  frame::plot::PlotWindow& form = *vessaw.windows().response_plot;
   form.UserResized(kClientWidth, kClientHeight);
   for (auto _ : state) {
     form.paint_box.Paint();

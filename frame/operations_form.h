@@ -3,8 +3,11 @@
 // an operation, applies it, and picks the next.
 #pragma once
 
+#include <cstddef>
 #include <functional>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/application.h"
@@ -22,6 +25,16 @@ struct Operation {
   // when it may not run does nothing and logs nothing.
   std::function<bool()> may_run_now;
 };
+
+// The table of `count` items from rows named by the program's enum of
+// operations: each row at the item of its name, whatever the order of the
+// rows.
+template <typename Name>
+std::vector<Operation> OperationTable(std::span<const std::pair<Name, Operation>> rows, std::size_t count) {
+  std::vector<Operation> table(count);
+  for (const auto& [name, row] : rows) table[static_cast<std::size_t>(name)] = row;
+  return table;
+}
 
 struct OperationsSetup {
   std::string form_name{};        // "Form6"

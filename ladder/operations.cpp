@@ -63,7 +63,7 @@ std::vector<frame::Operation> Tramow::Operations() {
        {"Transformações na rede",
         [this] {
           const Synthesis s = synthesis();
-          RunRefusable(s, [this, &s] { TransformNetwork(s, *windows_.form8, backup_); });
+          RunRefusable(s, [this, &s] { TransformNetwork(s, *windows_.transformation, backup_); });
         },
         after_completion}},
       {Operation::kListNetwork, {"Listar a rede obtida", [this] { ListNetwork(network_, console_); }, {}}},
@@ -71,10 +71,7 @@ std::vector<frame::Operation> Tramow::Operations() {
        {"Salvar rede obtida", [this] { SaveNetwork(network_, console_, model_.width, model_.decimals); },
         after_completion}},
   };
-  // each row at the item its name gives, whatever the order of the rows
-  std::vector<frame::Operation> table(kOperationCount);
-  for (const auto& [operation, row] : rows) table[static_cast<std::size_t>(operation)] = row;
-  return table;
+  return frame::OperationTable<Operation>(rows, kOperationCount);
 }
 
 }  // namespace ladder

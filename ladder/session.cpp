@@ -79,13 +79,13 @@ void Tramow::StartSynthesis() {
     console_.ShowLine(line);
     ReadRootsFile(*table, filter, line, console_);
   }
-  windows_.form5->Label1.SetCaption(std::string("Especificação de ") + (model_.current.admittance ? "Y" : "Z") +
+  windows_.initialization->Label1.SetCaption(std::string("Especificação de ") + (model_.current.admittance ? "Y" : "Z") +
                                     ":");
-  windows_.form5->Show();
+  windows_.initialization->Show();
 }
 
 void Tramow::EnterImmittance() {
-  switch (static_cast<EntryForm>(windows_.form5->RGoque.item_index())) {
+  switch (static_cast<EntryForm>(windows_.initialization->RGoque.item_index())) {
     case EntryForm::kPolynomials: EnterBothPolynomials(model_, console_); break;
     case EntryForm::kSymmetricHalf: EnterSymmetricHalf(model_, console_); break;
     default:
@@ -98,7 +98,7 @@ void Tramow::EnterImmittance() {
   NormalizeImmittance(model_);
   SaveOriginal(model_);
   network_.Clear();
-  windows_.form6->Show();
+  console_windows().operations->Show();
 }
 
 void Tramow::RestartSameImmittance() {

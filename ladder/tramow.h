@@ -9,18 +9,31 @@
 #include "forms/application.h"
 #include "forms/program.h"
 #include "frame/console.h"
+#include "frame/console_program.h"
 #include "frame/operations_form.h"
+#include "frame/plot/plot_window.h"
+#include "frame/plot/scales_form.h"
 #include "ladder/immittance_model.h"
 #include "ladder/immittance_plot.h"
 #include "ladder/network.h"
 #include "ladder/operations.h"
 #include "ladder/synthesis.h"
-#include "ladder/windows.h"
 
 namespace ladder {
 
+class InitializationForm;
+class TransformationForm;
+
 class Tramow : public forms::Program {
  public:
+  // Tramow's windows beside those of the console; the application owns them.
+  struct Windows {
+    InitializationForm* initialization = nullptr;
+    TransformationForm* transformation = nullptr;
+    frame::plot::PlotWindow* plot = nullptr;
+    frame::plot::ScalesForm* scales = nullptr;  // of the plot
+  };
+
   // Sets the application's title and creates the ten windows; nothing is
   // computed until "Iniciar".
   explicit Tramow(forms::Application& app);
@@ -34,6 +47,7 @@ class Tramow : public forms::Program {
   // "Recomeçar com a mesma imitância".
   void RestartSameImmittance();
 
+  const frame::ConsoleWindows& console_windows() const { return console_program_.windows(); }
   const Windows& windows() const { return windows_; }
   frame::Console& console() { return console_; }
   ImmittanceModel& model() { return model_; }
@@ -45,10 +59,9 @@ class Tramow : public forms::Program {
   ImmittancePlot& plot() { return plot_; }
 
  private:
-  static Windows CreateWindows(forms::Application& app, std::vector<frame::Operation> operations);
+  frame::ConsoleProgramSetup Description();
   // The operations window's table, each operation at the item of its Operation.
   std::vector<frame::Operation> Operations();
-  frame::ConsoleSetup ConsoleWindows();
   // After every operation but the parameters: the first time the synthesis
   // is found complete, say so and back the network up.
   void CheckCompletion(Operation operation);
@@ -56,7 +69,6 @@ class Tramow : public forms::Program {
   // The two plot operations.
   void OpenPlot(PlotMode mode);
 
-  forms::Application& app_;
   ImmittanceModel model_;
   Network network_;
   NetworkBackup backup_;
@@ -64,7 +76,8 @@ class Tramow : public forms::Program {
   // "Síntese completa." was logged for the current synthesis.
   bool completion_announced_ = false;
   Windows windows_;
-  frame::Console console_;
+  frame::ConsoleProgram console_program_;
+  frame::Console& console_;
   ImmittancePlot plot_;
 };
 

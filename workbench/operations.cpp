@@ -20,7 +20,7 @@
 namespace workbench {
 
 std::vector<frame::Operation> Vessaw::Operations() {
-  const RescueDialog rescue = [this](poly::RootRescue& state) { windows_.form11->Ask(state); };
+  const RescueDialog rescue = [this](poly::RootRescue& state) { windows_.root_rescue->Ask(state); };
   const std::pair<Operation, frame::Operation> rows[] = {
       {Operation::kGenerateCharacteristicPolynomial,
        {"Gerar polinômio característico Q(w)",
@@ -69,12 +69,9 @@ std::vector<frame::Operation> Vessaw::Operations() {
        {"Gráficos de resposta em frequência",
         [this] { FrequencyResponseOperation(registers_, parameters_, console_, response_plot_); }, {}}},
       {Operation::kEditParameters,
-       {"Editar parâmetros", [this] { EditParameters(*windows_.form10, parameters_, console_.log()); }, {}}},
+       {"Editar parâmetros", [this] { EditParameters(*windows_.parameters, parameters_, console_.log()); }, {}}},
   };
-  // each row at the item its name gives, whatever the order of the rows
-  std::vector<frame::Operation> table(kOperationCount);
-  for (const auto& [operation, row] : rows) table[static_cast<std::size_t>(operation)] = row;
-  return table;
+  return frame::OperationTable<Operation>(rows, kOperationCount);
 }
 
 }  // namespace workbench

@@ -19,7 +19,7 @@ void Vessaw::StartSession() {
                                   &registers_.Y})
     slot->defined = false;
   console_.ShowLine(kVersionLine);
-  windows_.form6->Show();
+  console_windows().operations->Show();
 }
 
 }  // namespace workbench

@@ -9,10 +9,7 @@ namespace {
 
 class OperationsFormTest : public ::testing::Test {
  protected:
-  OperationsFormTest() {
-    operations.after_operation = [this](int index) { program.after.push_back(index); };
-    operations.Show();
-  }
+  OperationsFormTest() { operations.Show(); }
 
   // The user chooses the item (or none, for -1) and presses the button.
   void Apply(int item) {

@@ -103,7 +103,7 @@ TEST_F(ImmittanceEntryTest, PolynomialFromPickedRoots) {
 TEST_F(ImmittanceEntryTest, RootsFileIsReadAndLoggedRootByRoot) {
   files.push_back(folder.WriteBytes("pair.z", "2\r\n0 1\r\n0 -1\r\n5\r\n"));
   app.Guard([&] { ladder::ReadRootsFile(model().zeros, ladder::kZerosFilter, "Zeros", tramow.console()); });
-  EXPECT_EQ(windows().form1->open_dialog.filter_index(), 1);
+  EXPECT_EQ(console_windows().main->open_dialog.filter_index(), 1);
   EXPECT_EQ(model().zeros.count, 2);
   EXPECT_EQ(model().zeros.im[2], Extended(-1));
   EXPECT_EQ(Logged(), (std::vector<std::string>{"Lendo raízes (cancele para ignorar)...", "2 frequências:",
@@ -180,7 +180,7 @@ TEST_F(ImmittanceEntryTest, PolynomialFilesTakeTheirConstantOrOne) {
     EXPECT_EQ(CoefficientsOf(p), c.coefficients) << c.text;
     EXPECT_EQ(constant, Extended(c.constant)) << c.text;
   }
-  EXPECT_EQ(windows().form1->open_dialog.filter_index(), 3);
+  EXPECT_EQ(console_windows().main->open_dialog.filter_index(), 3);
 }
 
 TEST_F(ImmittanceEntryTest, PolynomialFileBeyondCapacityOrUnreadableChangesNothing) {
@@ -212,7 +212,7 @@ TEST_F(ImmittanceEntryTest, TypedCoefficientsAreSavedInTheProgramsFormat) {
   Enter(p, constant);
   EXPECT_EQ(CoefficientsOf(p), (Coefficients{-0.5L, 3}));
   EXPECT_EQ(constant, Extended(2));
-  EXPECT_EQ(windows().form1->save_dialog.filter_index(), 1);
+  EXPECT_EQ(console_windows().main->save_dialog.filter_index(), 1);
   EXPECT_EQ(test_support::ScratchFolder::ReadBytes(folder.PathOf("typed.n")),
             "1\r\n  -0.500000000000000\r\n   3.000000000000000\r\n   2.000000000000000\r\n");
   EXPECT_EQ(LoggedSince(1), (std::vector<std::string>{

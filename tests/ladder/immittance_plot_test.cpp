@@ -56,9 +56,9 @@ class ImmittancePlotTest : public TramowFixture {
   ImmittancePlotTest() { test_support::EnsureGuiApplication(); }
 
   ImmittancePlot& plot() { return tramow.plot(); }
-  frame::plot::PlotWindow& form() { return *windows().form9; }
-  ScalesForm& scales() { return *windows().form10; }
-  const std::vector<DrawCall>& Drawn() const { return backend.DrawingOf(windows().form9->paint_box); }
+  frame::plot::PlotWindow& form() { return *windows().plot; }
+  ScalesForm& scales() { return *windows().scales; }
+  const std::vector<DrawCall>& Drawn() const { return backend.DrawingOf(windows().plot->paint_box); }
 
   void Plot(Operation operation) {
     RunOperation(operation);
@@ -446,7 +446,7 @@ TEST_F(ImmittancePlotTest, EscolherPicksTheTableNameAndACancelChangesNothing) {
     EXPECT_TRUE(s.visible()) << "the dialog stays open";
     s.Button2->UserClick();
     EXPECT_EQ(s.Esalvar->text(), table);
-    EXPECT_EQ(windows().form1->save_dialog.filter_index(), 3);
+    EXPECT_EQ(console_windows().main->save_dialog.filter_index(), 3);
     s.CBsalvar.UserSetChecked(true);
   });
   EXPECT_EQ(LinesOf(table).size(), static_cast<std::size_t>(kRight - 74));

@@ -106,7 +106,7 @@ TEST_F(NetworkTest, ValueListFileTakesTheWholeFormat) {
     files.push_back(folder.PathOf("net.val"));
     app.Guard([&] { ladder::SaveNetwork(network(), tramow.console(), c.width, c.decimals); });
     EXPECT_EQ(test_support::ScratchFolder::ReadBytes(folder.PathOf("net.val")), c.line);
-    EXPECT_EQ(windows().form1->save_dialog.filter_index(), 2);
+    EXPECT_EQ(console_windows().main->save_dialog.filter_index(), 2);
   }
   // the log reads a width of 200 as -56: no leading blanks there
   EXPECT_EQ(Logged()[Logged().size() - 4], "L1:1.00 em série");

@@ -92,24 +92,25 @@ class TramowFixture : public ::testing::Test {
   ladder::Tramow tramow{app};
   test_support::ScratchFolder folder{"ladder_tests"};
 
-  const ladder::Windows& windows() const { return tramow.windows(); }
+  const frame::ConsoleWindows& console_windows() const { return tramow.console_windows(); }
+  const ladder::Tramow::Windows& windows() const { return tramow.windows(); }
   ladder::ImmittanceModel& model() { return tramow.model(); }
   ladder::Network& network() { return tramow.network(); }
 
   void ChooseMenu(const std::string& caption) {
-    const forms::MenuItem* item = windows().form1->menu.FindItem(caption);
+    const forms::MenuItem* item = console_windows().main->menu.FindItem(caption);
     ASSERT_NE(item, nullptr) << caption;
     app.Guard(item->on_click);
   }
 
   void RunOperation(Operation operation) {
-    windows().form6->group.UserChoose(static_cast<int>(operation));
-    app.Guard([&] { windows().form6->button.UserClick(); });
+    console_windows().operations->group.UserChoose(static_cast<int>(operation));
+    app.Guard([&] { console_windows().operations->button.UserClick(); });
   }
 
   // The lines logged since start-up, and since the first `mark` of them.
   std::vector<std::string> Logged() const {
-    const std::vector<std::string>& all = windows().form1->log.lines();
+    const std::vector<std::string>& all = console_windows().main->log.lines();
     return {all.begin() + kPresetLines, all.end()};
   }
   std::vector<std::string> LoggedSince(std::size_t mark) const {
@@ -138,7 +139,7 @@ class TramowFixture : public ::testing::Test {
     ChooseMenu("Iniciar");
     files.push_back(WritePolynomial("entry.n", n));
     files.push_back(WritePolynomial("entry.d", d));
-    app.Guard([&] { windows().form5->Button1.UserClick(); });
+    app.Guard([&] { windows().initialization->Button1.UserClick(); });
   }
 
   // The network as a value list, for the evaluator.

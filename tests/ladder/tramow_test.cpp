@@ -27,15 +27,15 @@ TEST_F(TramowTest, CreatesTenWindowsInOrderWithTheirCaptions) {
   EXPECT_EQ(app.title(), "Tramow");
   EXPECT_NE(app.FindForm("Form2")->Find("NEreal"), nullptr);
   EXPECT_NE(app.FindForm("Form4")->Find("NEint"), nullptr);
-  EXPECT_EQ(windows().form7->field.text(), "Edit1");
-  EXPECT_EQ(windows().form5->RGoque.item_index(), 0);
-  EXPECT_EQ(windows().form6->group.item_index(), -1);
-  EXPECT_EQ(windows().form6->group.items().size(), 16u);
-  EXPECT_EQ(windows().form8->RGtransformacao.item_index(), -1);
+  EXPECT_EQ(console_windows().text_prompt->field.text(), "Edit1");
+  EXPECT_EQ(windows().initialization->RGoque.item_index(), 0);
+  EXPECT_EQ(console_windows().operations->group.item_index(), -1);
+  EXPECT_EQ(console_windows().operations->group.items().size(), 16u);
+  EXPECT_EQ(windows().transformation->RGtransformacao.item_index(), -1);
 }
 
 TEST_F(TramowTest, PresetTextKeepsItsTwentyLines) {
-  const forms::Memo& log = windows().form1->log;
+  const forms::Memo& log = console_windows().main->log;
   ASSERT_EQ(log.Count(), kPresetLines);
   EXPECT_EQ(log.Line(0), "Expansão de redes Zuzevi");
   EXPECT_EQ(log.Line(3), "Versão 2.0c de 22/7/2014");
@@ -60,8 +60,8 @@ TEST_F(TramowTest, IniciarRestoresTheParametersAndAsksTheKind) {
   EXPECT_EQ(model().current.N.degree, 0);
   EXPECT_EQ(model().current.D.degree, 0);
   EXPECT_TRUE(model().current.admittance);
-  EXPECT_EQ(windows().form5->Label1.caption(), "Especificação de Y:");
-  EXPECT_TRUE(windows().form5->visible());
+  EXPECT_EQ(windows().initialization->Label1.caption(), "Especificação de Y:");
+  EXPECT_TRUE(windows().initialization->visible());
   // each file dialog named by the line that asks for it
   const std::string zeros = "Zeros de transmissão a realizar (opcional)";
   const std::string poles = "polos da f. de t. a realizar (opcional)";
@@ -126,10 +126,10 @@ TEST_F(TramowTest, DenominatorConstantOfZeroEndsTheEntry) {
   ChooseMenu("Iniciar");
   files.push_back(WritePolynomial("n.n", {1, 1}));
   files.push_back(WritePolynomial("d.d", {1}, 0));
-  app.Guard([&] { windows().form5->Button1.UserClick(); });
+  app.Guard([&] { windows().initialization->Button1.UserClick(); });
   EXPECT_EQ(messages, std::vector<std::string>{"Tramow: Floating point division by zero."});
-  EXPECT_FALSE(windows().form6->visible());
-  EXPECT_FALSE(windows().form5->visible());
+  EXPECT_FALSE(console_windows().operations->visible());
+  EXPECT_FALSE(windows().initialization->visible());
 }
 
 }  // namespace

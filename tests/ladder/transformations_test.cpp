@@ -57,7 +57,7 @@ class TransformationsTest : public TramowFixture {
     answers.insert(answers.end(), values);
     app.Guard([&] {
       const ladder::Synthesis s = tramow.synthesis();
-      ladder::RunRefusable(s, [&] { ladder::TransformNetwork(s, *windows().form8, tramow.backup()); });
+      ladder::RunRefusable(s, [&] { ladder::TransformNetwork(s, *windows().transformation, tramow.backup()); });
     });
   }
 };

@@ -32,7 +32,7 @@ TEST_F(ConsoleTest, RealPromptOffersAmaxDefaultWithFifteenDigits) {
   };
   base::Extended amax = vessaw.parameters().amax;
   console().AskReal("At. máx. na b. passante (dB)", amax);
-  EXPECT_EQ(windows().form3->label.caption(), "At. máx. na b. passante (dB)");
+  EXPECT_EQ(console_windows().real_prompt->label.caption(), "At. máx. na b. passante (dB)");
   EXPECT_EQ(shown, "3.01029995663981");
   // leaving the field re-commits the shown text
   EXPECT_EQ(amax, base::Extended(3.01029995663981L));
@@ -88,7 +88,7 @@ TEST_F(ConsoleTest, YesNoAnswersYesOnlyForSim) {
       if (action == "close") question.Close();
     };
     EXPECT_EQ(console().AskYesNo("Escalar para wp=1"), c.answer) << c.action;
-    EXPECT_EQ(windows().form2->label.caption(), "Escalar para wp=1?");
+    EXPECT_EQ(console_windows().question->label.caption(), "Escalar para wp=1?");
   }
 }
 
@@ -119,7 +119,7 @@ TEST_F(AskChoiceTest, ShowsItemsWithFirstPreselected) {
     selection.list.UserClickItem(preselected);
   };
   console().AskChoice("Tipo de polinômio:", kItems);
-  EXPECT_EQ(windows().form9->label.caption(), "Tipo de polinômio:");
+  EXPECT_EQ(console_windows().selection->label.caption(), "Tipo de polinômio:");
   EXPECT_EQ(shown, (std::vector<std::string>{"Chebyshev", "Chebyshev Modificado", "Butterworth",
                                              "Outro polinômio", "#"}));
   EXPECT_EQ(preselected, 0);
@@ -162,7 +162,7 @@ TEST_F(ConsoleTest, FileDialogsKeepNameOrEmptyAfterCancel) {
   user.file_answer = "k.n";
   console().ChooseSaveFile("Numerador");
   EXPECT_EQ(console().current_file_name(), "k.n");
-  EXPECT_EQ(windows().form1->save_dialog.file_name(), "k.n");
+  EXPECT_EQ(console_windows().main->save_dialog.file_name(), "k.n");
 }
 
 TEST_F(ConsoleTest, RealToTextFollowsWidthAndDecimalsParameters) {

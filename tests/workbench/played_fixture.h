@@ -35,7 +35,7 @@ class PlayedFixture : public VessawFixture {
   frame::Console& console() { return vessaw.console(); }
   // The dialog "Parâmetros para raízes" of the workbench.
   workbench::RescueDialog rescue() {
-    return [this](poly::RootRescue& state) { windows().form11->Ask(state); };
+    return [this](poly::RootRescue& state) { windows().root_rescue->Ask(state); };
   }
 
   // Runs the action as one user action with these steps, every one of which

@@ -43,8 +43,8 @@ class ResponsePlotTest : public PlotFixture {
 
   workbench::Registers& registers() { return vessaw.registers(); }
   workbench::ResponsePlot& plot() { return vessaw.response_plot(); }
-  frame::plot::PlotWindow& form() { return *windows().form7; }
-  ScalesForm& scales() { return *windows().form8; }
+  frame::plot::PlotWindow& form() { return *windows().response_plot; }
+  ScalesForm& scales() { return *windows().scales; }
   const std::vector<DrawCall>& Drawn() { return Drawing(form().paint_box); }
   std::string Status() { return form().status_line().text(); }
 

@@ -35,7 +35,7 @@ class RootFinderTest : public VessawFixture {
 
   workbench::Parameters& parameters() { return vessaw.parameters(); }
   workbench::Registers& registers() { return vessaw.registers(); }
-  RootRescueForm& rescue() { return *windows().form11; }
+  RootRescueForm& rescue() { return *windows().root_rescue; }
   workbench::RescueDialog dialog() {
     return [this](poly::RootRescue& state) { rescue().Ask(state); };
   }
@@ -254,7 +254,7 @@ TEST_F(RootFinderTest, FloatingPointFaultKeepsTheRootsFoundAndLeavesTheFlagUnset
 TEST_F(RootFinderTest, RootsOperationCleansTheChosenPolynomialAndListsItsRoots) {
   SetX({1, 1E-20L, 1});
   user.on_modal = [this](forms::Form& form) {
-    if (&form == windows().form9) windows().form9->list.UserClickItem(4);  // (X(s))
+    if (&form == console_windows().selection) console_windows().selection->list.UserClickItem(4);  // (X(s))
   };
   const std::size_t mark = Logged().size();
   RootsOperation();
@@ -287,7 +287,7 @@ TEST_F(RootFinderTest, LoosenedSearchLogsTheWorstResidualOfItsRoots) {
     SetX(TestPolynomial{1}.Pair(-0.3L, 0.7L).Real(-1.7L));
     parameters().tolr = 1E-40L;
     user.on_modal = [&](forms::Form& form) {
-      if (&form == windows().form9) windows().form9->list.UserClickItem(4);  // (X(s))
+      if (&form == console_windows().selection) console_windows().selection->list.UserClickItem(4);  // (X(s))
       if (&form != &rescue()) return;
       rescue().NEtolr1.set_panel_real(1E-12L);
       rescue().NEtolm1.set_panel_real(c.tolm);

@@ -23,7 +23,7 @@ class RootPlotTest : public PlotFixture {
  protected:
   void SetUp() override { ChooseMenu("Iniciar"); }
 
-  frame::plot::PlotWindow& form() { return *windows().form5; }
+  frame::plot::PlotWindow& form() { return *windows().root_plot; }
   const std::vector<DrawCall>& Drawn() { return Drawing(form().paint_box); }
   std::string Status() { return form().status_line().text(); }
 

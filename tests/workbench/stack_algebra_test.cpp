@@ -521,7 +521,7 @@ TEST_F(SlotSelectionTest, OffersTheSixSlots) {
     selection.list.UserClickItem(1);
   };
   workbench::SelectPolynomial(r(), vessaw.console());
-  EXPECT_EQ(windows().form9->label.caption(), "Selecione o polinômio:");
+  EXPECT_EQ(console_windows().selection->label.caption(), "Selecione o polinômio:");
   EXPECT_EQ(shown, (std::vector<std::string>{"Q(w)", "F(s)", "P(s)", "E(s)", "(X(s))", "(Y(s))"}));
   EXPECT_EQ(Lines(), std::vector<std::string>{"-> F(s)."});
 }

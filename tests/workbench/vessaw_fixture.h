@@ -82,17 +82,18 @@ class VessawFixture : public ::testing::Test {
   forms::Application app{backend};
   workbench::Vessaw vessaw{app};
 
-  const workbench::Windows& windows() const { return vessaw.windows(); }
+  const frame::ConsoleWindows& console_windows() const { return vessaw.console_windows(); }
+  const workbench::Vessaw::Windows& windows() const { return vessaw.windows(); }
 
   void ChooseMenu(const std::string& caption) {
-    const forms::MenuItem* item = windows().form1->menu.FindItem(caption);
+    const forms::MenuItem* item = console_windows().main->menu.FindItem(caption);
     ASSERT_NE(item, nullptr) << caption;
     app.Guard(item->on_click);
   }
 
   // The lines appended to the console since start-up.
   std::vector<std::string> Logged() const {
-    const std::vector<std::string>& all = windows().form1->log.lines();
+    const std::vector<std::string>& all = console_windows().main->log.lines();
     return {all.begin() + kAboutLines, all.end()};
   }
   // The lines appended after the first `mark` of them.
@@ -103,8 +104,8 @@ class VessawFixture : public ::testing::Test {
 
   // Chooses the operation in the operations window and applies it.
   void RunOperation(workbench::Operation operation) {
-    windows().form6->group.UserChoose(static_cast<int>(operation));
-    app.Guard([&] { windows().form6->button.UserClick(); });
+    console_windows().operations->group.UserChoose(static_cast<int>(operation));
+    app.Guard([&] { console_windows().operations->button.UserClick(); });
   }
 };
 

@@ -36,7 +36,7 @@ TEST_F(VessawTest, CreatesElevenWindowsInOrderWithTheirCaptions) {
 }
 
 TEST_F(VessawTest, ConsoleStartsWithAboutTextAndIsReadOnly) {
-  const forms::Memo& memo = windows().form1->log;
+  const forms::Memo& memo = console_windows().main->log;
   ASSERT_EQ(memo.Count(), kAboutLines);
   EXPECT_EQ(memo.Line(0), "Aproximações por Função Característica");
   EXPECT_EQ(memo.Line(2), "");
@@ -45,7 +45,7 @@ TEST_F(VessawTest, ConsoleStartsWithAboutTextAndIsReadOnly) {
 }
 
 TEST_F(VessawTest, OperationsWindowListsEighteenOperationsFirstSelected) {
-  const forms::RadioGroup& menu = windows().form6->group;
+  const forms::RadioGroup& menu = console_windows().operations->group;
   ASSERT_EQ(menu.items().size(), 18u);
   EXPECT_EQ(menu.caption(), "Operação");
   EXPECT_EQ(menu.item_index(), 0);
@@ -88,7 +88,7 @@ TEST_F(VessawTest, EachNamedOperationHasItsCaptionAndRunsItsOwnAction) {
   };
   ASSERT_EQ(std::size(cases), workbench::kOperationCount);
   for (const Case& c : cases) {
-    EXPECT_EQ(windows().form6->group.items()[static_cast<std::size_t>(c.operation)], c.caption);
+    EXPECT_EQ(console_windows().operations->group.items()[static_cast<std::size_t>(c.operation)], c.caption);
     ChooseMenu("Iniciar");
     const std::size_t mark = Logged().size();
     RunOperation(c.operation);
@@ -118,7 +118,7 @@ TEST_F(VessawTest, IniciarSetsDefaultsLogsVersionAndShowsOperations) {
   EXPECT_EQ(vessaw.plot_colours().grey, (forms::Color{128, 128, 128}));
   EXPECT_EQ(vessaw.plot_colours().white, (forms::Color{255, 255, 255}));
   EXPECT_EQ(Logged(), std::vector<std::string>{"Versão 2.7a de 26/4/2019"});
-  EXPECT_TRUE(windows().form6->visible());
+  EXPECT_TRUE(console_windows().operations->visible());
 }
 
 TEST_F(VessawTest, SecondIniciarRestoresEditedParameters) {
@@ -135,8 +135,8 @@ TEST_F(VessawTest, SecondIniciarRestoresEditedParameters) {
 
 TEST_F(VessawTest, OperationsWindowRefusesToClose) {
   ChooseMenu("Iniciar");
-  windows().form6->Close();
-  EXPECT_TRUE(windows().form6->visible());
+  console_windows().operations->Close();
+  EXPECT_TRUE(console_windows().operations->visible());
 }
 
 TEST_F(VessawTest, TerminarEndsProgram) {
@@ -146,8 +146,8 @@ TEST_F(VessawTest, TerminarEndsProgram) {
 
 TEST_F(VessawTest, NoOperationForIndexOutsideTable) {
   ChooseMenu("Iniciar");
-  windows().form6->group.SetItemIndex(-1);
-  app.Guard([&] { windows().form6->button.UserClick(); });
+  console_windows().operations->group.SetItemIndex(-1);
+  app.Guard([&] { console_windows().operations->button.UserClick(); });
   EXPECT_TRUE(user.modal_forms.empty());
   EXPECT_EQ(Logged().size(), 1u);
 }
@@ -157,7 +157,8 @@ class EditParametersTest : public VessawTest {
   void SetUp() override { ChooseMenu("Iniciar"); }
 
   void EditParameters() {
-    app.Guard([this] { workbench::EditParameters(*windows().form10, vessaw.parameters(), vessaw.console().log()); });
+    app.Guard(
+        [this] { workbench::EditParameters(*windows().parameters, vessaw.parameters(), vessaw.console().log()); });
   }
 };
 
