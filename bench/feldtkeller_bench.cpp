@@ -140,11 +140,12 @@ class Workbench {
     backend_.modal_hook = [this](forms::Form& form) {
       auto* rescue = dynamic_cast<workbench::RootRescueForm*>(&form);
       if (!rescue) return;
-      Extended tolr = rescue->NEtolr1.panel_real(), re = rescue->NExr.panel_real(), im = rescue->NExi.panel_real();
+      Extended tolr = rescue->root_tolerance.panel_real(), re = rescue->real_part.panel_real(),
+               im = rescue->imaginary_part.panel_real();
       user.Answer(LoggedError(), tolr, re, im);
-      rescue->NEtolr1.set_panel_real(tolr);
-      rescue->NExr.set_panel_real(re);
-      rescue->NExi.set_panel_real(im);
+      rescue->root_tolerance.set_panel_real(tolr);
+      rescue->real_part.set_panel_real(re);
+      rescue->imaginary_part.set_panel_real(im);
     };
     backend_.message_box_hook = [this](const std::string&, const std::string&) { ++faults; };
     vessaw_.StartSession();

@@ -48,7 +48,7 @@ ImmittancePlot::ImmittancePlot(frame::plot::PlotWindow& window, frame::plot::Sca
   window_.on_key_press = [this](char& key) { KeyPress(key); };
   window_.on_key_down = [this](int& key, forms::ShiftState) { KeyDown(key); };
   frame::plot::AttachRangeZoom(window_.paint_box, band_, x_, y_, range_);
-  scales_.Button2->on_click = [this] { ChooseTableName(); };
+  scales_.choose_file->on_click = [this] { ChooseTableName(); };
 }
 
 void ImmittancePlot::OpenPlot(PlotMode mode, Extended xmin, Extended xmax, Extended ymin, Extended ymax) {
@@ -104,7 +104,7 @@ void ImmittancePlot::Paint() {
     DrawStep(canvas, c, kImaginary, forms::kYellow);
   }
   if (file) {
-    scales_.CBsalvar.SetChecked(false);
+    scales_.save_curve.SetChecked(false);
     file->Close();
     console_.ShowLine("Curva salva no arquivo " + file->path());
   }
@@ -147,7 +147,7 @@ void ImmittancePlot::KeyDown(int key) {
 
 void ImmittancePlot::ExchangeScales() {
   const bool save = scales_.Exchange(range_);
-  const std::string& name = scales_.Esalvar->text();
+  const std::string& name = scales_.file_name->text();
   if (save && !name.empty()) {
     // A file that cannot be created ends the handling here: the new range is
     // taken, no file waits and nothing is repainted.
@@ -159,7 +159,7 @@ void ImmittancePlot::ExchangeScales() {
 
 void ImmittancePlot::ChooseTableName() {
   const std::string& name = console_.ChooseSaveFile("Tabela da curva", kTablesFilter);
-  if (!name.empty()) scales_.Esalvar->SetText(name);
+  if (!name.empty()) scales_.file_name->SetText(name);
 }
 
 void ImmittancePlot::PlotCursor(int column) {

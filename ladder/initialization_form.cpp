@@ -17,18 +17,18 @@ std::vector<std::string> Items() {
 
 InitializationForm::InitializationForm(forms::Application& app)
     : forms::Form(app, "Form5", "Inicialização"),
-      Label1(Add<forms::Label>("Label1")),
-      RGoque(Add<forms::RadioGroup>("RGoque", "O que realizar", Items(), 0)),
-      Button1(Add<forms::Button>("Button1", "Aplicar")) {
-  Button1.on_click = [this] {
+      kind_label(Add<forms::Label>("Label1")),
+      entry_form(Add<forms::RadioGroup>("RGoque", "O que realizar", Items(), 0)),
+      apply(Add<forms::Button>("Button1", "Aplicar")) {
+  apply.on_click = [this] {
     Hide();
     if (on_apply) on_apply();
   };
-  SetDefaultButton(&Button1);
+  SetDefaultButton(&apply);
   frame::DialogLayout(kClientWidth)
-      .Row(Label1)
-      .Row(RGoque)
-      .Buttons({&Button1})
+      .Row(kind_label)
+      .Row(entry_form)
+      .Buttons({&apply})
       .ApplyTo(*this);
   // it stays open beside the log, so the window manager places it
   SetPlacement(forms::Placement::Default);

@@ -12,7 +12,7 @@
 
 namespace ladder {
 
-// The items of RGoque, in order.
+// The items of entry_form, in order.
 enum class EntryForm {
   kPolynomials = 0,     // numerator and denominator polynomials
   kSymmetricHalf = 1,   // half of a symmetric network, from chosen poles and zeros
@@ -23,9 +23,9 @@ class InitializationForm : public forms::Form {
  public:
   explicit InitializationForm(forms::Application& app);
 
-  forms::Label& Label1;
-  forms::RadioGroup& RGoque;
-  forms::Button& Button1;
+  forms::Label& kind_label;  // Label1
+  forms::RadioGroup& entry_form;  // RGoque
+  forms::Button& apply;  // Button1
 
   // What "Aplicar" runs once the window is hidden.
   std::function<void()> on_apply;

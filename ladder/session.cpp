@@ -79,13 +79,13 @@ void Tramow::StartSynthesis() {
     console_.ShowLine(line);
     ReadRootsFile(*table, filter, line, console_);
   }
-  windows_.initialization->Label1.SetCaption(std::string("Especificação de ") + (model_.current.admittance ? "Y" : "Z") +
-                                    ":");
+  windows_.initialization->kind_label.SetCaption(std::string("Especificação de ") +
+                                                 (model_.current.admittance ? "Y" : "Z") + ":");
   windows_.initialization->Show();
 }
 
 void Tramow::EnterImmittance() {
-  switch (static_cast<EntryForm>(windows_.initialization->RGoque.item_index())) {
+  switch (static_cast<EntryForm>(windows_.initialization->entry_form.item_index())) {
     case EntryForm::kPolynomials: EnterBothPolynomials(model_, console_); break;
     case EntryForm::kSymmetricHalf: EnterSymmetricHalf(model_, console_); break;
     default:

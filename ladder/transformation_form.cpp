@@ -18,13 +18,13 @@ std::vector<std::string> Items() {
 
 TransformationForm::TransformationForm(forms::Application& app)
     : forms::Form(app, "Form8", "Transformações"),
-      RGtransformacao(Add<forms::RadioGroup>("RGtransformacao", "Transformações", Items())),
-      Button1(Add<forms::Button>("Button1", "Aplicar")) {
-  Button1.on_click = [this] { SetModalResult(forms::kModalOk); };
-  SetDefaultButton(&Button1);
+      choice(Add<forms::RadioGroup>("RGtransformacao", "Transformações", Items())),
+      apply(Add<forms::Button>("Button1", "Aplicar")) {
+  apply.on_click = [this] { SetModalResult(forms::kModalOk); };
+  SetDefaultButton(&apply);
   frame::DialogLayout(kClientWidth)
-      .Row(RGtransformacao)
-      .Buttons({&Button1})
+      .Row(choice)
+      .Buttons({&apply})
       .ApplyTo(*this);
 }
 

@@ -9,7 +9,7 @@
 
 namespace ladder {
 
-// The items of RGtransformacao, in order.
+// The items of the choice, in order.
 enum class Transformation {
   kHighpass = 0,
   kBandpass = 1,
@@ -25,8 +25,8 @@ class TransformationForm : public forms::Form {
  public:
   explicit TransformationForm(forms::Application& app);
 
-  forms::RadioGroup& RGtransformacao;
-  forms::Button& Button1;
+  forms::RadioGroup& choice;  // RGtransformacao
+  forms::Button& apply;  // Button1
 };
 
 }  // namespace ladder

@@ -114,7 +114,7 @@ void TransformNetwork(const Synthesis& s, TransformationForm& form, const Networ
   Extended frequency = 1;  // cut-off or centre frequency, or frequency factor
   Extended factor = 1;     // band width or impedance factor
   form.ShowModal();
-  switch (static_cast<Transformation>(form.RGtransformacao.item_index())) {
+  switch (static_cast<Transformation>(form.choice.item_index())) {
     case Transformation::kHighpass:
       console.AskReal("Frequência de corte: (rad/s)", frequency);
       LowpassToHighpass(s, frequency);

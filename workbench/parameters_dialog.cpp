@@ -4,27 +4,27 @@ namespace workbench {
 namespace {
 
 void Fill(ParametersForm& dialog, const Parameters& p) {
-  dialog.NEtolr.set_panel_real(p.tolr);
-  dialog.NExr0.set_panel_real(p.xr0);
-  dialog.NExi0.set_panel_real(p.xi0);
-  dialog.CBinicigual.SetChecked(p.same_initial);
-  dialog.NEtoln.set_panel_real(p.toln);
-  dialog.NEtolm.set_panel_real(p.tolm);
-  dialog.NEtold.set_panel_real(p.told);
-  dialog.NEcm.set_panel_int(p.width);
-  dialog.NEdc.set_panel_int(p.decimals);
+  dialog.root_tolerance.set_panel_real(p.tolr);
+  dialog.initial_real.set_panel_real(p.xr0);
+  dialog.initial_imaginary.set_panel_real(p.xi0);
+  dialog.same_initial.SetChecked(p.same_initial);
+  dialog.coefficient_spread.set_panel_real(p.toln);
+  dialog.magnitude_tolerance.set_panel_real(p.tolm);
+  dialog.derivative_tolerance.set_panel_real(p.told);
+  dialog.width.set_panel_int(p.width);
+  dialog.decimals.set_panel_int(p.decimals);
 }
 
 void ReadBack(const ParametersForm& dialog, Parameters& p) {
-  p.tolr = dialog.NEtolr.panel_real();
-  p.xr0 = dialog.NExr0.panel_real();
-  p.xi0 = dialog.NExi0.panel_real();
-  p.same_initial = dialog.CBinicigual.checked();
-  p.toln = dialog.NEtoln.panel_real();
-  p.tolm = dialog.NEtolm.panel_real();
-  p.told = dialog.NEtold.panel_real();
-  p.width = dialog.NEcm.panel_int();
-  p.decimals = dialog.NEdc.panel_int();
+  p.tolr = dialog.root_tolerance.panel_real();
+  p.xr0 = dialog.initial_real.panel_real();
+  p.xi0 = dialog.initial_imaginary.panel_real();
+  p.same_initial = dialog.same_initial.checked();
+  p.toln = dialog.coefficient_spread.panel_real();
+  p.tolm = dialog.magnitude_tolerance.panel_real();
+  p.told = dialog.derivative_tolerance.panel_real();
+  p.width = dialog.width.panel_int();
+  p.decimals = dialog.decimals.panel_int();
 }
 
 }  // namespace

@@ -103,7 +103,7 @@ void ResponsePlot::Paint() {
   if (file) {
     file->Close();
     save_request_ = false;
-    scales_.CBsalvar.SetChecked(false);
+    scales_.save_curve.SetChecked(false);
     log_.ShowLine("Curva salva no arquivo " + save_dialog_.file_name());
   }
   cursor_.Reset(box_.left, box_.right);

@@ -15,45 +15,45 @@ constexpr int kClientWidth = 260;
 
 RootRescueForm::RootRescueForm(forms::Application& app)
     : forms::Form(app, "Form11", "Parâmetros para raízes"),
-      Label1(Add<forms::Label>("Label1", "Tolerância para raizes")),
-      NEtolr1(Add<TNEdit>("NEtolr1", tipo_campo::real_field)),
-      Label2(Add<forms::Label>("Label2", "Aproximação real")),
-      NExr(Add<TNEdit>("NExr", tipo_campo::real_field)),
-      Label3(Add<forms::Label>("Label3", "Aproximação imaginária")),
-      NExi(Add<TNEdit>("NExi", tipo_campo::real_field)),
-      Label4(Add<forms::Label>("Label4", "Tolerância para magnitudes")),
-      NEtolm1(Add<TNEdit>("NEtolm1", tipo_campo::real_field)),
-      Label5(Add<forms::Label>("Label5", "Tolerância para derivadas")),
-      NEtold1(Add<TNEdit>("NEtold1", tipo_campo::real_field)),
-      Button1(Add<forms::Button>("Button1", "Aplicar")) {
-  Button1.on_click = [this] { SetModalResult(forms::kModalOk); };
-  SetDefaultButton(&Button1);
+      root_tolerance_label(Add<forms::Label>("Label1", "Tolerância para raizes")),
+      root_tolerance(Add<TNEdit>("NEtolr1", tipo_campo::real_field)),
+      real_part_label(Add<forms::Label>("Label2", "Aproximação real")),
+      real_part(Add<TNEdit>("NExr", tipo_campo::real_field)),
+      imaginary_part_label(Add<forms::Label>("Label3", "Aproximação imaginária")),
+      imaginary_part(Add<TNEdit>("NExi", tipo_campo::real_field)),
+      magnitude_tolerance_label(Add<forms::Label>("Label4", "Tolerância para magnitudes")),
+      magnitude_tolerance(Add<TNEdit>("NEtolm1", tipo_campo::real_field)),
+      derivative_tolerance_label(Add<forms::Label>("Label5", "Tolerância para derivadas")),
+      derivative_tolerance(Add<TNEdit>("NEtold1", tipo_campo::real_field)),
+      apply(Add<forms::Button>("Button1", "Aplicar")) {
+  apply.on_click = [this] { SetModalResult(forms::kModalOk); };
+  SetDefaultButton(&apply);
   frame::DialogLayout(kClientWidth)
-      .Row(Label1)
-      .Row(NEtolr1)
-      .Row(Label2)
-      .Row(NExr)
-      .Row(Label3)
-      .Row(NExi)
-      .Row(Label4)
-      .Row(NEtolm1)
-      .Row(Label5)
-      .Row(NEtold1)
-      .Buttons({&Button1})
+      .Row(root_tolerance_label)
+      .Row(root_tolerance)
+      .Row(real_part_label)
+      .Row(real_part)
+      .Row(imaginary_part_label)
+      .Row(imaginary_part)
+      .Row(magnitude_tolerance_label)
+      .Row(magnitude_tolerance)
+      .Row(derivative_tolerance_label)
+      .Row(derivative_tolerance)
+      .Buttons({&apply})
       .ApplyTo(*this);
 }
 
 void RootRescueForm::Ask(poly::RootRescue& state) {
-  NEtolr1.set_panel_real(state.tolr);
-  NExr.set_panel_real(state.point.re);
-  NExi.set_panel_real(state.point.im);
-  NEtolm1.set_panel_real(state.tolm);
-  NEtold1.set_panel_real(state.told);
+  root_tolerance.set_panel_real(state.tolr);
+  real_part.set_panel_real(state.point.re);
+  imaginary_part.set_panel_real(state.point.im);
+  magnitude_tolerance.set_panel_real(state.tolm);
+  derivative_tolerance.set_panel_real(state.told);
   ShowModal();
-  state.tolr = NEtolr1.panel_real();
-  state.point = {NExr.panel_real(), NExi.panel_real()};
-  state.tolm = NEtolm1.panel_real();
-  state.told = NEtold1.panel_real();
+  state.tolr = root_tolerance.panel_real();
+  state.point = {real_part.panel_real(), imaginary_part.panel_real()};
+  state.tolm = magnitude_tolerance.panel_real();
+  state.told = derivative_tolerance.panel_real();
 }
 
 }  // namespace workbench

@@ -19,8 +19,8 @@ namespace frame::plot {
 
 struct ScalesSetup {
   std::string form_name{};  // "Form8"
-  // Esalvar with this initial text and Button2 "Escolher", whose click the
-  // program handles.
+  // The file name's edit with this initial text and the button "Escolher",
+  // whose click the program handles.
   bool file_name_row = false;
   std::string initial_file_name{};
 };
@@ -29,24 +29,24 @@ class ScalesForm : public forms::Form {
  public:
   ScalesForm(forms::Application& app, const ScalesSetup& setup);
 
-  // The fields and CBlog take the range; the dialog is shown modally, and
+  // The fields and log_scale take the range; the dialog is shown modally, and
   // however it was closed the limits and the logarithmic axis are taken
   // back.  Gives whether "Salvar curva" is ticked; the box keeps its state.
   bool Exchange(PlotRange& range);
 
-  forms::Label& Label1;
-  numeric_field::TNEdit& NExmin;
-  forms::Label& Label2;
-  numeric_field::TNEdit& NExmax;
-  forms::Label& Label3;
-  numeric_field::TNEdit& NEymin;
-  forms::Label& Label4;
-  numeric_field::TNEdit& NEymax;
-  forms::CheckBox& CBlog;
-  forms::CheckBox& CBsalvar;
-  forms::Edit* const Esalvar;  // only with the file name row
-  forms::Button& Button1;
-  forms::Button* const Button2;  // only with the file name row
+  forms::Label& xmin_label;  // Label1
+  numeric_field::TNEdit& xmin;  // NExmin
+  forms::Label& xmax_label;  // Label2
+  numeric_field::TNEdit& xmax;  // NExmax
+  forms::Label& ymin_label;  // Label3
+  numeric_field::TNEdit& ymin;  // NEymin
+  forms::Label& ymax_label;  // Label4
+  numeric_field::TNEdit& ymax;  // NEymax
+  forms::CheckBox& log_scale;  // CBlog
+  forms::CheckBox& save_curve;  // CBsalvar
+  forms::Edit* const file_name;  // Esalvar, only with the file name row
+  forms::Button& apply;  // Button1
+  forms::Button* const choose_file;  // Button2, only with the file name row
 };
 
 }  // namespace frame::plot

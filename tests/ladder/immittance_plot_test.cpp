@@ -74,7 +74,7 @@ class ImmittancePlotTest : public TramowFixture {
   void Scales(const std::function<void(ScalesForm&)>& act) {
     on_scales = [&](ScalesForm& s) {
       act(s);
-      s.Button1.UserClick();
+      s.apply.UserClick();
     };
     app.Guard([&] { form().UserKeyDown(forms::kKeyReturn, forms::ShiftState{}); });
     app.Guard([&] { form().UserKeyPress(forms::kCharEnter); });
@@ -192,7 +192,7 @@ TEST_F(ImmittancePlotTest, ValuesOutsideTheRangeAreDrawnOnTheEdgesAndKeptForTheR
   // s + 2 on the imaginary axis: the imaginary part w leaves the range at 10
   StartWith(false, {2, 1}, {1});
   Plot(kPlotImaginaryAxis);
-  Scales([](ScalesForm& s) { s.NExmax.UserType("100"); });
+  Scales([](ScalesForm& s) { s.xmax.UserType("100"); });
   EXPECT_EQ(Lines(forms::kYellow).back().points[1], (Point{kRight, 0}));
   EXPECT_NEAR(static_cast<double>(plot().values().At(kRight, ImmittancePlot::kImaginary).raw()), 100, 1e-14);
 }
@@ -203,13 +203,13 @@ TEST_F(ImmittancePlotTest, AWindow3500PixelsWideSamplesColumns75To3000AndTheTabl
   Resize(3500, 400);
   const std::string table = folder.PathOf("wide.tab");
   Scales([&](ScalesForm& s) {
-    s.CBsalvar.UserSetChecked(true);
-    s.Esalvar->UserType(table);
+    s.save_curve.UserSetChecked(true);
+    s.file_name->UserType(table);
   });
   EXPECT_EQ(plot().box().right, 3000);
   EXPECT_EQ(Lines(forms::kWhite).back().points[1].x, 3000);
   EXPECT_EQ(Logged().back(), "Curva salva no arquivo " + table);
-  EXPECT_FALSE(scales().CBsalvar.checked());
+  EXPECT_FALSE(scales().save_curve.checked());
   EXPECT_FALSE(plot().table_pending());
 
   const std::vector<std::string> lines = LinesOf(table);
@@ -234,12 +234,12 @@ TEST_F(ImmittancePlotTest, TheKeysZoomAndPanAndRWidensOnlyBelow1e14) {
   EXPECT_EQ(plot().range().ymin, Extended(-7.5L));
 
   Scales([](ScalesForm& s) {
-    s.NExmin.UserType("1");
-    s.NExmax.UserType("1e14");
+    s.xmin.UserType("1");
+    s.xmax.UserType("1e14");
   });
   Type('R');
   EXPECT_EQ(plot().range().xmax, Extended(1e14L));
-  Scales([](ScalesForm& s) { s.NExmax.UserType("1e13"); });
+  Scales([](ScalesForm& s) { s.xmax.UserType("1e13"); });
   Type('r');
   EXPECT_EQ(plot().range().xmax, Extended(1e26L));
 }
@@ -406,9 +406,9 @@ TEST_F(ImmittancePlotTest, OfTwoEqualSmallestColumnsMTakesTheLeftOne) {
   StartWith(false, kQuartic, {1});
   Plot(kPlotImaginaryAxis);
   Scales([](ScalesForm& s) {
-    s.CBlog.UserSetChecked(false);
-    s.NExmin.UserType("0");
-    s.NExmax.UserType("565");
+    s.log_scale.UserSetChecked(false);
+    s.xmin.UserType("0");
+    s.xmax.UserType("565");
   });
   ASSERT_EQ(plot().values().At(77), plot().values().At(78));
   const std::size_t mark = Logged().size();
@@ -440,17 +440,17 @@ TEST_F(ImmittancePlotTest, EscolherPicksTheTableNameAndACancelChangesNothing) {
   const std::string table = folder.PathOf("z.tab");
   files.insert(files.end(), {"cancel", table});
   Scales([&](ScalesForm& s) {
-    EXPECT_EQ(s.Esalvar->text(), "ladder.tab");
-    s.Button2->UserClick();
-    EXPECT_EQ(s.Esalvar->text(), "ladder.tab");
+    EXPECT_EQ(s.file_name->text(), "ladder.tab");
+    s.choose_file->UserClick();
+    EXPECT_EQ(s.file_name->text(), "ladder.tab");
     EXPECT_TRUE(s.visible()) << "the dialog stays open";
-    s.Button2->UserClick();
-    EXPECT_EQ(s.Esalvar->text(), table);
+    s.choose_file->UserClick();
+    EXPECT_EQ(s.file_name->text(), table);
     EXPECT_EQ(console_windows().main->save_dialog.filter_index(), 3);
-    s.CBsalvar.UserSetChecked(true);
+    s.save_curve.UserSetChecked(true);
   });
   EXPECT_EQ(LinesOf(table).size(), static_cast<std::size_t>(kRight - 74));
-  Scales([&](ScalesForm& s) { EXPECT_EQ(s.Esalvar->text(), table) << "kept for the next visit"; });
+  Scales([&](ScalesForm& s) { EXPECT_EQ(s.file_name->text(), table) << "kept for the next visit"; });
 }
 
 TEST_F(ImmittancePlotTest, AnEmptyNameCreatesNoFileAndTheBoxStaysTicked) {
@@ -458,11 +458,11 @@ TEST_F(ImmittancePlotTest, AnEmptyNameCreatesNoFileAndTheBoxStaysTicked) {
   Plot(kPlotImaginaryAxis);
   const std::size_t logged = Logged().size();
   Scales([](ScalesForm& s) {
-    s.CBsalvar.UserSetChecked(true);
-    s.Esalvar->UserType("");
+    s.save_curve.UserSetChecked(true);
+    s.file_name->UserType("");
   });
   EXPECT_FALSE(plot().table_pending());
-  EXPECT_TRUE(scales().CBsalvar.checked());
+  EXPECT_TRUE(scales().save_curve.checked());
   EXPECT_EQ(Logged().size(), logged);
 }
 
@@ -470,9 +470,9 @@ TEST_F(ImmittancePlotTest, ATableThatCannotBeCreatedEndsTheDialogWithTheRangeTak
   StartWith(false, {2, 1}, {1});
   Plot(kPlotImaginaryAxis);
   Scales([&](ScalesForm& s) {
-    s.NExmin.UserType("1");
-    s.CBsalvar.UserSetChecked(true);
-    s.Esalvar->UserType(folder.path().string());  // a folder
+    s.xmin.UserType("1");
+    s.save_curve.UserSetChecked(true);
+    s.file_name->UserType(folder.path().string());  // a folder
   });
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].rfind("Tramow: ", 0), 0u) << messages[0];
@@ -480,7 +480,7 @@ TEST_F(ImmittancePlotTest, ATableThatCannotBeCreatedEndsTheDialogWithTheRangeTak
   EXPECT_FALSE(plot().table_pending());
   EXPECT_NEAR(static_cast<double>(plot().values().At(75, ImmittancePlot::kImaginary).raw()), 0.1, 1e-17)
       << "not repainted";
-  EXPECT_TRUE(scales().CBsalvar.checked());
+  EXPECT_TRUE(scales().save_curve.checked());
 }
 
 TEST_F(ImmittancePlotTest, ARepaintEndedByAFaultDiscardsTheTableAndTheNextWritesNone) {
@@ -490,15 +490,15 @@ TEST_F(ImmittancePlotTest, ARepaintEndedByAFaultDiscardsTheTableAndTheNextWrites
   const std::string table = folder.WriteBytes("cut.tab", "old\r\n");
   const std::size_t logged = Logged().size();
   Scales([&](ScalesForm& s) {
-    s.NExmin.UserType("1");
-    s.NExmax.UserType("1e2000");
-    s.CBsalvar.UserSetChecked(true);
-    s.Esalvar->UserType(table);
+    s.xmin.UserType("1");
+    s.xmax.UserType("1e2000");
+    s.save_curve.UserSetChecked(true);
+    s.file_name->UserType(table);
   });
   ASSERT_EQ(messages, (std::vector<std::string>{"Tramow: Floating point overflow."}));
   EXPECT_EQ(LinesOf(table), (std::vector<std::string>{"old\r"})) << "the file of that name stays as it was";
   EXPECT_FALSE(plot().table_pending());
-  EXPECT_TRUE(scales().CBsalvar.checked()) << "no curve was saved";
+  EXPECT_TRUE(scales().save_curve.checked()) << "no curve was saved";
   EXPECT_EQ(Logged().size(), logged);
 
   // the cursor and M read only the columns the repaint reached

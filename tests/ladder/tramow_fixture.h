@@ -139,7 +139,7 @@ class TramowFixture : public ::testing::Test {
     ChooseMenu("Iniciar");
     files.push_back(WritePolynomial("entry.n", n));
     files.push_back(WritePolynomial("entry.d", d));
-    app.Guard([&] { windows().initialization->Button1.UserClick(); });
+    app.Guard([&] { windows().initialization->apply.UserClick(); });
   }
 
   // The network as a value list, for the evaluator.
@@ -188,10 +188,10 @@ class TramowFixture : public ::testing::Test {
       if (answer != kKeep) text->field.UserType(answer);
       text->button.UserClick();
     } else if (auto* choice = dynamic_cast<ladder::TransformationForm*>(&form)) {
-      const std::vector<std::string>& items = choice->RGtransformacao.items();
+      const std::vector<std::string>& items = choice->choice.items();
       const auto item = std::find(items.begin(), items.end(), answer);
-      if (item != items.end()) choice->RGtransformacao.UserChoose(static_cast<int>(item - items.begin()));
-      choice->Button1.UserClick();
+      if (item != items.end()) choice->choice.UserChoose(static_cast<int>(item - items.begin()));
+      choice->apply.UserClick();
     } else {
       ADD_FAILURE() << "unexpected modal form " << form.name();
     }

@@ -28,10 +28,10 @@ TEST_F(TramowTest, CreatesTenWindowsInOrderWithTheirCaptions) {
   EXPECT_NE(app.FindForm("Form2")->Find("NEreal"), nullptr);
   EXPECT_NE(app.FindForm("Form4")->Find("NEint"), nullptr);
   EXPECT_EQ(console_windows().text_prompt->field.text(), "Edit1");
-  EXPECT_EQ(windows().initialization->RGoque.item_index(), 0);
+  EXPECT_EQ(windows().initialization->entry_form.item_index(), 0);
   EXPECT_EQ(console_windows().operations->group.item_index(), -1);
   EXPECT_EQ(console_windows().operations->group.items().size(), 16u);
-  EXPECT_EQ(windows().transformation->RGtransformacao.item_index(), -1);
+  EXPECT_EQ(windows().transformation->choice.item_index(), -1);
 }
 
 TEST_F(TramowTest, PresetTextKeepsItsTwentyLines) {
@@ -60,7 +60,7 @@ TEST_F(TramowTest, IniciarRestoresTheParametersAndAsksTheKind) {
   EXPECT_EQ(model().current.N.degree, 0);
   EXPECT_EQ(model().current.D.degree, 0);
   EXPECT_TRUE(model().current.admittance);
-  EXPECT_EQ(windows().initialization->Label1.caption(), "Especificação de Y:");
+  EXPECT_EQ(windows().initialization->kind_label.caption(), "Especificação de Y:");
   EXPECT_TRUE(windows().initialization->visible());
   // each file dialog named by the line that asks for it
   const std::string zeros = "Zeros de transmissão a realizar (opcional)";
@@ -126,7 +126,7 @@ TEST_F(TramowTest, DenominatorConstantOfZeroEndsTheEntry) {
   ChooseMenu("Iniciar");
   files.push_back(WritePolynomial("n.n", {1, 1}));
   files.push_back(WritePolynomial("d.d", {1}, 0));
-  app.Guard([&] { windows().initialization->Button1.UserClick(); });
+  app.Guard([&] { windows().initialization->apply.UserClick(); });
   EXPECT_EQ(messages, std::vector<std::string>{"Tramow: Floating point division by zero."});
   EXPECT_FALSE(console_windows().operations->visible());
   EXPECT_FALSE(windows().initialization->visible());

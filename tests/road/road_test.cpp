@@ -279,7 +279,7 @@ class RoadFixture : public ladder_test::TramowFixture {
     const auto enter = [&] {
       files.push_back(Path(numerator));
       files.push_back(Path(denominator));
-      app.Guard([&] { windows().initialization->Button1.UserClick(); });
+      app.Guard([&] { windows().initialization->apply.UserClick(); });
     };
     choose_files();
     ChooseMenu("Iniciar");
@@ -584,7 +584,7 @@ class RouteTest : public RoadFixture, public ::testing::WithParamInterface<Route
     files.push_back("cancel");
     files.push_back(Path(c.prefix + "e.r"));
     ChooseMenu("Iniciar");
-    windows().initialization->RGoque.UserChoose(static_cast<int>(ladder::EntryForm::kSymmetricHalf));
+    windows().initialization->entry_form.UserChoose(static_cast<int>(ladder::EntryForm::kSymmetricHalf));
     const std::size_t mark = Logged().size();
     answers.push_back(std::to_string(2 * ((m + 1) / 2)));
     answers.push_back(std::to_string(1 + 2 * (m / 2)));
@@ -592,7 +592,7 @@ class RouteTest : public RoadFixture, public ::testing::WithParamInterface<Route
     answers.push_back(kKeep);
     for (int k = m + 1; k >= 1; k -= 2) answers.push_back("P" + std::to_string(k));
     answers.push_back(kKeep);
-    app.Guard([&] { windows().initialization->Button1.UserClick(); });
+    app.Guard([&] { windows().initialization->apply.UserClick(); });
     Synthesise(0);
     Realised r;
     r.log = LoggedSince(mark);

@@ -68,7 +68,7 @@ class ResponsePlotTest : public PlotFixture {
   void Scales(const std::function<void(ScalesForm&)>& act) {
     user.on_modal = [&](forms::Form&) {
       act(scales());
-      scales().Button1.UserClick();
+      scales().apply.UserClick();
     };
     Key(form(), forms::kKeyReturn, forms::kCharEnter);
     user.on_modal = nullptr;
@@ -178,14 +178,14 @@ TEST_F(ResponsePlotTest, AWindowWiderThanTheTableSamplesColumnsUpTo3000Only) {
 
 TEST_F(ResponsePlotTest, XminZeroSwitchesTheLogarithmicAxisOffForGood) {
   Plot("|T(jw)|");
-  Scales([](ScalesForm& s) { s.NExmin.UserType("0"); });
+  Scales([](ScalesForm& s) { s.xmin.UserType("0"); });
   EXPECT_FALSE(plot().range().log_scale);
   EXPECT_TRUE(plot().range().grid_on);
   // a linear axis: 0 at the left edge, 5 in the middle
   EXPECT_EQ(static_cast<double>(plot().curve_values().At(75).raw()), 0);
   Scales([](ScalesForm& s) {
-    EXPECT_FALSE(s.CBlog.checked());
-    s.CBlog.UserSetChecked(true);
+    EXPECT_FALSE(s.log_scale.checked());
+    s.log_scale.UserSetChecked(true);
   });
   EXPECT_FALSE(plot().range().log_scale) << "ticked again while xmin is 0";
   Type(form(), 'L');
@@ -196,14 +196,14 @@ TEST_F(ResponsePlotTest, XminZeroSwitchesTheLogarithmicAxisOffForGood) {
 TEST_F(ResponsePlotTest, InvertedRangesSwitchTheGridOffAndThePlotIsMirrored) {
   Plot("|T(jw)|");
   Scales([](ScalesForm& s) {
-    s.NEymin.UserType("10");
-    s.NEymax.UserType("-70");
+    s.ymin.UserType("10");
+    s.ymax.UserType("-70");
   });
   EXPECT_FALSE(plot().range().grid_on);
   EXPECT_TRUE(Select(Drawn(), IsGrid).empty());
   Scales([](ScalesForm& s) {
-    s.NEymin.UserType("-70");
-    s.NEymax.UserType("10");
+    s.ymin.UserType("-70");
+    s.ymax.UserType("10");
   });
   EXPECT_FALSE(plot().range().grid_on) << "until the user switches it on";
   Type(form(), 'g');
@@ -215,13 +215,13 @@ TEST_F(ResponsePlotTest, InvertedRangesSwitchTheGridOffAndThePlotIsMirrored) {
 TEST_F(ResponsePlotTest, RWidensOnlyBelow1e20) {
   Plot("|T(jw)|");
   Scales([](ScalesForm& s) {
-    s.NExmin.UserType("1");
-    s.NExmax.UserType("1e20");
+    s.xmin.UserType("1");
+    s.xmax.UserType("1e20");
   });
   Type(form(), 'R');
   Repaint();
   EXPECT_EQ(plot().range().xmax, Extended(1e20L));
-  Scales([](ScalesForm& s) { s.NExmax.UserType("1e19"); });
+  Scales([](ScalesForm& s) { s.xmax.UserType("1e19"); });
   Type(form(), 'r');
   Repaint();
   EXPECT_EQ(plot().range().xmax, Extended(1e38L));
@@ -290,9 +290,9 @@ TEST_F(ResponsePlotTest, APhaseOfANegativeRealQuotientIs180Degrees) {
 TEST_F(ResponsePlotTest, TheCurveFileHasOneLinePerColumnAndThenTheBoxIsUnticked) {
   Plot("|T(jw)|");
   user.file_answer = files.PathOf("t.txt");
-  Scales([](ScalesForm& s) { s.CBsalvar.UserSetChecked(true); });
+  Scales([](ScalesForm& s) { s.save_curve.UserSetChecked(true); });
   EXPECT_EQ(Logged().back(), "Curva salva no arquivo " + files.PathOf("t.txt"));
-  EXPECT_FALSE(scales().CBsalvar.checked());
+  EXPECT_FALSE(scales().save_curve.checked());
   EXPECT_FALSE(plot().save_request());
 
   std::ifstream in(files.PathOf("t.txt"), std::ios::binary);
@@ -312,9 +312,9 @@ TEST_F(ResponsePlotTest, TheCurveFileHasOneLinePerColumnAndThenTheBoxIsUnticked)
 TEST_F(ResponsePlotTest, ACancelledSaveLeavesTheBoxTickedAndTheNextDialogAsksAgain) {
   Plot("|T(jw)|");
   const std::size_t logged = Logged().size();
-  Scales([](ScalesForm& s) { s.CBsalvar.UserSetChecked(true); });
+  Scales([](ScalesForm& s) { s.save_curve.UserSetChecked(true); });
   EXPECT_FALSE(plot().save_request());
-  EXPECT_TRUE(scales().CBsalvar.checked());
+  EXPECT_TRUE(scales().save_curve.checked());
   EXPECT_EQ(Logged().size(), logged);
   Scales([](ScalesForm&) {});
   EXPECT_FALSE(plot().save_request()) << "cancelled again";
@@ -328,15 +328,15 @@ TEST_F(ResponsePlotTest, ACancelledSaveLeavesTheBoxTickedAndTheNextDialogAsksAga
 
 TEST_F(ResponsePlotTest, FaultsOfTheRepaintEndItWithTheDefaultReport) {
   Plot("|T(jw)|");
-  Scales([](ScalesForm& s) { s.NExmax.UserType("0.1"); });
+  Scales([](ScalesForm& s) { s.xmax.UserType("0.1"); });
   ASSERT_EQ(user.messages.size(), 1u);
   EXPECT_EQ(user.messages[0], "Vessaw: Floating point division by zero.");
   EXPECT_FALSE(plot().range().grid_on) << "what the repaint changed before the fault stays";
 
   // E(jw) overflows from w = 1e1644 on, some way along the curve
   Scales([](ScalesForm& s) {
-    s.NExmin.UserType("1");
-    s.NExmax.UserType("1e2000");
+    s.xmin.UserType("1");
+    s.xmax.UserType("1e2000");
   });
   ASSERT_EQ(user.messages.size(), 2u);
   EXPECT_EQ(user.messages[1], "Vessaw: Floating point overflow.");

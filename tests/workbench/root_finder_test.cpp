@@ -139,9 +139,9 @@ TEST_F(RootFinderTest, RescueReportsTheIterationAndItsToleranceEndsTheRun) {
   parameters().tolr = 1E-40L;  // below any step that rounding leaves
   std::vector<std::string> at_first_dialog;
   auto expect_fields = [this](long double tolr, long double tolm, long double told) {
-    EXPECT_EQ(rescue().NEtolr1.panel_real(), Extended(tolr));
-    EXPECT_EQ(rescue().NEtolm1.panel_real(), Extended(tolm));
-    EXPECT_EQ(rescue().NEtold1.panel_real(), Extended(told));
+    EXPECT_EQ(rescue().root_tolerance.panel_real(), Extended(tolr));
+    EXPECT_EQ(rescue().magnitude_tolerance.panel_real(), Extended(tolm));
+    EXPECT_EQ(rescue().derivative_tolerance.panel_real(), Extended(told));
   };
   user.on_modal = [&](forms::Form& form) {
     ASSERT_EQ(&form, &rescue());
@@ -149,19 +149,20 @@ TEST_F(RootFinderTest, RescueReportsTheIterationAndItsToleranceEndsTheRun) {
       case 1:  // the parameters' values; keep iterating with other tolm, told
         at_first_dialog = Logged();
         expect_fields(1E-40L, 1E-8L, 1E-10L);
-        EXPECT_LT(D(Distance({rescue().NExr.panel_real(), rescue().NExi.panel_real()}, {-0.3L, 0.7L})), 1e-15);
-        rescue().NEtolm1.set_panel_real(1E-3L);
-        rescue().NEtold1.set_panel_real(1E-4L);
+        EXPECT_LT(D(Distance({rescue().real_part.panel_real(), rescue().imaginary_part.panel_real()}, {-0.3L, 0.7L})),
+                  1e-15);
+        rescue().magnitude_tolerance.set_panel_real(1E-3L);
+        rescue().derivative_tolerance.set_panel_real(1E-4L);
         break;
       case 2:  // 50 steps later: what the user gave
         expect_fields(1E-40L, 1E-3L, 1E-4L);
-        rescue().NEtolr1.set_panel_real(1E-12L);
+        rescue().root_tolerance.set_panel_real(1E-12L);
         break;
       default:  // the next run: the parameters again
         expect_fields(1E-40L, 1E-8L, 1E-10L);
-        rescue().NEtolr1.set_panel_real(1E-12L);
+        rescue().root_tolerance.set_panel_real(1E-12L);
     }
-    rescue().Button1.UserClick();
+    rescue().apply.UserClick();
   };
   const std::vector<std::string> log = Find();
   ASSERT_EQ(rescues, 2);
@@ -193,8 +194,8 @@ TEST_F(RootFinderTest, RescueAtADerivativeLevelNamesTheMultiplicity) {
   std::vector<std::string> at_dialog;
   user.on_modal = [&](forms::Form&) {
     if (at_dialog.empty()) at_dialog = Logged();
-    rescue().NEtolr1.set_panel_real(1E-12L);
-    rescue().Button1.UserClick();
+    rescue().root_tolerance.set_panel_real(1E-12L);
+    rescue().apply.UserClick();
   };
   Find();
   ASSERT_GE(at_dialog.size(), 6u);
@@ -216,13 +217,13 @@ TEST_F(RootFinderTest, IterationStuckOnTheRealAxisGoesOnFromTheDialogPoint) {
   parameters().tolr = 1E-40L;  // met only where p vanishes exactly
   user.on_modal = [this](forms::Form&) {
     if (++rescues == 1) {
-      EXPECT_EQ(rescue().NExi.panel_real(), Extended(0));
-      rescue().NExr.set_panel_real(0);
-      rescue().NExi.set_panel_real(1);  // p(j) is exactly 0
+      EXPECT_EQ(rescue().imaginary_part.panel_real(), Extended(0));
+      rescue().real_part.set_panel_real(0);
+      rescue().imaginary_part.set_panel_real(1);  // p(j) is exactly 0
     } else {
-      rescue().NEtolr1.set_panel_real(1E30L);
+      rescue().root_tolerance.set_panel_real(1E30L);
     }
-    rescue().Button1.UserClick();
+    rescue().apply.UserClick();
   };
   Find();
   EXPECT_EQ(rescues, 1);
@@ -237,10 +238,10 @@ TEST_F(RootFinderTest, FloatingPointFaultKeepsTheRootsFoundAndLeavesTheFlagUnset
   parameters().xi0 = 0;
   user.on_modal = [this](forms::Form&) {
     if (++rescues == 1)
-      rescue().NExr.set_panel_real(Extended(1E3000L));  // its square overflows
+      rescue().real_part.set_panel_real(Extended(1E3000L));  // its square overflows
     else
-      rescue().NEtolr1.set_panel_real(1E30L);
-    rescue().Button1.UserClick();
+      rescue().root_tolerance.set_panel_real(1E30L);
+    rescue().apply.UserClick();
   };
   Find();
   EXPECT_EQ(rescues, 1);
@@ -289,10 +290,10 @@ TEST_F(RootFinderTest, LoosenedSearchLogsTheWorstResidualOfItsRoots) {
     user.on_modal = [&](forms::Form& form) {
       if (&form == console_windows().selection) console_windows().selection->list.UserClickItem(4);  // (X(s))
       if (&form != &rescue()) return;
-      rescue().NEtolr1.set_panel_real(1E-12L);
-      rescue().NEtolm1.set_panel_real(c.tolm);
-      rescue().NEtold1.set_panel_real(c.told);
-      rescue().Button1.UserClick();
+      rescue().root_tolerance.set_panel_real(1E-12L);
+      rescue().magnitude_tolerance.set_panel_real(c.tolm);
+      rescue().derivative_tolerance.set_panel_real(c.told);
+      rescue().apply.UserClick();
     };
     const std::size_t mark = Logged().size();
     RootsOperation();

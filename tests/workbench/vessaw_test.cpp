@@ -167,15 +167,16 @@ TEST_F(EditParametersTest, ShowsCurrentValuesAndTakesEditedOnes) {
   bool ticked = true;
   user.on_modal = [&](forms::Form& form) {
     auto& dialog = dynamic_cast<ParametersForm&>(form);
-    for (const numeric_field::TNEdit* field : {&dialog.NEtolr, &dialog.NExr0, &dialog.NExi0, &dialog.NEtoln,
-                                               &dialog.NEtolm, &dialog.NEtold, &dialog.NEcm, &dialog.NEdc})
+    for (const numeric_field::TNEdit* field :
+         {&dialog.root_tolerance, &dialog.initial_real, &dialog.initial_imaginary, &dialog.coefficient_spread,
+          &dialog.magnitude_tolerance, &dialog.derivative_tolerance, &dialog.width, &dialog.decimals})
       shown.push_back(field->text());
-    ticked = dialog.CBinicigual.checked();
-    dialog.NEtolr.UserType("1e-9");
-    dialog.CBinicigual.UserSetChecked(true);
-    dialog.NEcm.UserType("200");
-    dialog.NEdc.UserType("-3");
-    dialog.Button1.UserClick();
+    ticked = dialog.same_initial.checked();
+    dialog.root_tolerance.UserType("1e-9");
+    dialog.same_initial.UserSetChecked(true);
+    dialog.width.UserType("200");
+    dialog.decimals.UserType("-3");
+    dialog.apply.UserClick();
   };
   EditParameters();
   EXPECT_EQ(user.modal_forms, std::vector<std::string>{"Form10"});
@@ -194,9 +195,9 @@ TEST_F(EditParametersTest, ShowsCurrentValuesAndTakesEditedOnes) {
 TEST_F(EditParametersTest, CloseBoxTakesCommittedValuesOnly) {
   user.on_modal = [&](forms::Form& form) {
     auto& dialog = dynamic_cast<ParametersForm&>(form);
-    dialog.NEtolm.UserType("1e-6");
-    dialog.NEtold.UserType("xyz");  // leaving NEtolm commits it
-    app.Guard([&] { dialog.NEcm.UserType("30"); });  // refused: the focus stays
+    dialog.magnitude_tolerance.UserType("1e-6");
+    dialog.derivative_tolerance.UserType("xyz");  // leaving magnitude_tolerance commits it
+    app.Guard([&] { dialog.width.UserType("30"); });  // refused: the focus stays
     dialog.Close();
   };
   EditParameters();

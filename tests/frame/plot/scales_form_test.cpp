@@ -47,14 +47,14 @@ TEST_F(ScalesFormTest, ShowsTheRangeAndTakesBackWhatTheUserLeft) {
   PlotRange range = Range();
   range.log_scale = false;
   user = [&] {
-    EXPECT_EQ(scales.NExmin.text(), "0.1");
-    EXPECT_EQ(scales.NEymin.text(), "-70");
-    EXPECT_FALSE(scales.CBlog.checked());
-    scales.NExmin.UserType("0");
-    scales.NEymax.UserType("25");
-    scales.CBlog.UserSetChecked(true);
-    scales.CBsalvar.UserSetChecked(true);
-    scales.Button1.UserClick();
+    EXPECT_EQ(scales.xmin.text(), "0.1");
+    EXPECT_EQ(scales.ymin.text(), "-70");
+    EXPECT_FALSE(scales.log_scale.checked());
+    scales.xmin.UserType("0");
+    scales.ymax.UserType("25");
+    scales.log_scale.UserSetChecked(true);
+    scales.save_curve.UserSetChecked(true);
+    scales.apply.UserClick();
   };
   EXPECT_TRUE(scales.Exchange(range));
   EXPECT_EQ(range.xmin, Extended(0));
@@ -66,27 +66,27 @@ TEST_F(ScalesFormTest, ShowsTheRangeAndTakesBackWhatTheUserLeft) {
 }
 
 TEST_F(ScalesFormTest, ClosedByItsCloseBoxTheValuesAreTakenBackAndSalvarKeepsItsState) {
-  scales.CBsalvar.SetChecked(true);
+  scales.save_curve.SetChecked(true);
   PlotRange range = Range();
-  user = [&] { scales.CBlog.UserSetChecked(false); };
+  user = [&] { scales.log_scale.UserSetChecked(false); };
   EXPECT_TRUE(scales.Exchange(range)) << "the box stays as the user left it last time";
   EXPECT_FALSE(range.log_scale);
   EXPECT_EQ(range.xmin, Extended(0.1L)) << "shown with 15 digits and read back the same";
 
-  scales.CBsalvar.SetChecked(false);
+  scales.save_curve.SetChecked(false);
   user = nullptr;
   EXPECT_FALSE(scales.Exchange(range));
 }
 
 TEST_F(ScalesFormTest, TheLadderProgramsDialogHasTheFileNameRow) {
-  EXPECT_EQ(scales.Esalvar, nullptr);
-  EXPECT_EQ(scales.Button2, nullptr);
+  EXPECT_EQ(scales.file_name, nullptr);
+  EXPECT_EQ(scales.choose_file, nullptr);
   auto& with_file = app.CreateForm<ScalesForm>(
       ScalesSetup{.form_name = "Form10", .file_name_row = true, .initial_file_name = "ladder.tab"});
-  ASSERT_NE(with_file.Esalvar, nullptr);
-  EXPECT_EQ(with_file.Esalvar->text(), "ladder.tab");
-  ASSERT_NE(with_file.Button2, nullptr);
-  EXPECT_EQ(with_file.Button2->caption(), "Escolher");
+  ASSERT_NE(with_file.file_name, nullptr);
+  EXPECT_EQ(with_file.file_name->text(), "ladder.tab");
+  ASSERT_NE(with_file.choose_file, nullptr);
+  EXPECT_EQ(with_file.choose_file->caption(), "Escolher");
   EXPECT_EQ(with_file.caption(), "Escalas");
 }
 
