@@ -43,63 +43,55 @@ constexpr int kTablesFilter = 3;
 
 ImmittancePlot::ImmittancePlot(frame::plot::PlotWindow& window, frame::plot::ScalesForm& scales,
                                ImmittanceModel& model, frame::Console& console)
-    : window_(window), scales_(scales), model_(model), console_(console) {
-  window_.paint_box.on_paint = [this] { Paint(); };
-  window_.on_key_press = [this](char& key) { KeyPress(key); };
-  window_.on_key_down = [this](int& key, forms::ShiftState) { KeyDown(key); };
-  frame::plot::AttachRangeZoom(window_.paint_box, band_, x_, y_, range_);
+    : scales_(scales),
+      model_(model),
+      console_(console),
+      view_(window, 2, frame::plot::ColumnCursor::AtEdge::Stop, [this] { Paint(); },
+            [this](char key) { KeyPress(key); }) {
   scales_.choose_file->on_click = [this] { ChooseTableName(); };
 }
 
 void ImmittancePlot::OpenPlot(PlotMode mode, Extended xmin, Extended xmax, Extended ymin, Extended ymax) {
   mode_ = mode;
-  range_.xmin = xmin;
-  range_.xmax = xmax;
-  range_.ymin = ymin;
-  range_.ymax = ymax;
-  Repaint();
-  window_.Show();
-}
-
-int ImmittancePlot::ValueToRow(Extended v) const {
-  return frame::plot::ClampedPixel(y_.ToPixel(v), box_.top, box_.bottom);
+  view_.Open(xmin, xmax, ymin, ymax);
 }
 
 void ImmittancePlot::Paint() {
-  const int width = window_.paint_box.width(), height = window_.paint_box.height();
+  const int width = view_.window.paint_box.width(), height = view_.window.paint_box.height();
   const frame::plot::PlotBox box = frame::plot::FrequencyPlotBox(width, height);
-  frame::plot::DropImpossibleSwitches(range_);
+  frame::plot::PlotRange& range = view_.range;
+  frame::plot::DropImpossibleSwitches(range);
   // Equal limits are a fault of the fitting, which leaves the last picture
   // and the values read off it as they were.
-  const frame::plot::AxisMapping y = frame::plot::FitAxis(box.bottom, box.top, range_.ymin, range_.ymax, false);
+  const frame::plot::AxisMapping y = frame::plot::FitAxis(box.bottom, box.top, range.ymin, range.ymax, false);
   const frame::plot::AxisMapping x =
-      frame::plot::FitAxis(box.left, box.right, range_.xmin, range_.xmax, range_.log_scale);
-  box_ = box;
-  x_ = x;
-  y_ = y;
-  cursor_.Reset(box_.left, box_.right);
+      frame::plot::FitAxis(box.left, box.right, range.xmin, range.xmax, range.log_scale);
+  view_.box = box;
+  view_.x = x;
+  view_.y = y;
+  view_.cursor.Reset(box.left, box.right);
   // The file takes this repaint's curve only: one that ends early discards
   // it, and a file of that name stays as it was, rather than handing it on
   // for the next repaint to add a whole curve to the part written.
   const std::unique_ptr<base::TextWriter> file = std::move(table_file_);
-  values_.Begin(box_.left, file.get());
+  view_.values.Begin(box.left, file.get());
 
-  forms::Canvas& canvas = this->canvas();
+  forms::Canvas& canvas = view_.canvas();
   // the fill wipes the marker and a band being dragged
-  marker_.Forget();
-  band_.Forget();
-  frame::plot::PaintFrequencyGround(canvas, width, height, box_, x_, y_, range_, {forms::kGrey, forms::kYellow});
+  view_.marker.Forget();
+  view_.band.Forget();
+  frame::plot::PaintFrequencyGround(canvas, width, height, box, x, y, range, {forms::kGrey, forms::kYellow});
   canvas.SetBrushColor(forms::kWhite);
-  canvas.FrameRect(box_.left, box_.top, box_.right, box_.bottom);
+  canvas.FrameRect(box.left, box.top, box.right, box.bottom);
   DrawLabels(canvas);
 
   const Extended k = model_.current.K;
-  for (int c = box_.left; c <= box_.right; ++c) {
-    const Extended w = x_.FromPixel(c);
+  for (int c = box.left; c <= box.right; ++c) {
+    const Extended w = view_.x.FromPixel(c);
     model_.point = mode_ == PlotMode::kImaginaryAxis ? poly::Complex{0, w} : poly::Complex{-w, 0};
     EvaluateImmittance(model_);
-    values_.Put(c, w, {k * model_.value.re, k * model_.value.im});
-    if (c == box_.left) continue;
+    view_.values.Put(c, w, {k * model_.value.re, k * model_.value.im});
+    if (c == box.left) continue;
     DrawStep(canvas, c, kReal, forms::kWhite);
     DrawStep(canvas, c, kImaginary, forms::kYellow);
   }
@@ -112,41 +104,39 @@ void ImmittancePlot::Paint() {
 
 void ImmittancePlot::DrawStep(forms::Canvas& canvas, int c, int series, forms::Color colour) {
   canvas.SetPenColor(colour);
-  canvas.MoveTo(c - 1, ValueToRow(values_.At(c - 1, series)));
-  canvas.LineTo(c, ValueToRow(values_.At(c, series)));
+  canvas.MoveTo(c - 1, view_.ValueToRow(view_.values.At(c - 1, series)));
+  canvas.LineTo(c, view_.ValueToRow(view_.values.At(c, series)));
 }
 
 void ImmittancePlot::DrawLabels(forms::Canvas& canvas) {
   canvas.SetFontColor(forms::kWhite);
   canvas.SetBrushColor(forms::kBlack);
-  canvas.TextOut(box_.left, box_.bottom + 2, frame::plot::LeftAlignedAxisLabel(range_.xmin));
-  canvas.TextOut(box_.right - kLabelIndent, box_.bottom + 2, frame::plot::AxisLabel(range_.xmax));
-  canvas.TextOut(box_.left - kLabelIndent, box_.bottom - 8, frame::plot::AxisLabel(range_.ymin));
-  canvas.TextOut(box_.left - kLabelIndent, box_.top, frame::plot::AxisLabel(range_.ymax));
-  canvas.TextOut(box_.left - kTitleIndent, (box_.bottom + box_.top - 8) / 2,
+  const frame::plot::PlotBox& box = view_.box;
+  const frame::plot::PlotRange& range = view_.range;
+  canvas.TextOut(box.left, box.bottom + 2, frame::plot::LeftAlignedAxisLabel(range.xmin));
+  canvas.TextOut(box.right - kLabelIndent, box.bottom + 2, frame::plot::AxisLabel(range.xmax));
+  canvas.TextOut(box.left - kLabelIndent, box.bottom - 8, frame::plot::AxisLabel(range.ymin));
+  canvas.TextOut(box.left - kLabelIndent, box.top, frame::plot::AxisLabel(range.ymax));
+  canvas.TextOut(box.left - kTitleIndent, (box.bottom + box.top - 8) / 2,
                  model_.current.admittance ? "Y(s)" : "Z(s)");
-  canvas.TextOut((box_.left + box_.right) / 2 - kAxisTitleShift, box_.bottom + 2,
+  canvas.TextOut((box.left + box.right) / 2 - kAxisTitleShift, box.bottom + 2,
                  mode_ == PlotMode::kImaginaryAxis ? "Im(s)" : "-Re(s)");
 }
 
 void ImmittancePlot::KeyPress(char key) {
   if (key == forms::kCharEnter) {
     ExchangeScales();
-  } else if (frame::plot::RangeKeyPress(key, range_, kWidenLimit)) {
-    Repaint();
+  } else if (frame::plot::RangeKeyPress(key, view_.range, kWidenLimit)) {
+    view_.Repaint();
   } else if (const std::optional<int> step = frame::plot::CursorStepOfChar(key)) {
-    PlotCursor(cursor_.position() + *step);
+    PlotCursor(view_.cursor.position() + *step);
   } else if (key == 'M' || key == 'm') {
     FindMinimum();
   }
 }
 
-void ImmittancePlot::KeyDown(int key) {
-  if (frame::plot::RangeKeyDown(key, range_)) Repaint();
-}
-
 void ImmittancePlot::ExchangeScales() {
-  const bool save = scales_.Exchange(range_);
+  const bool save = scales_.Exchange(view_.range);
   const std::string& name = scales_.file_name->text();
   if (save && !name.empty()) {
     // A file that cannot be created ends the handling here: the new range is
@@ -154,7 +144,7 @@ void ImmittancePlot::ExchangeScales() {
     table_file_.reset();
     table_file_ = std::make_unique<base::TextWriter>(name);
   }
-  Repaint();
+  view_.Repaint();
 }
 
 void ImmittancePlot::ChooseTableName() {
@@ -163,22 +153,24 @@ void ImmittancePlot::ChooseTableName() {
 }
 
 void ImmittancePlot::PlotCursor(int column) {
-  cursor_.Place(column);
-  const int c = cursor_.position();
+  view_.cursor.Place(column);
+  const int c = view_.cursor.position();
   // a repaint that ended early has no values at the cursor
-  if (!cursor_.has_columns() || !values_.Holds(c)) return;
-  marker_.MoveTo(canvas(), forms::Point{c, ValueToRow(values_.At(c, kReal))}, forms::kYellow, forms::kRed);
-  DrawReadout(Frequency(c), values_.At(c, kReal), values_.At(c, kImaginary));
+  if (!view_.cursor.has_columns() || !view_.values.Holds(c)) return;
+  view_.marker.MoveTo(view_.canvas(), forms::Point{c, view_.ValueToRow(view_.values.At(c, kReal))}, forms::kYellow,
+                      forms::kRed);
+  DrawReadout(Frequency(c), view_.values.At(c, kReal), view_.values.At(c, kImaginary));
 }
 
 void ImmittancePlot::DrawReadout(Extended w, Extended re, Extended im) {
-  forms::Canvas& canvas = this->canvas();
+  forms::Canvas& canvas = view_.canvas();
+  const frame::plot::PlotBox& box = view_.box;
   canvas.SetPenColor(forms::kWhite);
   canvas.SetBrushColor(forms::kBlack);
-  canvas.Rectangle(box_.right - kBoxLeft, box_.top + kBoxTop, box_.right - kBoxRight, box_.top + kBoxBottom);
+  canvas.Rectangle(box.right - kBoxLeft, box.top + kBoxTop, box.right - kBoxRight, box.top + kBoxBottom);
   const auto line = [&](int row, const std::string& name, Extended v, forms::Color colour) {
     canvas.SetFontColor(colour);
-    canvas.TextOut(box_.right - kReadoutIndent, box_.top + row, name + frame::plot::ReadoutNumber(v));
+    canvas.TextOut(box.right - kReadoutIndent, box.top + row, name + frame::plot::ReadoutNumber(v));
   };
   line(kFrequencyRow, "w:", w, forms::kWhite);
   line(kRealRow, "R:", re, forms::kWhite);
@@ -190,22 +182,22 @@ void ImmittancePlot::FindMinimum() {
   Extended m = kNoMinimum;
   Extended mi = 0;  // what the line reports when no column lies below kNoMinimum
   bool found = false;
-  for (int c = box_.left; c <= box_.right && values_.Holds(c); ++c) {
-    if (values_.At(c, kReal) < m) {
-      m = values_.At(c, kReal);
-      mi = values_.At(c, kImaginary);
-      cursor_.Place(c);
+  for (int c = view_.box.left; c <= view_.box.right && view_.values.Holds(c); ++c) {
+    if (view_.values.At(c, kReal) < m) {
+      m = view_.values.At(c, kReal);
+      mi = view_.values.At(c, kImaginary);
+      view_.cursor.Place(c);
       found = true;
     }
   }
-  const int column = cursor_.position();
+  const int column = view_.cursor.position();
   PlotCursor(column);
   console_.ShowLine("wmin~" + console_.RealToText(Frequency(column)) + " Re=" + console_.RealToText(m) +
                     " Im=" + console_.RealToText(mi));
   // A minimum on an edge column has no neighbour on both sides to bracket
   // it; where no column was found there is nothing to refine.
-  if (found && mode_ == PlotMode::kImaginaryAxis && column > box_.left && column < box_.right &&
-      values_.Holds(column + 1))
+  if (found && mode_ == PlotMode::kImaginaryAxis && column > view_.box.left && column < view_.box.right &&
+      view_.values.Holds(column + 1))
     RefineMinimum(column);
 }
 
@@ -219,7 +211,7 @@ void ImmittancePlot::RefineMinimum(int column) {
   const Extended w = Frequency(column);
   const Extended d = w - Frequency(column - 1);
   // the side of the column where the stored real part is lower holds the minimum
-  const bool below = values_.At(column + 1, kReal) > values_.At(column - 1, kReal);
+  const bool below = view_.values.At(column + 1, kReal) > view_.values.At(column - 1, kReal);
   const Extended k = model_.current.K;
   // The search compares Re(N/D) without K: for a negative K the smallest
   // K·Re is the largest Re, so the values are turned over.

@@ -16,17 +16,13 @@
 #include "base/extended.h"
 #include "base/text_file.h"
 #include "frame/console.h"
-#include "frame/plot/axis_mapping.h"
-#include "frame/plot/column_cursor.h"
 #include "frame/plot/curve_table.h"
-#include "frame/plot/frequency_plot.h"
+#include "frame/plot/frequency_view.h"
 #include "frame/plot/plot_box.h"
 #include "frame/plot/plot_range.h"
-#include "frame/plot/rubber_band.h"
-#include "frame/plot/scales_form.h"
-#include "frame/plot/xor_marker.h"
-#include "ladder/immittance_model.h"
 #include "frame/plot/plot_window.h"
+#include "frame/plot/scales_form.h"
+#include "ladder/immittance_model.h"
 
 namespace ladder {
 
@@ -47,15 +43,15 @@ class ImmittancePlot {
   // user left them; nothing is tested or logged.
   void OpenPlot(PlotMode mode, base::Extended xmin, base::Extended xmax, base::Extended ymin, base::Extended ymax);
 
-  const frame::plot::PlotRange& range() const { return range_; }
+  const frame::plot::PlotRange& range() const { return view_.range; }
   PlotMode mode() const { return mode_; }
   // The curve table file is created and waits for the next repaint.
   bool table_pending() const { return table_file_ != nullptr; }
-  const frame::plot::PlotBox& box() const { return box_; }
-  int cursor_column() const { return cursor_.position(); }
-  std::optional<forms::Point> marker_position() const { return marker_.position(); }
+  const frame::plot::PlotBox& box() const { return view_.box; }
+  int cursor_column() const { return view_.cursor.position(); }
+  std::optional<forms::Point> marker_position() const { return view_.marker.position(); }
   // K·Re and K·Im at each column of the last repaint.
-  const frame::plot::CurveTable& values() const { return values_; }
+  const frame::plot::CurveTable& values() const { return view_.values; }
 
  private:
   void Paint();
@@ -63,7 +59,6 @@ class ImmittancePlot {
   // The segment of one series from column c - 1 to column c.
   void DrawStep(forms::Canvas& canvas, int c, int series, forms::Color colour);
   void KeyPress(char key);
-  void KeyDown(int key);
   void ExchangeScales();
   // "Escolher" of the scales dialog.
   void ChooseTableName();
@@ -76,26 +71,15 @@ class ImmittancePlot {
   void RefineMinimum(int column);
   // Re(N/D) at s = jx, without K.
   base::Extended RealPartOnImaginaryAxis(base::Extended x);
-  base::Extended Frequency(int column) const { return x_.FromPixel(column); }
-  int ValueToRow(base::Extended v) const;
-  void Repaint() { window_.paint_box.Invalidate(); }
-  forms::Canvas& canvas() { return window_.paint_box.canvas(); }
+  base::Extended Frequency(int column) const { return view_.x.FromPixel(column); }
 
-  frame::plot::PlotWindow& window_;
   frame::plot::ScalesForm& scales_;
   ImmittanceModel& model_;
   frame::Console& console_;
 
-  frame::plot::PlotRange range_;
   PlotMode mode_ = PlotMode::kImaginaryAxis;
   std::unique_ptr<base::TextWriter> table_file_;
-  // of the last repaint
-  frame::plot::PlotBox box_;
-  frame::plot::AxisMapping x_, y_;
-  frame::plot::CurveTable values_{frame::plot::kFirstColumn, frame::plot::kLastColumn, 2};
-  frame::plot::ColumnCursor cursor_{frame::plot::ColumnCursor::AtEdge::Stop};
-  frame::plot::XorMarker marker_;
-  frame::plot::RubberBand band_{forms::kRed, forms::kBlack};
+  frame::plot::FrequencyView view_;
 };
 
 }  // namespace ladder

@@ -33,12 +33,13 @@ const char* Title(ResponseKind kind) {
 ResponsePlot::ResponsePlot(frame::plot::PlotWindow& window, frame::plot::ScalesForm& scales,
                            Registers& registers, frame::Log& log, forms::FileDialog& save_dialog,
                            const PlotColours& colours)
-    : window_(window), scales_(scales), registers_(registers), log_(log), save_dialog_(save_dialog), colours_(colours) {
-  window_.paint_box.on_paint = [this] { Paint(); };
-  window_.on_key_press = [this](char& key) { KeyPress(key); };
-  window_.on_key_down = [this](int& key, forms::ShiftState) { KeyDown(key); };
-  frame::plot::AttachRangeZoom(window_.paint_box, band_, x_, y_, range_);
-}
+    : scales_(scales),
+      registers_(registers),
+      log_(log),
+      save_dialog_(save_dialog),
+      colours_(colours),
+      view_(window, 1, frame::plot::ColumnCursor::AtEdge::Refuse, [this] { Paint(); },
+            [this](char key) { KeyPress(key); }) {}
 
 void ResponsePlot::Show(const TPolynomialRecord& numerator, const TPolynomialRecord& denominator, ResponseKind kind,
                         Extended xmin, Extended xmax, Extended ymin, Extended ymax) {
@@ -50,20 +51,13 @@ void ResponsePlot::Show(const TPolynomialRecord& numerator, const TPolynomialRec
     log_.ShowLine("* Função indefinida *");
     return;
   }
-  range_.xmin = xmin;
-  range_.xmax = xmax;
-  range_.ymin = ymin;
-  range_.ymax = ymax;
   kind_ = kind;
-  Repaint();
-  window_.Show();
+  view_.Open(xmin, xmax, ymin, ymax);
 }
-
-int ResponsePlot::ValueToRow(Extended v) const { return frame::plot::ClampedPixel(y_.ToPixel(v), box_.top, box_.bottom); }
 
 void ResponsePlot::Paint() {
   // the readout told of the curve as it was; the blank shows the new one's
-  window_.status_line().SetText("");
+  view_.window.status_line().SetText("");
   std::optional<base::TextWriter> file;
   if (save_request_) {
     // a file that cannot be created ends the repaint; the request stays
@@ -73,32 +67,35 @@ void ResponsePlot::Paint() {
     else
       save_request_ = false;
   }
-  const int width = window_.paint_box.width(), height = window_.paint_box.height();
-  box_ = frame::plot::FrequencyPlotBox(width, height);
-  frame::plot::DropImpossibleSwitches(range_);
+  const int width = view_.window.paint_box.width(), height = view_.window.paint_box.height();
+  view_.box = frame::plot::FrequencyPlotBox(width, height);
+  frame::plot::DropImpossibleSwitches(view_.range);
   const Extended k = registers_.X.constant / registers_.Y.constant;
-  y_ = frame::plot::FitAxis(box_.bottom, box_.top, range_.ymin, range_.ymax, false);
-  x_ = frame::plot::FitAxis(box_.left, box_.right, range_.xmin, range_.xmax, range_.log_scale);
+  const frame::plot::PlotBox& box = view_.box;
+  const frame::plot::PlotRange& range = view_.range;
+  view_.y = frame::plot::FitAxis(box.bottom, box.top, range.ymin, range.ymax, false);
+  view_.x = frame::plot::FitAxis(box.left, box.right, range.xmin, range.xmax, range.log_scale);
 
-  forms::Canvas& canvas = this->canvas();
+  forms::Canvas& canvas = view_.canvas();
   // the fill wipes the marker and a band being dragged
-  marker_.Forget();
-  band_.Forget();
-  frame::plot::PaintFrequencyGround(canvas, width, height, box_, x_, y_, range_, {colours_.grey, colours_.yellow});
+  view_.marker.Forget();
+  view_.band.Forget();
+  frame::plot::PaintFrequencyGround(canvas, width, height, box, view_.x, view_.y, range,
+                                    {colours_.grey, colours_.yellow});
   canvas.SetBrushColor(colours_.white);
-  canvas.FrameRect(box_.left, box_.top, box_.right, box_.bottom + 1);
+  canvas.FrameRect(box.left, box.top, box.right, box.bottom + 1);
   DrawLabels(canvas);
 
   canvas.SetPenColor(colours_.white);
-  curve_values_.Begin(box_.left, file ? &*file : nullptr);
-  for (int c = box_.left; c <= box_.right; ++c) {
-    const Extended w = x_.FromPixel(c);
+  view_.values.Begin(box.left, file ? &*file : nullptr);
+  for (int c = box.left; c <= box.right; ++c) {
+    const Extended w = view_.x.FromPixel(c);
     const Extended y = ResponseValue(kind_, CoefficientsOf(registers_.X), CoefficientsOf(registers_.Y), k, w);
-    curve_values_.Put(c, w, {y});
-    if (c == box_.left)
-      canvas.MoveTo(c, ValueToRow(y));
+    view_.values.Put(c, w, {y});
+    if (c == box.left)
+      canvas.MoveTo(c, view_.ValueToRow(y));
     else
-      canvas.LineTo(c, ValueToRow(y));
+      canvas.LineTo(c, view_.ValueToRow(y));
   }
   if (file) {
     file->Close();
@@ -106,7 +103,7 @@ void ResponsePlot::Paint() {
     scales_.save_curve.SetChecked(false);
     log_.ShowLine("Curva salva no arquivo " + save_dialog_.file_name());
   }
-  cursor_.Reset(box_.left, box_.right);
+  view_.cursor.Reset(box.left, box.right);
 }
 
 void ResponsePlot::DrawLabels(forms::Canvas& canvas) {
@@ -114,43 +111,41 @@ void ResponsePlot::DrawLabels(forms::Canvas& canvas) {
   canvas.SetBrushColor(forms::kBlack);
   using frame::plot::AxisLabel;
   using frame::plot::RightAlignedText;
-  canvas.TextOut(box_.left, box_.bottom + 1, frame::plot::LeftAlignedAxisLabel(range_.xmin));
+  const frame::plot::PlotBox& box = view_.box;
+  const frame::plot::PlotRange& range = view_.range;
+  canvas.TextOut(box.left, box.bottom + 1, frame::plot::LeftAlignedAxisLabel(range.xmin));
   // the others end two pixels short of the frame line they stand by
-  RightAlignedText(canvas, box_.right - 2, box_.bottom + 1, AxisLabel(range_.xmax));
-  RightAlignedText(canvas, box_.left - 2, box_.bottom - 12, AxisLabel(range_.ymin));
-  RightAlignedText(canvas, box_.left - 2, box_.top, AxisLabel(range_.ymax));
-  RightAlignedText(canvas, box_.left - 2, (box_.bottom + box_.top - 12) / 2, Title(kind_));
-  canvas.TextOut((box_.left + box_.right) / 2 - 14, box_.bottom + 1, "rad/s");
+  RightAlignedText(canvas, box.right - 2, box.bottom + 1, AxisLabel(range.xmax));
+  RightAlignedText(canvas, box.left - 2, box.bottom - 12, AxisLabel(range.ymin));
+  RightAlignedText(canvas, box.left - 2, box.top, AxisLabel(range.ymax));
+  RightAlignedText(canvas, box.left - 2, (box.bottom + box.top - 12) / 2, Title(kind_));
+  canvas.TextOut((box.left + box.right) / 2 - 14, box.bottom + 1, "rad/s");
 }
 
 void ResponsePlot::PlotCursor() {
-  const int c = cursor_.position();
+  const int c = view_.cursor.position();
   // a repaint that ended early has no value at the cursor
-  if (!cursor_.has_columns() || !curve_values_.Holds(c)) return;
-  const Extended y = curve_values_.At(c);
-  marker_.MoveTo(canvas(), forms::Point{c, ValueToRow(y)}, colours_.yellow, forms::kRed);
-  const Extended w = x_.FromPixel(c);
+  if (!view_.cursor.has_columns() || !view_.values.Holds(c)) return;
+  const Extended y = view_.values.At(c);
+  view_.marker.MoveTo(view_.canvas(), forms::Point{c, view_.ValueToRow(y)}, colours_.yellow, forms::kRed);
+  const Extended w = view_.x.FromPixel(c);
   const auto number = [](Extended v) {
     return frame::RealToText(frame::plot::kReadoutWidth, frame::plot::kReadoutDecimals, v);
   };
-  window_.status_line().SetText("w: " + number(w) + " y:" + number(y));
+  view_.window.status_line().SetText("w: " + number(w) + " y:" + number(y));
 }
 
 void ResponsePlot::KeyPress(char key) {
   if (key == forms::kCharEnter) {
-    save_request_ = scales_.Exchange(range_);
-    Repaint();
-  } else if (frame::plot::RangeKeyPress(key, range_, kWidenLimit)) {
-    Repaint();
+    save_request_ = scales_.Exchange(view_.range);
+    view_.Repaint();
+  } else if (frame::plot::RangeKeyPress(key, view_.range, kWidenLimit)) {
+    view_.Repaint();
   } else if (key == ' ') {
     PlotCursor();
-  } else if (const std::optional<int> step = frame::plot::CursorStepOfChar(key); step && cursor_.Step(*step)) {
+  } else if (const std::optional<int> step = frame::plot::CursorStepOfChar(key); step && view_.cursor.Step(*step)) {
     PlotCursor();
   }
-}
-
-void ResponsePlot::KeyDown(int key) {
-  if (frame::plot::RangeKeyDown(key, range_)) Repaint();
 }
 
 }  // namespace workbench

@@ -9,18 +9,13 @@
 #include "base/extended.h"
 #include "forms/file_dialog.h"
 #include "frame/log.h"
-#include "frame/plot/axis_mapping.h"
-#include "frame/plot/column_cursor.h"
 #include "frame/plot/curve_table.h"
-#include "frame/plot/frequency_plot.h"
-#include "frame/plot/plot_box.h"
+#include "frame/plot/frequency_view.h"
 #include "frame/plot/plot_range.h"
-#include "frame/plot/rubber_band.h"
+#include "frame/plot/plot_window.h"
 #include "frame/plot/scales_form.h"
-#include "frame/plot/xor_marker.h"
 #include "workbench/plot_colours.h"
 #include "workbench/registers.h"
-#include "frame/plot/plot_window.h"
 #include "workbench/response_value.h"
 
 namespace workbench {
@@ -37,42 +32,30 @@ class ResponsePlot {
   void Show(const TPolynomialRecord& numerator, const TPolynomialRecord& denominator, ResponseKind kind,
             base::Extended xmin, base::Extended xmax, base::Extended ymin, base::Extended ymax);
 
-  const frame::plot::PlotRange& range() const { return range_; }
+  const frame::plot::PlotRange& range() const { return view_.range; }
   ResponseKind kind() const { return kind_; }
   bool save_request() const { return save_request_; }
-  int cursor_column() const { return cursor_.position(); }
-  std::optional<forms::Point> marker_position() const { return marker_.position(); }
-  const frame::plot::CurveTable& curve_values() const { return curve_values_; }
+  int cursor_column() const { return view_.cursor.position(); }
+  std::optional<forms::Point> marker_position() const { return view_.marker.position(); }
+  const frame::plot::CurveTable& curve_values() const { return view_.values; }
 
  private:
   void Paint();
   void DrawLabels(forms::Canvas& canvas);
   void KeyPress(char key);
-  void KeyDown(int key);
   // The marker on the curve at the cursor's column, and the readout.
   void PlotCursor();
-  int ValueToRow(base::Extended v) const;
-  void Repaint() { window_.paint_box.Invalidate(); }
-  forms::Canvas& canvas() { return window_.paint_box.canvas(); }
 
-  frame::plot::PlotWindow& window_;
   frame::plot::ScalesForm& scales_;
   Registers& registers_;
   frame::Log& log_;
   forms::FileDialog& save_dialog_;
   const PlotColours& colours_;
 
-  frame::plot::PlotRange range_;
   ResponseKind kind_ = ResponseKind::MagnitudeH;
   // The next repaint writes the response curve file.
   bool save_request_ = false;
-  // of the last repaint
-  frame::plot::PlotBox box_;
-  frame::plot::AxisMapping x_, y_;
-  frame::plot::CurveTable curve_values_{frame::plot::kFirstColumn, frame::plot::kLastColumn, 1};
-  frame::plot::ColumnCursor cursor_{frame::plot::ColumnCursor::AtEdge::Refuse};
-  frame::plot::XorMarker marker_;
-  frame::plot::RubberBand band_{forms::kRed, forms::kBlack};
+  frame::plot::FrequencyView view_;
 };
 
 }  // namespace workbench

@@ -12,11 +12,11 @@
 #include "frame/log.h"
 #include "frame/plot/axis_mapping.h"
 #include "frame/plot/plot_box.h"
+#include "frame/plot/plot_window.h"
 #include "frame/plot/xor_marker.h"
 #include "workbench/parameters.h"
 #include "workbench/plot_colours.h"
 #include "workbench/registers.h"
-#include "frame/plot/plot_window.h"
 
 namespace workbench {
 
