@@ -5,8 +5,8 @@
 // so every snprintf or strtold on a number runs under this locale instead.
 #pragma once
 
-#include <clocale>
 #include <locale.h>
+#include <clocale>
 
 namespace base {
 

@@ -32,8 +32,7 @@ FloatError::FloatError(FloatFault fault, long double a, long double b)
 InvalidNumberError::InvalidNumberError(const std::string& text)
     : ActionError(text + " is not a valid number"), text_(text) {}
 
-ConversionError::ConversionError(const std::string& token, bool expected_integer,
-                                 const std::string& file)
+ConversionError::ConversionError(const std::string& token, bool expected_integer, const std::string& file)
     : ActionError("'" + Shown(token) + "' is not a valid " +
                   (expected_integer ? std::string("integer") : std::string("real number")) +
                   (file.empty() ? std::string() : " in file \"" + file + "\"")),

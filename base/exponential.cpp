@@ -91,7 +91,7 @@ struct PowerSplit {
   const Extended r = (x - n * kLn2High - n * kLn2Low) * constants::kLog2E;
   if (Abs(r) <= 1) return {TwoToPowerMinusOne(r), n};  // the domain of 2^r - 1
   if (Abs(n) >= kFarExponent) return {0, n};           // x so large that r means nothing
-  const Extended g = TwoToPowerMinusOne(r / 2);         // 2^r - 1 = g (g + 2), g = 2^(r/2) - 1
+  const Extended g = TwoToPowerMinusOne(r / 2);        // 2^r - 1 = g (g + 2), g = 2^(r/2) - 1
   return {g * (g + 2), n};
 }
 

@@ -28,7 +28,7 @@ class Extended {
  public:
   constexpr Extended() : v_(0.0L) {}
   template <typename T>
-    requires std::is_arithmetic_v<T>
+  requires std::is_arithmetic_v<T>
   constexpr Extended(T x) : v_(static_cast<long double>(x)) {}  // NOLINT: implicit by design
 
   constexpr long double raw() const { return v_; }
@@ -75,12 +75,11 @@ class Extended {
   long double v_;
 };
 
-static_assert(sizeof(long double) >= 10 && __LDBL_MANT_DIG__ == 64,
-              "the suite needs the x87 80-bit extended real");
+static_assert(sizeof(long double) >= 10 && __LDBL_MANT_DIG__ == 64, "the suite needs the x87 80-bit extended real");
 
 // Special values and constants of the type.
-Extended NaN();         // quiet, all significand bits set
-Extended Infinity();    // +inf
+Extended NaN();       // quiet, all significand bits set
+Extended Infinity();  // +inf
 // The extended nearest to pi: 3.141592653589793238513, above pi by 5.0166e-20.
 constexpr Extended Pi() { return Extended(0xC90FDAA22168C235p-62L); }
 

@@ -31,16 +31,14 @@ Fields FieldsOf(Extended x) {
   const long double v = x.raw();
   Fields f;
   std::memcpy(&f.significand, &v, sizeof f.significand);
-  std::memcpy(&f.sign_exponent, reinterpret_cast<const char*>(&v) + sizeof f.significand,
-              sizeof f.sign_exponent);
+  std::memcpy(&f.sign_exponent, reinterpret_cast<const char*>(&v) + sizeof f.significand, sizeof f.sign_exponent);
   return f;
 }
 
 Extended FromFields(Fields f) {
   long double v = 0.0L;
   std::memcpy(&v, &f.significand, sizeof f.significand);
-  std::memcpy(reinterpret_cast<char*>(&v) + sizeof f.significand, &f.sign_exponent,
-              sizeof f.sign_exponent);
+  std::memcpy(reinterpret_cast<char*>(&v) + sizeof f.significand, &f.sign_exponent, sizeof f.sign_exponent);
   return Extended(v);
 }
 
@@ -78,8 +76,6 @@ std::int32_t ExponentOf(Extended x) {
   return static_cast<std::int32_t>(exponent) - kBias;
 }
 
-Extended ScaleByPowerOf2(Extended x, std::int32_t n) {
-  return Extended::CheckedUnary(x87::Scale(x.raw(), n), x.raw());
-}
+Extended ScaleByPowerOf2(Extended x, std::int32_t n) { return Extended::CheckedUnary(x87::Scale(x.raw(), n), x.raw()); }
 
 }  // namespace base

@@ -42,7 +42,7 @@ constexpr long double kRoundingShift = 0x1.8p63L;
 
 // ln x for a finite x > 0, subnormals included.
 long double LogOfPositive(long double x) {
-  const SplitResult split = SplitExponent(x);       // x = m 2^p, 0.5 <= m < 1
+  const SplitResult split = SplitExponent(x);      // x = m 2^p, 0.5 <= m < 1
   const long double y = 2 * split.mantissa.raw();  // 1 <= y < 2
   const long double k = split.power - 1;
   // (y - 1) * 128 is exact; through a double, whose conversion to an integer

@@ -97,7 +97,7 @@ std::optional<long double> ConvertReal(const RealParts& parts) {
   }
   const long double value = strtold_l(text.c_str(), nullptr, CLocale());
   if (__builtin_isinf(value)) return std::nullopt;  // beyond the extended range
-  return value;  // an underflow (ERANGE with a denormal or 0) is accepted
+  return value;                                     // an underflow (ERANGE with a denormal or 0) is accepted
 }
 
 // A decimal number 0.digits x 10^exponent: digits without leading or
@@ -172,7 +172,7 @@ bool RoundedLargestFinite(const RealParts& parts) {
 
 constexpr std::uint64_t kMaxMagnitudePositive = 2147483647u;  // 2^31 - 1
 constexpr std::uint64_t kMaxMagnitudeNegative = 2147483648u;  // 2^31
-constexpr std::size_t kMaxHexDigits = 8;                       // 32 bits
+constexpr std::size_t kMaxHexDigits = 8;                      // 32 bits
 
 // The magnitude of a hexadecimal run, which holds at most 32 bits.
 std::optional<std::uint64_t> HexMagnitude(std::string_view digits) {
@@ -195,8 +195,7 @@ std::optional<std::uint64_t> DecimalMagnitude(std::string_view digits) {
 }
 
 bool AcceptHexPrefix(Cursor& cursor) {
-  return cursor.Accept('$') || cursor.Accept('x') || cursor.Accept('X') || cursor.Accept("0x") ||
-         cursor.Accept("0X");
+  return cursor.Accept('$') || cursor.Accept('x') || cursor.Accept('X') || cursor.Accept("0x") || cursor.Accept("0X");
 }
 
 }  // namespace

@@ -83,8 +83,8 @@ bool ShowsMinus(long double x) { return x < 0.0L; }
 
 std::string ExponentForm(long double x, int width) {
   // In 64 bits: a width near the smallest int would wrap around in 32.
-  const auto significant = static_cast<int>(std::clamp<std::int64_t>(
-      static_cast<std::int64_t>(width) - kExponentOverhead, kMinSignificant, kMaxSignificant));
+  const auto significant = static_cast<int>(
+      std::clamp<std::int64_t>(static_cast<std::int64_t>(width) - kExponentOverhead, kMinSignificant, kMaxSignificant));
   const Scientific sci = ToScientific(__builtin_fabsl(x), significant);
   std::string text(1, ShowsMinus(x) ? '-' : ' ');
   text += sci.digits.substr(0, 1) + "." + sci.digits.substr(1);
@@ -106,7 +106,7 @@ std::string SpecialText(long double x) {
 std::string GeneralDigits(long double magnitude) {
   Scientific sci = ToScientific(magnitude, kGeneralDigits);
   const std::size_t last = sci.digits.find_last_not_of('0');
-  sci.digits.erase(last + 1);  // the first digit of a non-zero value is not 0
+  sci.digits.erase(last + 1);      // the first digit of a non-zero value is not 0
   const int e = sci.exponent + 1;  // value = 0.d1d2.. x 10^e
   const std::string& d = sci.digits;
   if (e < kGeneralMinExponent || e > kGeneralMaxExponent) {

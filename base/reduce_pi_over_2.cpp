@@ -48,7 +48,7 @@ constexpr std::array<double, 8> kPiOver2Chunks = {
 };
 
 struct LongRemainder {
-  double y0, y1;  // the remainder r = y0 + y1
+  double y0, y1;   // the remainder r = y0 + y1
   std::int32_t q;  // quadrant 0..7
 };
 
@@ -242,7 +242,7 @@ Reduction LongReductionOf(Extended x) {
 Reduction ReducePiOver2(Extended x) {
   const Extended a = Abs(x);
   if (a < constants::kPiOver4) return {x, 0};  // |x| < pi/4: already reduced
-  if (a <= constants::kTwo39) {                 // |x| <= 2^39: j*P1 and j*P2 are exact
+  if (a <= constants::kTwo39) {                // |x| <= 2^39: j*P1 and j*P2 are exact
     // j pi/4 nearest below x, moved up to even j so that |r| <= pi/4
     Extended j = FloorToIntegral(x / constants::kPiOver4);
     std::int32_t m = static_cast<std::int32_t>((j - 16 * FloorToIntegral(j / 16)).raw());  // j mod 16

@@ -92,7 +92,7 @@ class TextWriter {
   void WriteLine(std::string_view text = {});  // text, then CR LF
   void WriteInteger(long long n);              // without width
   void WriteReal(Extended x, int width, int decimals);
-  void WriteReal(Extended x);                  // without width: exponent form, 23
+  void WriteReal(Extended x);  // without width: exponent form, 23
   // Store the new file and put it in place of the target; a failure throws
   // InOutError and leaves the target as it was.
   void Close();

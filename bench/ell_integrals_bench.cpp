@@ -50,9 +50,7 @@ void BM_CompleteK(benchmark::State& state) {
   Run(state, ModulusSpread(), [](Extended k, Extended) { return specfun::CompleteK(k); });
 }
 
-void BM_IncompleteFTan(benchmark::State& state) {
-  Run(state, Spread(-20, 20, 0.01L, 1), specfun::IncompleteFTan);
-}
+void BM_IncompleteFTan(benchmark::State& state) { Run(state, Spread(-20, 20, 0.01L, 1), specfun::IncompleteFTan); }
 
 void BM_ReduceModPi(benchmark::State& state) {
   Run(state, Spread(-30, 30, 0, 0), [](Extended phi, Extended) { return specfun::ReduceModPi(phi); });
@@ -67,9 +65,7 @@ void BM_IncompleteF_ModulusAboveOne(benchmark::State& state) {
   Run(state, Spread(-0.25L, 0.25L, 1.01L, 4), specfun::IncompleteF);
 }
 
-void BM_JacobiSnCnDn(benchmark::State& state) {
-  Run(state, Spread(-10, 10, 0.001L, 0.999L), specfun::JacobiSnCnDn);
-}
+void BM_JacobiSnCnDn(benchmark::State& state) { Run(state, Spread(-10, 10, 0.001L, 0.999L), specfun::JacobiSnCnDn); }
 
 void BM_JacobiSnCnDn_NegativeParameter(benchmark::State& state) {
   Run(state, Spread(-3, 3, -10, -0.01L), specfun::JacobiSnCnDn);

@@ -83,8 +83,7 @@ void Libm(benchmark::State& state, long double (*f)(long double), const Argument
   }
 }
 
-void OursBinary(benchmark::State& state, Extended (*f)(Extended, Extended), const Arguments& y,
-                const Arguments& x) {
+void OursBinary(benchmark::State& state, Extended (*f)(Extended, Extended), const Arguments& y, const Arguments& x) {
   std::size_t i = 0;
   for (auto _ : state) {
     benchmark::DoNotOptimize(f(y[i], x[i]));
@@ -129,8 +128,8 @@ long double coshl_minus_one(long double x) { return coshl(x) - 1; }
 Extended GudermannianOurs(Extended x) { return specfun::InverseGudermannian(x); }
 long double atanhl_of_sinl(long double x) { return atanhl(sinl(x)); }
 
-#define PAIR(name, ours, libm, args)                         \
-  BENCHMARK_CAPTURE(Ours, name##_ours, ours, args);          \
+#define PAIR(name, ours, libm, args)                \
+  BENCHMARK_CAPTURE(Ours, name##_ours, ours, args); \
   BENCHMARK_CAPTURE(Libm, name##_glibc_##libm, libm, args)
 
 PAIR(Exponential, specfun::Exponential, expl, kExpArgs);

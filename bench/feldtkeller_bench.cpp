@@ -171,8 +171,8 @@ class Workbench {
   Extended LoggedError() const {
     const std::vector<std::string>& lines = vessaw_.console_windows().main->log.lines();
     const std::string label = "Erro atual:";
-    const auto line = std::find_if(lines.rbegin(), lines.rend(),
-                                   [&](const std::string& l) { return l.starts_with(label); });
+    const auto line =
+        std::find_if(lines.rbegin(), lines.rend(), [&](const std::string& l) { return l.starts_with(label); });
     return line == lines.rend() ? Extended(0) : Extended(std::stold(line->substr(label.size())));
   }
 

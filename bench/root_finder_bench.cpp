@@ -202,9 +202,8 @@ std::vector<Root> LejaOrderedPairs(const std::vector<Root>& roots) {
   for (std::size_t i = 0; i < roots.size(); i += 2) pending.push_back(roots[i]);
   std::vector<Root> ordered;
   while (!pending.empty()) {
-    const auto next = std::max_element(pending.begin(), pending.end(), [&](Root a, Root b) {
-      return LejaScore(a, ordered) < LejaScore(b, ordered);
-    });
+    const auto next = std::max_element(pending.begin(), pending.end(),
+                                       [&](Root a, Root b) { return LejaScore(a, ordered) < LejaScore(b, ordered); });
     ordered.push_back(*next);
     pending.erase(next);
   }
@@ -253,9 +252,8 @@ Extended LargestRootError(const std::vector<Root>& known, const std::vector<Exte
   for (std::size_t k = 0; k < known.size(); ++k) found.push_back({re[k], im[k]});
   Extended worst = 0;
   for (const Root& want : known) {
-    const auto nearest = std::min_element(found.begin(), found.end(), [&](Root a, Root b) {
-      return Distance(a, want) < Distance(b, want);
-    });
+    const auto nearest = std::min_element(found.begin(), found.end(),
+                                          [&](Root a, Root b) { return Distance(a, want) < Distance(b, want); });
     const Extended size = Modulus(want);
     worst = std::max(worst, size == 0 ? Distance(*nearest, want) : Distance(*nearest, want) / size);
     found.erase(nearest);
@@ -294,8 +292,11 @@ void TimeSearch(benchmark::State& state, const std::vector<Extended>& a, const s
   }
   state.counters["max_root_error"] = static_cast<double>(LargestRootError(known, runs.re, runs.im).raw());
   const RescuePolicy& p = runs.policy;
-  for (const auto& [name, count] : {std::pair<const char*, int>{"rescues", p.rescues}, {"moved", p.moved},
-                                    {"stalled", p.stalled}, {"raised", p.raised}, {"faults", runs.faults}})
+  for (const auto& [name, count] : {std::pair<const char*, int>{"rescues", p.rescues},
+                                    {"moved", p.moved},
+                                    {"stalled", p.stalled},
+                                    {"raised", p.raised},
+                                    {"faults", runs.faults}})
     state.counters[name] = benchmark::Counter(count, benchmark::Counter::kAvgIterations);
 }
 

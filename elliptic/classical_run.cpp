@@ -19,8 +19,7 @@ KindTexts TextsOf(ClassicalKind kind) {
       return {"Filtro de Butterworth:", "Polos do filtro de Butterworth:", "butte.r", "buttp.r"};
     case ClassicalKind::Chebyshev:
       return {"Filtro de Chebyshev:", "Polos do filtro de Chebyshev:", "chebe.r", "chebp.r"};
-    case ClassicalKind::InverseChebyshev:
-      return {"Filtro de Chebyshev inverso:", "", "chebie.r", "chebip.r"};
+    case ClassicalKind::InverseChebyshev: return {"Filtro de Chebyshev inverso:", "", "chebie.r", "chebip.r"};
   }
   return {"", "", "", ""};
 }
@@ -31,15 +30,9 @@ void ClassicalRun::Run() {
   steps_.Begin(TextsOf(kind_).title);
   const DesignerState& state = steps_.state();
   switch (kind_) {
-    case ClassicalKind::Butterworth:
-      DesignButterworth(state.requirement, state.epsilon_alfa, *this);
-      break;
-    case ClassicalKind::Chebyshev:
-      DesignChebyshev(state.requirement, state.epsilon_alfa, *this);
-      break;
-    case ClassicalKind::InverseChebyshev:
-      DesignInverseChebyshev(state.requirement, state.epsilon_alfa, *this);
-      break;
+    case ClassicalKind::Butterworth: DesignButterworth(state.requirement, state.epsilon_alfa, *this); break;
+    case ClassicalKind::Chebyshev: DesignChebyshev(state.requirement, state.epsilon_alfa, *this); break;
+    case ClassicalKind::InverseChebyshev: DesignInverseChebyshev(state.requirement, state.epsilon_alfa, *this); break;
   }
 }
 

@@ -53,7 +53,7 @@ struct EllipticDesign {
   std::int32_t order = 0;
   CheckedArray<Extended, kEllipticSlots> wza;  // attenuation zeros for wp = 1
   Extended k0;                                 // constant of F(s)/P(s) for wp = 1
-  Extended alfa;  // the constant of the roots of Q(w), the zeros scaled by 1/sqrt(xi)
+  Extended alfa;                               // the constant of the roots of Q(w), the zeros scaled by 1/sqrt(xi)
   Extended v0;
   CheckedArray<Extended, kEllipticSlots> re, im;  // poles in rad/s, the real one last
 

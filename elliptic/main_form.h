@@ -29,10 +29,10 @@ class MainForm : public forms::Form {
   numeric_field::TNEdit& NEwp;
   forms::Label& ws_label;
   numeric_field::TNEdit& NEws;
-  forms::Button& elliptic_button;  // Calcular, "Filtro elíptico"
-  forms::Bevel& classical_bevel;  // Bevel1, around the three buttons below
-  forms::Button& butterworth_button;  // Button2
-  forms::Button& chebyshev_button;  // Button3
+  forms::Button& elliptic_button;           // Calcular, "Filtro elíptico"
+  forms::Bevel& classical_bevel;            // Bevel1, around the three buttons below
+  forms::Button& butterworth_button;        // Button2
+  forms::Button& chebyshev_button;          // Button3
   forms::Button& inverse_chebyshev_button;  // Button4
   forms::CheckBox& CBforcar;
   numeric_field::TNEdit& NEordem;
@@ -48,9 +48,9 @@ class MainForm : public forms::Form {
   forms::Label& check_k_label;
   numeric_field::TNEdit& check_k;  // NEdit1
   forms::Label& check_x_label;
-  numeric_field::TNEdit& check_x;  // NEdit2
+  numeric_field::TNEdit& check_x;        // NEdit2
   forms::Button& function_check_button;  // Button1, "Testar funções"
-  forms::Memo& log;  // Memo1
+  forms::Memo& log;                      // Memo1
 };
 
 }  // namespace elliptic

@@ -70,9 +70,7 @@ void PlotInteraction::DrawReadout(const TPlotFunction& f) {
   const PlotColours& colours = plot_.colours();
   const forms::Point origin = plot_.readout_origin();
   const int th = plot_.text_height();
-  const auto value = [&](Extended v, const char* unit) {
-    return RealToText(kValueWidth, kValueDecimals, v) + unit;
-  };
+  const auto value = [&](Extended v, const char* unit) { return RealToText(kValueWidth, kValueDecimals, v) + unit; };
   const std::string lines[] = {
       "#" + IntToText(functions_.selected_function),
       RealToText(kFrequencyWidth, kFrequencyDecimals, plot_.SegmentFrequency(cursor_index_)) + " " + plot_.UnitText(),
@@ -142,12 +140,14 @@ void PlotInteraction::CommandKey(char key) {
     case '-': settings_.tgmax.set_panel_real(Extended(2) * tgmax - tgmin); break;
     case forms::kCharEnter:
       if (functions_.count < 1) return;
-      functions_.selected_function = functions_.selected_function < functions_.count ? functions_.selected_function + 1 : 1;
+      functions_.selected_function =
+          functions_.selected_function < functions_.count ? functions_.selected_function + 1 : 1;
       return PlotCursor();
     case forms::kCharBackspace:
       if (functions_.count < 1) return;
-      functions_.selected_function =
-          HasSelectedFunction() && functions_.selected_function > 1 ? functions_.selected_function - 1 : functions_.count;
+      functions_.selected_function = HasSelectedFunction() && functions_.selected_function > 1
+                                         ? functions_.selected_function - 1
+                                         : functions_.count;
       return PlotCursor();
     case 'G': toggle(settings_.splotarg); break;
     case 'F': toggle(settings_.splotarf); break;

@@ -1,8 +1,8 @@
 #include "elliptic/response_plot.h"
 
 #include "base/number_text.h"
-#include "elliptic/root_response.h"
 #include "elliptic/requirement.h"
+#include "elliptic/root_response.h"
 #include "frame/plot/frequency_plot.h"
 #include "frame/plot/grid_rule.h"
 

@@ -202,8 +202,8 @@ RootTerms Sums(const Pass<T>& pass) {
   // either sign of the zero
   const Extended zi = pass.zi == T(0) ? Extended(0) : Extended(pass.zi);
   const std::int64_t quarters = 4 * pass.turns + 2 * pass.half_turns + pass.quarter_turns;
-  terms.angle = specfun::ArcTangent2(zi, Extended(pass.zr)) + Extended(quarters) * (base::Pi() / Extended(2)) +
-                pass.lone_angles;
+  terms.angle =
+      specfun::ArcTangent2(zi, Extended(pass.zr)) + Extended(quarters) * (base::Pi() / Extended(2)) + pass.lone_angles;
   terms.delay = pass.product == T(0) ? Extended(0) : Extended(pass.numerator) / Extended(pass.product);
   return terms;
 }
@@ -236,9 +236,9 @@ Extended HalfLn2() {
 RootList::RootList(std::span<const Extended> re, std::span<const Extended> im) {
   const Extended near(kAxisRealPart);
   for (std::size_t i = 0; i < re.size(); ++i) {
-    Side& side = re[i] > near    ? right_
-                 : re[i] > 0     ? right_near_axis_
-                 : re[i] == 0    ? axis_
+    Side& side = re[i] > near     ? right_
+                 : re[i] > 0      ? right_near_axis_
+                 : re[i] == 0     ? axis_
                  : re[i] >= -near ? left_near_axis_
                                   : left_;
     side.re.push_back(&side == &axis_ ? re[i] : base::Abs(re[i]));

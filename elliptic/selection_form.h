@@ -25,10 +25,10 @@ class SelectionForm : public forms::Form {
 
   // The file list: a file of poles, then its file of zeros, pair after
   // pair; lines beginning with "*" are comments.
-  forms::Memo& files;  // Memo1
-  forms::Button& browse_button;  // Button1, "Procurar polos (*e.r*)"
-  forms::Button& clear_button;   // Button2, "Limpar"
-  forms::Button& plot_button;    // Button3, "Plotar"
+  forms::Memo& files;               // Memo1
+  forms::Button& browse_button;     // Button1, "Procurar polos (*e.r*)"
+  forms::Button& clear_button;      // Button2, "Limpar"
+  forms::Button& plot_button;       // Button3, "Plotar"
   forms::FileDialog& poles_dialog;  // OpenDialog1
   forms::Label& twmin_label;
   numeric_field::TNEdit& twmin;

@@ -28,9 +28,7 @@ void Application::MessageBox(const std::string& caption, const std::string& text
   backend_.MessageBox(caption, text);
 }
 
-void Application::Report(const std::string& message) {
-  backend_.MessageBox(title_, base::DefaultReportText(message));
-}
+void Application::Report(const std::string& message) { backend_.MessageBox(title_, base::DefaultReportText(message)); }
 
 bool Application::Guard(const std::function<void()>& action) {
   try {

@@ -4,8 +4,7 @@
 
 namespace forms {
 
-Edit::Edit(Form& owner, std::string name, std::string text)
-    : Control(owner, std::move(name)), text_(std::move(text)) {}
+Edit::Edit(Form& owner, std::string name, std::string text) : Control(owner, std::move(name)), text_(std::move(text)) {}
 
 void Edit::SetText(const std::string& text) {
   text_ = text;

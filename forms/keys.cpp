@@ -10,10 +10,14 @@ int VirtualKeyOfChar(char c) {
     case '\r': return kKeyReturn;
     case '\b': return kKeyBack;
     case '\x1b': return kKeyEscape;
-    case '+': case '=': return kKeyOemPlus;
-    case ',': case '<': return kKeyOemComma;
-    case '-': case '_': return kKeyOemMinus;
-    case '.': case '>': return kKeyOemPeriod;
+    case '+':
+    case '=': return kKeyOemPlus;
+    case ',':
+    case '<': return kKeyOemComma;
+    case '-':
+    case '_': return kKeyOemMinus;
+    case '.':
+    case '>': return kKeyOemPeriod;
     default: return kKeyOemOther;
   }
 }

@@ -9,8 +9,8 @@ namespace forms {
 
 class RadioGroup : public Control {
  public:
-  RadioGroup(Form& owner, std::string name, std::string caption, std::vector<std::string> items,
-             int item_index = -1, int columns = 1);
+  RadioGroup(Form& owner, std::string name, std::string caption, std::vector<std::string> items, int item_index = -1,
+             int columns = 1);
   const std::string& caption() const { return caption_; }
   const std::vector<std::string>& items() const { return items_; }
   int columns() const { return columns_; }

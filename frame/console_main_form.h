@@ -16,21 +16,21 @@
 namespace frame {
 
 struct ConsoleMainSetup {
-  std::string caption{};                  // "Vessa"
-  std::vector<std::string> preset{};      // the log's text at start
+  std::string caption{};              // "Vessa"
+  std::vector<std::string> preset{};  // the log's text at start
   std::vector<forms::FileFilter> open_filters{};
-  bool open_must_exist = false;         // the open dialog takes only existing files
+  bool open_must_exist = false;  // the open dialog takes only existing files
   std::vector<forms::FileFilter> save_filters{};
-  int client_width = 640;               // a log of about 90 columns
-  int client_height = 480;              // by 30 lines
+  int client_width = 640;   // a log of about 90 columns
+  int client_height = 480;  // by 30 lines
 };
 
 class ConsoleMainForm : public forms::Form {
  public:
   ConsoleMainForm(forms::Application& app, const ConsoleMainSetup& setup);
 
-  forms::Memo& log;  // Memo1
-  forms::MainMenu& menu;  // MainMenu1
+  forms::Memo& log;                // Memo1
+  forms::MainMenu& menu;           // MainMenu1
   forms::FileDialog& open_dialog;  // OpenDialog1
   forms::FileDialog& save_dialog;  // SaveDialog1
 

@@ -28,7 +28,7 @@ class WindowMaker {
     if (s.kind != tipo_campo::real_field && s.kind != tipo_campo::int_field)
       throw std::logic_error("the number prompt " + s.form_name + " takes neither reals nor integers");
     NumberPromptForm*& slot = s.kind == tipo_campo::real_field ? FreeSlot(windows_.real_prompt, "real prompt")
-                                                                : FreeSlot(windows_.integer_prompt, "integer prompt");
+                                                               : FreeSlot(windows_.integer_prompt, "integer prompt");
     slot = &app_.CreateForm<NumberPromptForm>(s);
   }
   void operator()(const TextPromptSetup& s) {

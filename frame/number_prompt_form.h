@@ -19,7 +19,7 @@ struct NumberPromptSetup {
   std::string field_name{};  // "NEdit1"
   numeric_field::tipo_campo kind = numeric_field::tipo_campo::real_field;
   std::string button_caption{};  // "Aplicar"
-  int client_width = 300;      // wide enough for the longest prompt text
+  int client_width = 300;        // wide enough for the longest prompt text
 };
 
 class NumberPromptForm : public forms::Form {

@@ -37,14 +37,14 @@ std::vector<Operation> OperationTable(std::span<const std::pair<Name, Operation>
 }
 
 struct OperationsSetup {
-  std::string form_name{};        // "Form6"
-  std::string caption{};          // "Operações"
-  std::string group_name{};       // "RGmenu"
-  std::string group_caption{};    // "Operação"
-  int preselected = -1;         // the item chosen at start; -1: none
-  std::string button_caption{};   // "Aplicar"
-  bool closable = true;         // false: the close box does nothing
-  int client_width = 400;       // wide enough for the longest operation
+  std::string form_name{};       // "Form6"
+  std::string caption{};         // "Operações"
+  std::string group_name{};      // "RGmenu"
+  std::string group_caption{};   // "Operação"
+  int preselected = -1;          // the item chosen at start; -1: none
+  std::string button_caption{};  // "Aplicar"
+  bool closable = true;          // false: the close box does nothing
+  int client_width = 400;        // wide enough for the longest operation
 };
 
 class OperationsForm : public forms::Form {

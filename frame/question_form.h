@@ -13,11 +13,11 @@
 namespace frame {
 
 struct QuestionSetup {
-  std::string form_name{};  // "Form2"
-  std::string caption{};    // "Pergunta"
+  std::string form_name{};    // "Form2"
+  std::string caption{};      // "Pergunta"
   std::string yes_caption{};  // "sim"
   std::string no_caption{};   // "não"
-  int client_width = 320;   // wide enough for the longest question
+  int client_width = 320;     // wide enough for the longest question
 };
 
 class QuestionForm : public forms::Form {

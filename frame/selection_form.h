@@ -14,16 +14,16 @@ namespace frame {
 struct SelectionSetup {
   std::string form_name{};  // "Form9"
   std::string caption{};    // "Seleção"
-  int client_width = 280;  // wide enough for the longest item
-  int list_height = 140;   // room for the longest list without scrolling
+  int client_width = 280;   // wide enough for the longest item
+  int list_height = 140;    // room for the longest list without scrolling
 };
 
 class SelectionForm : public forms::Form {
  public:
   SelectionForm(forms::Application& app, const SelectionSetup& setup);
 
-  forms::Label& label;    // Label1
-  forms::ListBox& list;   // ListBox1
+  forms::Label& label;   // Label1
+  forms::ListBox& list;  // ListBox1
 };
 
 }  // namespace frame

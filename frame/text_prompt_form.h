@@ -13,10 +13,10 @@
 namespace frame {
 
 struct TextPromptSetup {
-  std::string form_name{};     // "Form7"
-  std::string caption{};       // "Texto"
-  std::string field_name{};    // "Edit1"
-  std::string initial_text{};  // what the edit holds before the first prompt
+  std::string form_name{};       // "Form7"
+  std::string caption{};         // "Texto"
+  std::string field_name{};      // "Edit1"
+  std::string initial_text{};    // what the edit holds before the first prompt
   std::string button_caption{};  // "Ler"
   int client_width = 300;
 };

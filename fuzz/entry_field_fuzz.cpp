@@ -63,9 +63,7 @@ void TypeAndLeave(TNEdit& field, const std::string& text) {
     case tipo_campo::int_field:
       FUZZ_CHECK(base::ParseInteger(text) == field.panel_int() && field.panel_real() == real_before);
       break;
-    case tipo_campo::text_field:
-      FUZZ_CHECK(Unchanged(field, text, real_before, int_before));
-      break;
+    case tipo_campo::text_field: FUZZ_CHECK(Unchanged(field, text, real_before, int_before)); break;
   }
 }
 

@@ -67,8 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   formats::PolynomialFile written = file;
   written.degree = static_cast<std::int32_t>(kept) - 1;
-  const formats::PolynomialFile back = fuzz::WrittenAndReadBack("polynomial-copy", written, options,
-                                                                formats::WritePolynomialFile, formats::ReadPolynomialFile);
+  const formats::PolynomialFile back = fuzz::WrittenAndReadBack(
+      "polynomial-copy", written, options, formats::WritePolynomialFile, formats::ReadPolynomialFile);
   FUZZ_CHECK(back.degree == written.degree && back.a.size() == kept);
   for (std::size_t i = 0; i < kept; ++i) FUZZ_CHECK(fuzz::SameWritten(back.a[i], file.a[i]));
   FUZZ_CHECK(fuzz::SameWritten(back.constant, file.constant));

@@ -75,8 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (unsigned step = 0; reads_at_end < kReadsAtEnd; ++step) {
     // the reader looks ahead through a block of its own, a cost at every
     // step: where the answer may change, near the last token
-    if (step < kFirstLookAheads || held.NearLastToken())
-      FUZZ_CHECK(in.OnlyBlanksLeft() == held.OnlyBlanksLeft());
+    if (step < kFirstLookAheads || held.NearLastToken()) FUZZ_CHECK(in.OnlyBlanksLeft() == held.OnlyBlanksLeft());
     FUZZ_CHECK(in.AtEnd() == held.AtEnd());
     if (held.OnlyBlanksLeft()) ++reads_at_end;
     switch ((pattern >> (2 * (step % 4))) & 3) {

@@ -176,7 +176,8 @@ void ShowElementError(const std::optional<Extended>& estimate, frame::Console& c
   else
     console.ShowLine(heading + " indeterminado (a síntese refeita dá outra rede).");
   if (!estimate || *estimate > kTrustedError)
-    console.ShowLine("* Rede mal condicionada por este caminho de síntese: os valores dos elementos não são confiáveis.");
+    console.ShowLine(
+        "* Rede mal condicionada por este caminho de síntese: os valores dos elementos não são confiáveis.");
 }
 
 }  // namespace ladder

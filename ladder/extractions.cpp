@@ -254,7 +254,8 @@ void ExtractGivenConstant(const Synthesis& s) {
     s.console.ShowLine(kZeroConductanceMessage);
     return;
   }
-  const SynthesisStep step{.kind = SynthesisStep::Kind::kGivenConstant, .constant = c, .constant_at_infinity = c == f.K};
+  const SynthesisStep step{
+      .kind = SynthesisStep::Kind::kGivenConstant, .constant = c, .constant_at_infinity = c == f.K};
   TakeGivenConstant(s, c);
   Record(s, step);
 }

@@ -13,8 +13,7 @@ constexpr int kMaxCycles = 100;
 
 using base::Extended;
 
-GoldenSection GoldenSectionMinimum(const std::function<Extended(Extended)>& f, Extended a, Extended b,
-                                   Extended width) {
+GoldenSection GoldenSectionMinimum(const std::function<Extended(Extended)>& f, Extended a, Extended b, Extended width) {
   const Extended g = kGoldenFraction;
   Extended x1 = a + g * (b - a);
   Extended x2 = x1 + g * (b - x1);

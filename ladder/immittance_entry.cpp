@@ -141,8 +141,8 @@ void AskFrequency(ImmittanceModel& model, frame::Console& console) {
     }
     console.ShowLine("* Incorreto.");
   }
-  console.ShowLine("Zero escolhido = " + console.RealToText(model.point.re) + " " +
-                   console.RealToText(model.point.im) + "j");
+  console.ShowLine("Zero escolhido = " + console.RealToText(model.point.re) + " " + console.RealToText(model.point.im) +
+                   "j");
 }
 
 void PolynomialFromRoots(ImmittanceModel& model, TPolynomial& p, Extended& constant, frame::Console& console) {
@@ -159,7 +159,8 @@ void PolynomialFromRoots(ImmittanceModel& model, TPolynomial& p, Extended& const
     const bool real = base::Abs(si) < model.tolerance;
     const std::array<Extended, 2> linear{-sr, 1};
     const std::array<Extended, 3> quadratic{sr * sr + si * si, Extended(-2) * sr, 1};
-    const std::span<const Extended> factor = real ? std::span<const Extended>(linear) : std::span<const Extended>(quadratic);
+    const std::span<const Extended> factor =
+        real ? std::span<const Extended>(linear) : std::span<const Extended>(quadratic);
     std::array<Extended, kMaxDegree + 1> product{};
     const poly::FittedDegree degree =
         poly::Multiply(std::span<const Extended>(built.data(), static_cast<std::size_t>(k + 1)), factor, product);

@@ -28,9 +28,7 @@ struct TPolynomial {
 
   // a(0)..a(degree); empty when vanished.
   std::span<base::Extended> coefficients() { return {a.data(), static_cast<std::size_t>(degree + 1)}; }
-  std::span<const base::Extended> coefficients() const {
-    return {a.data(), static_cast<std::size_t>(degree + 1)};
-  }
+  std::span<const base::Extended> coefficients() const { return {a.data(), static_cast<std::size_t>(degree + 1)}; }
 };
 
 // Roots numbered from 1, both members of a conjugate pair as given.
@@ -74,8 +72,8 @@ struct ImmittanceModel {
   // Number format of the log and of the files written.
   std::int32_t width = 0;
   std::int32_t decimals = 0;
-  RootTable zeros;  // transmission zeros to realise, letter z
-  RootTable poles;  // poles of the transfer function, letter p
+  RootTable zeros;      // transmission zeros to realise, letter z
+  RootTable poles;      // poles of the transfer function, letter p
   poly::Complex point;  // where EvaluateImmittance evaluates
   poly::Complex value;  // N(point)/D(point), without K
   // Only while a synthesis is made again.

@@ -41,13 +41,14 @@ constexpr int kTablesFilter = 3;
 
 }  // namespace
 
-ImmittancePlot::ImmittancePlot(frame::plot::PlotWindow& window, frame::plot::ScalesForm& scales,
-                               ImmittanceModel& model, frame::Console& console)
+ImmittancePlot::ImmittancePlot(frame::plot::PlotWindow& window, frame::plot::ScalesForm& scales, ImmittanceModel& model,
+                               frame::Console& console)
     : scales_(scales),
       model_(model),
       console_(console),
-      view_(window, 2, frame::plot::ColumnCursor::AtEdge::Stop, [this] { Paint(); },
-            [this](char key) { KeyPress(key); }) {
+      view_(
+          window, 2, frame::plot::ColumnCursor::AtEdge::Stop, [this] { Paint(); },
+          [this](char key) { KeyPress(key); }) {
   scales_.choose_file->on_click = [this] { ChooseTableName(); };
 }
 
@@ -64,8 +65,7 @@ void ImmittancePlot::Paint() {
   // Equal limits are a fault of the fitting, which leaves the last picture
   // and the values read off it as they were.
   const frame::plot::AxisMapping y = frame::plot::FitAxis(box.bottom, box.top, range.ymin, range.ymax, false);
-  const frame::plot::AxisMapping x =
-      frame::plot::FitAxis(box.left, box.right, range.xmin, range.xmax, range.log_scale);
+  const frame::plot::AxisMapping x = frame::plot::FitAxis(box.left, box.right, range.xmin, range.xmax, range.log_scale);
   view_.box = box;
   view_.x = x;
   view_.y = y;
@@ -117,8 +117,7 @@ void ImmittancePlot::DrawLabels(forms::Canvas& canvas) {
   canvas.TextOut(box.right - kLabelIndent, box.bottom + 2, frame::plot::AxisLabel(range.xmax));
   canvas.TextOut(box.left - kLabelIndent, box.bottom - 8, frame::plot::AxisLabel(range.ymin));
   canvas.TextOut(box.left - kLabelIndent, box.top, frame::plot::AxisLabel(range.ymax));
-  canvas.TextOut(box.left - kTitleIndent, (box.bottom + box.top - 8) / 2,
-                 model_.current.admittance ? "Y(s)" : "Z(s)");
+  canvas.TextOut(box.left - kTitleIndent, (box.bottom + box.top - 8) / 2, model_.current.admittance ? "Y(s)" : "Z(s)");
   canvas.TextOut((box.left + box.right) / 2 - kAxisTitleShift, box.bottom + 2,
                  mode_ == PlotMode::kImaginaryAxis ? "Im(s)" : "-Re(s)");
 }
@@ -222,9 +221,8 @@ void ImmittancePlot::RefineMinimum(int column) {
   const Extended wmin = (found.a + found.b) / Extended(2);
   model_.point = poly::Complex{0, wmin};
   EvaluateImmittance(model_);
-  console_.ShowLine("wmin=" + console_.RealToText(wmin) + " Re=" + console_.RealToText(k * model_.value.re) +
-                    " Im=" + console_.RealToText(k * model_.value.im) +
-                    " (erro em w=" + console_.RealToText(found.b - found.a) +
+  console_.ShowLine("wmin=" + console_.RealToText(wmin) + " Re=" + console_.RealToText(k * model_.value.re) + " Im=" +
+                    console_.RealToText(k * model_.value.im) + " (erro em w=" + console_.RealToText(found.b - found.a) +
                     "; ciclos=" + frame::IntToText(found.cycles) + ")");
   // the box tells the minimum found, though the marker stays on its column
   DrawReadout(wmin, k * model_.value.re, k * model_.value.im);

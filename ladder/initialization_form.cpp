@@ -25,11 +25,7 @@ InitializationForm::InitializationForm(forms::Application& app)
     if (on_apply) on_apply();
   };
   SetDefaultButton(&apply);
-  frame::DialogLayout(kClientWidth)
-      .Row(kind_label)
-      .Row(entry_form)
-      .Buttons({&apply})
-      .ApplyTo(*this);
+  frame::DialogLayout(kClientWidth).Row(kind_label).Row(entry_form).Buttons({&apply}).ApplyTo(*this);
   // it stays open beside the log, so the window manager places it
   SetPlacement(forms::Placement::Default);
 }

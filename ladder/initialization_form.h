@@ -23,9 +23,9 @@ class InitializationForm : public forms::Form {
  public:
   explicit InitializationForm(forms::Application& app);
 
-  forms::Label& kind_label;  // Label1
+  forms::Label& kind_label;       // Label1
   forms::RadioGroup& entry_form;  // RGoque
-  forms::Button& apply;  // Button1
+  forms::Button& apply;           // Button1
 
   // What "Aplicar" runs once the window is hidden.
   std::function<void()> on_apply;

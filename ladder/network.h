@@ -27,10 +27,10 @@ enum class TElementKind : std::uint8_t {
   kShuntC = 5,
   kSeriesTankC = 6,
   kShuntTankC = 7,
-  kSeriesR = 8,      // resistance in the series arm
-  kShuntR = 9,       // resistance across the line
-  kLossRL = 10,      // in series with the element before it (a tank's inductor)
-  kLossRC = 11,      // across the element before it (a tank's capacitor)
+  kSeriesR = 8,  // resistance in the series arm
+  kShuntR = 9,   // resistance across the line
+  kLossRL = 10,  // in series with the element before it (a tank's inductor)
+  kLossRC = 11,  // across the element before it (a tank's capacitor)
 };
 
 struct TNetworkElement {

@@ -9,8 +9,8 @@
 #include "ladder/extractions.h"
 #include "ladder/listings.h"
 #include "ladder/operations.h"
-#include "ladder/transformations.h"
 #include "ladder/tramow.h"
+#include "ladder/transformations.h"
 
 namespace ladder {
 namespace {
@@ -44,8 +44,7 @@ std::vector<frame::Operation> Tramow::Operations() {
       {Operation::kInvertImmittance,
        {"Inverter imitância", [this] { InvertAndRecord(synthesis()); }, before_completion}},
       {Operation::kExtractPartialPole,
-       {"Extrair parcialmente polo no infinito para criar zeros", refusable(ExtractPartialPole),
-        before_completion}},
+       {"Extrair parcialmente polo no infinito para criar zeros", refusable(ExtractPartialPole), before_completion}},
       {Operation::kExtractPartialConstant,
        {"Extrair parcialmente constante no infinito para criar zeros", refusable(ExtractPartialConstant),
         before_completion}},
@@ -55,8 +54,7 @@ std::vector<frame::Operation> Tramow::Operations() {
       {Operation::kPlotImaginaryAxis,
        {"Gráficos das partes real e imaginária para s=jw", [this] { OpenPlot(PlotMode::kImaginaryAxis); }, {}}},
       {Operation::kPlotRealS, {"Idem, para s real", [this] { OpenPlot(PlotMode::kRealS); }, {}}},
-      {Operation::kRestartSameImmittance,
-       {"Recomeçar com a mesma imitância", [this] { RestartSameImmittance(); }, {}}},
+      {Operation::kRestartSameImmittance, {"Recomeçar com a mesma imitância", [this] { RestartSameImmittance(); }, {}}},
       {Operation::kRestartOtherImmittance, {"Recomeçar com outra imitância", [this] { StartSynthesis(); }, {}}},
       {Operation::kChangeParameters, {"Mudar parâmetros do programa", [this] { ChangeParameters(); }, {}}},
       {Operation::kTransformNetwork,

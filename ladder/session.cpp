@@ -51,7 +51,7 @@ void EnterSymmetricHalf(ImmittanceModel& model, frame::Console& console) {
 // immittance drops what is not rounding.
 void ShowEntryCleaning(const ImmittanceModel& model, frame::Console& console) {
   const std::pair<const TPolynomial*, const char*> polynomials[] = {{&model.current.N, "numerador"},
-                                                                     {&model.current.D, "denominador"}};
+                                                                    {&model.current.D, "denominador"}};
   for (const auto& [p, name] : polynomials)
     for (const std::int32_t i : CoefficientsCleanedAway(model, *p))
       console.ShowLine("* Limpeza zerou a(" + frame::IntToText(i) + ") do " + name + ":" +
@@ -74,8 +74,9 @@ void Tramow::StartSynthesis() {
   model_.current.admittance = !console_.AskYesNo("A imitância a expandir é uma impedância? (ou admitância)");
   ShowImmittanceKind(model_.current, console_);
   // each table's dialog is named by the line that asks for it
-  for (const auto& [table, filter, line] : {std::tuple{&model_.zeros, kZerosFilter, "Zeros de transmissão a realizar (opcional)"},
-                                            std::tuple{&model_.poles, kPolesFilter, "polos da f. de t. a realizar (opcional)"}}) {
+  for (const auto& [table, filter, line] :
+       {std::tuple{&model_.zeros, kZerosFilter, "Zeros de transmissão a realizar (opcional)"},
+        std::tuple{&model_.poles, kPolesFilter, "polos da f. de t. a realizar (opcional)"}}) {
     console_.ShowLine(line);
     ReadRootsFile(*table, filter, line, console_);
   }

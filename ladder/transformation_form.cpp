@@ -9,9 +9,10 @@ namespace {
 constexpr int kClientWidth = 280;
 
 std::vector<std::string> Items() {
-  return {"Passa-Baixas - Passa-Altas",    "Passa-Baixas - Passa-Faixa",      "Passa-Baixas - Rejeita-Faixa",
-          "Escalar em impedância",         "Escalar em frequência",           "Otimizar dispersão de valores LC",
-          "Recuperar rede original",       "Não transformar"};
+  return {"Passa-Baixas - Passa-Altas",   "Passa-Baixas - Passa-Faixa",
+          "Passa-Baixas - Rejeita-Faixa", "Escalar em impedância",
+          "Escalar em frequência",        "Otimizar dispersão de valores LC",
+          "Recuperar rede original",      "Não transformar"};
 }
 
 }  // namespace
@@ -22,10 +23,7 @@ TransformationForm::TransformationForm(forms::Application& app)
       apply(Add<forms::Button>("Button1", "Aplicar")) {
   apply.on_click = [this] { SetModalResult(forms::kModalOk); };
   SetDefaultButton(&apply);
-  frame::DialogLayout(kClientWidth)
-      .Row(choice)
-      .Buttons({&apply})
-      .ApplyTo(*this);
+  frame::DialogLayout(kClientWidth).Row(choice).Buttons({&apply}).ApplyTo(*this);
 }
 
 }  // namespace ladder

@@ -26,7 +26,7 @@ class TransformationForm : public forms::Form {
   explicit TransformationForm(forms::Application& app);
 
   forms::RadioGroup& choice;  // RGtransformacao
-  forms::Button& apply;  // Button1
+  forms::Button& apply;       // Button1
 };
 
 }  // namespace ladder

@@ -61,10 +61,10 @@ bool KindsAre(Network& network, std::int32_t i, const std::array<Kind, 4>& kinds
 void ConvertDoubleTanks(const Synthesis& s) {
   Network& network = s.network;
   for (std::int32_t i = 1; i + 3 <= network.count;) {
-    const bool l_first = KindsAre(network, i, {Kind::kSeriesTankL, Kind::kSeriesTankC, Kind::kSeriesTankC,
-                                               Kind::kSeriesTankL});
-    const bool c_first = KindsAre(network, i, {Kind::kSeriesTankC, Kind::kSeriesTankL, Kind::kSeriesTankL,
-                                               Kind::kSeriesTankC});
+    const bool l_first =
+        KindsAre(network, i, {Kind::kSeriesTankL, Kind::kSeriesTankC, Kind::kSeriesTankC, Kind::kSeriesTankL});
+    const bool c_first =
+        KindsAre(network, i, {Kind::kSeriesTankC, Kind::kSeriesTankL, Kind::kSeriesTankL, Kind::kSeriesTankC});
     if (!l_first && !c_first) {
       ++i;
       continue;
@@ -73,7 +73,8 @@ void ConvertDoubleTanks(const Synthesis& s) {
     // L C C L holds Ls, Cs, Cp, Lp; C L L C holds Cp, Lp, Ls, Cs
     const Extended v0 = At(network, i).value, v1 = At(network, i + 1).value;
     const Extended v2 = At(network, i + 2).value, v3 = At(network, i + 3).value;
-    const std::optional<DoubleTank> tank = l_first ? ConvertDoubleTank(v3, v2, v0, v1) : ConvertDoubleTank(v1, v0, v2, v3);
+    const std::optional<DoubleTank> tank =
+        l_first ? ConvertDoubleTank(v3, v2, v0, v1) : ConvertDoubleTank(v1, v0, v2, v3);
     if (!tank) {
       s.console.ShowLine("* Tanque série " + names + " não transformado: raiz de número negativo.");
       i += 4;
@@ -87,8 +88,8 @@ void ConvertDoubleTanks(const Synthesis& s) {
     At(network, i + 1).value = tank->ca;
     At(network, i + 2).value = tank->lb;
     At(network, i + 3).value = tank->cb;
-    s.console.ShowLine(std::string("Transformado tanque série ") + (l_first ? "LCCL " : "CLLC ") +
-                       At(network, i).name + "-" + At(network, i + 3).name);
+    s.console.ShowLine(std::string("Transformado tanque série ") + (l_first ? "LCCL " : "CLLC ") + At(network, i).name +
+                       "-" + At(network, i + 3).name);
     i += 4;
   }
 }

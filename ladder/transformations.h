@@ -42,8 +42,7 @@ struct DoubleTank {
 // Lp ∥ Cp, both tuned alike, as two parallel tanks in series; nothing when
 // no such tanks exist (a square root of a negative number on the way, which
 // negative element values bring).
-std::optional<DoubleTank> ConvertDoubleTank(base::Extended lp, base::Extended cp, base::Extended ls,
-                                            base::Extended cs);
+std::optional<DoubleTank> ConvertDoubleTank(base::Extended lp, base::Extended cp, base::Extended ls, base::Extended cs);
 
 // One impedance scaling that makes the smallest inductance equal to the
 // smallest capacitance; the value a 1-ohm termination takes is appended.

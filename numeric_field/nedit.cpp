@@ -36,8 +36,7 @@ void TNEdit::set_field_type(tipo_campo kind) {
 
 void TNEdit::ExitCheck() {
   switch (field_type_) {
-    case tipo_campo::text_field:
-      return;
+    case tipo_campo::text_field: return;
     case tipo_campo::real_field:
       if (const auto value = base::ParseReal(text())) {
         panel_real_ = *value;

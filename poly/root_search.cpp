@@ -98,7 +98,9 @@ class RootSearch {
   Probe ProbeAt(Complex x) const;
   // sum 1/(x - z) over the roots stored since the roots at the origin.
   Complex SumOverStored(Complex x) const;
-  std::span<const Complex> Working() const { return std::span<const Complex>(a_).first(static_cast<std::size_t>(m_) + 1); }
+  std::span<const Complex> Working() const {
+    return std::span<const Complex>(a_).first(static_cast<std::size_t>(m_) + 1);
+  }
 
   const RootSearchSettings& settings_;
   std::span<Extended> re_, im_;

@@ -29,10 +29,10 @@
 namespace poly {
 
 struct RootSearchSettings {
-  base::Extended tolr;  // a step whose size is below it ends the iteration
-  base::Extended tolm;  // with told: a value this small ...
-  base::Extended told;  // ... where the derivative is this small is a multiple root
-  Complex start;        // where the first search starts
+  base::Extended tolr;      // a step whose size is below it ends the iteration
+  base::Extended tolm;      // with told: a value this small ...
+  base::Extended told;      // ... where the derivative is this small is a multiple root
+  Complex start;            // where the first search starts
   bool same_start = false;  // every search starts there, not beside the last root
   bool refine = true;       // refine simple roots before they are stored
   // After 50 steps without convergence the search rescues itself (above) up
@@ -42,12 +42,12 @@ struct RootSearchSettings {
 
 // The state handed to the rescue hook; the hook may change the last four.
 struct RootRescue {
-  int multiplicity = 1;   // of the root being searched (derivative levels + 1)
-  base::Extended error;   // size of the last step
+  int multiplicity = 1;       // of the root being searched (derivative levels + 1)
+  base::Extended error;       // size of the last step
   base::Extended magnitude;   // size of p at the point
   base::Extended derivative;  // size of p' at the point
   base::Extended tolr, tolm, told;
-  Complex point;          // where the iteration goes on from
+  Complex point;  // where the iteration goes on from
 };
 
 struct RootSearchHooks {

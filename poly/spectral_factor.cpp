@@ -130,7 +130,8 @@ Slopes SlopesAt(const ParaconjugateSum& g, Complex z) {
   const auto part = [&](std::span<const Extended> a, Extended k) {
     const ThreeTerms plus = ThreeTermsAt(a, z), minus = ThreeTermsAt(a, -z);
     const Complex first = plus.first * minus.value - plus.value * minus.first;
-    const Complex second = plus.second * minus.value - Complex{2, 0} * plus.first * minus.first + plus.value * minus.second;
+    const Complex second =
+        plus.second * minus.value - Complex{2, 0} * plus.first * minus.first + plus.value * minus.second;
     return Slopes{Complex{k, 0} * first, Complex{k, 0} * second};
   };
   const Slopes a = part(g.a, g.ka), b = part(g.b, g.kb);
@@ -411,7 +412,7 @@ void CircleStart(const ParaconjugateSum& g, std::span<Extended> re, std::span<Ex
   const Extended radius = RootScale(g);
   for (std::size_t k = 0; k < n; ++k) {
     const Extended angle = base::Pi() * (Extended(0.5L) + (Extended(static_cast<long double>(k)) + Extended(0.5L)) /
-                                                             Extended(static_cast<long double>(n)));
+                                                              Extended(static_cast<long double>(n)));
     re[k] = radius * base::Cos(angle);
     im[k] = radius * base::Sin(angle);
   }
@@ -430,15 +431,15 @@ void PolishFactorRoots(const ParaconjugateSum& g, Half half, std::span<Extended>
   std::vector<std::size_t> order(re.size());
   for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
   const auto square_re = [&](std::size_t k) { return circle_re[k] * circle_re[k] - circle_im[k] * circle_im[k]; };
-  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return square_re(a) < square_re(b); });
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return square_re(a) < square_re(b); });
   for (std::size_t k = 0; k < order.size(); ++k) {
     re[k] = circle_re[order[k]];
     im[k] = circle_im[order[k]];
   }
 }
 
-std::vector<Extended> RootRadii(const ParaconjugateSum& g, std::span<const Extended> re,
-                                std::span<const Extended> im) {
+std::vector<Extended> RootRadii(const ParaconjugateSum& g, std::span<const Extended> re, std::span<const Extended> im) {
   std::vector<Extended> radii;
   for (std::size_t k = 0; k < re.size(); ++k) {
     const Complex z{re[k], im[k]};

@@ -98,9 +98,7 @@ LandenScale LandenScaleOf(Extended x, Extended kc) {
   const std::int32_t c = ExponentOf(kc);
   std::int32_t q = ExponentOf(x);
   const auto low = [&] { return std::max(q - kLandenTop, (-kLandenTop - c) / 2); };
-  const auto high = [&] {
-    return std::min({kLandenProductTop - std::max(c, 0), kLandenTop + q, kLandenTop - c - q});
-  };
+  const auto high = [&] { return std::min({kLandenProductTop - std::max(c, 0), kLandenTop + q, kLandenTop - c - q}); };
   if (low() > high()) {
     if (q <= 0) {
       scale.tiny = true;

@@ -43,9 +43,9 @@ struct EllipticRational {
 };
 EllipticRational EllipticRationalOf(std::int32_t n, Extended x);
 struct ModPiReduction {
-  Extended n;   // quarter-periods
-  Extended r;   // remainder, |r| <= pi/2 (not used at a pole)
-  bool pole;    // |phi| is an odd multiple of pi/2
+  Extended n;  // quarter-periods
+  Extended r;  // remainder, |r| <= pi/2 (not used at a pole)
+  bool pole;   // |phi| is an odd multiple of pi/2
 };
 ModPiReduction ReduceModPi(Extended phi);
 Extended IncompleteF(Extended phi, Extended k);

@@ -81,8 +81,8 @@ Extended HyperbolicTangent(Extended x) {
     return x > 0 ? 1 - c : c - 1;
   }
   const Extended t = x * x;
-  const Extended d = a <= kTanhCubic ? Extended(kMinusThird)
-                                     : PolynomialValue(kTanhP, 3, 4, t) / PolynomialValue(kTanhQ, 3, 4, t);
+  const Extended d =
+      a <= kTanhCubic ? Extended(kMinusThird) : PolynomialValue(kTanhP, 3, 4, t) / PolynomialValue(kTanhQ, 3, 4, t);
   return x + x * x * x * d;
 }
 

@@ -179,8 +179,8 @@ void InversePolynomialApproximation(Registers& r, Parameters& parameters, KeptVa
 }
 
 void SymmetricRationalApproximation(Registers& r, Parameters& parameters, KeptValues& kept, frame::Console& console) {
-  if (!BeginApproximation(r, parameters, kept, console, "Aproximação racional simétrica (Q(w) gerado externamente):",
-                          false))
+  if (!BeginApproximation(r, parameters, kept, console,
+                          "Aproximação racional simétrica (Q(w) gerado externamente):", false))
     return;
   const Extended epsilon = kept.epsilon;
   const Extended cq = r.Q.constant;

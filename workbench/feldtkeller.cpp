@@ -125,10 +125,13 @@ void CheckFactor(Registers& r, Factor which, frame::Console& console) {
   if (poly::LargestMagnitude(residue) > kResidualFloor * poly::LargestMagnitude(CoefficientsOf(r.X)))
     std::fill(radii.begin(), radii.end(), Extended(0));
   // |E|² = |F|² + |P|², whichever of E and F was computed
-  const poly::AxisFactor factor{CoefficientsOf(e), e.constant * e.constant,
-                                {CoefficientsOf(f), f.constant * f.constant, CoefficientsOf(r.P),
-                                 r.P.constant * r.P.constant},
-                                re, im, radii};
+  const poly::AxisFactor factor{
+      CoefficientsOf(e),
+      e.constant * e.constant,
+      {CoefficientsOf(f), f.constant * f.constant, CoefficientsOf(r.P), r.P.constant * r.P.constant},
+      re,
+      im,
+      radii};
   const poly::AxisResidual residual =
       poly::ResidualOnAxis(factor, CheckFrequencies(e, r.roots, static_cast<int>(count)), kResidualFloor);
   if (residual.beyond_rounding)

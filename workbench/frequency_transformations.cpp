@@ -125,8 +125,8 @@ void FrequencyTransformationsOperation(Registers& r, KeptValues& kept, frame::Co
     return;
   }
   console.ShowLine("Transfromação de frequência:");
-  const char choice = console.AskChoice("Escolha o tipo de transformação de frequência:",
-                                        "pb-p[A],pb-p[F],pb-[R]f,[E]scalamento,[#]");
+  const char choice =
+      console.AskChoice("Escolha o tipo de transformação de frequência:", "pb-p[A],pb-p[F],pb-[R]f,[E]scalamento,[#]");
   if (choice == '#') return;
   if ((choice == 'F' || choice == 'R') && !BandpassFits(r, console.log())) return;
   RegistersGuard guard(r);

@@ -107,16 +107,15 @@ void DoublyTerminatedImmittance(Registers& r, const Parameters& parameters, fram
     return;
   }
   const int np = r.P.degree;
-  const char choice =
-      np % 2 != 0
-          ? console.AskChoice("P(s) é ímpar. Gerar a função:",
-                              "[1] - z11/rg = (Eo-Fo)/(Ee+Fe),[2] - z22/rl = (Eo+Fo)/(Ee+Fe),"
-                              "[3] - y11*rg = (Eo+Fo)/(Ee-Fe),[4] - y22*rl = (Eo-Fo)/(Ee-Fe),"
-                              "[5] - Z1/rg  = (E-F)/(E+F),[6] - Z2/rl  = (E-Fe+Fo)/(E+Fe-Fo),[#]")
-          : console.AskChoice("P(s) é par. Gerar a função:",
-                              "[1] - z11/rg = (Ee-Fe)/(Eo+Fo),[2] - z22/rl = (Ee+Fe)/(Eo+Fo),"
-                              "[3] - y11*rg = (Ee+Fe)/(Eo-Fo),[4] - y22*rl = (Ee-Fe)/(Eo-Fo),"
-                              "[5] - Z1/rg  = (E-F)/(E+F),[6] - Z2/rl  = (E+Fe-Fo)/(E-Fe+Fo),[#]");
+  const char choice = np % 2 != 0
+                          ? console.AskChoice("P(s) é ímpar. Gerar a função:",
+                                              "[1] - z11/rg = (Eo-Fo)/(Ee+Fe),[2] - z22/rl = (Eo+Fo)/(Ee+Fe),"
+                                              "[3] - y11*rg = (Eo+Fo)/(Ee-Fe),[4] - y22*rl = (Eo-Fo)/(Ee-Fe),"
+                                              "[5] - Z1/rg  = (E-F)/(E+F),[6] - Z2/rl  = (E-Fe+Fo)/(E+Fe-Fo),[#]")
+                          : console.AskChoice("P(s) é par. Gerar a função:",
+                                              "[1] - z11/rg = (Ee-Fe)/(Eo+Fo),[2] - z22/rl = (Ee+Fe)/(Eo+Fo),"
+                                              "[3] - y11*rg = (Ee+Fe)/(Eo-Fo),[4] - y22*rl = (Ee-Fe)/(Eo-Fo),"
+                                              "[5] - Z1/rg  = (E-F)/(E+F),[6] - Z2/rl  = (E+Fe-Fo)/(E-Fe+Fo),[#]");
   if (choice < '1' || choice > '6') return;
   const int item = choice - '0';
   // no transmission zero at s = 0: the terminations follow from F(0)/E(0)
@@ -149,8 +148,7 @@ void DoublyTerminatedImmittance(Registers& r, const Parameters& parameters, fram
     else
       console.ShowLine("rg=" + console.RealToText(t / d) + " * rl");
   } else {
-    console.ShowLine(
-        "As terminações não puderam ser determinadas. Use a síntese pelos dois lados se necessário.");
+    console.ShowLine("As terminações não puderam ser determinadas. Use a síntese pelos dois lados se necessário.");
   }
   if (np > 0) console.ShowLine(kTransmissionZerosReminder);
 }

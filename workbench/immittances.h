@@ -19,8 +19,7 @@ void DoublyTerminatedImmittance(Registers& r, const Parameters& parameters, fram
 void SinglyTerminatedImmittance(Registers& r, const Parameters& parameters, frame::Console& console);
 // F + P = h(s)a(s), h with the roots in the left half plane: Za/r = -ao/ae
 // and Zb/r from the parts of h.
-void LatticeImpedances(Registers& r, const Parameters& parameters, frame::Console& console,
-                       const RescueDialog& dialog);
+void LatticeImpedances(Registers& r, const Parameters& parameters, frame::Console& console, const RescueDialog& dialog);
 
 // Operation "Gerar imitâncias para síntese de rede passiva".
 void ImmittancesOperation(Registers& r, const Parameters& parameters, frame::Console& console,

@@ -174,9 +174,7 @@ void TypeFrequenciesAndQualities(const Entry& e) {
 EntryResult EnterOnce(const Entry& e) {
   switch (e.console.AskChoice("Selecione a forma de entrada:", "[C]oeficientes,[R]aizes,w e [Q]")) {
     case 'R': return EnterRoots(e);
-    case 'Q':
-      TypeFrequenciesAndQualities(e);
-      return EntryResult::kRoots;
+    case 'Q': TypeFrequenciesAndQualities(e); return EntryResult::kRoots;
     default: return EnterCoefficients(e);
   }
 }

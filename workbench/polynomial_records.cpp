@@ -28,8 +28,7 @@ TPolynomialRecord Monomial(int n) {
 TPolynomialRecord Reversed(const TPolynomialRecord& p, int degree) {
   if (degree < -1 || degree > kMaxDegree) base::RaiseRangeCheck(degree);
   TPolynomialRecord r = p;
-  for (int i = 0; i <= degree; ++i)
-    r.a[static_cast<std::size_t>(i)] = p.a[static_cast<std::size_t>(degree - i)];
+  for (int i = 0; i <= degree; ++i) r.a[static_cast<std::size_t>(i)] = p.a[static_cast<std::size_t>(degree - i)];
   r.degree = degree;
   return r;
 }

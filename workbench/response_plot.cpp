@@ -30,16 +30,16 @@ const char* Title(ResponseKind kind) {
 
 }  // namespace
 
-ResponsePlot::ResponsePlot(frame::plot::PlotWindow& window, frame::plot::ScalesForm& scales,
-                           Registers& registers, frame::Log& log, forms::FileDialog& save_dialog,
-                           const PlotColours& colours)
+ResponsePlot::ResponsePlot(frame::plot::PlotWindow& window, frame::plot::ScalesForm& scales, Registers& registers,
+                           frame::Log& log, forms::FileDialog& save_dialog, const PlotColours& colours)
     : scales_(scales),
       registers_(registers),
       log_(log),
       save_dialog_(save_dialog),
       colours_(colours),
-      view_(window, 1, frame::plot::ColumnCursor::AtEdge::Refuse, [this] { Paint(); },
-            [this](char key) { KeyPress(key); }) {}
+      view_(
+          window, 1, frame::plot::ColumnCursor::AtEdge::Refuse, [this] { Paint(); },
+          [this](char key) { KeyPress(key); }) {}
 
 void ResponsePlot::Show(const TPolynomialRecord& numerator, const TPolynomialRecord& denominator, ResponseKind kind,
                         Extended xmin, Extended xmax, Extended ymin, Extended ymax) {

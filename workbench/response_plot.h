@@ -22,8 +22,8 @@ namespace workbench {
 
 class ResponsePlot {
  public:
-  ResponsePlot(frame::plot::PlotWindow& window, frame::plot::ScalesForm& scales, Registers& registers,
-               frame::Log& log, forms::FileDialog& save_dialog, const PlotColours& colours);
+  ResponsePlot(frame::plot::PlotWindow& window, frame::plot::ScalesForm& scales, Registers& registers, frame::Log& log,
+               forms::FileDialog& save_dialog, const PlotColours& colours);
 
   // X := numerator, Y := denominator (copies, so X and Y themselves may be
   // passed); unless both are defined, logs "* Função indefinida *" and stops.

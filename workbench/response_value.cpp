@@ -47,8 +47,7 @@ Extended ResponseValue(ResponseKind kind, std::span<const Extended> numerator, s
       if (q.re < 0) y = q.im > 0 ? y + Extended(kHalfTurnDegrees) : y - Extended(kHalfTurnDegrees);
       return y;
     }
-    case ResponseKind::DelayT:
-      return q.re;
+    case ResponseKind::DelayT: return q.re;
     default: {
       Extended m = q.re * q.re + q.im * q.im;
       if (m == 0) m = kTiny;

@@ -57,8 +57,8 @@ RootRun FindRoots(Registers& r, const Parameters& parameters, frame::Console& co
     return run;
   }
   console.ShowLine("Calculando...");
-  poly::RootSearchSettings settings{parameters.tolr, parameters.tolm, parameters.told,
-                                    {parameters.xr0, parameters.xi0}, parameters.same_initial};
+  poly::RootSearchSettings settings{
+      parameters.tolr, parameters.tolm, parameters.told, {parameters.xr0, parameters.xi0}, parameters.same_initial};
   settings.self_rescue = rescue == Rescue::kSearchFirst;
   poly::RootSearchHooks hooks;
   hooks.stored = [&console](int index) { console.ShowLine(frame::IntToText(index)); };
@@ -84,7 +84,8 @@ void PolynomialRootsOperation(Registers& r, const Parameters& parameters, frame:
   // residual tells.
   if (FindRoots(r, parameters, console, dialog).loosened) {
     const Extended worst = WorstRelativeResidual(r);
-    if (worst > kRootResidualLimit) console.ShowLine("* Resíduo relativo máximo das raízes:" + console.RealToText(worst));
+    if (worst > kRootResidualLimit)
+      console.ShowLine("* Resíduo relativo máximo das raízes:" + console.RealToText(worst));
   }
   ListRoots(r, parameters, console, "Raízes de " + PolynomialName(console.choice_letter()));
 }

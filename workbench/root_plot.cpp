@@ -91,8 +91,8 @@ void RootPlot::DrawFrameAndAxes(forms::Canvas& canvas) const {
   canvas.MoveTo(box_.left, real_axis);
   canvas.LineTo(box_.right, real_axis);
   // the unit circle is not clamped: off the view it runs outside the box
-  canvas.Arc(NearestPixel(x_.offset - x_.scale), NearestPixel(y_.offset - y_.scale),
-             NearestPixel(x_.offset + x_.scale), NearestPixel(y_.offset + y_.scale), 0, 0, 0, 0);
+  canvas.Arc(NearestPixel(x_.offset - x_.scale), NearestPixel(y_.offset - y_.scale), NearestPixel(x_.offset + x_.scale),
+             NearestPixel(y_.offset + y_.scale), 0, 0, 0, 0);
 }
 
 void RootPlot::DrawLabels(forms::Canvas& canvas) const {
@@ -170,8 +170,7 @@ void RootPlot::KeyPress(char key) {
       current_ = current_ >= count ? 1 : current_ + 1;
       ShowRootStatus();
       return;
-    default:
-      return;
+    default: return;
   }
 }
 

@@ -20,17 +20,17 @@ class RootRescueForm : public forms::Form {
   // closed.
   void Ask(poly::RootRescue& state);
 
-  forms::Label& root_tolerance_label;  // Label1
-  numeric_field::TNEdit& root_tolerance;  // NEtolr1
-  forms::Label& real_part_label;  // Label2
-  numeric_field::TNEdit& real_part;  // NExr
-  forms::Label& imaginary_part_label;  // Label3
-  numeric_field::TNEdit& imaginary_part;  // NExi
-  forms::Label& magnitude_tolerance_label;  // Label4
-  numeric_field::TNEdit& magnitude_tolerance;  // NEtolm1
-  forms::Label& derivative_tolerance_label;  // Label5
+  forms::Label& root_tolerance_label;           // Label1
+  numeric_field::TNEdit& root_tolerance;        // NEtolr1
+  forms::Label& real_part_label;                // Label2
+  numeric_field::TNEdit& real_part;             // NExr
+  forms::Label& imaginary_part_label;           // Label3
+  numeric_field::TNEdit& imaginary_part;        // NExi
+  forms::Label& magnitude_tolerance_label;      // Label4
+  numeric_field::TNEdit& magnitude_tolerance;   // NEtolm1
+  forms::Label& derivative_tolerance_label;     // Label5
   numeric_field::TNEdit& derivative_tolerance;  // NEtold1
-  forms::Button& apply;  // Button1
+  forms::Button& apply;                         // Button1
 };
 
 }  // namespace workbench

@@ -15,8 +15,8 @@ void Vessaw::StartSession() {
   parameters_ = DefaultParameters();
   // Undefined, not erased: the hidden stack levels Z and T keep their flags.
   registers_.roots_defined = false;
-  for (TPolynomialRecord* slot : {&registers_.E, &registers_.F, &registers_.P, &registers_.Q, &registers_.X,
-                                  &registers_.Y})
+  for (TPolynomialRecord* slot :
+       {&registers_.E, &registers_.F, &registers_.P, &registers_.Q, &registers_.X, &registers_.Y})
     slot->defined = false;
   console_.ShowLine(kVersionLine);
   console_windows().operations->Show();

@@ -15,8 +15,7 @@ namespace {
 class DialogWatch : public QObject {
  public:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Hide && qobject_cast<QDialog*>(watched) &&
-        static_cast<QWidget*>(watched)->isWindow())
+    if (event->type() == QEvent::Hide && qobject_cast<QDialog*>(watched) && static_cast<QWidget*>(watched)->isWindow())
       QTimer::singleShot(0, this, [] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal && modal->isVisible() && !modal->isActiveWindow()) modal->activateWindow();

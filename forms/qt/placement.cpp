@@ -18,9 +18,7 @@ int LeftWithin(int wanted, int width, const QRect& screen) {
   return std::max(screen.left(), std::min(wanted, screen.right() + 1 - width));
 }
 
-std::int64_t Area(const QRect& rect) {
-  return rect.isEmpty() ? 0 : std::int64_t{rect.width()} * rect.height();
-}
+std::int64_t Area(const QRect& rect) { return rect.isEmpty() ? 0 : std::int64_t{rect.width()} * rect.height(); }
 
 std::int64_t SquaredDistance(const QPoint& a, const QPoint& b) {
   const std::int64_t dx = a.x() - b.x(), dy = a.y() - b.y();

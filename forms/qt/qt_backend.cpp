@@ -71,9 +71,8 @@ class DialogTurn {
 }  // namespace
 
 QtBackend::QtBackend()
-    : focus_guard_(std::make_unique<FocusGuard>(*this)), focus_return_([this]() -> QWidget* {
-        return main_form_ ? WindowOf(*main_form_) : nullptr;
-      }) {
+    : focus_guard_(std::make_unique<FocusGuard>(*this)),
+      focus_return_([this]() -> QWidget* { return main_form_ ? WindowOf(*main_form_) : nullptr; }) {
   // the model ends the program (Terminate), never Qt on its own
   QApplication::setQuitOnLastWindowClosed(false);
   UseDialogFont();

@@ -56,7 +56,8 @@ void ImageCanvas::Resize(int width, int height) {
   next.fill(kBackground);
   const int rows = std::min(height, image_.height());
   const int bytes = std::min(width, image_.width()) * static_cast<int>(sizeof(QRgb));
-  for (int y = 0; y < rows; ++y) std::memcpy(next.scanLine(y), image_.constScanLine(y), static_cast<std::size_t>(bytes));
+  for (int y = 0; y < rows; ++y)
+    std::memcpy(next.scanLine(y), image_.constScanLine(y), static_cast<std::size_t>(bytes));
   image_ = std::move(next);
 }
 
@@ -155,8 +156,7 @@ void ImageCanvas::FrameRect(int x1, int y1, int x2, int y2) {
 }
 
 void ImageCanvas::Polygon(const std::vector<Point>& points) {
-  FillAndOutline(PolygonInterior(points, Bounds()),
-                 ClosedOutline(points, Bounds(), pen_style_ == PenStyle::Dot));
+  FillAndOutline(PolygonInterior(points, Bounds()), ClosedOutline(points, Bounds(), pen_style_ == PenStyle::Dot));
 }
 
 void ImageCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {

@@ -137,7 +137,8 @@ long long AppendLine(Point a, Point b, const Clip& clip, std::vector<Point>& out
     const long long offset = FloorDiv(static_cast<Wide>(2) * i * minor + steps, static_cast<Wide>(2) * steps);
     const long long x = x_major ? a.x + sx * i : a.x + sx * offset;
     const long long y = x_major ? a.y + sy * offset : a.y + sy * i;
-    if (x >= 0 && y >= 0 && x < clip.width && y < clip.height) out.push_back({static_cast<int>(x), static_cast<int>(y)});
+    if (x >= 0 && y >= 0 && x < clip.width && y < clip.height)
+      out.push_back({static_cast<int>(x), static_cast<int>(y)});
   }
   return steps;
 }
@@ -164,8 +165,8 @@ void SortUnique(std::vector<Point>& pixels) {
 std::vector<Span> PolygonInterior(const std::vector<Point>& corners, const Clip& clip) {
   std::vector<Span> spans;
   if (corners.size() < 3) return spans;
-  const auto [low, high] = std::minmax_element(corners.begin(), corners.end(),
-                                               [](const Point& p, const Point& q) { return p.y < q.y; });
+  const auto [low, high] =
+      std::minmax_element(corners.begin(), corners.end(), [](const Point& p, const Point& q) { return p.y < q.y; });
   const int first_row = std::max(0, low->y);
   const int last_row = std::min(clip.height - 1, high->y - 1);
   std::vector<long long> crossings;

@@ -56,7 +56,6 @@ std::vector<Point> EllipseBoundary(int x1, int y1, int x2, int y2, const Clip& c
 // screen) from the ray towards `start` to the ray towards `end`, both rays
 // leaving the centre of the bounding box.  Equal directions keep everything.
 // The result is ordered along the sweep.
-std::vector<Point> ArcSweep(const std::vector<Point>& boundary, int x1, int y1, int x2, int y2, Point start,
-                            Point end);
+std::vector<Point> ArcSweep(const std::vector<Point>& boundary, int x1, int y1, int x2, int y2, Point start, Point end);
 
 }  // namespace forms::raster

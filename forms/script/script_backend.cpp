@@ -15,8 +15,8 @@
 #include "forms/main_menu.h"
 #include "forms/memo.h"
 #include "forms/paint_box.h"
-#include "forms/raster/image_canvas.h"
 #include "forms/radio_group.h"
+#include "forms/raster/image_canvas.h"
 #include "forms/script/script_fault.h"
 
 namespace forms::script {
@@ -30,12 +30,18 @@ struct NamedKey {
 };
 
 constexpr NamedKey kNamedKeys[] = {
-    {"Enter", kKeyReturn, kCharEnter}, {"Backspace", kKeyBack, kCharBackspace},
-    {"Space", kKeySpace, ' '},         {"Escape", kKeyEscape, kCharEscape},
-    {"Left", kKeyLeft, 0},             {"Right", kKeyRight, 0},
-    {"Up", kKeyUp, 0},                 {"Down", kKeyDown, 0},
-    {"PageUp", kKeyPageUp, 0},         {"PageDown", kKeyPageDown, 0},
-    {"Home", kKeyHome, 0},             {"End", kKeyEnd, 0},
+    {"Enter", kKeyReturn, kCharEnter},
+    {"Backspace", kKeyBack, kCharBackspace},
+    {"Space", kKeySpace, ' '},
+    {"Escape", kKeyEscape, kCharEscape},
+    {"Left", kKeyLeft, 0},
+    {"Right", kKeyRight, 0},
+    {"Up", kKeyUp, 0},
+    {"Down", kKeyDown, 0},
+    {"PageUp", kKeyPageUp, 0},
+    {"PageDown", kKeyPageDown, 0},
+    {"Home", kKeyHome, 0},
+    {"End", kKeyEnd, 0},
 };
 
 std::optional<int> ToInt(const std::string& word) {
@@ -59,13 +65,13 @@ struct ScriptBackend::BoxCanvas {
 ScriptBackend::ScriptBackend(Script& script, std::ostream& transcript, bool trace)
     : script_(script), out_(transcript), trace_(trace) {
   verbs_ = {
-      {"menu", &ScriptBackend::DoMenu},       {"click", &ScriptBackend::DoClick},
-      {"type", &ScriptBackend::DoType},       {"choose", &ScriptBackend::DoChoose},
-      {"tick", &ScriptBackend::DoTick},       {"untick", &ScriptBackend::DoUntick},
-      {"lines", &ScriptBackend::DoLines},     {"key", &ScriptBackend::DoKey},
-      {"mouse", &ScriptBackend::DoMouse},     {"size", &ScriptBackend::DoSize},
-      {"close", &ScriptBackend::DoClose},     {"file", &ScriptBackend::DoFile},
-      {"dump", &ScriptBackend::DoDump},       {"snapshot", &ScriptBackend::DoSnapshot},
+      {"menu", &ScriptBackend::DoMenu},         {"click", &ScriptBackend::DoClick},
+      {"type", &ScriptBackend::DoType},         {"choose", &ScriptBackend::DoChoose},
+      {"tick", &ScriptBackend::DoTick},         {"untick", &ScriptBackend::DoUntick},
+      {"lines", &ScriptBackend::DoLines},       {"key", &ScriptBackend::DoKey},
+      {"mouse", &ScriptBackend::DoMouse},       {"size", &ScriptBackend::DoSize},
+      {"close", &ScriptBackend::DoClose},       {"file", &ScriptBackend::DoFile},
+      {"dump", &ScriptBackend::DoDump},         {"snapshot", &ScriptBackend::DoSnapshot},
       {"activate", &ScriptBackend::DoActivate},
   };
 }
@@ -91,8 +97,7 @@ void ScriptBackend::Play() {
 void ScriptBackend::RunUntil(const std::function<bool()>& done, const std::string& waiting) {
   while (!done()) {
     if (app_->terminated()) {
-      if (script_.HasMore())
-        throw ScriptFault(script_.last_line(), "the program has ended, but the script goes on");
+      if (script_.HasMore()) throw ScriptFault(script_.last_line(), "the program has ended, but the script goes on");
       return;
     }
     std::optional<ScriptLine> line = script_.Next();
@@ -273,16 +278,25 @@ void ScriptBackend::DoMouse(const ScriptLine& line) {
   ShiftState shift;
   for (std::size_t i = 5; i < line.words.size(); ++i) {
     const std::string& option = line.words[i];
-    if (option == "left") button = MouseButton::Left;
-    else if (option == "right") button = MouseButton::Right;
-    else if (option == "middle") button = MouseButton::Middle;
-    else if (option == "shift") shift.shift = true;
-    else Fault(line, "unknown mouse option '" + option + "'");
+    if (option == "left")
+      button = MouseButton::Left;
+    else if (option == "right")
+      button = MouseButton::Right;
+    else if (option == "middle")
+      button = MouseButton::Middle;
+    else if (option == "shift")
+      shift.shift = true;
+    else
+      Fault(line, "unknown mouse option '" + option + "'");
   }
-  if (what == "down") Act([&, button, shift] { box.UserMouseDown(button, shift, *x, *y); });
-  else if (what == "move") Act([&, shift] { box.UserMouseMove(shift, *x, *y); });
-  else if (what == "up") Act([&, button, shift] { box.UserMouseUp(button, shift, *x, *y); });
-  else Fault(line, "mouse takes down, move or up");
+  if (what == "down")
+    Act([&, button, shift] { box.UserMouseDown(button, shift, *x, *y); });
+  else if (what == "move")
+    Act([&, shift] { box.UserMouseMove(shift, *x, *y); });
+  else if (what == "up")
+    Act([&, button, shift] { box.UserMouseUp(button, shift, *x, *y); });
+  else
+    Fault(line, "mouse takes down, move or up");
 }
 
 void ScriptBackend::DoSize(const ScriptLine& line) {

@@ -5,7 +5,9 @@
 namespace frame::plot {
 
 CurveTable::CurveTable(int first, int last, int series)
-    : first_(first), last_(last), series_(series),
+    : first_(first),
+      last_(last),
+      series_(series),
       values_(static_cast<std::size_t>(std::max(0, last - first + 1) * series)) {}
 
 void CurveTable::Begin(int from, base::TextWriter* file) {

@@ -6,8 +6,8 @@
 
 namespace frame::plot {
 
-FrequencyView::FrequencyView(PlotWindow& window, int series, ColumnCursor::AtEdge at_edge,
-                             std::function<void()> paint, std::function<void(char key)> key_press)
+FrequencyView::FrequencyView(PlotWindow& window, int series, ColumnCursor::AtEdge at_edge, std::function<void()> paint,
+                             std::function<void(char key)> key_press)
     : window(window), values(kFirstColumn, kLastColumn, series), cursor(at_edge) {
   window.paint_box.on_paint = std::move(paint);
   window.on_key_press = [key_press = std::move(key_press)](char& key) { key_press(key); };

@@ -44,8 +44,7 @@ void DrawFrequencyGrid(forms::Canvas& canvas, const PlotBox& box, const AxisMapp
 void DrawValueGrid(forms::Canvas& canvas, const PlotBox& box, const AxisMapping& y, base::Extended ymin,
                    base::Extended ymax, forms::Color colour);
 // Both, the vertical lines first.
-void DrawGrid(forms::Canvas& canvas, const PlotBox& box, const AxisMapping& x, base::Extended xmin,
-              base::Extended xmax, const AxisMapping& y, base::Extended ymin, base::Extended ymax,
-              const GridColours& colours);
+void DrawGrid(forms::Canvas& canvas, const PlotBox& box, const AxisMapping& x, base::Extended xmin, base::Extended xmax,
+              const AxisMapping& y, base::Extended ymin, base::Extended ymax, const GridColours& colours);
 
 }  // namespace frame::plot

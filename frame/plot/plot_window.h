@@ -13,8 +13,8 @@
 namespace frame::plot {
 
 struct PlotWindowSetup {
-  std::string form_name{};  // "Form7"
-  std::string caption{};    // "Resposta em frequência"
+  std::string form_name{};   // "Form7"
+  std::string caption{};     // "Resposta em frequência"
   bool status_line = false;  // StatusBar1 under the paint box
   // One curve point per pixel column: some 560 points across the plot area
   // of a frequency plot.

@@ -9,12 +9,8 @@ using base::Extended;
 bool RangeKeyPress(char c, PlotRange& range, Extended widen_limit) {
   const Extended yspan = range.ymax - range.ymin;
   switch (c) {
-    case '+':
-      range.ymax = range.ymin + yspan / Extended(2);
-      return true;
-    case '-':
-      range.ymax = range.ymin + Extended(2) * yspan;
-      return true;
+    case '+': range.ymax = range.ymin + yspan / Extended(2); return true;
+    case '-': range.ymax = range.ymin + Extended(2) * yspan; return true;
     case 'A':
     case 'a':
       range.xmax = range.log_scale ? base::Sqrt(range.xmin * range.xmax) : (range.xmin + range.xmax) / Extended(2);
@@ -25,15 +21,10 @@ bool RangeKeyPress(char c, PlotRange& range, Extended widen_limit) {
         range.xmax = range.log_scale ? range.xmax * range.xmax / range.xmin : Extended(2) * range.xmax - range.xmin;
       return true;
     case 'G':
-    case 'g':
-      range.grid_on = !range.grid_on;
-      return true;
+    case 'g': range.grid_on = !range.grid_on; return true;
     case 'L':
-    case 'l':
-      range.log_scale = !range.log_scale;
-      return true;
-    default:
-      return false;
+    case 'l': range.log_scale = !range.log_scale; return true;
+    default: return false;
   }
 }
 
@@ -60,11 +51,8 @@ bool RangeKeyDown(int key, PlotRange& range) {
       return true;
     }
     case forms::kKeyRight:
-    case forms::kKeyLeft:
-      ShiftByQuarter(range.xmin, range.xmax, range.log_scale, key == forms::kKeyRight);
-      return true;
-    default:
-      return false;
+    case forms::kKeyLeft: ShiftByQuarter(range.xmin, range.xmax, range.log_scale, key == forms::kKeyRight); return true;
+    default: return false;
   }
 }
 

@@ -45,8 +45,7 @@ std::optional<Band> RubberBand::Release(forms::Canvas& canvas) {
   return std::nullopt;
 }
 
-void AttachRubberBand(forms::PaintBox& box, RubberBand& band, std::function<void(const Band&)> zoom,
-                      PressClaim claim) {
+void AttachRubberBand(forms::PaintBox& box, RubberBand& band, std::function<void(const Band&)> zoom, PressClaim claim) {
   box.on_mouse_down = [&band, claim = std::move(claim)](forms::MouseButton button, forms::ShiftState shift, int x,
                                                         int y) {
     if (!claim || !claim(button, shift, x, y)) band.Press(x, y);

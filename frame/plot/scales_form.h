@@ -34,18 +34,18 @@ class ScalesForm : public forms::Form {
   // back.  Gives whether "Salvar curva" is ticked; the box keeps its state.
   bool Exchange(PlotRange& range);
 
-  forms::Label& xmin_label;  // Label1
-  numeric_field::TNEdit& xmin;  // NExmin
-  forms::Label& xmax_label;  // Label2
-  numeric_field::TNEdit& xmax;  // NExmax
-  forms::Label& ymin_label;  // Label3
-  numeric_field::TNEdit& ymin;  // NEymin
-  forms::Label& ymax_label;  // Label4
-  numeric_field::TNEdit& ymax;  // NEymax
-  forms::CheckBox& log_scale;  // CBlog
-  forms::CheckBox& save_curve;  // CBsalvar
-  forms::Edit* const file_name;  // Esalvar, only with the file name row
-  forms::Button& apply;  // Button1
+  forms::Label& xmin_label;          // Label1
+  numeric_field::TNEdit& xmin;       // NExmin
+  forms::Label& xmax_label;          // Label2
+  numeric_field::TNEdit& xmax;       // NExmax
+  forms::Label& ymin_label;          // Label3
+  numeric_field::TNEdit& ymin;       // NEymin
+  forms::Label& ymax_label;          // Label4
+  numeric_field::TNEdit& ymax;       // NEymax
+  forms::CheckBox& log_scale;        // CBlog
+  forms::CheckBox& save_curve;       // CBsalvar
+  forms::Edit* const file_name;      // Esalvar, only with the file name row
+  forms::Button& apply;              // Button1
   forms::Button* const choose_file;  // Button2, only with the file name row
 };
 

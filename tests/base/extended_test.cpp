@@ -28,14 +28,14 @@ const FaultCase kFaultCases[] = {
     {"-1/0", [] { -kOne / kZero; }, FloatFault::ZeroDivide},
     {"0/0", [] { kZero / kZero; }, FloatFault::Invalid},
     {"inf-inf", [] { Infinity() - Infinity(); }, FloatFault::Invalid},
-    {"0*inf", [] { kZero * Infinity(); }, FloatFault::Invalid},
+    {"0*inf", [] { kZero* Infinity(); }, FloatFault::Invalid},
     {"inf/inf", [] { Infinity() / Infinity(); }, FloatFault::Invalid},
     {"sqrt(-1)", [] { Sqrt(-kOne); }, FloatFault::Invalid},
     {"ln(0)", [] { Ln(kZero); }, FloatFault::ZeroDivide},
     {"ln(-1)", [] { Ln(-kOne); }, FloatFault::Invalid},
     {"sin(inf)", [] { Sin(Infinity()); }, FloatFault::Invalid},
     {"exp(20000)", [] { Exp(20000); }, FloatFault::Overflow},
-    {"1e4000*1e4000", [] { kHuge * kHuge; }, FloatFault::Overflow},
+    {"1e4000*1e4000", [] { kHuge* kHuge; }, FloatFault::Overflow},
     {"1e4932*10", [] { Extended(1e4932L) * 10; }, FloatFault::Overflow},
     {"1e4000/1e-4000", [] { kHuge / kTiny; }, FloatFault::Overflow},
     {"NaN+1", [] { NaN() + kOne; }, std::nullopt},
@@ -53,7 +53,7 @@ const FaultCase kFaultCases[] = {
     {"atan2(0, 0)", [] { ArcTan2(kZero, kZero); }, std::nullopt},
     {"2^r - 1 beyond |r| <= 1", [] { TwoToPowerMinusOne(2); }, FloatFault::Invalid},
     {"2^r - 1 of NaN", [] { TwoToPowerMinusOne(NaN()); }, std::nullopt},
-    {"1e-4000*1e-4000 underflow", [] { kTiny * kTiny; }, std::nullopt},
+    {"1e-4000*1e-4000 underflow", [] { kTiny* kTiny; }, std::nullopt},
     {"denormal/2", [] { Extended(1e-4945L) / 2; }, std::nullopt},
     {"NaN<1 comparison", [] { (void)(NaN() < kOne); }, std::nullopt},
     {"Round(NaN)", [] { Round(NaN()); }, FloatFault::Invalid},
@@ -93,7 +93,7 @@ TEST(ExtendedFaults, MessagesAreTheDefaultReportTexts) {
   } cases[] = {
       {[] { kZero / kZero; }, "Invalid floating point operation"},
       {[] { kOne / kZero; }, "Floating point division by zero"},
-      {[] { kHuge * kHuge; }, "Floating point overflow"},
+      {[] { kHuge* kHuge; }, "Floating point overflow"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
@@ -122,8 +122,9 @@ TEST(ExtendedRounding, RoundTiesToEvenAndTruncTowardZero) {
     long double x;
     std::int64_t round, trunc;
   } cases[] = {
-      {2.5L, 2, 2},   {3.5L, 4, 3},   {-2.5L, -2, -2}, {-3.5L, -4, -3}, {0.5L, 0, 0},
-      {1.5L, 2, 1},   {2.4999L, 2, 2}, {-0.7L, -1, 0},  {1e18L, 1000000000000000000, 1000000000000000000},
+      {2.5L, 2, 2},    {3.5L, 4, 3},   {-2.5L, -2, -2},
+      {-3.5L, -4, -3}, {0.5L, 0, 0},   {1.5L, 2, 1},
+      {2.4999L, 2, 2}, {-0.7L, -1, 0}, {1e18L, 1000000000000000000, 1000000000000000000},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "x = " << static_cast<double>(c.x));

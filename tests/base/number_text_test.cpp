@@ -34,8 +34,7 @@ const long double kBelow1E36 = std::nextafter(1E36L, 0.0L);
 
 const TextCase kTextCases[] = {
     // workbench log and files, format 26 / 18
-    {"workbench 1E25 is longer than its width", 1E25L, 26, 18,
-     "10000000000000000000000000.000000000000000000"},
+    {"workbench 1E25 is longer than its width", 1E25L, 26, 18, "10000000000000000000000000.000000000000000000"},
     {"workbench 1", 1, 26, 18, Blanks(6) + "1.000000000000000000"},
     // Zuzevi log, format 20 / 15
     {"Zuzevi 1", 1, 20, 15, Blanks(3) + "1.000000000000000"},
@@ -162,8 +161,7 @@ TEST(FloatToTextNoWidth, IsTheExponentFormOfWidth23) {
   EXPECT_EQ(FloatToTextNoWidth(1), " 1.00000000000000E+0000");
   EXPECT_EQ(FloatToTextNoWidth(-3), "-3.00000000000000E+0000");
   // a line of the response curve file: 47 characters
-  EXPECT_EQ(FloatToTextNoWidth(1) + " " + FloatToTextNoWidth(-3),
-            " 1.00000000000000E+0000 -3.00000000000000E+0000");
+  EXPECT_EQ(FloatToTextNoWidth(1) + " " + FloatToTextNoWidth(-3), " 1.00000000000000E+0000 -3.00000000000000E+0000");
 }
 
 TEST(IntToText, DecimalWithoutBlanks) {

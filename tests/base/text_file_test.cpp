@@ -107,11 +107,7 @@ TEST_F(TextFileTest, OnlyBlanksLeft) {
     const char* bytes;
     bool only_blanks_after_first_line;
   } cases[] = {
-      {"1\r\n", true},
-      {"1\r\n\r\n  \r\n\t\r\n", true},
-      {"1", true},
-      {"1\r\n\r\n 2", false},
-      {"1\r\n.\r\n", false},
+      {"1\r\n", true}, {"1\r\n\r\n  \r\n\t\r\n", true}, {"1", true}, {"1\r\n\r\n 2", false}, {"1\r\n.\r\n", false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(std::string(c.bytes)));
@@ -209,10 +205,11 @@ TEST_F(TextFileTest, WriterEndsLinesWithCrLfAndWritesNumbersAsText) {
   writer.WriteLine();
   writer.WriteLine("0 " + std::string("x"));
   writer.Close();
-  EXPECT_EQ(files.ReadBytes(path), "1\r\n"
-                             "     -0.500000000000000000       0.000000000000000000\r\n"
-                             " 1.00000000000000E+0000 -3.00000000000000E+0000\r\n"
-                             "0 x\r\n");
+  EXPECT_EQ(files.ReadBytes(path),
+            "1\r\n"
+            "     -0.500000000000000000       0.000000000000000000\r\n"
+            " 1.00000000000000E+0000 -3.00000000000000E+0000\r\n"
+            "0 x\r\n");
 }
 
 TEST_F(TextFileTest, WrittenFileReadsBack) {
@@ -323,8 +320,8 @@ TEST_F(TextFileTest, OnlyRegularFilesAreRead) {
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   const std::string device_link = files.PathOf("zero.r");
   fs::create_symlink("/dev/zero", device_link);
-  for (const std::string& path : {fifo, device_link, std::string("/dev/zero"), std::string("/dev/urandom"),
-                                  files.path().string()}) {
+  for (const std::string& path :
+       {fifo, device_link, std::string("/dev/zero"), std::string("/dev/urandom"), files.path().string()}) {
     SCOPED_TRACE(path);
     EXPECT_FALSE(FileExists(path));
     EXPECT_FALSE(TextReader::TryOpen(path));

@@ -136,8 +136,8 @@ class IntegralsRecord : public FixedEllipticOrder {
 };
 
 TEST(DesignAccuracy, IntegralsAndComputedOrders) {
-  const char* names[] = {"K(1/xi)", "K'(1/alfa^2)", "K'(1/xi)", "K(1/alfa^2)", "elliptic n", "Butterworth n",
-                         "Chebyshev n"};
+  const char* names[] = {"K(1/xi)",    "K'(1/alfa^2)",  "K'(1/xi)",   "K(1/alfa^2)",
+                         "elliptic n", "Butterworth n", "Chebyshev n"};
   Worst worst("integrals and n");
   for (const RefRequirement& ref : kRequirements) {
     IntegralsRecord integrals(1);
@@ -146,7 +146,7 @@ TEST(DesignAccuracy, IntegralsAndComputedOrders) {
     ClassicalRecord butterworth(1), chebyshev(1);
     elliptic::DesignButterworth(RequirementOf(ref), EpsilonAlfaOf(ref), butterworth);
     elliptic::DesignChebyshev(RequirementOf(ref), EpsilonAlfaOf(ref), chebyshev);
-    const Extended got[] = {integrals.values[0], integrals.values[1], integrals.values[2], integrals.values[3],
+    const Extended got[] = {integrals.values[0],  integrals.values[1],    integrals.values[2], integrals.values[3],
                             integrals.computed_n, butterworth.computed_n, chebyshev.computed_n};
     for (int i = 0; i < 7; ++i)
       worst.Add(Relative(got[i].raw(), ref.integrals[i]), std::string(ref.name) + " " + names[i]);
@@ -195,8 +195,7 @@ TEST(DesignAccuracy, EllipticOrdersUpTo41) { CheckEllipticOrders(1, 41); }
 
 TEST(DesignAccuracy, EllipticOrders100And1000) { CheckEllipticOrders(100, 1000); }
 
-using ClassicalDesign = void (*)(const elliptic::Requirement&, const elliptic::EpsilonAlfa&,
-                                 elliptic::ClassicalSink&);
+using ClassicalDesign = void (*)(const elliptic::Requirement&, const elliptic::EpsilonAlfa&, elliptic::ClassicalSink&);
 
 struct ClassicalReference {
   const char* name;

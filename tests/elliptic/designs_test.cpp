@@ -184,10 +184,10 @@ TEST(EllipticDesign, RootsAndConstantsAreOneFilter) {
   for (std::int32_t n = 1; n <= 12; ++n) up_to_12.push_back(n);
   up_to_12.insert(up_to_12.end(), {20, 41});
   const Case cases[] = {
-      {{1, 40, 1, 2}, up_to_12},              // n = 3.3
+      {{1, 40, 1, 2}, up_to_12},                    // n = 3.3
       {{0.01L, 100, 1, 1.02L}, {2, 3, 6, 10, 38}},  // n = 19.4
-      {{3, 20, 1, 10}, {1, 2, 3}},             // n = 1.0, c = 0.1 at order 2
-      {{0.2L, 50, 2, 2.2L}, {2, 3, 16}},       // n = 15.6
+      {{3, 20, 1, 10}, {1, 2, 3}},                  // n = 1.0, c = 0.1 at order 2
+      {{0.2L, 50, 2, 2.2L}, {2, 3, 16}},            // n = 15.6
       {{0.5L, 60, 3, 4.5L}, {5, 6}},
   };
   constexpr long double kOneFilter = 1e-15L;
@@ -197,8 +197,8 @@ TEST(EllipticDesign, RootsAndConstantsAreOneFilter) {
       FixedEllipticOrder sink(order);
       elliptic::EllipticDesign design;
       ASSERT_TRUE(elliptic::DesignElliptic(c.requirement, ea, sink, design));
-      const std::string name = "ws " + std::to_string(static_cast<double>(c.requirement.ws.raw())) + " order " +
-                               std::to_string(order);
+      const std::string name =
+          "ws " + std::to_string(static_cast<double>(c.requirement.ws.raw())) + " order " + std::to_string(order);
       EXPECT_LT(FeldtkellerResidual(design), kOneFilter) << name;
       for (std::int32_t i = 1; i <= (order + 1) / 2; ++i) EXPECT_LT(design.re[i], 0) << name << " pole " << i;
     }
@@ -251,9 +251,9 @@ TEST(ClassicalDesigns, AnUnderflowedConstantStopsTheDesignBeforeItsFiles) {
     bool refused;
   };
   const Case cases[] = {
-      {&elliptic::DesignButterworth, 8, true},        {&elliptic::DesignButterworth, 2, true},
-      {&elliptic::DesignButterworth, 1, false},       {&elliptic::DesignChebyshev, 5, true},
-      {&elliptic::DesignChebyshev, 1, false},         {&elliptic::DesignInverseChebyshev, 5, false},
+      {&elliptic::DesignButterworth, 8, true},       {&elliptic::DesignButterworth, 2, true},
+      {&elliptic::DesignButterworth, 1, false},      {&elliptic::DesignChebyshev, 5, true},
+      {&elliptic::DesignChebyshev, 1, false},        {&elliptic::DesignInverseChebyshev, 5, false},
       {&elliptic::DesignInverseChebyshev, 4, false},
   };
   const elliptic::Requirement tiny{1, 40, 1e-4000L, 2e-4000L};

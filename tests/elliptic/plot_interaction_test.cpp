@@ -36,7 +36,8 @@ class PlotInteractionTest : public DesignerFixture {
   elliptic::ResponsePlot& plot() { return duzavuri.response_plot(); }
   int Left() { return plot_form().cresposta.canvas().TextWidth(" -xxx.xx") + 3; }
   int Column(int k) {
-    return static_cast<int>(base::Round(Extended(k) * Extended(kRight - Left()) / Extended(kSegments) + Extended(Left())));
+    return static_cast<int>(
+        base::Round(Extended(k) * Extended(kRight - Left()) / Extended(kSegments) + Extended(Left())));
   }
   int GainRow(int n, int k) { return plot().gain_rows().Row(functions()[n].gain[k]); }
   // What the plot drew after the first `mark` calls since its repaint.
@@ -106,11 +107,11 @@ TEST_F(PlotInteractionTest, CursorKeysMoveByOneOrTenWithinThePoints) {
     int key;
     int want;
   } steps[] = {
-      {forms::kKeyLeft, 0},       // nothing left of point 0
-      {forms::kKeyPageDown, 0},   // nor ten
-      {forms::kKeyRight, 1},      {forms::kKeyPageUp, 11},  {forms::kKeyPageUp, 11},  // 9 left
-      {forms::kKeyRight, 12},     {forms::kKeyPageDown, 2}, {forms::kKeyPageUp, 12},
-      {forms::kKeyPageUp, 12},    {forms::kKeyRight, 13},
+      {forms::kKeyLeft, 0},                                                         // nothing left of point 0
+      {forms::kKeyPageDown, 0},                                                     // nor ten
+      {forms::kKeyRight, 1},    {forms::kKeyPageUp, 11},  {forms::kKeyPageUp, 11},  // 9 left
+      {forms::kKeyRight, 12},   {forms::kKeyPageDown, 2}, {forms::kKeyPageUp, 12},
+      {forms::kKeyPageUp, 12},  {forms::kKeyRight, 13},
   };
   for (const auto& step : steps) {
     const std::size_t mark = Drawn().size();
@@ -141,7 +142,7 @@ TEST_F(PlotInteractionTest, EnterAndBackspaceStepThroughTheFunctionsAtTheSamePoi
     int want;
   } steps[] = {
       {forms::kKeyReturn, forms::kCharEnter, 2},
-      {forms::kKeyReturn, forms::kCharEnter, 1},  // from the last to the first
+      {forms::kKeyReturn, forms::kCharEnter, 1},    // from the last to the first
       {forms::kKeyBack, forms::kCharBackspace, 2},  // from the first to the last
       {forms::kKeyBack, forms::kCharBackspace, 1},
   };

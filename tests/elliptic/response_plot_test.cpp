@@ -81,7 +81,8 @@ TEST_F(ResponsePlotTest, WithoutFunctionsBackgroundGridFrameAndLabels) {
     EXPECT_EQ(horizontal[i].pen, forms::kGrey);
   }
 
-  const std::vector<DrawCall> frames = Select(drawn, [](const DrawCall& c) { return c.kind == DrawCall::Kind::FrameRect; });
+  const std::vector<DrawCall> frames =
+      Select(drawn, [](const DrawCall& c) { return c.kind == DrawCall::Kind::FrameRect; });
   ASSERT_EQ(frames.size(), 1u);
   EXPECT_EQ(frames[0].points, (std::vector<Point>{{left, kTop}, {kRight + 1, kBottom + 1}}));
   EXPECT_EQ(frames[0].brush, forms::kWhite);
@@ -148,8 +149,8 @@ TEST_F(ResponsePlotTest, SixFunctionsColours) {
   };
   check([](int) { return std::vector<forms::Color>{forms::kWhite, elliptic::kAqua, forms::kRed}; });
   Char('c');
-  const forms::Color own[] = {{}, elliptic::kLime, forms::kRed, elliptic::kAqua, elliptic::kBlue, forms::kWhite,
-                              elliptic::kLime};
+  const forms::Color own[] = {
+      {}, elliptic::kLime, forms::kRed, elliptic::kAqua, elliptic::kBlue, forms::kWhite, elliptic::kLime};
   check([&](int n) { return std::vector<forms::Color>(3, own[n]); });
 }
 

@@ -126,13 +126,13 @@ TEST(SumRootTerms, AgreesWithTheSumsTakenTermByTerm) {
     for (const long double omega : {0.0L, 1e-9L, 0.5L, 0.7L, 1.0L, 1.0000001L, 2.5L, 1e3L, 1e12L}) {
       const RootTerms got = SumRootTerms(roots.re, roots.im, omega);
       const TermByTerm want = SumTermByTerm(roots, omega);
-      const Extended log_got =
-          specfun::NaturalLog(got.magnitude2) + Extended(got.exponent) * specfun::NaturalLog(2);
+      const Extended log_got = specfun::NaturalLog(got.magnitude2) + Extended(got.exponent) * specfun::NaturalLog(2);
       const long double errors[3] = {
           static_cast<long double>((base::Abs(log_got - want.log_magnitude2) / want.log_scale).raw()),
           static_cast<long double>((base::Abs(got.angle - want.angle) / want.angle_scale).raw()),
-          want.delay_scale == 0 ? static_cast<long double>(got.delay.raw())
-                                : static_cast<long double>((base::Abs(got.delay - want.delay) / want.delay_scale).raw()),
+          want.delay_scale == 0
+              ? static_cast<long double>(got.delay.raw())
+              : static_cast<long double>((base::Abs(got.delay - want.delay) / want.delay_scale).raw()),
       };
       EXPECT_EQ(got.vanishing, 0);
       for (int i = 0; i < 3; ++i)
@@ -155,8 +155,8 @@ TEST(SumRootTerms, ARootAtJOmegaVanishes) {
   const RootTerms got = SumRootTerms(roots.re, roots.im, 1);
   EXPECT_EQ(got.vanishing, 1);
   EXPECT_EQ(got.magnitude2, Extended(4) * Extended(5));
-  const Extended angles = specfun::ArcTangent2(0, -Extended(0)) + specfun::ArcTangent2(2, 0) +
-                          specfun::ArcTangent2(1, 2);
+  const Extended angles =
+      specfun::ArcTangent2(0, -Extended(0)) + specfun::ArcTangent2(2, 0) + specfun::ArcTangent2(1, 2);
   EXPECT_NEAR(static_cast<double>(got.angle.raw()), static_cast<double>(angles.raw()), 1e-18);
   EXPECT_EQ(got.delay, Extended(-2) / Extended(5));
 }
@@ -224,14 +224,14 @@ TEST(GainDb, ProductsAndConstantsBeyondTheRange) {
   ASSERT_GT(z.exponent, 0);
   ASSERT_LT(p.exponent, 0);
   const Extended db_per_neper = Extended(20) / specfun::NaturalLog(10);
-  const Extended products = (SumTermByTerm(far, omega).log_magnitude2 - SumTermByTerm(near, omega).log_magnitude2) /
-                            Extended(2);
+  const Extended products =
+      (SumTermByTerm(far, omega).log_magnitude2 - SumTermByTerm(near, omega).log_magnitude2) / Extended(2);
   struct Case {
     long double zc, pc;
   };
   for (const Case c : {Case{1, 1}, Case{1e4000L, 1e-4000L}, Case{-1e-4000L, 1e4000L}}) {
-    const Extended want =
-        db_per_neper * (specfun::NaturalLog(base::Abs(Extended(c.zc))) - specfun::NaturalLog(Extended(c.pc)) + products);
+    const Extended want = db_per_neper * (specfun::NaturalLog(base::Abs(Extended(c.zc))) -
+                                          specfun::NaturalLog(Extended(c.pc)) + products);
     const Extended got = GainDb(c.zc, c.pc, z, p);
     EXPECT_LE(base::Abs(got - want), base::Abs(want) * Extended(1e-17L))
         << static_cast<double>(c.zc) << " / " << static_cast<double>(c.pc) << ": " << static_cast<double>(got.raw())

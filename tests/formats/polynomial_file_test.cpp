@@ -49,7 +49,9 @@ TEST_F(PolynomialFileTest, WritesLayoutByteForByte) {
     std::string bytes;
   };
   const Case cases[] = {
-      {"workbench defaults", Polynomial(2, {2, -0.5L, 1}, 3), {26, 18},
+      {"workbench defaults",
+       Polynomial(2, {2, -0.5L, 1}, 3),
+       {26, 18},
        "2\r\n"
        "      2.000000000000000000\r\n"
        "     -0.500000000000000000\r\n"
@@ -57,10 +59,11 @@ TEST_F(PolynomialFileTest, WritesLayoutByteForByte) {
        "      3.000000000000000000\r\n"},
       {"vanished", Polynomial(-1, {}, 2), {26, 18}, "-1\r\n      2.000000000000000000\r\n"},
       {"no decimals, width too small", Polynomial(0, {-12.5L}, 1000), {2, 0}, "0\r\n-12\r\n1000\r\n"},
-      {"exponent form", Polynomial(0, {1234.5L}, 1), {12, -1},
-       "0\r\n 1.234E+0003\r\n 1.000E+0000\r\n"},
+      {"exponent form", Polynomial(0, {1234.5L}, 1), {12, -1}, "0\r\n 1.234E+0003\r\n 1.000E+0000\r\n"},
       // 64 digits and more: the text is never cut
-      {"wide", Polynomial(0, {1}, 1), {0, 45},
+      {"wide",
+       Polynomial(0, {1}, 1),
+       {0, 45},
        "0\r\n1." + std::string(45, '0') + "\r\n1." + std::string(45, '0') + "\r\n"},
   };
   for (const Case& c : cases) EXPECT_EQ(Write(c.file, c.format), c.bytes) << c.name;

@@ -60,15 +60,17 @@ TEST(ScriptBackend, RefusedExitCheckReportsAndTheClickDoesNotAct) {
 TEST(ScriptBackend, FaultInAnActionIsReportedAndTheLogKept) {
   const Played run = Play("menu Fail\nmenu Ask\nclick Form2.Button1\n");
   EXPECT_EQ(run.fault_line, 0) << run.fault;
-  EXPECT_EQ(run.transcript,
-            kPreset + "before the fault\n[message Tester] Floating point division by zero.\nresult 1 committed start\n");
+  EXPECT_EQ(
+      run.transcript,
+      kPreset + "before the fault\n[message Tester] Floating point division by zero.\nresult 1 committed start\n");
 }
 
 TEST(ScriptBackend, FileDialogTakesTheNextLine) {
   const Played run = Play("menu Open\nfile poles.r\nmenu Open\nfile cancel\n", true);
   EXPECT_EQ(run.fault_line, 0) << run.fault;
-  EXPECT_EQ(run.transcript,
-            kPreset + "[show Form1]\n[dialog open 1 Zeros (*.z)]\nchose poles.r\n[dialog open 1 Zeros (*.z)]\ncancelled\n");
+  EXPECT_EQ(
+      run.transcript,
+      kPreset + "[show Form1]\n[dialog open 1 Zeros (*.z)]\nchose poles.r\n[dialog open 1 Zeros (*.z)]\ncancelled\n");
 }
 
 TEST(ScriptBackend, RepaintRunsAfterTheLineAndFollowsTheSize) {

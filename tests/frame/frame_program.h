@@ -38,7 +38,7 @@ class FrameProgram {
 
   std::function<void(forms::Form&)> on_modal;
   std::optional<std::string> file_answer;
-  std::vector<int> filter_indices;  // of every file dialog shown
+  std::vector<int> filter_indices;    // of every file dialog shown
   std::vector<std::string> subjects;  // the same
   std::vector<std::string> messages;
 
@@ -80,16 +80,29 @@ class FrameProgram {
                  .open_filters = {{"Zeros (*.z)", "*.z"}, {"Pólos (*.r)", "*.r"}, {"Outros", "*.*"}},
                  .open_must_exist = true,
                  .save_filters = {{"Polinômios (*.n; *.d)", "*.n; *.d"}}},
-        .windows = {NumberPromptSetup{.form_name = "Form2", .caption = "Número", .field_name = "NEreal",
-                                      .kind = numeric_field::tipo_campo::real_field, .button_caption = "Ler"},
+        .windows = {NumberPromptSetup{.form_name = "Form2",
+                                      .caption = "Número",
+                                      .field_name = "NEreal",
+                                      .kind = numeric_field::tipo_campo::real_field,
+                                      .button_caption = "Ler"},
                     QuestionSetup{
                         .form_name = "Form3", .caption = "Questão", .yes_caption = "Sim", .no_caption = "Não"},
-                    NumberPromptSetup{.form_name = "Form4", .caption = "Número", .field_name = "NEint",
-                                      .kind = numeric_field::tipo_campo::int_field, .button_caption = "Aplicar"},
-                    OperationsSetup{.form_name = "Form6", .caption = "Operações", .group_name = "RGoperacao",
-                                    .group_caption = "Operação", .preselected = -1, .button_caption = "Aplicar"},
-                    TextPromptSetup{.form_name = "Form7", .caption = "Texto", .field_name = "Edit1",
-                                    .initial_text = "Edit1", .button_caption = "Ler"}},
+                    NumberPromptSetup{.form_name = "Form4",
+                                      .caption = "Número",
+                                      .field_name = "NEint",
+                                      .kind = numeric_field::tipo_campo::int_field,
+                                      .button_caption = "Aplicar"},
+                    OperationsSetup{.form_name = "Form6",
+                                    .caption = "Operações",
+                                    .group_name = "RGoperacao",
+                                    .group_caption = "Operação",
+                                    .preselected = -1,
+                                    .button_caption = "Aplicar"},
+                    TextPromptSetup{.form_name = "Form7",
+                                    .caption = "Texto",
+                                    .field_name = "Edit1",
+                                    .initial_text = "Edit1",
+                                    .button_caption = "Ler"}},
         .operations =
             {
                 {"Extrair polo no infinito", [this] { ran.push_back("extract"); }, [this] { return !complete; }},

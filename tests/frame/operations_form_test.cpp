@@ -62,10 +62,14 @@ TEST_F(OperationsFormTest, ClosingHidesItUnlessItRefuses) {
   EXPECT_FALSE(operations.visible());
 
   FrameProgram other;
-  OperationsForm& fixed = other.app.CreateForm<OperationsForm>(
-      OperationsSetup{.form_name = "Form9", .caption = "Operações", .group_name = "RGmenu", .group_caption = "Operação",
-                      .preselected = 0, .button_caption = "Aplicar", .closable = false},
-      std::vector<Operation>{{"Editar parâmetros", {}, {}}});
+  OperationsForm& fixed = other.app.CreateForm<OperationsForm>(OperationsSetup{.form_name = "Form9",
+                                                                               .caption = "Operações",
+                                                                               .group_name = "RGmenu",
+                                                                               .group_caption = "Operação",
+                                                                               .preselected = 0,
+                                                                               .button_caption = "Aplicar",
+                                                                               .closable = false},
+                                                               std::vector<Operation>{{"Editar parâmetros", {}, {}}});
   fixed.Show();
   fixed.Close();
   EXPECT_TRUE(fixed.visible());

@@ -100,13 +100,29 @@ TEST_F(ExtractionsTest, NegativeElementAtInfinityIsAskedAbout) {
     std::string element;  // appended after "Sim"
   };
   const Case cases[] = {
-      {false, {-2, 0, -1}, {0, 1}, kExtractPoleAtInfinity, "* O elemento reativo a extrair é negativo.",
+      {false,
+       {-2, 0, -1},
+       {0, 1},
+       kExtractPoleAtInfinity,
+       "* O elemento reativo a extrair é negativo.",
        "L1:  -1.000000000000000 em série"},
-      {true, {-2, 0, -1}, {0, 1}, kExtractPoleAtInfinity, "* O elemento reativo a extrair é negativo.",
+      {true,
+       {-2, 0, -1},
+       {0, 1},
+       kExtractPoleAtInfinity,
+       "* O elemento reativo a extrair é negativo.",
        "C1:  -1.000000000000000 em //"},
-      {false, {-3, -1}, {1, 1}, kExtractConstantAtInfinity, "* O elemento resistivo a extrair é negativo.",
+      {false,
+       {-3, -1},
+       {1, 1},
+       kExtractConstantAtInfinity,
+       "* O elemento resistivo a extrair é negativo.",
        "R1:  -1.000000000000000 em série"},
-      {true, {-3, -2}, {1, 1}, kExtractConstantAtInfinity, "* O elemento resistivo a extrair é negativo.",
+      {true,
+       {-3, -2},
+       {1, 1},
+       kExtractConstantAtInfinity,
+       "* O elemento resistivo a extrair é negativo.",
        "R1:  -0.500000000000000 em //"},
   };
   for (const Case& c : cases) {
@@ -132,13 +148,12 @@ TEST_F(ExtractionsTest, PartialPoleTakesPartOfTheResidue) {
   answers.push_back("0 1.41421356237309504880");
   RunOperation(kExtractPartialPole);
   EXPECT_EQ(NamesAndValues(), (std::vector<std::string>{"L1=1", "L2=1", "C2=0.5"}));
-  EXPECT_EQ(LoggedSince(mark), (std::vector<std::string>{
-                                   "Zero escolhido =    0.000000000000000    1.414213562373095j",
-                                   "L1:   1.000000000000000 em série", "Admitância: ",
-                                   "L2:   1.000000000000000 em tanque série em //",
-                                   "C2:   0.500000000000000 em tanque série em //", "Impedância: ",
-                                   "Síntese completa.",
-                                   "Erro relativo estimado dos valores dos elementos:    0.000000000000000"}));
+  EXPECT_EQ(LoggedSince(mark),
+            (std::vector<std::string>{
+                "Zero escolhido =    0.000000000000000    1.414213562373095j", "L1:   1.000000000000000 em série",
+                "Admitância: ", "L2:   1.000000000000000 em tanque série em //",
+                "C2:   0.500000000000000 em tanque série em //", "Impedância: ", "Síntese completa.",
+                "Erro relativo estimado dos valores dos elementos:    0.000000000000000"}));
 }
 
 TEST_F(ExtractionsTest, PartialConstantWarnsWithTheValuesTimesK) {
@@ -146,11 +161,10 @@ TEST_F(ExtractionsTest, PartialConstantWarnsWithTheValuesTimesK) {
   const State before = Now();
   answers.insert(answers.end(), {"0 1", "Não"});
   RunOperation(kExtractPartialConstant);
-  EXPECT_EQ(LoggedSince(mark),
-            (std::vector<std::string>{
-                "Zero escolhido =    0.000000000000000    1.000000000000000j",
-                "* O elemento a extrair não seria real (   4.000000000000000  -2.000000000000000j).",
-                "* O elemento resistivo a extrair é maior que a constante no infinito."}));
+  EXPECT_EQ(LoggedSince(mark), (std::vector<std::string>{
+                                   "Zero escolhido =    0.000000000000000    1.000000000000000j",
+                                   "* O elemento a extrair não seria real (   4.000000000000000  -2.000000000000000j).",
+                                   "* O elemento resistivo a extrair é maior que a constante no infinito."}));
   EXPECT_EQ(Now(), before);
 }
 
@@ -173,13 +187,29 @@ TEST_F(ExtractionsTest, RefusalsChangeNothing) {
       {false, {1}, {2, 0, 1}, kExtractPartialConstant, {"Não"}, "* Não há" + nbsp + "constante no infinito."},
       {false, {2, 0, 1}, {1, 1}, kExtractPolePair, {"2 0"}, "* Não implementada extração de polo real."},
       // found only once the step has begun: the same, undone
-      {false, {2, 1}, {1, 1}, kExtractPolePair, {"0 1"},
+      {false,
+       {2, 1},
+       {1, 1},
+       kExtractPolePair,
+       {"0 1"},
        "* Denominador de grau menor que 2: sem par de polos a remover; nada foi alterado."},
-      {false, {1}, {1, 0, 1}, kExtractPolePair, {"0 1"},
+      {false,
+       {1},
+       {1, 0, 1},
+       kExtractPolePair,
+       {"0 1"},
        "* O resíduo do par de polos não forma um tanque; nada foi alterado."},
-      {true, {3, 1}, {1, 1}, kExtractGivenConstant, {"0"},
+      {true,
+       {3, 1},
+       {1, 1},
+       kExtractGivenConstant,
+       {"0"},
        "* Cte. nula não é realizável em admitância; nada foi alterado."},
-      {false, {2, 0, 1}, {0, 1}, kExtractPartialPole, {"0 0"},
+      {false,
+       {2, 0, 1},
+       {0, 1},
+       kExtractPartialPole,
+       {"0 0"},
        "* Ponto na origem: não há elemento a extrair; nada foi alterado."},
   };
   for (const Case& c : cases) {

@@ -47,8 +47,9 @@ TEST_F(ImmittanceEntryTest, FrequencyAnswersAreReadByNameOrValue) {
     const char* answer;
     long double re, im;
   };
-  const Case valid[] = {{"z1", 0, 3}, {"Z2", 0, -3}, {"p1", -1, 2}, {"P1", -1, 2}, {"0 1", 0, 1},
-                        {"-0.5  2e1", -0.5L, 20}, {"3 1e-9", 3, 1E-9L}};
+  const Case valid[] = {{"z1", 0, 3},        {"Z2", 0, -3}, {"p1", -1, 2},
+                        {"P1", -1, 2},       {"0 1", 0, 1}, {"-0.5  2e1", -0.5L, 20},
+                        {"3 1e-9", 3, 1E-9L}};
   for (const Case& c : valid) {
     answers.push_back(c.answer);
     app.Guard([&] { ladder::AskFrequency(model(), tramow.console()); });
@@ -106,8 +107,8 @@ TEST_F(ImmittanceEntryTest, RootsFileIsReadAndLoggedRootByRoot) {
   EXPECT_EQ(console_windows().main->open_dialog.filter_index(), 1);
   EXPECT_EQ(model().zeros.count, 2);
   EXPECT_EQ(model().zeros.im[2], Extended(-1));
-  EXPECT_EQ(Logged(), (std::vector<std::string>{"Lendo raízes (cancele para ignorar)...", "2 frequências:",
-                                                "x1:    0.000000000000000    1.000000000000000j",
+  EXPECT_EQ(Logged(), (std::vector<std::string>{"Lendo raízes (cancele para ignorar)...",
+                                                "2 frequências:", "x1:    0.000000000000000    1.000000000000000j",
                                                 "x2:    0.000000000000000   -1.000000000000000j"}));
 }
 
@@ -122,9 +123,9 @@ TEST_F(ImmittanceEntryTest, RootsFileBeyondTheTableIsRefusedWhole) {
   EXPECT_EQ(model().poles.count, 1);
   EXPECT_EQ(model().poles.re[1], Extended(-1));
   EXPECT_EQ(model().poles.re[2], Extended(0));
-  EXPECT_EQ(LoggedSince(1), (std::vector<std::string>{"* Mais de 40 raízes no arquivo; a tabela não foi alterada.",
-                                                      "Lendo raízes (cancele para ignorar)...",
-                                                      "* Arquivo inexistente."}));
+  EXPECT_EQ(LoggedSince(1),
+            (std::vector<std::string>{"* Mais de 40 raízes no arquivo; a tabela não foi alterada.",
+                                      "Lendo raízes (cancele para ignorar)...", "* Arquivo inexistente."}));
 }
 
 TEST_F(ImmittanceEntryTest, RootsFileThatFailsHalfWayLeavesTheTableWhole) {
@@ -166,10 +167,8 @@ TEST_F(ImmittanceEntryTest, PolynomialFilesTakeTheirConstantOrOne) {
     long double constant;
   };
   const Case cases[] = {
-      {"2\r\n1\r\n2\r\n3\r\n", {1, 2, 3}, 1},
-      {"1\n4 9 9\n2\n\n\n", {4, 2}, 1},
-      {"1\r\n4\r\n2\r\n0.5\r\n", {4, 2}, 0.5L},
-      {"-1\r\n3\r\n", {}, 3},
+      {"2\r\n1\r\n2\r\n3\r\n", {1, 2, 3}, 1},   {"1\n4 9 9\n2\n\n\n", {4, 2}, 1},
+      {"1\r\n4\r\n2\r\n0.5\r\n", {4, 2}, 0.5L}, {"-1\r\n3\r\n", {}, 3},
       {"40\r\n", Coefficients(41, 0.0L), 1},
   };
   for (const Case& c : cases) {
@@ -191,8 +190,8 @@ TEST_F(ImmittanceEntryTest, PolynomialFileBeyondCapacityOrUnreadableChangesNothi
   Extended constant = 9;
   std::string big = "41\r\n";
   for (int k = 0; k <= 41; ++k) big += "1\r\n";
-  for (const std::string& name : {folder.WriteBytes("big.n", big), folder.WriteBytes("low.n", "-2\r\n1\r\n"),
-                                  folder.path().string()})
+  for (const std::string& name :
+       {folder.WriteBytes("big.n", big), folder.WriteBytes("low.n", "-2\r\n1\r\n"), folder.path().string()})
     files.push_back(name);
   for (int k = 0; k < 3; ++k) Enter(p, constant);
   EXPECT_EQ(CoefficientsOf(p), (Coefficients{7, 8}));
@@ -215,11 +214,10 @@ TEST_F(ImmittanceEntryTest, TypedCoefficientsAreSavedInTheProgramsFormat) {
   EXPECT_EQ(console_windows().main->save_dialog.filter_index(), 1);
   EXPECT_EQ(test_support::ScratchFolder::ReadBytes(folder.PathOf("typed.n")),
             "1\r\n  -0.500000000000000\r\n   3.000000000000000\r\n   2.000000000000000\r\n");
-  EXPECT_EQ(LoggedSince(1), (std::vector<std::string>{
-                                "* Grau maior que 40.", "* Grau menor que -1.", "Grau: 1",
-                                "a(0):  -0.500000000000000", "a(1):   3.000000000000000",
-                                "Cte. multiplicativa:    2.000000000000000",
-                                "Polinômio salvo como " + folder.PathOf("typed.n")}));
+  EXPECT_EQ(LoggedSince(1), (std::vector<std::string>{"* Grau maior que 40.", "* Grau menor que -1.", "Grau: 1",
+                                                      "a(0):  -0.500000000000000", "a(1):   3.000000000000000",
+                                                      "Cte. multiplicativa:    2.000000000000000",
+                                                      "Polinômio salvo como " + folder.PathOf("typed.n")}));
 }
 
 TEST_F(ImmittanceEntryTest, PickedRootsStopAtDegreeForty) {

@@ -134,9 +134,9 @@ TEST_F(InversionTest, ListingOfAVanishedNumeratorShowsNoCoefficients) {
   f.K = 3;
   f.admittance = true;
   ladder::ListImmittance(f, tramow.console());
-  EXPECT_EQ(Logged(), (std::vector<std::string>{"Admitância: ", "Numerador:", "Denominador:",
-                                                "a(0):   2.000000000000000", "a(1):   1.000000000000000",
-                                                "Cte:     3.000000000000000"}));
+  EXPECT_EQ(Logged(),
+            (std::vector<std::string>{"Admitância: ", "Numerador:", "Denominador:", "a(0):   2.000000000000000",
+                                      "a(1):   1.000000000000000", "Cte:     3.000000000000000"}));
 }
 
 }  // namespace

@@ -328,12 +328,22 @@ TEST_F(ImmittancePlotTest, MOnTheEdgesOrOffTheImaginaryAxisOnlyReportsTheColumn)
     const char* line;
   };
   const Case cases[] = {
-      {"rising on the real axis: the first column", kQuartic, {1}, false, kPlotRealS, 75,
+      {"rising on the real axis: the first column",
+       kQuartic,
+       {1},
+       false,
+       kPlotRealS,
+       75,
        "wmin~   0.100000000000000 Re=  40.130100000000000 Im=   0.000000000000000"},
-      {"falling on the real axis: the last column", kQuartic, {1}, true, kPlotRealS, kRight,
+      {"falling on the real axis: the last column",
+       kQuartic,
+       {1},
+       true,
+       kPlotRealS,
+       kRight,
        "wmin~  10.000000000000000 Re=   0.000088183421517 Im=   0.000000000000000"},
-      {"falling on the imaginary axis: the last column", kButterworthN, kButterworthD, false, kPlotImaginaryAxis, kRight,
-       "wmin~  10.000000000000000 Re=   0.000000252525189 Im=  -0.100505025124994"},
+      {"falling on the imaginary axis: the last column", kButterworthN, kButterworthD, false, kPlotImaginaryAxis,
+       kRight, "wmin~  10.000000000000000 Re=   0.000000252525189 Im=  -0.100505025124994"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -32,7 +32,7 @@ inline Poly Plus(const Poly& x, const Poly& y) {
 
 struct RationalArm {
   bool series = true;
-  Poly numerator;    // of Z for a series arm, of Y for a shunt arm
+  Poly numerator;  // of Z for a series arm, of Y for a shunt arm
   Poly denominator;
 };
 

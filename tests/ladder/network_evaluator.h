@@ -153,7 +153,7 @@ inline PortImmittance EvaluateLadder(const std::vector<LadderElement>& ladder, F
 // load back to the source, so that no division is made by an admittance that
 // may vanish at a resonance.
 inline Complex VoltageTransfer(const std::vector<LadderElement>& ladder, long double rs, long double rl, Complex s) {
-  Complex v = 1;                                          // across the load
+  Complex v = 1;                                        // across the load
   Complex i = std::isinf(rl) ? Complex(0) : 1.0L / rl;  // into the load
   const std::vector<detail::Arm> arms = detail::Arms(ladder, s);
   for (auto arm = arms.rbegin(); arm != arms.rend(); ++arm) {

@@ -56,12 +56,18 @@ TEST_F(NetworkTest, NamesKeepFourCharacters) {
 
 TEST_F(NetworkTest, EveryKindHasItsLettersAndPlace) {
   const std::pair<Kind, const char*> kinds[] = {
-      {Kind::kSeriesL, "L1: série"},         {Kind::kShuntL, "L1: //"},
-      {Kind::kSeriesTankL, "L1: tanque // em série"}, {Kind::kShuntTankL, "L1: tanque série em //"},
-      {Kind::kSeriesC, "C1: série"},         {Kind::kShuntC, "C1: //"},
-      {Kind::kSeriesTankC, "C1: tanque // em série"}, {Kind::kShuntTankC, "C1: tanque série em //"},
-      {Kind::kSeriesR, "R1: série"},         {Kind::kShuntR, "R1: //"},
-      {Kind::kLossRL, "RL1: série com isto"}, {Kind::kLossRC, "RC1: // com isto"},
+      {Kind::kSeriesL, "L1: série"},
+      {Kind::kShuntL, "L1: //"},
+      {Kind::kSeriesTankL, "L1: tanque // em série"},
+      {Kind::kShuntTankL, "L1: tanque série em //"},
+      {Kind::kSeriesC, "C1: série"},
+      {Kind::kShuntC, "C1: //"},
+      {Kind::kSeriesTankC, "C1: tanque // em série"},
+      {Kind::kShuntTankC, "C1: tanque série em //"},
+      {Kind::kSeriesR, "R1: série"},
+      {Kind::kShuntR, "R1: //"},
+      {Kind::kLossRL, "RL1: série com isto"},
+      {Kind::kLossRC, "RC1: // com isto"},
   };
   for (const auto& [kind, expected] : kinds) {
     network().Clear();

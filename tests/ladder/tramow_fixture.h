@@ -26,8 +26,8 @@
 #include "frame/text_prompt_form.h"
 #include "ladder/initialization_form.h"
 #include "ladder/operations.h"
-#include "ladder/transformation_form.h"
 #include "ladder/tramow.h"
+#include "ladder/transformation_form.h"
 #include "tests/base/scratch_folder.h"
 #include "tests/ladder/network_evaluator.h"
 
@@ -79,7 +79,7 @@ class TramowFixture : public ::testing::Test {
   // The answer to a yes/no question that finds no answer waiting; empty, such
   // a question fails the test.
   std::string unqueued_question_answer;
-  std::vector<std::string> dialogs;  // the subject of every file dialog shown
+  std::vector<std::string> dialogs;   // the subject of every file dialog shown
   std::vector<std::string> messages;  // "caption: text" of each message box
   // What the user does in the plot's scales dialog; it is closed by its
   // close box unless this applies it.

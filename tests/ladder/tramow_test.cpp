@@ -15,8 +15,8 @@ class TramowTest : public TramowFixture {};
 
 TEST_F(TramowTest, CreatesTenWindowsInOrderWithTheirCaptions) {
   const std::vector<std::pair<std::string, std::string>> expected = {
-      {"Form1", "Zuzevi"},        {"Form2", "Número"},         {"Form3", "Questão"}, {"Form4", "Número"},
-      {"Form5", "Inicialização"}, {"Form6", "Operações"},      {"Form7", "Texto"},   {"Form8", "Transformações"},
+      {"Form1", "Zuzevi"},        {"Form2", "Número"},    {"Form3", "Questão"}, {"Form4", "Número"},
+      {"Form5", "Inicialização"}, {"Form6", "Operações"}, {"Form7", "Texto"},   {"Form8", "Transformações"},
       {"Form9", "Gráfico"},       {"Form10", "Escalas"}};
   ASSERT_EQ(app.forms().size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {

@@ -65,8 +65,8 @@ class TransformationsTest : public TramowFixture {
 TEST_F(TransformationsTest, HighpassTurnsEveryLIntoACAndBack) {
   SetNetwork({{Kind::kSeriesL, "L1", 1}, {Kind::kShuntC, "C1", 2}, {Kind::kLossRL, "RL1", 3}});
   Transform("Passa-Baixas - Passa-Altas", {"1"});
-  EXPECT_EQ(Elements(), (std::vector<Element>{{Kind::kSeriesC, "C1", 1}, {Kind::kShuntL, "L1", 0.5L},
-                                              {Kind::kLossRL, "RL1", 3}}));
+  EXPECT_EQ(Elements(),
+            (std::vector<Element>{{Kind::kSeriesC, "C1", 1}, {Kind::kShuntL, "L1", 0.5L}, {Kind::kLossRL, "RL1", 3}}));
   EXPECT_EQ(Logged(), std::vector<std::string>{"Transformação PB-PA."});
 }
 
@@ -79,8 +79,7 @@ TEST_F(TransformationsTest, BandpassMakesResonatorsAndRenumbers) {
                                               {Kind::kShuntC, "C3", 20},
                                               {Kind::kShuntL, "L3", 0.05L}}));
   EXPECT_EQ(Logged(), (std::vector<std::string>{"Transformação PB-PF.", "R1:   1.000000000000000 em série",
-                                                "L2:  10.000000000000000 em série",
-                                                "C2:   0.100000000000000 em série",
+                                                "L2:  10.000000000000000 em série", "C2:   0.100000000000000 em série",
                                                 "C3:  20.000000000000000 em //", "L3:   0.050000000000000 em //"}));
 }
 
@@ -92,16 +91,22 @@ TEST_F(TransformationsTest, BandstopIsHighpassThenBandpass) {
 }
 
 TEST_F(TransformationsTest, ScalingsLeaveWhatTheyDoNotScale) {
-  const std::vector<Element> lossy_tank{{Kind::kSeriesTankL, "L1", 2}, {Kind::kLossRL, "RL1", 0.5L},
-                                        {Kind::kSeriesTankC, "C1", 4}, {Kind::kLossRC, "RC1", 8}};
+  const std::vector<Element> lossy_tank{{Kind::kSeriesTankL, "L1", 2},
+                                        {Kind::kLossRL, "RL1", 0.5L},
+                                        {Kind::kSeriesTankC, "C1", 4},
+                                        {Kind::kLossRC, "RC1", 8}};
   SetNetwork(lossy_tank);
   Transform("Escalar em frequência", {"2"});
-  EXPECT_EQ(Elements(), (std::vector<Element>{{Kind::kSeriesTankL, "L1", 1}, {Kind::kLossRL, "RL1", 0.5L},
-                                              {Kind::kSeriesTankC, "C1", 2}, {Kind::kLossRC, "RC1", 8}}));
+  EXPECT_EQ(Elements(), (std::vector<Element>{{Kind::kSeriesTankL, "L1", 1},
+                                              {Kind::kLossRL, "RL1", 0.5L},
+                                              {Kind::kSeriesTankC, "C1", 2},
+                                              {Kind::kLossRC, "RC1", 8}}));
   SetNetwork(lossy_tank);
   Transform("Escalar em impedância", {"2"});
-  EXPECT_EQ(Elements(), (std::vector<Element>{{Kind::kSeriesTankL, "L1", 4}, {Kind::kLossRL, "RL1", 1},
-                                              {Kind::kSeriesTankC, "C1", 2}, {Kind::kLossRC, "RC1", 16}}));
+  EXPECT_EQ(Elements(), (std::vector<Element>{{Kind::kSeriesTankL, "L1", 4},
+                                              {Kind::kLossRL, "RL1", 1},
+                                              {Kind::kSeriesTankC, "C1", 2},
+                                              {Kind::kLossRC, "RC1", 16}}));
   EXPECT_EQ(Logged(), (std::vector<std::string>{"Escalamento em frequência.", "Escalamento em impedância."}));
 }
 
@@ -154,8 +159,9 @@ TEST_F(TransformationsTest, BandpassBeyondTwoHundredElementsIsRefused) {
   Transform("Passa-Baixas - Passa-Faixa");
   Transform("Passa-Baixas - Rejeita-Faixa");
   EXPECT_EQ(Elements(), elements);
-  EXPECT_EQ(Logged(), std::vector<std::string>(2, "* A rede transformada teria mais de 200 elementos; nada foi "
-                                                  "alterado."));
+  EXPECT_EQ(Logged(), std::vector<std::string>(2,
+                                               "* A rede transformada teria mais de 200 elementos; nada foi "
+                                               "alterado."));
 }
 
 // The impedance at s of the low-pass tank L ∥ C after s -> (s² + w0²)/(B s).

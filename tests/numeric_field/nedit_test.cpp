@@ -65,13 +65,8 @@ TEST_F(NEditTest, RealValueShowsInTheGeneralForm) {
     long double x;
     const char* text;
   } cases[] = {
-      {1.0L / 3.0L, "0.333333333333333"},
-      {0.00001L, "1E-5"},
-      {0.0001L, "0.0001"},
-      {1e15L, "1E15"},
-      {1e15L - 1, "999999999999999"},
-      {1.1L, "1.1"},
-      {-40, "-40"},
+      {1.0L / 3.0L, "0.333333333333333"}, {0.00001L, "1E-5"}, {0.0001L, "0.0001"}, {1e15L, "1E15"},
+      {1e15L - 1, "999999999999999"},     {1.1L, "1.1"},      {-40, "-40"},
   };
   for (const auto& c : cases) {
     real_.set_panel_real(c.x);
@@ -88,13 +83,17 @@ struct TypedCase {
 // The field first holds 7 (real) or 7 (integer); the text is typed, then the
 // focus moves on.
 const TypedCase kRealTyped[] = {
-    {"1e3", 1000.0L}, {" 2", 2.0L}, {"2 ", std::nullopt}, {"1,5", std::nullopt}, {".", 0.0L},
+    {"1e3", 1000.0L},   {" 2", 2.0L},        {"2 ", std::nullopt},  {"1,5", std::nullopt}, {".", 0.0L},
     {"", std::nullopt}, {"-", std::nullopt}, {"abc", std::nullopt}, {"-2.5E-3", -2.5E-3L},
 };
 
 const TypedCase kIntTyped[] = {
-    {"2147483648", std::nullopt}, {"-2147483648", -2147483648.0L}, {"$10", 16.0L},
-    {"1.0", std::nullopt},        {"", std::nullopt},              {" 12", 12.0L},
+    {"2147483648", std::nullopt},
+    {"-2147483648", -2147483648.0L},
+    {"$10", 16.0L},
+    {"1.0", std::nullopt},
+    {"", std::nullopt},
+    {" 12", 12.0L},
 };
 
 long double StoredValue(const TNEdit& field) {

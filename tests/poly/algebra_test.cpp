@@ -22,9 +22,7 @@ using Reals = std::vector<Extended>;
 // Storage of a given capacity, every entry a stale 99.
 Reals Storage(std::size_t capacity) { return Reals(capacity, Extended(99)); }
 
-Reals First(const Reals& storage, int degree) {
-  return Reals(storage.begin(), storage.begin() + (degree + 1));
-}
+Reals First(const Reals& storage, int degree) { return Reals(storage.begin(), storage.begin() + (degree + 1)); }
 
 TEST(CleanTest, ZeroesBelowThresholdStrictlyAndDropsVanishedTop) {
   struct Case {
@@ -111,11 +109,10 @@ TEST(MultiplyTest, ProductMustFitTheStorage) {
   };
   for (const Case& c : {Case{100, 100, 201, true}, Case{0, 200, 201, true}, Case{101, 100, 201, false},
                         Case{20, 20, 41, true}, Case{20, 21, 41, false}}) {
-    SCOPED_TRACE(std::to_string(c.x_degree) + " * " + std::to_string(c.y_degree) + " in " +
-                 std::to_string(c.capacity));
+    SCOPED_TRACE(std::to_string(c.x_degree) + " * " + std::to_string(c.y_degree) + " in " + std::to_string(c.capacity));
     Reals out = Storage(c.capacity);
-    const FittedDegree degree = Multiply(TestPolynomial::Ones(c.x_degree).coefficients(),
-                                         TestPolynomial::Ones(c.y_degree).coefficients(), out);
+    const FittedDegree degree =
+        Multiply(TestPolynomial::Ones(c.x_degree).coefficients(), TestPolynomial::Ones(c.y_degree).coefficients(), out);
     if (c.fits) {
       EXPECT_EQ(degree, c.x_degree + c.y_degree);
     } else {

@@ -83,8 +83,12 @@ TEST(HornerTest, ComplexPassFaultsWhereTheOperationFaults) {
       // p stays big, d := big * 1 + big does not
       {"derivative", {{0, 0}, {0, 0}, {big, 0}}, {1, 0}, base::FloatFault::Overflow, big, big},
       // inf * 0 in the product's real part
-      {"invalid", {{1, 0}, {std::numeric_limits<long double>::infinity(), 0}}, {0, 0}, base::FloatFault::Invalid,
-       std::numeric_limits<long double>::infinity(), 0},
+      {"invalid",
+       {{1, 0}, {std::numeric_limits<long double>::infinity(), 0}},
+       {0, 0},
+       base::FloatFault::Invalid,
+       std::numeric_limits<long double>::infinity(),
+       0},
   };
   for (const Case& c : cases) {
     try {

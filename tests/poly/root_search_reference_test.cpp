@@ -85,9 +85,8 @@ std::vector<Match> MatchRoots(const ReferenceCase& c, std::vector<Complex> found
   std::vector<Match> matches;
   for (std::size_t i = 0; i < c.roots.size(); ++i) {
     const Complex want = Reference(c.roots[i]);
-    const auto nearest = std::min_element(found.begin(), found.end(), [&](Complex a, Complex b) {
-      return Modulus(a - want) < Modulus(b - want);
-    });
+    const auto nearest = std::min_element(found.begin(), found.end(),
+                                          [&](Complex a, Complex b) { return Modulus(a - want) < Modulus(b - want); });
     matches.push_back({i, *nearest, Modulus(*nearest - want) / Modulus(want)});
     found.erase(nearest);
   }

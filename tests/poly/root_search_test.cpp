@@ -240,9 +240,8 @@ TEST_F(RootSearchTest, VanishingDerivativeNeitherStopsNorHangs) {
     std::vector<Root> found;
     for (int k = 1; k <= n; ++k) found.push_back(RootAt(k));
     for (const Root& want : c.polynomial.roots()) {
-      const auto nearest = std::min_element(found.begin(), found.end(), [&](Root a, Root b) {
-        return Distance(a, want) < Distance(b, want);
-      });
+      const auto nearest = std::min_element(found.begin(), found.end(),
+                                            [&](Root a, Root b) { return Distance(a, want) < Distance(b, want); });
       EXPECT_LT(D(Distance(*nearest, want)), 1e-15);
       found.erase(nearest);
     }
@@ -502,9 +501,8 @@ TEST_F(RootSearchTest, RandomPolynomialsGiveBackTheirRoots) {
       for (int k = 1; k <= known.degree(); ++k) found.push_back(RootAt(k));
       Extended worst_error = 0, worst_residual = 0;
       for (const Root& want : known.roots()) {
-        const auto nearest = std::min_element(found.begin(), found.end(), [&](Root a, Root b) {
-          return Distance(a, want) < Distance(b, want);
-        });
+        const auto nearest = std::min_element(found.begin(), found.end(),
+                                              [&](Root a, Root b) { return Distance(a, want) < Distance(b, want); });
         worst_error = std::max(worst_error, Distance(*nearest, want) / std::max(Extended(1), Modulus(want)));
         worst_residual = std::max(worst_residual, RelativeResidual(known.coefficients(), *nearest));
         found.erase(nearest);

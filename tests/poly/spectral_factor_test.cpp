@@ -49,8 +49,8 @@ double WorstRootError(const Reals& want_re, const Reals& want_im, const Reals& r
     const Complex want{want_re[w], want_im[w]};
     std::size_t nearest = re.size();
     for (std::size_t k = 0; k < re.size(); ++k)
-      if (!taken[k] &&
-          (nearest == re.size() || Modulus(Complex{re[k], im[k]} - want) < Modulus(Complex{re[nearest], im[nearest]} - want)))
+      if (!taken[k] && (nearest == re.size() ||
+                        Modulus(Complex{re[k], im[k]} - want) < Modulus(Complex{re[nearest], im[nearest]} - want)))
         nearest = k;
     if (nearest == re.size()) return 1E300;
     taken[nearest] = true;
@@ -69,11 +69,18 @@ TEST(PolishFactorRootsTest, EveryStartEndsOnTheLeftHalfOfTheRoots) {
     Complex (*from)(Complex root, std::size_t k);
   };
   const Start starts[] = {
-      {"a millionth off", [](Complex r, std::size_t k) {
+      {"a millionth off",
+       [](Complex r, std::size_t k) {
          return r + Complex{Extended(1E-6L) * Extended(static_cast<long double>(k % 3)), Extended(1E-6L)};
        }},
-      {"at one point", [](Complex, std::size_t) { return Complex{-0.5L, 0.5L}; }},
-      {"at the origin", [](Complex, std::size_t) { return Complex{0, 0}; }},
+      {"at one point",
+       [](Complex, std::size_t) {
+         return Complex{-0.5L, 0.5L};
+       }},
+      {"at the origin",
+       [](Complex, std::size_t) {
+         return Complex{0, 0};
+       }},
       {"on the right", [](Complex r, std::size_t) { return -r; }},
   };
   for (const int n : {3, 8, 21}) {

@@ -35,8 +35,8 @@
 #include "forms/memo.h"
 #include "forms/paint_box.h"
 #include "forms/qt/form_window.h"
-#include "forms/raster/image_canvas.h"
 #include "forms/radio_group.h"
+#include "forms/raster/image_canvas.h"
 #include "forms/status_bar.h"
 
 namespace forms::qt {
@@ -68,8 +68,9 @@ class MainForm : public Form {
       : Form(app, "Form1", "Principal"),
         log(Add<Memo>("Memo1")),
         menu(Add<MainMenu>("MainMenu1")),
-        save(Add<FileDialog>("SaveDialog1", FileDialogKind::Save,
-                             std::vector<FileFilter>{{"Polinômios (*.n; *.d)", "*.n; *.d"}, {"Tabelas (*.tab)", "*.tab"}})) {
+        save(Add<FileDialog>(
+            "SaveDialog1", FileDialogKind::Save,
+            std::vector<FileFilter>{{"Polinômios (*.n; *.d)", "*.n; *.d"}, {"Tabelas (*.tab)", "*.tab"}})) {
     SetClientSize(420, 240);
     log.SetReadOnly(true);
     log.SetAlign(Align::Client);
@@ -134,7 +135,9 @@ class PlotForm : public Form {
       if (!strokes.empty() && !strokes.back().character) strokes.back().character = key;
     };
     box.on_mouse_down = [this](MouseButton b, ShiftState s, int x, int y) { mouse.push_back({'d', b, s.shift, x, y}); };
-    box.on_mouse_move = [this](ShiftState s, int x, int y) { mouse.push_back({'m', MouseButton::Left, s.shift, x, y}); };
+    box.on_mouse_move = [this](ShiftState s, int x, int y) {
+      mouse.push_back({'m', MouseButton::Left, s.shift, x, y});
+    };
     box.on_mouse_up = [this](MouseButton b, ShiftState s, int x, int y) { mouse.push_back({'u', b, s.shift, x, y}); };
   }
   StatusBar& status;
@@ -252,7 +255,8 @@ TEST_F(QtBackendTest, MenuItemsRunUnderTheGuard) {
 }
 
 TEST_F(QtBackendTest, ShowModalReturnsAfterTheButtonSetsTheResult) {
-  const int result = RunModal(*prompt_, [&] { QTest::mouseClick(WidgetOf<QPushButton>(prompt_->apply), Qt::LeftButton); });
+  const int result =
+      RunModal(*prompt_, [&] { QTest::mouseClick(WidgetOf<QPushButton>(prompt_->apply), Qt::LeftButton); });
   EXPECT_EQ(result, kModalOk);
   EXPECT_EQ(prompt_->clicks, 1);
   EXPECT_FALSE(prompt_->visible());
@@ -521,10 +525,12 @@ TEST_F(QtBackendTest, MouseOnThePaintBoxReportsButtonShiftAndPosition) {
   EXPECT_EQ(down.kind, 'd');
   EXPECT_EQ(down.button, MouseButton::Left);
   EXPECT_EQ(QPoint(down.x, down.y), QPoint(5, 6));
-  const auto move = std::find_if(plot_->mouse.begin(), plot_->mouse.end(), [](const MouseCall& c) { return c.kind == 'm'; });
+  const auto move =
+      std::find_if(plot_->mouse.begin(), plot_->mouse.end(), [](const MouseCall& c) { return c.kind == 'm'; });
   ASSERT_NE(move, plot_->mouse.end());
   EXPECT_EQ(QPoint(move->x, move->y), QPoint(40, 30));
-  const auto up = std::find_if(plot_->mouse.begin(), plot_->mouse.end(), [](const MouseCall& c) { return c.kind == 'u'; });
+  const auto up =
+      std::find_if(plot_->mouse.begin(), plot_->mouse.end(), [](const MouseCall& c) { return c.kind == 'u'; });
   ASSERT_NE(up, plot_->mouse.end());
   EXPECT_EQ(QPoint(up->x, up->y), QPoint(41, 31));
   const MouseCall& right = plot_->mouse.back();

@@ -10,8 +10,8 @@
 #include "forms/application.h"
 #include "forms/qt/form_window.h"
 #include "forms/qt/qt_backend.h"
-#include "tests/qt/desktop_session.h"
 #include "ladder/tramow.h"
+#include "tests/qt/desktop_session.h"
 
 namespace {
 

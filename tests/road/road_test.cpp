@@ -115,7 +115,7 @@ struct RoadCase {
   std::string designer;  // what the user does in the designer's main window
   std::string prefix;    // of the designer's roots files
   Source source;
-  int order = 0;         // of the workbench's own Q(w)
+  int order = 0;  // of the workbench's own Q(w)
   // The doubly terminated ladder's names and values to 12 digits, where
   // they are known in closed form.
   std::vector<std::string> values = {};
@@ -138,8 +138,9 @@ std::string ForcedOrder(const std::string& button, int order) {
 std::string ForcedElliptic(int order) { return ForcedOrder("Calcular", order); }
 
 std::string VessawScript(const RoadCase& c) {
-  std::string s = "menu Iniciar\n"
-                  "choose Form6.RGmenu \"Editar parâmetros\"\nclick Form6.Button1\n";
+  std::string s =
+      "menu Iniciar\n"
+      "choose Form6.RGmenu \"Editar parâmetros\"\nclick Form6.Button1\n";
   // At the orders whose immittance needs every bit of its coefficients,
   // fixed notation with 60 decimals writes them exactly, where the exponent
   // form keeps 18 digits.
@@ -149,14 +150,14 @@ std::string VessawScript(const RoadCase& c) {
   s += "click Form10.Button1\n";
   const auto own_q = [&](const std::string& kind) {
     return "choose Form6.RGmenu \"Gerar polinômio característico Q(w)\"\nclick Form6.Button1\n"
-           "choose Form9.ListBox1 " + kind + "\ntype Form4.NEdit1 " + std::to_string(c.order) +
-           "\nclick Form4.Button1\n";
+           "choose Form9.ListBox1 " +
+           kind + "\ntype Form4.NEdit1 " + std::to_string(c.order) + "\nclick Form4.Button1\n";
   };
   // F, P or E from the designer's roots file of it
   const auto read_roots = [&](char which) {
     return "choose Form6.RGmenu \"Ler/editar polinômio\"\nclick Form6.Button1\n" +
-           std::string("choose Form9.ListBox1 ") + which + "(s)\nchoose Form9.ListBox1 Raizes\n" + "file " +
-           c.prefix + static_cast<char>(std::tolower(which)) + ".r\nfile cancel\nfile cancel\n";
+           std::string("choose Form9.ListBox1 ") + which + "(s)\nchoose Form9.ListBox1 Raizes\n" + "file " + c.prefix +
+           static_cast<char>(std::tolower(which)) + ".r\nfile cancel\nfile cancel\n";
   };
   const bool designers_e = c.source == Source::kRootsFilesWithE || c.source == Source::kButterworthWithE ||
                            c.source == Source::kChebyshevWithE;
@@ -192,8 +193,7 @@ std::string VessawScript(const RoadCase& c) {
            "click Form2.Button1\n";
       break;
   }
-  if (!designers_e)
-    s += "choose Form6.RGmenu \"Calcular E(s) tendo K(s)=F(s)/P(s)\"\nclick Form6.Button1\n";
+  if (!designers_e) s += "choose Form6.RGmenu \"Calcular E(s) tendo K(s)=F(s)/P(s)\"\nclick Form6.Button1\n";
   s += "choose Form6.RGmenu \"Gerar imitâncias para síntese de rede passiva\"\nclick Form6.Button1\n"
        "choose Form9.ListBox1 \"LC Duplamente terminada\"\n"
        "choose Form9.ListBox1 \"1 - z11/rg = (Ee-Fe)/(Eo+Fo)\"\nfile doubly.n\nfile doubly.d\n";
@@ -235,9 +235,9 @@ struct Deviation {
 };
 
 struct Deviations {
-  Deviation pass_db;        // |gain difference| in dB up to the pass-band edge
-  Deviation transition;     // relative, between the edges
-  Deviation stop;           // relative, from the stop-band edge on
+  Deviation pass_db;     // |gain difference| in dB up to the pass-band edge
+  Deviation transition;  // relative, between the edges
+  Deviation stop;        // relative, from the stop-band edge on
 };
 
 // Where the ladder is driven and loaded, and the gain that takes the
@@ -403,8 +403,8 @@ void ExpectWithin(const Deviations& d, const std::string& what) {
   EXPECT_LE(d.transition.worst, kRelative) << what << ": transition at w = " << d.transition.at;
   EXPECT_LE(d.stop.worst, kRelative) << what << ": stop band at w = " << d.stop.at;
   std::cout << what << ": pass band " << d.pass_db.worst << " dB at " << d.pass_db.at << ", transition "
-            << d.transition.worst << " at " << d.transition.at << ", stop band " << d.stop.worst << " at "
-            << d.stop.at << '\n';
+            << d.transition.worst << " at " << d.transition.at << ", stop band " << d.stop.worst << " at " << d.stop.at
+            << '\n';
 }
 
 TEST_P(RoadTest, LadderRealisesTheDesign) {
@@ -440,8 +440,8 @@ TEST_P(RoadTest, LadderRealisesTheDesign) {
   // The designer's E is judged by its roots: the coefficients, evaluated
   // near the pass-band edge, would show their own rounding instead.
   const bool designers_e = c.source == Source::kRootsFilesWithE;
-  const long double feldtkeller = designers_e ? FeldtkellerResidual(f, p, e)
-                                              : FeldtkellerResidual(workbench_f, workbench_p, workbench_e);
+  const long double feldtkeller =
+      designers_e ? FeldtkellerResidual(f, p, e) : FeldtkellerResidual(workbench_f, workbench_p, workbench_e);
   const std::string tolerance = designers_e ? kHighOrderTolerance : "";
 
   // doubly terminated: F(0)/E(0) = (rg - rl)/(rg + rl) with z11 normalised
@@ -471,7 +471,10 @@ std::vector<RoadCase> Cases() {
   std::vector<RoadCase> cases = {
       {"Butterworth3",
        "type Form1.NEamax 3.0102999566398119521\ntick Form1.CBforcar\ntype Form1.NEordem 3\nclick Form1.Button2\n",
-       "butt", Source::kButterworth, 3, {"C1=1", "L2=2", "C3=1"}},
+       "butt",
+       Source::kButterworth,
+       3,
+       {"C1=1", "L2=2", "C3=1"}},
       {"Chebyshev5", "click Form1.Button3\n", "cheb", Source::kChebyshev, 5},
       {"InverseChebyshev5", "click Form1.Button4\n", "chebi", Source::kInverseChebyshev, 5},
       {"Elliptic3Rounded", "tick Form1.CBarredondar\nclick Form1.Calcular\n", "elip", Source::kRootsFiles},
@@ -489,8 +492,8 @@ std::vector<RoadCase> Cases() {
   for (int order : {19, 21, 25, 27, 29})
     cases.push_back(
         {"Elliptic" + std::to_string(order) + "WithE", ForcedElliptic(order), "elip", Source::kRootsFilesWithE});
-  cases.push_back({"Elliptic25Ws1_2WithE", "type Form1.NEws 1.2\n" + ForcedElliptic(25), "elip",
-                   Source::kRootsFilesWithE});
+  cases.push_back(
+      {"Elliptic25Ws1_2WithE", "type Form1.NEws 1.2\n" + ForcedElliptic(25), "elip", Source::kRootsFilesWithE});
   return cases;
 }
 
@@ -510,8 +513,8 @@ enum class Route {
 
 struct RouteCase {
   std::string name;
-  std::string designer;  // what the user does in the designer's main window
-  std::string prefix;    // of the designer's roots files
+  std::string designer;                 // what the user does in the designer's main window
+  std::string prefix;                   // of the designer's roots files
   Source source = Source::kRootsFiles;  // of the workbench's routes
   int order = 0;
   Route route = Route::kDoubly;
@@ -656,12 +659,12 @@ std::vector<RouteCase> HoldingRoutes() {
   std::vector<RouteCase> cases;
   // to the table's 40 poles
   for (int order : {5, 11, 17, 25, 31, 39})
-    cases.push_back({"ChebyshevHalf" + std::to_string(order), ForcedChebyshev(order), "cheb", Source::kChebyshev,
-                     order, Route::kSymmetricHalf});
-  cases.push_back({"ButterworthHalf17", ForcedButterworth(17), "butt", Source::kButterworth, 17,
-                   Route::kSymmetricHalf});
-  cases.push_back({"ButterworthSingly31", ForcedButterworth(31), "butt", Source::kButterworthWithE, 31,
-                   Route::kSingly});
+    cases.push_back({"ChebyshevHalf" + std::to_string(order), ForcedChebyshev(order), "cheb", Source::kChebyshev, order,
+                     Route::kSymmetricHalf});
+  cases.push_back(
+      {"ButterworthHalf17", ForcedButterworth(17), "butt", Source::kButterworth, 17, Route::kSymmetricHalf});
+  cases.push_back(
+      {"ButterworthSingly31", ForcedButterworth(31), "butt", Source::kButterworthWithE, 31, Route::kSingly});
   for (int order : {25, 31})
     cases.push_back({"EllipticWithE" + std::to_string(order), ForcedElliptic(order), "elip", Source::kRootsFilesWithE,
                      order, Route::kDoubly, kHighOrderTolerance});

@@ -37,8 +37,8 @@ TEST(CompleteK, SeriesForSmallModuli) {
 TEST(CompleteK, InfiniteAtOneAndNaNBeyond) {
   EXPECT_EQ(sf::CompleteK(1).raw(), INFINITY);
   EXPECT_EQ(sf::CompleteK(-1).raw(), INFINITY);
-  for (long double k : {1.5L, -1.5L, 1.0L + 0x1p-63L, 1e4000L, (long double)NAN, (long double)INFINITY,
-                        -(long double)INFINITY}) {
+  for (long double k :
+       {1.5L, -1.5L, 1.0L + 0x1p-63L, 1e4000L, (long double)NAN, (long double)INFINITY, -(long double)INFINITY}) {
     EXPECT_TRUE(IsNaN(sf::CompleteK(k))) << k;
   }
 }
@@ -83,13 +83,13 @@ struct ReductionCase {
 TEST(ReduceModPi, QuarterPeriodsRemainderAndPole) {
   const ReductionCase cases[] = {
       {0.5L, 0, 0.5L, false},
-      {-0.5L, 0, 0.5L, false},                               // |phi|
-      {4, 2, 4 - base::Pi().raw(), false},                   // one half-turn, r = 4 - pi
-      {5, 4, 5 - 2 * base::Pi().raw(), false},               // two half-turns, r < 0
-      {kPiOver2, 1, 0, true},                                // F = K
-      {-3 * kPiOver2, 3, 0, true},                           // F = -3K
+      {-0.5L, 0, 0.5L, false},                  // |phi|
+      {4, 2, 4 - base::Pi().raw(), false},      // one half-turn, r = 4 - pi
+      {5, 4, 5 - 2 * base::Pi().raw(), false},  // two half-turns, r < 0
+      {kPiOver2, 1, 0, true},                   // F = K
+      {-3 * kPiOver2, 3, 0, true},              // F = -3K
       {5 * kPiOver2, 5, 0, true},
-      {kPiOver2 - 0x1p-63L, 1, 0, true},                     // one ulp below pi/2 is still the pole
+      {kPiOver2 - 0x1p-63L, 1, 0, true},  // one ulp below pi/2 is still the pole
       {kPiOver2 - 0x1p-60L, 0, kPiOver2 - 0x1p-60L, false},
   };
   for (const ReductionCase& c : cases) {
@@ -118,8 +118,8 @@ TEST(IncompleteF, OddMultiplesOfHalfPiGiveWholeQuarterPeriods) {
 TEST(IncompleteF, OddInPhiEvenInK) {
   const struct {
     long double phi, k;
-  } cases[] = {{1e-300L, 0.2L}, {0.3L, 0.2L},  {1.5L, 0.9L},   {2.0L, 0.9L}, {4.7L, 0.5L}, {30.0L, 0.999L},
-               {1e6L, 0.3L},    {1.2L, 1.0L},  {0.3L, 1.5L},   {0.6L, 1.2L}, {1e-9L, 1e6L}};
+  } cases[] = {{1e-300L, 0.2L}, {0.3L, 0.2L}, {1.5L, 0.9L}, {2.0L, 0.9L}, {4.7L, 0.5L}, {30.0L, 0.999L},
+               {1e6L, 0.3L},    {1.2L, 1.0L}, {0.3L, 1.5L}, {0.6L, 1.2L}, {1e-9L, 1e6L}};
   for (const auto& c : cases) {
     const Extended plus = sf::IncompleteF(c.phi, c.k);
     ASSERT_FALSE(IsNaN(plus)) << c.phi << " " << c.k;
@@ -361,9 +361,12 @@ TEST(SpecialFunctions, DesignerTestAtTheDefaults) {
     Extended got;
     double shown;
   } rows[] = {
-      {"K(k)", entry::CompleteK(k), 1.685750},     {"F(x,k)", entry::IncompleteF(x, k), 0.5050887},
-      {"sn", jacobi.sn, 0.4750829},                {"cn", jacobi.cn, 0.8799410},
-      {"dn", jacobi.dn, 0.9713774},                {"arcsc", entry::InverseSc(x, k), 0.4677191},
+      {"K(k)", entry::CompleteK(k), 1.685750},
+      {"F(x,k)", entry::IncompleteF(x, k), 0.5050887},
+      {"sn", jacobi.sn, 0.4750829},
+      {"cn", jacobi.cn, 0.8799410},
+      {"dn", jacobi.dn, 0.9713774},
+      {"arcsc", entry::InverseSc(x, k), 0.4677191},
   };
   for (const auto& row : rows) EXPECT_NEAR(static_cast<double>(row.got.raw()), row.shown, 5e-7) << row.what;
   // the two routes of the button show the same numbers

@@ -11,8 +11,8 @@
 
 #include <cstdio>
 #include <iostream>
-#include <span>
 #include <ostream>
+#include <span>
 #include <string>
 
 #include "specfun/ell_integrals.h"
@@ -193,9 +193,9 @@ TEST_P(EllAccuracy, WithinGroupBound) {
   group_worst.Report(group.name, group.tolerance);
   const WorstRow& worst = group_worst.worst();
   const EllRow& row = group.rows[worst.row()];
-  EXPECT_LE(worst.error(), group.tolerance) << group.name << " row " << worst.row() << ": f(" << Hex(row.a) << ", "
-                                            << Hex(row.b) << ") = " << Hex(worst.got()) << ", expected "
-                                            << Describe(row.f);
+  EXPECT_LE(worst.error(), group.tolerance)
+      << group.name << " row " << worst.row() << ": f(" << Hex(row.a) << ", " << Hex(row.b)
+      << ") = " << Hex(worst.got()) << ", expected " << Describe(row.f);
 }
 
 INSTANTIATE_TEST_SUITE_P(Reference, EllAccuracy, ::testing::ValuesIn(kEllGroups),

@@ -8,8 +8,8 @@
 
 #include <cmath>
 #include <cstdio>
-#include <span>
 #include <ostream>
+#include <span>
 #include <string>
 
 #include "base/elementary.h"

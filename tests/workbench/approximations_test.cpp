@@ -33,8 +33,7 @@ using workbench::TPolynomialRecord;
 using Reals = std::vector<Extended>;
 
 // The four approximations from Q(w), which take the same.
-using Approximation = void (*)(workbench::Registers&, workbench::Parameters&, workbench::KeptValues&,
-                               frame::Console&);
+using Approximation = void (*)(workbench::Registers&, workbench::Parameters&, workbench::KeptValues&, frame::Console&);
 
 constexpr const char* kEdgeNotFound = "* Newton não convergiu para wp; F(s) e P(s) mantidos *";
 
@@ -104,10 +103,12 @@ TEST_F(ApproximationTest, NullQAndAttenuationsOfZeroOrBelowAreRefused) {
       {"zero coefficients", InversePolynomialApproximation, Record({0, 0, 0}), {}, "* Q(w) nulo *"},
       {"vanished", SymmetricRationalApproximation, Record({}), {}, "* Q(w) nulo *"},
       {"Amax 0", PolynomialApproximation, ChebyshevThree(), {{"0"}}, "* A atenuação deve ser positiva *"},
-      {"Amax below 0", ModifiedSymmetricRationalApproximation, EllipticQ(), {{"-1"}},
+      {"Amax below 0",
+       ModifiedSymmetricRationalApproximation,
+       EllipticQ(),
+       {{"-1"}},
        "* A atenuação deve ser positiva *"},
-      {"Amin 0", InversePolynomialApproximation, ChebyshevThree(), {{"1"}, {"0"}},
-       "* A atenuação deve ser positiva *"},
+      {"Amin 0", InversePolynomialApproximation, ChebyshevThree(), {{"1"}, {"0"}}, "* A atenuação deve ser positiva *"},
   };
   for (const Case& c : cases) {
     FillK();
@@ -127,9 +128,9 @@ TEST_F(ApproximationTest, NullQAndAttenuationsOfZeroOrBelowAreRefused) {
 TEST_F(ApproximationTest, PolynomialApproximationOfChebyshevThree) {
   FillK();
   r().Q = ChebyshevThree();
-  EXPECT_EQ(Apply(PolynomialApproximation, {{"1"}}),
-            (Lines{"Aproximação polinomial:", "epsilon=      0.508847139909587396",
-                   "Polinômio F(s) calculado; P(s)=cte."}));
+  EXPECT_EQ(
+      Apply(PolynomialApproximation, {{"1"}}),
+      (Lines{"Aproximação polinomial:", "epsilon=      0.508847139909587396", "Polinômio F(s) calculado; P(s)=cte."}));
   EXPECT_EQ(Coefficients(r().F), (Reals{0, 0.75L, 0, 1}));
   EXPECT_EQ(r().F.constant, 1);
   EXPECT_EQ(r().P.degree, 0);
@@ -169,9 +170,8 @@ TEST_F(ApproximationTest, PassbandEdgeAndStopbandEdgeOfTheThreeKindsThatSearchTh
       ASSERT_GE(lines.size(), 4U) << name;
       EXPECT_EQ(lines.back(), "F(s) e P(s) calculados.") << name;
       // the last iterate logged is the edge found
-      const std::string last_wp = *std::prev(std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
-        return line.starts_with("ws=");
-      }), 1);
+      const std::string last_wp = *std::prev(
+          std::find_if(lines.begin(), lines.end(), [](const std::string& line) { return line.starts_with("ws="); }), 1);
       ASSERT_TRUE(last_wp.starts_with("wp=")) << name;
       const std::optional<base::Extended> logged_wp = base::ParseReal(last_wp.substr(3));
       ASSERT_TRUE(logged_wp) << last_wp;
@@ -209,8 +209,8 @@ TEST_F(ApproximationTest, EdgeNotFoundLeavesFAndPAsTheyWere) {
         c.operation == InversePolynomialApproximation ? std::vector<Step>{{""}, {""}} : std::vector<Step>{{""}};
     const Lines lines = Apply(c.operation, attenuations);
     EXPECT_EQ(lines.back(), kEdgeNotFound) << c.name;
-    EXPECT_EQ(static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(),
-                                                     [](const std::string& l) { return l.starts_with("wp="); })),
+    EXPECT_EQ(static_cast<std::size_t>(
+                  std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with("wp="); })),
               c.iterates)
         << c.name;
     ExpectKKept();
@@ -221,9 +221,7 @@ class PassbandEdgeTest : public ApproximationTest {
  protected:
   PassbandEdge Find(const std::vector<Step>& steps, Lines& lines) {
     PassbandEdge edge = PassbandEdge::kKept;
-    lines = Run(steps, [&] {
-      edge = workbench::FindPassbandEdge(r(), parameters(), kept(), console());
-    });
+    lines = Run(steps, [&] { edge = workbench::FindPassbandEdge(r(), parameters(), kept(), console()); });
     return edge;
   }
 };

@@ -178,9 +178,11 @@ TEST_F(CharacteristicPolynomialTest, OrdersWiderThanTheCoefficientSpreadAreRefus
   };
   const Case cases[] = {
       {BesselApproximation, {{"15"}}, "* Dispersão máxima insuficiente para a ordem 15 *"},
-      {GenerateCharacteristicPolynomial, {{"Chebyshev"}, {"200"}},
+      {GenerateCharacteristicPolynomial,
+       {{"Chebyshev"}, {"200"}},
        "* Dispersão máxima insuficiente para a ordem 200 *"},
-      {GenerateCharacteristicPolynomial, {{"Chebyshev Modificado"}, {"200"}},
+      {GenerateCharacteristicPolynomial,
+       {{"Chebyshev Modificado"}, {"200"}},
        "* Dispersão máxima insuficiente para a ordem 200 *"},
   };
   for (const Case& c : cases) {

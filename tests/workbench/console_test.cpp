@@ -120,8 +120,8 @@ TEST_F(AskChoiceTest, ShowsItemsWithFirstPreselected) {
   };
   console().AskChoice("Tipo de polinômio:", kItems);
   EXPECT_EQ(console_windows().selection->label.caption(), "Tipo de polinômio:");
-  EXPECT_EQ(shown, (std::vector<std::string>{"Chebyshev", "Chebyshev Modificado", "Butterworth",
-                                             "Outro polinômio", "#"}));
+  EXPECT_EQ(shown,
+            (std::vector<std::string>{"Chebyshev", "Chebyshev Modificado", "Butterworth", "Outro polinômio", "#"}));
   EXPECT_EQ(preselected, 0);
   EXPECT_EQ(console().choice_letter(), 'C');
 }

@@ -67,7 +67,8 @@ TEST_F(FeldtkellerTest, MissingPolynomialsAreRefusedWithNothingChanged) {
   r().E = Record({1, 1}, 2);
   const TPolynomialRecord e = r().E;
   r().F.defined = false;
-  EXPECT_EQ(Apply(ComputeE, {}), (Lines{"Cálculo de E(s) pela equação de FeldtKeller:", "* Faltando K(s)=F(s)/P(s) *"}));
+  EXPECT_EQ(Apply(ComputeE, {}),
+            (Lines{"Cálculo de E(s) pela equação de FeldtKeller:", "* Faltando K(s)=F(s)/P(s) *"}));
   EXPECT_TRUE(SameRecord(r().E, e));
   r().F = Record({0, 1});
   const TPolynomialRecord f = r().F;
@@ -224,8 +225,7 @@ TEST_F(FeldtkellerTest, ComputeFOfTheChebyshevFunctionPutsItsZerosOnTheAxisWitho
 TEST_F(FeldtkellerTest, FactorsThatFailTheirCheckSaySo) {
   r().F = Record({1, 0, 1});
   r().P = Record({1, 0, 1});
-  EXPECT_EQ(Warnings(Apply(ComputeE, {})),
-            Lines{"* E(s) não é de Hurwitz: raiz fora do semiplano esquerdo *"});
+  EXPECT_EQ(Warnings(Apply(ComputeE, {})), Lines{"* E(s) não é de Hurwitz: raiz fora do semiplano esquerdo *"});
   Apply(BesselApproximation, {{"4"}});
   std::vector<Step> one_flipped = {{"Inverter Imag"}, {"Aceitar"}};
   one_flipped.insert(one_flipped.end(), 3, Step{"Aceitar"});
@@ -241,7 +241,7 @@ TEST_F(FeldtkellerTest, RightHandSideOfDegreeZeroGivesAConstant) {
   r().P = Record({1}, 4);
   r().roots_defined = false;
   EXPECT_EQ(Apply(ComputeE, {}), (Lines{"Cálculo de E(s) pela equação de FeldtKeller:", "* Não há raízes a calcular",
-                                         "Raízes de E(s) calculadas.", "Polinômio E(s) calculado."}));
+                                        "Raízes de E(s) calculadas.", "Polinômio E(s) calculado."}));
   EXPECT_EQ(r().E.degree, 0);
   EXPECT_EQ(r().E.a[0], 1);
   EXPECT_EQ(r().E.constant, 5);

@@ -48,9 +48,7 @@ class FrequencyTransformationTest : public PlayedFixture {
   Complex K(Complex s) { return ValueAt(r().F, s) / ValueAt(r().P, s); }
   Complex H(Complex s) { return ValueAt(r().E, s) / ValueAt(r().P, s); }
   // E, F and P exactly as set.
-  bool Kept(const Description& d) {
-    return SameRecord(r().E, d.e) && SameRecord(r().F, d.f) && SameRecord(r().P, d.p);
-  }
+  bool Kept(const Description& d) { return SameRecord(r().E, d.e) && SameRecord(r().F, d.f) && SameRecord(r().P, d.p); }
 };
 
 TEST_F(FrequencyTransformationTest, KAndHKeepTheirValuesAtTheTransformedFrequency) {
@@ -116,11 +114,18 @@ TEST_F(FrequencyTransformationTest, RefusalsLeaveTheDescriptionAsItWas) {
     const char* refusal;
   };
   const Case cases[] = {
-      {"factor 0 after the high-pass", Descriptions()[0], {{"pb-pA"}, {"0"}},
+      {"factor 0 after the high-pass",
+       Descriptions()[0],
+       {{"pb-pA"}, {"0"}},
        "* O fator de escalamento deve ser positivo *"},
-      {"negative factor after the band-pass", Descriptions()[1], {{"pb-pF"}, {"0.5"}, {"-1"}},
+      {"negative factor after the band-pass",
+       Descriptions()[1],
+       {{"pb-pF"}, {"0.5"}, {"-1"}},
        "* O fator de escalamento deve ser positivo *"},
-      {"ratio 0 after the high-pass", Descriptions()[0], {{"pb-Rf"}, {"0"}}, "* A largura de banda deve ser positiva *"},
+      {"ratio 0 after the high-pass",
+       Descriptions()[0],
+       {{"pb-Rf"}, {"0"}},
+       "* A largura de banda deve ser positiva *"},
       {"band-pass beyond 200", wide, {{"pb-pF"}}, "* Grau maior que 200 *"},
       {"band-stop beyond 200", wide, {{"pb-Rf"}}, "* Grau maior que 200 *"},
   };

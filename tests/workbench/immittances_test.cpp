@@ -64,12 +64,12 @@ TEST_F(ImmittanceTest, MissingPolynomialsAreRefusedForEachStructure) {
     const char* refusal;
   };
   const Case cases[] = {
-      {"LC Duplamente terminada", "Imitâncias de porta para rede LC duplamente terminada:",
-       "* Faltando calcular F(s) e E(s) *"},
-      {"LC Simplesmente terminada", "Imitâncias de porta para rede LC simplesmente terminada (em rg ou rl):",
-       "* Faltando calcular E(s) *"},
-      {"Lattice LC duplamente terminada", "Impedâncias para rede lattice LC duplamente terminada (rg=rl=r):",
-       "* Faltando calcular F(s) e P(s) *"},
+      {"LC Duplamente terminada",
+       "Imitâncias de porta para rede LC duplamente terminada:", "* Faltando calcular F(s) e E(s) *"},
+      {"LC Simplesmente terminada",
+       "Imitâncias de porta para rede LC simplesmente terminada (em rg ou rl):", "* Faltando calcular E(s) *"},
+      {"Lattice LC duplamente terminada",
+       "Impedâncias para rede lattice LC duplamente terminada (rg=rl=r):", "* Faltando calcular F(s) e P(s) *"},
   };
   r().F = Record({0, 1});
   r().E.defined = false;
@@ -142,9 +142,17 @@ TEST_F(ImmittanceTest, TerminationsFromFOfZeroOverEOfZero) {
       {"rl in rg", 3, 1, 1, 3, {kHeading, "rl=      0.500000000000000000 * rg", kReminder}},
       {"rg in rl", 3, 1, 1, 4, {kHeading, "rg=      2.000000000000000000 * rl", kReminder}},
       {"zero of P at s = 0", 3, 1, 0, 1, {kUndetermined, kReminder}},
-      {"E(0) = F(0)", 2, 2, 1, 2,
+      {"E(0) = F(0)",
+       2,
+       2,
+       1,
+       2,
        {"* E(0)=F(0) com P(0)<>0 daria rl=0: E(s), F(s) e P(s) não satisfazem a equação de Feldtkeller *"}},
-      {"E(0) = -F(0)", 2, -2, 1, 5,
+      {"E(0) = -F(0)",
+       2,
+       -2,
+       1,
+       5,
        {"* E(0)=-F(0) com P(0)<>0 daria rg=0: E(s), F(s) e P(s) não satisfazem a equação de Feldtkeller *"}},
   };
   for (const Case& c : cases) {
@@ -204,9 +212,9 @@ TEST_F(ImmittanceTest, LatticeSplitsTheRootsOfFPlusPByTheirSide) {
   EXPECT_TRUE(near(offered[3], {1, 0, 1}));
   EXPECT_TRUE(near(offered[4], {1}));
   EXPECT_TRUE(near(offered[5], {0, 1}));
-  EXPECT_EQ(subjects, (Lines{"Polinômio h(s)", "Polinômio a(s)", "Numerador de Za(s)/r=-ao(s)",
-                             "Denominador de Za(s)/r=ae(s)", "Numerador de Zb(s)/r=he(s) (ou ho(s))",
-                             "Denominador de Zb(s)/r=ho(s) (ou he(s))"}));
+  EXPECT_EQ(subjects,
+            (Lines{"Polinômio h(s)", "Polinômio a(s)", "Numerador de Za(s)/r=-ao(s)", "Denominador de Za(s)/r=ae(s)",
+                   "Numerador de Zb(s)/r=he(s) (ou ho(s))", "Denominador de Zb(s)/r=ho(s) (ou he(s))"}));
 }
 
 // F and P of degrees of the same parity: warned, computed all the same.

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "frame/selection_form.h"
 #include "tests/base/extended_printer.h"
 #include "tests/base/scratch_folder.h"
-#include "frame/selection_form.h"
 #include "tests/workbench/vessaw_fixture.h"
 
 namespace workbench_test {
@@ -202,7 +202,9 @@ TEST_F(ListingsTest, SortRootsIsStableExchangeSortOverCountOfX) {
     std::vector<Root> sorted;
   };
   const Case cases[] = {
-      {"equal real parts keep their order", {{0, 1}, {-1, 2}, {-1, 3}, {-2, 4}}, 4,
+      {"equal real parts keep their order",
+       {{0, 1}, {-1, 2}, {-1, 3}, {-2, 4}},
+       4,
        {{-2, 4}, {-1, 2}, {-1, 3}, {0, 1}}},
       {"conjugates travel together", {{3, 0}, {-1, 1}, {-1, -1}}, 3, {{-1, 1}, {-1, -1}, {3, 0}}},
       {"only the first count roots", {{2, 0}, {1, 0}, {0, 0}, {-5, 0}}, 3, {{0, 0}, {1, 0}, {2, 0}, {-5, 0}}},

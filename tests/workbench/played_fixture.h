@@ -54,8 +54,7 @@ class PlayedFixture : public VessawFixture {
               const std::vector<Step>& steps) {
     return Run(steps, [&] { operation(r(), parameters(), console()); });
   }
-  Lines Apply(void (*operation)(workbench::Registers&, workbench::Parameters&, workbench::KeptValues&,
-                                frame::Console&),
+  Lines Apply(void (*operation)(workbench::Registers&, workbench::Parameters&, workbench::KeptValues&, frame::Console&),
               const std::vector<Step>& steps) {
     return Run(steps, [&] { operation(r(), parameters(), kept(), console()); });
   }

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/base/extended_printer.h"
-#include "tests/base/scratch_folder.h"
 #include "frame/number_prompt_form.h"
 #include "frame/selection_form.h"
+#include "tests/base/extended_printer.h"
+#include "tests/base/scratch_folder.h"
 #include "tests/workbench/step_player.h"
 #include "tests/workbench/vessaw_fixture.h"
 #include "workbench/listings.h"
@@ -106,10 +106,16 @@ TEST_F(PolynomialEntryTest, NormalisesOnlyWhenTypedLeadingCoefficientIsNotExactl
   const Case cases[] = {
       {"monic as typed", {{"Coeficientes"}, {"1"}, {"-2"}, {"1"}, {"4"}}, {-2, 1}, 4, nullptr},
       // one unit in the last place above 1 is not 1
-      {"almost one", {{"Coeficientes"}, {"0"}, {"1.0000000000000000001"}, {"1"}}, {1},
-       Extended(1.0000000000000000001L), "(Polinômio armazenado normalizado para a(0)=1)"},
+      {"almost one",
+       {{"Coeficientes"}, {"0"}, {"1.0000000000000000001"}, {"1"}},
+       {1},
+       Extended(1.0000000000000000001L),
+       "(Polinômio armazenado normalizado para a(0)=1)"},
       // the vanished leading coefficient is cleaned away first
-      {"leading zero", {{"Coeficientes"}, {"2"}, {"1"}, {"4"}, {"0"}, {"1"}}, {0.25L, 1}, 4,
+      {"leading zero",
+       {{"Coeficientes"}, {"2"}, {"1"}, {"4"}, {"0"}, {"1"}},
+       {0.25L, 1},
+       4,
        "(Polinômio armazenado normalizado para a(1)=1)"},
   };
   for (const Case& c : cases) {
@@ -397,7 +403,8 @@ TEST_F(PolynomialEntryTest, SavedPolynomialReadsBackExactlyWithEnoughDigits) {
     x.defined = true;
     const TPolynomialRecord written = x;
     user.file_answer = files.PathOf("round.n");
-    app.Guard([this] { workbench::ListPolynomial(X(), vessaw.parameters(), vessaw.console(), true, "Polinômio X(s)"); });
+    app.Guard(
+        [this] { workbench::ListPolynomial(X(), vessaw.parameters(), vessaw.console(), true, "Polinômio X(s)"); });
     x.degree = 0;
     x.a.fill(0);
     Enter({{"Coeficientes"}});

@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "frame/plot/plot_window.h"
 #include "frame/plot/scales_form.h"
 #include "frame/selection_form.h"
 #include "tests/base/extended_printer.h"
 #include "tests/base/scratch_folder.h"
 #include "tests/workbench/plot_fixture.h"
 #include "workbench/frequency_response.h"
-#include "frame/plot/plot_window.h"
 
 namespace workbench_test {
 namespace {
@@ -58,9 +58,8 @@ class ResponsePlotTest : public PlotFixture {
       ASSERT_NE(found, items.end()) << item;
       selection.list.UserClickItem(static_cast<int>(found - items.begin()));
     };
-    app.Guard([this] {
-      workbench::FrequencyResponseOperation(registers(), vessaw.parameters(), vessaw.console(), plot());
-    });
+    app.Guard(
+        [this] { workbench::FrequencyResponseOperation(registers(), vessaw.parameters(), vessaw.console(), plot()); });
     user.on_modal = nullptr;
     Repaint();
   }
@@ -111,7 +110,8 @@ TEST_F(ResponsePlotTest, DefaultTPlotHasItsGridFrameLabelsAndTitle) {
   for (std::size_t i = 0; i < want.size(); ++i) {
     SCOPED_TRACE(i);
     EXPECT_NEAR(vertical[i].points[0].x, want[i].first, 1);
-    EXPECT_EQ(vertical[i].points, (std::vector<Point>{{vertical[i].points[0].x, 0}, {vertical[i].points[0].x, kBottom}}));
+    EXPECT_EQ(vertical[i].points,
+              (std::vector<Point>{{vertical[i].points[0].x, 0}, {vertical[i].points[0].x, kBottom}}));
     EXPECT_EQ(vertical[i].pen, want[i].second);
   }
   // rows -60 .. 0 dB, 4.6 pixels a dB below row 46 for 0 dB
@@ -273,7 +273,8 @@ TEST_F(ResponsePlotTest, ARubberBandZoomsOnlyWhenDraggedRightAndDown) {
   drag({300, 46}, {301, 47});  // one pixel right and down
   const double column = (std::log10(static_cast<double>(plot().range().xmin.raw())) + 1) / 2 * (kRight - 75) + 75;
   EXPECT_NEAR(column, 300, 1e-9);
-  EXPECT_NEAR(static_cast<double>((plot().range().xmax / plot().range().xmin).raw()), std::pow(100.0, 1.0 / 565), 1e-12);
+  EXPECT_NEAR(static_cast<double>((plot().range().xmax / plot().range().xmin).raw()), std::pow(100.0, 1.0 / 565),
+              1e-12);
   EXPECT_NEAR(static_cast<double>(plot().range().ymax.raw()), 0, 1e-12);
   EXPECT_NEAR(static_cast<double>(plot().range().ymin.raw()), -1 / 4.6, 1e-12);
 }

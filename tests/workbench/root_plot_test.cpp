@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "frame/plot/plot_window.h"
 #include "tests/base/extended_printer.h"
 #include "tests/workbench/plot_fixture.h"
-#include "frame/plot/plot_window.h"
 
 namespace workbench_test {
 namespace {

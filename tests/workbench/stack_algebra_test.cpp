@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "tests/base/extended_printer.h"
 #include "frame/selection_form.h"
+#include "tests/base/extended_printer.h"
 #include "tests/workbench/vessaw_fixture.h"
 #include "workbench/slot_selection.h"
 #include "workbench/squaring.h"
@@ -231,8 +231,8 @@ TEST_F(StackAlgebraTest, MultiplyPopRefusesProductBeyondLargestDegree) {
     int x_degree, y_degree;
     bool fits;
   };
-  for (const Case& c : {Case{100, 100, true}, Case{0, 200, true}, Case{101, 100, false}, Case{150, 51, false},
-                        Case{200, 1, false}}) {
+  for (const Case& c :
+       {Case{100, 100, true}, Case{0, 200, true}, Case{101, 100, false}, Case{150, 51, false}, Case{200, 1, false}}) {
     SCOPED_TRACE(std::to_string(c.x_degree) + " * " + std::to_string(c.y_degree));
     FillStack();
     r().X = OfDegree(c.x_degree);
@@ -328,8 +328,7 @@ TEST(PhaseAngleTest, CoversAllQuadrantsAndNearZeroParts) {
       // the threshold itself is no longer zero
       {1E-9L, 1, base::ArcTan(Extended(1) / Extended(1E-9L))},
   };
-  for (const PhaseCase& c : exact)
-    EXPECT_EQ(workbench::PhaseAngle(c.re, c.im), c.angle) << c.re << " + j" << c.im;
+  for (const PhaseCase& c : exact) EXPECT_EQ(workbench::PhaseAngle(c.re, c.im), c.angle) << c.re << " + j" << c.im;
   EXPECT_NEAR(static_cast<double>(workbench::PhaseAngle(-1, 1).raw()), 3 * M_PI / 4, 1E-15);
 }
 
@@ -531,8 +530,8 @@ TEST_F(SlotSelectionTest, SelectCopiesSlotIntoXAndStorePutsXBack) {
     int item;
     char letter;
   };
-  for (const Case& c : {Case{0, 'Q'}, Case{1, 'F'}, Case{2, 'P'}, Case{3, 'E'}, Case{4, 'X'}, Case{5, 'Y'},
-                        Case{-1, 'Q'}}) {
+  for (const Case& c :
+       {Case{0, 'Q'}, Case{1, 'F'}, Case{2, 'P'}, Case{3, 'E'}, Case{4, 'X'}, Case{5, 'Y'}, Case{-1, 'Q'}}) {
     SCOPED_TRACE(c.item);
     SetUp();
     const Registers before = r();
@@ -558,8 +557,7 @@ TEST_F(SlotSelectionTest, StoreWithoutSlotLetterStoresNothing) {
   for (char letter : {'#', 'X', '\0'}) {
     vessaw.console().SetChoiceLetter(letter);
     workbench::StorePolynomial(r(), vessaw.console());
-    for (char other : std::string("QFPEY"))
-      EXPECT_TRUE(SameRecord(*Slot(other), before.*SlotMember(other))) << other;
+    for (char other : std::string("QFPEY")) EXPECT_TRUE(SameRecord(*Slot(other), before.*SlotMember(other))) << other;
   }
 }
 
@@ -622,8 +620,7 @@ TEST_F(SquaringTest, ChoosingXLeavesSquareInX) {
   Square(4);
   EXPECT_EQ(Of(r().X), Of({25}));
   EXPECT_EQ(r().X.constant, Extended(25));
-  for (char other : std::string("QFPE"))
-    EXPECT_TRUE(SameRecord(*Slot(other), before.*SlotMember(other))) << other;
+  for (char other : std::string("QFPE")) EXPECT_TRUE(SameRecord(*Slot(other), before.*SlotMember(other))) << other;
 }
 
 TEST_F(SquaringTest, UndefinedSlotIsReportedAndNothingComputed) {

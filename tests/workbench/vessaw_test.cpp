@@ -19,13 +19,17 @@ using workbench::ParametersForm;
 class VessawTest : public VessawFixture {};
 
 TEST_F(VessawTest, CreatesElevenWindowsInOrderWithTheirCaptions) {
-  const std::vector<std::pair<std::string, std::string>> expected = {
-      {"Form1", "Vessa"},         {"Form2", "Pergunta"},
-      {"Form3", "Real"},          {"Form4", "Inteiro"},
-      {"Form5", "Raízes"},        {"Form6", "Operações"},
-      {"Form7", "Resposta em frequência"}, {"Form8", "Escalas"},
-      {"Form9", "Seleção"},       {"Form10", "Parâmetros"},
-      {"Form11", "Parâmetros para raízes"}};
+  const std::vector<std::pair<std::string, std::string>> expected = {{"Form1", "Vessa"},
+                                                                     {"Form2", "Pergunta"},
+                                                                     {"Form3", "Real"},
+                                                                     {"Form4", "Inteiro"},
+                                                                     {"Form5", "Raízes"},
+                                                                     {"Form6", "Operações"},
+                                                                     {"Form7", "Resposta em frequência"},
+                                                                     {"Form8", "Escalas"},
+                                                                     {"Form9", "Seleção"},
+                                                                     {"Form10", "Parâmetros"},
+                                                                     {"Form11", "Parâmetros para raízes"}};
   ASSERT_EQ(app.forms().size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(app.forms()[i]->name(), expected[i].first);
@@ -196,7 +200,7 @@ TEST_F(EditParametersTest, CloseBoxTakesCommittedValuesOnly) {
   user.on_modal = [&](forms::Form& form) {
     auto& dialog = dynamic_cast<ParametersForm&>(form);
     dialog.magnitude_tolerance.UserType("1e-6");
-    dialog.derivative_tolerance.UserType("xyz");  // leaving magnitude_tolerance commits it
+    dialog.derivative_tolerance.UserType("xyz");      // leaving magnitude_tolerance commits it
     app.Guard([&] { dialog.width.UserType("30"); });  // refused: the focus stays
     dialog.Close();
   };

@@ -78,9 +78,8 @@ TEST(AxisMapping, PixelsRoundToEvenAndClampIntoTheirRange) {
     int want;
   };
   const Case cases[] = {
-      {2.5L, 0, 100, 2},        {3.5L, 0, 100, 4},     {-0.5L, -10, 10, 0},  {99.4999L, 0, 100, 99},
-      {100.6L, 0, 100, 100},    {-0.6L, 0, 100, 0},    {1e30L, 15, 386, 386}, {-1e30L, 15, 386, 15},
-      {NAN, 15, 386, 15},
+      {2.5L, 0, 100, 2},  {3.5L, 0, 100, 4},     {-0.5L, -10, 10, 0},   {99.4999L, 0, 100, 99}, {100.6L, 0, 100, 100},
+      {-0.6L, 0, 100, 0}, {1e30L, 15, 386, 386}, {-1e30L, 15, 386, 15}, {NAN, 15, 386, 15},
   };
   for (const Case& c : cases) EXPECT_EQ(ClampedPixel(c.p, c.first, c.last), c.want) << D(c.p);
   EXPECT_EQ(NearestPixel(1e30L), kFarPixel);

@@ -26,8 +26,8 @@ TEST(PlotWindowTest, TheStatusLineTakesTheFootOfThePaintBoxOnlyWhereTheSetupAsks
   forms::script::ScriptBackend backend{script, transcript, false};
   forms::Application app{backend};
   backend.Attach(app);
-  auto& with = app.CreateForm<PlotWindow>(PlotWindowSetup{.form_name = "Form7", .caption = "Resposta em frequência",
-                                                          .status_line = true});
+  auto& with = app.CreateForm<PlotWindow>(
+      PlotWindowSetup{.form_name = "Form7", .caption = "Resposta em frequência", .status_line = true});
   auto& without = app.CreateForm<PlotWindow>(PlotWindowSetup{.form_name = "Form9", .caption = "Gráfico"});
 
   EXPECT_EQ(ControlNames(with), (std::vector<std::string>{"PaintBox1", "StatusBar1"}));
