@@ -241,6 +241,9 @@ expect_lines() {
 screenshot() {
   local shot=$shots/$program_name.png try WINDOW X Y WIDTH HEIGHT SCREEN
   eval "$(xdotool getwindowgeometry --shell "$1")"
+  # past the double-click interval of the last click into the log, which
+  # would otherwise make this one select a word
+  sleep 0.5
   click "$1" $((WIDTH / 2)) $((HEIGHT / 2))
   import -window "$1" "$scratch/shot.png" || fail "no screenshot"
   for try in $(seq 50); do
