@@ -6,7 +6,8 @@
 // r^3 as pairs, 1 - r^2/2 as a pair) or with one rounding (r^3/6, a tenth of
 // sin r at most), the rest below a fiftieth of the result: each is one
 // rounding of a sum known to about 2^-68 of itself.  tan r is the quotient
-// of the two pairs with its remainder carried into the last rounding.
+// of the two pairs with its remainder carried into the last rounding, and
+// so is -cot r in odd quadrants.
 #include <array>
 
 #include "base/elementary.h"
@@ -41,13 +42,18 @@ exact::Pair CosOfReduced(long double r) {
   return exact::FastTwoSum(lead.hi, (lead.lo - z.lo / 2) + z.hi * z.hi * exact::Horner(kCosinePolynomial, z.hi));
 }
 
-// s/c = q + (s - q c)/c, q c exact as a pair.  tan(+-0) keeps its sign.
+// n/d = q + (n - q d)/d, q d exact as a pair: the quotient of two pairs
+// with its remainder carried into the last rounding.
+long double QuotientOf(exact::Pair n, exact::Pair d) {
+  const long double q = n.hi / d.hi;
+  const exact::Pair qd = exact::TwoProduct(q, d.hi);
+  return q + ((((n.hi - qd.hi) - qd.lo) + n.lo) - q * d.lo) / d.hi;
+}
+
+// tan(+-0) keeps its sign.
 long double TanOfReduced(long double r) {
   if (r == 0) return r;
-  const exact::Pair s = SinOfReduced(r), c = CosOfReduced(r);
-  const long double q = s.hi / c.hi;
-  const exact::Pair qc = exact::TwoProduct(q, c.hi);
-  return q + ((((s.hi - qc.hi) - qc.lo) + s.lo) - q * c.lo) / c.hi;
+  return QuotientOf(SinOfReduced(r), CosOfReduced(r));
 }
 
 // An infinite argument reaches these as the reduction leaves it: inf - inf,
@@ -67,6 +73,14 @@ Extended CosOfRemainder(Extended r) {
 Extended TanOfRemainder(Extended r) {
   if (!IsFinite(r)) return NotFinite(r);
   return Extended(TanOfReduced(r.raw()));
+}
+
+// -1/tan r as the one quotient -cos r/sin r: the reciprocal of a rounded
+// tangent would round twice, and just below a power of two, where 1/tan r
+// falls when tan r lies just above one, the first rounding counts double.
+Extended MinusCotOfRemainder(Extended r) {
+  if (!IsFinite(r)) return NotFinite(r);
+  return Extended(-QuotientOf(CosOfReduced(r.raw()), SinOfReduced(r.raw())));
 }
 
 }  // namespace
@@ -106,9 +120,8 @@ SinCos SinAndCos(Extended x) {
 // real is an odd multiple of pi/2.
 Extended Tan(Extended x) {
   const Reduction red = ReducePiOver2(x);
-  const Extended t = TanOfRemainder(red.r);
-  if (red.q % 2 == 0) return t;
-  return -1 / t;
+  if (red.q % 2 == 0) return TanOfRemainder(red.r);
+  return MinusCotOfRemainder(red.r);
 }
 
 }  // namespace base
