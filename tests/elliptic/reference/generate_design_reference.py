@@ -2,7 +2,7 @@
 """Reference values of the four designs, and of the elliptic prototype of a
 double-precision peer.
 
-Writes design_reference.inc next to this script.  The requirements (SPECS)
+Writes design_reference.inc next to this script.  The requirements (REQUIREMENTS)
 run from the designer's default (Amax 1 dB, Amin 40 dB, wp 1, ws 2) to narrow
 transition bands (ws 1.02 and 1.01 with Amin 100 and 120 dB and a small
 Amax), a wide one (ws 10), a pass-band edge that is not a power of two, and
@@ -55,7 +55,7 @@ AMAX, AMIN, WP, WS = 1, 40, 1, 2
 SPREAD = [1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 15, 20, 25, 30, 35, 40, 41]
 # (name, Amax, Amin, wp, ws, orders of all four designs, further elliptic orders);
 # an order of None is the one the elliptic design computes
-SPECS = [
+REQUIREMENTS = [
     ("default", "1", "40", "1", "2", list(range(1, 42)), [100, 1000]),
     ("narrow", "0.01", "100", "1", "1.02", SPREAD, [100, 1000]),
     ("narrowest", "0.001", "120", "1", "1.01", SPREAD, []),
@@ -76,7 +76,7 @@ def exact_requirement(amax, amin):
     return eps, alfa2, mp.sqrt(alfa2)
 
 
-class Spec:
+class Requirement:
     """A requirement as the designs are given it."""
 
     def __init__(self, name, amax, amin, wp, ws):
@@ -97,15 +97,15 @@ def theta_of_order(xi, n):
     return (mp.jtheta(2, 0, q1) / mp.jtheta(3, 0, q1)) ** 2
 
 
-def integrals(spec):
+def integrals(req):
     """K(1/xi), K'(1/alfa^2), K'(1/xi), K(1/alfa^2) and the three computed
     orders n."""
-    m = 1 / spec.xi**2
-    k1 = 1 / spec.alfa2
+    m = 1 / req.xi**2
+    k1 = 1 / req.alfa2
     big_k, big_kp = mp.ellipk(m), mp.ellipk(1 - m)
     big_k1, big_k1p = mp.ellipk(k1**2), mp.ellipk(1 - k1**2)
     return [big_k, big_k1p, big_kp, big_k1, (big_k * big_k1p) / (big_kp * big_k1),
-            2 * mp.log(spec.alfa) / mp.log(spec.xi), mp.acosh(spec.alfa2) / mp.acosh(spec.xi)]
+            2 * mp.log(req.alfa) / mp.log(req.xi), mp.acosh(req.alfa2) / mp.acosh(req.xi)]
 
 
 def theta(i, n):
@@ -133,33 +133,33 @@ def magnitude_product(n, poles):
     return mp.fprod(abs(p) ** 2 for p in poles[: n // 2]) * (abs(poles[-1]) if n % 2 else 1)
 
 
-def butterworth(spec, n):
-    radius = spec.wp * spec.eps ** (mp.mpf(-1) / n)
+def butterworth(req, n):
+    radius = req.wp * req.eps ** (mp.mpf(-1) / n)
     poles = angle_poles(n, lambda t: radius * mp.mpc(-mp.sin(t), mp.cos(t)))
     return {"poles": poles, "zeros": [], "c": radius**n, "wpn": 0}
 
 
-def chebyshev(spec, n):
-    a = mp.asinh(1 / spec.eps) / n
-    poles = angle_poles(n, lambda t: spec.wp * mp.mpc(-mp.sin(t) * mp.sinh(a), mp.cos(t) * mp.cosh(a)))
+def chebyshev(req, n):
+    a = mp.asinh(1 / req.eps) / n
+    poles = angle_poles(n, lambda t: req.wp * mp.mpc(-mp.sin(t) * mp.sinh(a), mp.cos(t) * mp.cosh(a)))
     c = magnitude_product(n, poles)
     if n % 2 == 0:
-        c /= mp.sqrt(1 + spec.eps**2)
+        c /= mp.sqrt(1 + req.eps**2)
     return {"poles": poles, "zeros": [], "c": c, "wpn": 0}
 
 
-def inverse_chebyshev(spec, n):
-    wpn = 1 / mp.cosh(mp.acosh(spec.alfa2) / n)
-    b = mp.asinh(spec.eps * spec.alfa2) / n
-    scale = spec.wp / wpn
+def inverse_chebyshev(req, n):
+    wpn = 1 / mp.cosh(mp.acosh(req.alfa2) / n)
+    b = mp.asinh(req.eps * req.alfa2) / n
+    scale = req.wp / wpn
     poles = angle_poles(n, lambda t: scale / mp.mpc(-mp.sin(t) * mp.sinh(b), mp.cos(t) * mp.cosh(b)))
     zeros = [scale / mp.cos((2 * k + 1) * mp.pi / (2 * n)) for k in range(n // 2)]
     c = magnitude_product(n, poles) / mp.fprod(z**2 for z in zeros)
     return {"poles": poles, "zeros": zeros, "c": c, "wpn": wpn}
 
 
-def elliptic(spec, n):
-    eps, xi, wp = spec.eps, spec.xi, spec.wp
+def elliptic(req, n):
+    eps, xi, wp = req.eps, req.xi, req.wp
     m = 1 / xi**2
     big_k = mp.ellipk(m)
     odd, pairs = n % 2, n // 2
@@ -195,7 +195,7 @@ def peer_selectivity(n):
     return 1 / k
 
 
-class PeerSpec:
+class PeerRequirement:
     """The peer's problem with the exact epsilon and alfa^2 of Amax 1 and Amin 40."""
 
     def __init__(self, ws):
@@ -205,9 +205,9 @@ class PeerSpec:
 
 def peer_case(n):
     xi = peer_selectivity(n)
-    exact = elliptic(PeerSpec(xi), n)
+    exact = elliptic(PeerRequirement(xi), n)
     typed = ext(xi)
-    designer = elliptic(PeerSpec(typed), n)
+    designer = elliptic(PeerRequirement(typed), n)
     return {"ws": typed, "exact_poles": exact["poles"], "exact_zeros": exact["zeros"],
             "poles": designer["poles"], "zeros": designer["zeros"]}
 
@@ -263,10 +263,10 @@ def double_literal(x):
     return float(x).hex()
 
 
-def elliptic_order(spec):
+def elliptic_order(req):
     """The order the elliptic design computes: n rounded up."""
     with mp.workdps(CHECK_DIGITS + GUARD_DIGITS):
-        return int(mp.ceil(integrals(spec)[4]))
+        return int(mp.ceil(integrals(req)[4]))
 
 
 def main():
@@ -279,13 +279,13 @@ def main():
         "// and PeerCase from the including file.",
         "",
     ]
-    specs = [Spec(*s[:5]) for s in SPECS]
+    requirements = [Requirement(*s[:5]) for s in REQUIREMENTS]
     rows = []
-    for spec in specs:
-        values = evaluate(lambda s: integrals(s), spec)
+    for req in requirements:
+        values = evaluate(lambda s: integrals(s), req)
         rows.append("    {\"%s\", %s, %s, %s, %s, %s, %s, {%s}}," % (
-            spec.name, literal(spec.wp), literal(spec.ws), literal(spec.eps), literal(spec.alfa2), literal(spec.alfa),
-            literal(spec.xi), ", ".join(literal(v) for v in values)))
+            req.name, literal(req.wp), literal(req.ws), literal(req.eps), literal(req.alfa2), literal(req.alfa),
+            literal(req.xi), ", ".join(literal(v) for v in values)))
     out.append("// the requirements: wp, ws, epsilon, alfa^2, alfa and xi as the designs take them, then")
     out.append("// K(1/xi), K'(1/alfa^2), K'(1/xi), K(1/alfa^2) and the elliptic, Butterworth and")
     out.append("// Chebyshev orders n")
@@ -298,10 +298,10 @@ def main():
     wz = Table("kEllipticWz", "long double", literal)
     poles = Table("kEllipticPoles", "RefComplex", complex_literal)
     cases = []
-    for index, (spec, entry) in enumerate(zip(specs, SPECS)):
+    for index, (req, entry) in enumerate(zip(requirements, REQUIREMENTS)):
         for n in entry[5] + entry[6]:
-            n = elliptic_order(spec) if n is None else n
-            d = evaluate(elliptic, spec, n)
+            n = elliptic_order(req) if n is None else n
+            d = evaluate(elliptic, req, n)
             cases.append("    {%d, %d, %d, %d, %d, %s}," % (
                 index, n, wza.add(d["wza"]), wz.add(d["zeros"]), poles.add(d["poles"]),
                 ", ".join(literal(d[key]) for key in ("k0", "v0", "alfa", "amin", "c", "f"))))
@@ -313,9 +313,9 @@ def main():
         poles = Table("k%sPoles" % prefix, "RefComplex", complex_literal)
         zeros = Table("k%sZeros" % prefix, "long double", literal)
         cases = []
-        for index, (spec, entry) in enumerate(zip(specs, SPECS)):
+        for index, (req, entry) in enumerate(zip(requirements, REQUIREMENTS)):
             for n in entry[5]:
-                d = evaluate(design, spec, n)
+                d = evaluate(design, req, n)
                 cases.append("    {%d, %d, %d, %d, %s, %s}," % (
                     index, n, poles.add(d["poles"]), zeros.add(d["zeros"]), literal(d["wpn"]), literal(d["c"])))
         tables += [poles, zeros]
