@@ -34,7 +34,8 @@ base::Extended SumOfTerms(std::span<const Complex> a, base::Extended r);
 
 // Horner's scheme carrying the rounding error of every product and sum
 // along: the value as if computed with twice the significand, then rounded
-// (the error is about 2^-64 |p(x)| plus 2^-128 sum |a(k)| |x|^k).  For values
+// (the error is about 2^-64 |p(x)| plus (2n 2^-64)^2 sum |a(k)| |x|^k for
+// degree n).  For values
 // that cancel far below the size of their terms.
 base::Extended EvaluateCompensated(std::span<const base::Extended> a, base::Extended x);
 Complex EvaluateCompensated(std::span<const base::Extended> a, Complex x);

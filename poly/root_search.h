@@ -35,8 +35,9 @@ struct RootSearchSettings {
   Complex start;            // where the first search starts
   bool same_start = false;  // every search starts there, not beside the last root
   bool refine = true;       // refine simple roots before they are stored
-  // After 50 steps without convergence the search rescues itself (above) up
-  // to 20 times for one root before the hook is asked.
+  // After 50 steps without convergence the search takes a point where p is
+  // only rounding as the root, or starts again on the circle, up to 20
+  // fresh starts for one root, before the hook is asked.
   bool self_rescue = false;
 };
 

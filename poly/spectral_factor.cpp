@@ -56,6 +56,10 @@ constexpr int kAxisSteps = 50;
 // relative to the point, so that the division by their differences is
 // defined and the steps can take them apart.
 constexpr long double kSpread = 1E-3L;
+// A root 0 of E that G does not have starts this far left of the origin,
+// relative to the mean size of G's roots: off the origin, where G'
+// vanishes, and near enough for the steps to find the small root there.
+constexpr long double kZeroStart = 1E-3L;
 
 // A(z) and A(-z), each as if evaluated with twice the significand, their
 // derivatives (which only steer the steps), and sum |a(k)| |z|^k.
@@ -82,13 +86,16 @@ struct Probe {
   bool noise;
 };
 
+std::size_t DegreeOf(std::span<const Extended> a) { return a.empty() ? 0 : a.size() - 1; }
+
 // The rounding of ka A(z)A(-z): that of the product, and what compensated
 // Horner's scheme leaves of each factor's, (2n u)^2 of its terms' size for
 // degree n, in unit roundoffs u.
 Extended ProductRounding(Extended k, const Sides& a, std::size_t degree) {
   const Extended twice_n_u = Extended(2 * kUnitRoundoff) * Extended(static_cast<long double>(degree));
   const Extended left = twice_n_u * twice_n_u / Extended(kUnitRoundoff) * a.terms;
-  return base::Abs(k) * ((SumOfParts(a.plus) + left) * (SumOfParts(a.minus) + left));
+  const Extended plus = SumOfParts(a.plus), minus = SumOfParts(a.minus);
+  return base::Abs(k) * (plus * minus + left * (plus + minus) + Extended(kUnitRoundoff) * left * left);
 }
 
 Probe ProbeAt(const ParaconjugateSum& g, Complex z) {
@@ -98,7 +105,7 @@ Probe ProbeAt(const ParaconjugateSum& g, Complex z) {
   const Complex value = ka * (a.plus * a.minus) + kb * (b.plus * b.minus);
   const Complex derivative =
       ka * (a.plus_slope * a.minus - a.plus * a.minus_slope) + kb * (b.plus_slope * b.minus - b.plus * b.minus_slope);
-  const Extended rounding = ProductRounding(g.ka, a, g.a.size()) + ProductRounding(g.kb, b, g.b.size());
+  const Extended rounding = ProductRounding(g.ka, a, DegreeOf(g.a)) + ProductRounding(g.kb, b, DegreeOf(g.b));
   const Extended data = base::Abs(g.ka) * a.terms * (SumOfParts(a.plus) + SumOfParts(a.minus)) +
                         base::Abs(g.kb) * b.terms * (SumOfParts(b.plus) + SumOfParts(b.minus));
   const Extended size = SumOfParts(value);
@@ -151,7 +158,8 @@ AxisSlope AxisSlopeAt(const ParaconjugateSum& g, Extended w) {
 
 Extended Coefficient(std::span<const Extended> a, std::size_t i) { return i < a.size() ? a[i] : Extended(0); }
 
-// G's coefficient of s^2i, but for its sign (-1)^i.
+// G's constant term (i = 0) or its leading one (i = the larger degree), but
+// for its sign (-1)^i; the other coefficients of A(s)A(-s) have cross terms.
 Extended SquaredCoefficient(const ParaconjugateSum& g, std::size_t i) {
   return g.ka * Coefficient(g.a, i) * Coefficient(g.a, i) + g.kb * Coefficient(g.b, i) * Coefficient(g.b, i);
 }
@@ -191,7 +199,7 @@ class Polisher {
     // every G: the origin is where its steps on the axis end).
     const bool origin_is_root = half_ == Half::kAny || SquaredCoefficient(g_, 0) == 0;
     for (Complex& z : z_)
-      if (IsZero(z) && !origin_is_root) z = {-Extended(kSpread) * RootScale(g_), 0};
+      if (IsZero(z) && !origin_is_root) z = {-Extended(kZeroStart) * RootScale(g_), 0};
     std::vector<bool> on_axis(n, false);
     if (half_ == Half::kAny)
       for (std::size_t k = 0; k < n; ++k) on_axis[k] = OnAxis(k);
@@ -405,8 +413,9 @@ OnAxis AtFrequency(const Parts& p, Extended w) {
 
 // n points evenly on the left half of the circle whose radius is the
 // geometric mean of the sizes of G's roots: a start from which the steps
-// reach every root.  (None of them lies exactly on the real axis, where it
-// would have to stay: E's real roots are not known in number.)
+// reach every root.  (For an odd n the middle one lies at the angle pi, off
+// the real axis only by the rounding of pi, which is enough for it to leave
+// the axis: E's real roots are not known in number.)
 void CircleStart(const ParaconjugateSum& g, std::span<Extended> re, std::span<Extended> im) {
   const std::size_t n = re.size();
   const Extended radius = RootScale(g);
@@ -426,8 +435,8 @@ void PolishFactorRoots(const ParaconjugateSum& g, Half half, std::span<Extended>
   CircleStart(g, circle_re, circle_im);
   if (!Polisher(g, half, circle_re, circle_im).Run()) return;
   // in the order the search's roots come in, by the real parts of their
-  // squares: the order in which they are multiplied out matters to the
-  // coefficients, and this one keeps them close to their rounding
+  // squares, so that the list and the imaginary residue that Y keeps come
+  // as after a search
   std::vector<std::size_t> order(re.size());
   for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
   const auto square_re = [&](std::size_t k) { return circle_re[k] * circle_re[k] - circle_im[k] * circle_im[k]; };
@@ -454,7 +463,9 @@ std::vector<Extended> RootRadii(const ParaconjugateSum& g, std::span<const Exten
       if (moved < first * size) radius = moved / first;
       if (2 * moved < second * radius * radius) radius = base::Sqrt(2 * moved / second);
     } catch (const base::FloatError&) {
-      // G overflows there: nothing is known about the root
+      // G overflows there: nothing is known about the root, and nothing
+      // of the residual is put down to it
+      radius = 0;
     }
     // no nearer than the root's own last places, where the steps end
     radii.push_back(std::max(radius, Extended(kLastPlaces * kUnitRoundoff) * size));
@@ -471,9 +482,12 @@ AxisResidual ResidualOnAxis(const AxisFactor& factor, std::span<const Extended> 
     if (ow.power == 0) continue;
     const Extended residual = base::Abs(ow.power - oa.power - ob.power) / base::Abs(ow.power);
     Extended explained = kUnitRoundoff * (ow.rounding + oa.rounding + ob.rounding) / base::Abs(ow.power);
+    // a root's move as a fraction of the squared modulus of its polynomial
+    const Extended weight =
+        factor.roots_of == RootsOf::kA ? base::Abs(oa.power) / base::Abs(ow.power) : Extended(1);
     for (std::size_t k = 0; k < factor.re.size(); ++k) {
       const Extended distance = Modulus(Complex{factor.re[k], factor.im[k] - f});
-      explained = explained + (distance > 0 ? 2 * factor.radii[k] / distance : Extended(1));
+      explained = explained + weight * (distance > 0 ? 2 * factor.radii[k] / distance : Extended(1));
     }
     if (residual > result.worst) {
       result.worst = residual;

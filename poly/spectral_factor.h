@@ -60,24 +60,30 @@ void PolishFactorRoots(const ParaconjugateSum& g, Half half, std::span<base::Ext
 std::vector<base::Extended> RootRadii(const ParaconjugateSum& g, std::span<const base::Extended> re,
                                       std::span<const base::Extended> im);
 
-// A factor W with its constant kw (squared), its roots, and the right-hand
-// side its squared modulus should equal on the imaginary axis:
-// kw|W(jw)|² = ka|A(jw)|² + kb|B(jw)|².
+// Whose roots an AxisFactor carries: W's, or A's when A is the polynomial
+// just computed and W was given.
+enum class RootsOf { kW, kA };
+
+// A factor W with its constant kw (squared), the right-hand side its squared
+// modulus should equal on the imaginary axis, kw|W(jw)|² = ka|A(jw)|² +
+// kb|B(jw)|², and the roots of the computed one of W and A.
 struct AxisFactor {
   std::span<const base::Extended> w;
   base::Extended kw;
   ParaconjugateSum rest;
-  std::span<const base::Extended> re, im;  // W's roots
+  std::span<const base::Extended> re, im;  // the roots
   std::span<const base::Extended> radii;   // and how far rounding may move them
+  RootsOf roots_of = RootsOf::kW;
 };
 
 // The equation at each frequency: |kw|W|² - ka|A|² - kb|B|²| relative to
 // kw|W|², every squared modulus evaluated with compensated Horner, so that
 // the figure is the one of the coefficients as they stand.  It is set
 // against what rounding explains there: one rounding of each coefficient of
-// W, A and B, and each root of W off by its radius, which moves |W(jw)|² by
-// 2 radius / |jw - root| relative.  A frequency where W vanishes is left
-// out.
+// W, A and B, and each root off by its radius, which moves the squared
+// modulus of its polynomial by 2 radius / |jw - root| relative (for A's
+// roots, ka|A|² / kw|W|² of that relative to kw|W|²).  A frequency where W
+// vanishes is left out.
 struct AxisResidual {
   base::Extended worst = 0;  // the largest relative residual
   base::Extended at = 0;     // its frequency

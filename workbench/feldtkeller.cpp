@@ -1,7 +1,6 @@
 #include "workbench/feldtkeller.h"
 
 #include <algorithm>
-#include <array>
 #include <span>
 #include <string>
 #include <vector>
@@ -23,6 +22,10 @@ using base::Extended;
 // coefficients already moves |E(jw)|² by more (high orders near the edge of
 // the pass band), that is the limit instead.
 constexpr long double kResidualFloor = 1E-9L;
+// Y's imaginary residue, relative to X's coefficients, above which the
+// roots are taken as broken pairs rather than rounding: conjugates
+// multiplied out leave only their last places there.
+constexpr long double kConjugateResidue = 1E-9L;
 // The frequencies of the check: geometrically spaced from a hundredth of
 // the smallest root size to a hundred times the largest, evenly spaced up to
 // twice the largest, and the imaginary parts of the factor's roots, where
@@ -110,7 +113,7 @@ std::vector<Extended> CheckFrequencies(const TPolynomialRecord& e, const TRootLi
 
 // The factor just computed in X, judged by the equation on the imaginary
 // axis (and E by its roots, all on the left), before it is announced.
-void CheckFactor(Registers& r, Factor which, frame::Console& console) {
+void CheckFactor(const Registers& r, Factor which, frame::Console& console) {
   const std::string name = which == Factor::kE ? "E" : "F";
   const TPolynomialRecord& e = which == Factor::kE ? r.X : r.E;
   const TPolynomialRecord& f = which == Factor::kE ? r.F : r.X;
@@ -122,7 +125,7 @@ void CheckFactor(Registers& r, Factor which, frame::Console& console) {
   // that is not their product, whose real part X keeps: their radii explain
   // nothing of its residual.
   const std::span<const Extended> residue = CoefficientsOf(r.Y);
-  if (poly::LargestMagnitude(residue) > kResidualFloor * poly::LargestMagnitude(CoefficientsOf(r.X)))
+  if (poly::LargestMagnitude(residue) > kConjugateResidue * poly::LargestMagnitude(CoefficientsOf(r.X)))
     std::fill(radii.begin(), radii.end(), Extended(0));
   // |E|² = |F|² + |P|², whichever of E and F was computed
   const poly::AxisFactor factor{
@@ -131,7 +134,8 @@ void CheckFactor(Registers& r, Factor which, frame::Console& console) {
       {CoefficientsOf(f), f.constant * f.constant, CoefficientsOf(r.P), r.P.constant * r.P.constant},
       re,
       im,
-      radii};
+      radii,
+      which == Factor::kE ? poly::RootsOf::kW : poly::RootsOf::kA};
   const poly::AxisResidual residual =
       poly::ResidualOnAxis(factor, CheckFrequencies(e, r.roots, static_cast<int>(count)), kResidualFloor);
   if (residual.beyond_rounding)

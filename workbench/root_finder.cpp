@@ -30,8 +30,8 @@ void AskRescue(poly::RootRescue& state, frame::Console& console, const RescueDia
   dialog(state);
 }
 
-// The largest |p(r)| / sum |a(k)| |r|^k over the first n roots of the list:
-// the relative change of the coefficients that would make them exact.
+// The largest |p(r)| / sum |a(k)| |r|^k over the roots of the list, as many
+// as X's degree: the relative change of the coefficients that would make them exact.
 Extended WorstRelativeResidual(const Registers& r) {
   const std::span<const Extended> a = CoefficientsOf(r.X);
   Extended worst = 0;

@@ -151,7 +151,10 @@ TEST(PolishFactorRootsTest, ZerosOfAFactorOnTheAxisEndOnTheAxis) {
 // The check on the axis: a factor whose coefficients are those of its roots
 // leaves only rounding; one coefficient off by a relative 1E-12 leaves a
 // residual below the floor, by 1E-6 one beyond it, unless the roots' radii
-// say that rounding may have moved them that far.
+// say that rounding may have moved them that far.  Roots of A (the
+// computed F, when E is given) explain only A's share of the equation: A's
+// roots of s^8 moved by 1E-5 move |A|² by nothing near the pass band's
+// middle, where |A|² is w^16 of |W|².
 TEST(ResidualOnAxisTest, SetsTheResidualAgainstTheFloorAndWhatRoundingExplains) {
   const Butterworth w(8);
   Reals coefficients(9, Extended(99)), residue(9, Extended(99));
@@ -164,20 +167,25 @@ TEST(ResidualOnAxisTest, SetsTheResidualAgainstTheFloorAndWhatRoundingExplains) 
     const char* what;
     long double change;  // of a(3), relative
     long double radius;  // of every root; 0: their own radii
+    RootsOf roots_of;
     bool beyond;
   };
   const Case cases[] = {
-      {"exact", 0, 0, false},
-      {"below the floor", 1E-12L, 0, false},
-      {"beyond", 1E-6L, 0, true},
-      {"explained by the radii", 1E-6L, 1E-5L, false},
+      {"exact", 0, 0, RootsOf::kW, false},
+      {"below the floor", 1E-12L, 0, RootsOf::kW, false},
+      {"beyond", 1E-6L, 0, RootsOf::kW, true},
+      {"explained by the radii", 1E-6L, 1E-5L, RootsOf::kW, false},
+      {"not explained by A's radii", 1E-6L, 1E-5L, RootsOf::kA, true},
   };
+  const Reals origin(8, Extended(0));
   for (const Case& c : cases) {
     Reals e = coefficients;
     e[3] = e[3] * (1 + Extended(c.change));
     const Reals these_radii = c.radius == 0 ? radii : Reals(radii.size(), Extended(c.radius));
+    const bool of_w = c.roots_of == RootsOf::kW;
     const AxisResidual residual =
-        ResidualOnAxis({e, 1, w.Sum(), w.re, w.im, these_radii}, frequencies, Extended(1E-9L));
+        ResidualOnAxis({e, 1, w.Sum(), of_w ? w.re : origin, of_w ? w.im : origin, these_radii, c.roots_of},
+                       frequencies, Extended(1E-9L));
     EXPECT_EQ(residual.beyond_rounding, c.beyond) << c.what;
     // a(3) w^3 is some 25 times |W(jw)| near the edge
     const double change = static_cast<double>(c.change);
