@@ -22,7 +22,7 @@ using specfun::SquareRoot;
 // pi/2 of the library: the extended pi halved exactly.
 const Extended kPiOver2(specfun::constants::kPiOver2);
 
-// sin and cos of ((2i - 1) pi/2) / N, the angle of pole i of the upper half
+// sin and cos of ((2i - 1) pi/2) / N, the angle of pole i of the first half
 // (i <= (N + 1) div 2, angle <= pi/2), the product first.  The cosine is
 // the sine of the complementary angle ((N + 1 - 2i) pi/2) / N, rounded as
 // such: next to pi/2 the cosine of the rounded angle would keep only what
@@ -52,7 +52,7 @@ Extended Magnitude(PolePoint p) {
   return specfun::ScaleByPowerOf2(SquareRoot(Sqr(re) + Sqr(im)), -kTinyScale);
 }
 
-// A design's poles: the upper half i <= (N + 1) div 2 from `pole`, the
+// A design's poles: the first half i <= (N + 1) div 2 from `pole`, the
 // others as the exact conjugates of their partners N + 1 - i, and the
 // middle pole of an odd order on the real axis (a zero part without sign).
 template <typename PoleOf>
@@ -168,6 +168,7 @@ void DesignInverseChebyshev(const Requirement& requirement, const EpsilonAlfa& e
   const bool odd = order % 2 != 0;
   const Extended stop_ripple = ea.epsilon * ea.alfa2;
   const Extended c = odd ? (scale * Extended(order)) / stop_ripple : InverseNorm(stop_ripple);
+  // not Finish: the constant goes with the zeros, after the poles
   if (Underflowed(c)) {
     sink.ConstantUnderflowed();
     return;

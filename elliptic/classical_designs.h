@@ -3,10 +3,10 @@
 // gives and leaves the selectivity as it falls.
 //
 // No pole is kept: each one is computed when it is needed, so these designs
-// have no capacity limit.  The gain constant c is the product of the
-// magnitudes of all poles, E(0) of the monic E(s), adjusted as each design
-// needs; it is formed before the first pole goes to the sink, so that a
-// constant that underflowed stops the design before anything is written.
+// have no capacity limit.  The gain constant c, E(0) of the monic E(s)
+// adjusted as each design needs, comes in closed form from wp, eps and the
+// order before the first pole goes to the sink, so that a constant that
+// underflowed stops the design before anything is written.
 #pragma once
 
 #include <cstdint>

@@ -44,7 +44,7 @@ std::optional<std::int32_t> DesignSteps::Order(base::Extended n, std::optional<s
 }
 
 void DesignSteps::RefuseUnderflowedConstant() {
-  ShowLine("* A constante de P(s) ficou abaixo do menor número representável; nenhum arquivo foi gerado *");
+  ShowLine("* A constante de P(s) ficou abaixo do menor número normal; nenhum arquivo foi gerado *");
 }
 
 std::string DesignSteps::Suffix() const { return form_.Eextra.text(); }

@@ -22,8 +22,9 @@ specfun::SnCnDn AtFraction(std::int32_t multiple, std::int32_t order, const spec
 
 // sn, cn and dn of v0 for the modulus k', whose complementary parameter is
 // k^2.  Once v0 passes K'/2 (eps^2 < k1) they come from those of K' - v0,
-// which the integral from arctan(eps/k1) to pi/2 gives on its own (tan phi
-// tan psi = 1/k1 splits K(k1') there): next to K', where a small eps puts
+// which the integral from 0 to arctan(eps/k1) gives on its own (tan phi
+// tan psi = 1/k1 splits K(k1') there, so it equals the one from
+// arctan(1/eps) to pi/2): next to K', where a small eps puts
 // v0, cn(v0) and with it the real parts of the poles would move with v0's
 // last bits by K'/(K' - v0) times as much.
 struct PoleOffsetFunctions {
@@ -150,9 +151,16 @@ Extended TransmissionZero(const EllipticDesign& design, std::int32_t i) {
   return design.wp * design.xi / design.wza[i];
 }
 
+// ln(eps alfa^2) beyond which t = (eps alfa^2)^2 would overflow though alfa
+// does not (high orders of a wide transition band): 8191 ln 2.  There 1/t,
+// below 2^-16382, is nothing to ln(1 + t) = 2 ln(eps alfa^2).
+constexpr long double kLnRootOfLargeT = 8191 * 0.69314718055994530942L;
+
 // 10 log10(1 + t) with ln(1 + t) as ln(u) t/(u - 1), u = 1 + t rounded: for
 // a small t (a low order with a small Amax) 1 + t keeps only t's first digits.
 Extended StopBandAttenuation(Extended epsilon, Extended alfa) {
+  const Extended ln_root = specfun::NaturalLog(epsilon) + 2 * specfun::NaturalLog(alfa);
+  if (ln_root > Extended(kLnRootOfLargeT)) return 10 * (2 * ln_root) / specfun::NaturalLog(10);
   const Extended t = Sqr(epsilon * Sqr(alfa));
   const Extended u = 1 + t;
   const Extended ln_1p = u == Extended(1) ? t : specfun::NaturalLog(u) * (t / (u - 1));
@@ -164,7 +172,7 @@ Extended StopBandAttenuation(Extended epsilon, Extended alfa) {
 // and an even order's c and F's constant f satisfy f = k0 c and f^2 + c^2 = 1,
 // the leading coefficients of |E|^2 = |F|^2 + |P|^2.  These are the pole
 // product of |T(0)| and the sqrt(1 - c^2) the poles lead to, without the
-// product's N roundings and without the cancellation in 1 - c when k0 is small.
+// product's N roundings and without the cancellation in 1 - c^2 when k0 is small.
 Extended GainConstant(const EllipticDesign& design) {
   return design.Odd() ? design.wp / design.k0 : InverseNorm(design.k0);
 }

@@ -5,7 +5,8 @@
 // The design hands each value to its sink as soon as it is known, in the
 // order the user reads them, so that a fault further on leaves everything
 // before it in place.  The poles and zeros stay in fixed tables of the
-// design, from which the constants of the roots files are computed.
+// design, from which the roots files are written; their constants come from
+// k0 and alfa.
 #pragma once
 
 #include <cstdint>

@@ -41,8 +41,8 @@ void ExtractPolePair(const Synthesis& s);
 // "Inverter imitância".
 void InvertAndRecord(const Synthesis& s);
 
-// A recorded step made again on the model's immittance, asking nothing and
-// warning about nothing; a step that does not fit the immittance (its
+// A recorded step made again on the model's immittance, asking nothing
+// (what it logs is for the caller to mute); a step that does not fit the immittance (its
 // degrees, the origin, a real point) is refused with a StepRefused.
 void ReplayStep(const Synthesis& s, const SynthesisStep& step);
 

@@ -36,6 +36,8 @@ constexpr int kImaginaryRow = 29;
 constexpr long double kNoMinimum = 1e99L;
 // The refinement narrows the minimum down to this part of a column's width.
 constexpr long double kRefineWidth = 1e-9L;
+// The curves: the real and the imaginary part.
+constexpr int kSeries = 2;
 // "Tabelas (*.tab)" of the main window's save dialog.
 constexpr int kTablesFilter = 3;
 
@@ -47,7 +49,7 @@ ImmittancePlot::ImmittancePlot(frame::plot::PlotWindow& window, frame::plot::Sca
       model_(model),
       console_(console),
       view_(
-          window, 2, frame::plot::ColumnCursor::AtEdge::Stop, [this] { Paint(); },
+          window, kSeries, frame::plot::ColumnCursor::AtEdge::Stop, [this] { Paint(); },
           [this](char key) { KeyPress(key); }) {
   scales_.choose_file->on_click = [this] { ChooseTableName(); };
 }

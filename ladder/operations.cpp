@@ -5,7 +5,6 @@
 // refusal leaves nothing changed.
 #include <utility>
 
-#include "frame/console_main_form.h"
 #include "ladder/extractions.h"
 #include "ladder/listings.h"
 #include "ladder/operations.h"

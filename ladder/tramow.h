@@ -63,7 +63,9 @@ class Tramow : public forms::Program {
   // The operations window's table, each operation at the item of its Operation.
   std::vector<frame::Operation> Operations();
   // After every operation but the parameters: the first time the synthesis
-  // is found complete, say so and back the network up.
+  // is found complete, say so, back the network up and, when the network
+  // comes from the entry by its recorded steps, tell how far its element
+  // values can be trusted.
   void CheckCompletion(Operation operation);
   void ChangeParameters();
   // The two plot operations.

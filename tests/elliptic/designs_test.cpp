@@ -1,7 +1,8 @@
 // The rounding of the computed order, the limits of the elliptic tables,
 // what the designs do with the frequency scale, the elliptic design's roots
 // and constants as one filter, the classical poles' conjugate pairs, and the
-// designs whose gain constant underflows.
+// designs whose gain constant underflows or whose attenuation's square would
+// overflow.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -291,6 +292,22 @@ TEST(EllipticDesign, GainConstantOfTinyFrequencies) {
     ASSERT_TRUE(elliptic::DesignElliptic({1, 40, c.wp, 2 * c.wp}, ea, sink, design));
     EXPECT_EQ(elliptic::Underflowed(elliptic::GainConstant(design)), c.underflows)
         << "wp " << static_cast<double>(std::log10(c.wp)) << " order " << c.order;
+  }
+}
+
+// The attenuation from alfa where (eps alfa^2)^2 lies beyond the extended
+// range but alfa does not (order 1000 of a wide band): 20 log10(eps alfa^2),
+// as below that range, where the square still fits.
+TEST(EllipticDesign, StopBandAttenuationBeyondTheSquareOfTheRange) {
+  const Extended epsilon = Extended(0.5L);
+  struct Case {
+    long double log10_alfa;
+  } cases[] = {{1000}, {1232}, {1234}, {2000}, {4900}};
+  for (const Case& c : cases) {
+    const Extended alfa = base::Exp(Extended(c.log10_alfa) * base::Ln(Extended(10)));
+    const long double want = 20 * (std::log10(0.5L) + 2 * c.log10_alfa);
+    EXPECT_NEAR(static_cast<double>(elliptic::StopBandAttenuation(epsilon, alfa).raw() / want), 1, 1e-15)
+        << "alfa 1E" << static_cast<double>(c.log10_alfa);
   }
 }
 
