@@ -113,8 +113,9 @@ TEST(ConsoleProgramMenuTest, IniciarRunsTheDescribedStartAndTerminarEndsTheProgr
   EXPECT_TRUE(program.app.terminated());
 }
 
-// A second window of one role would leave the first one out of the console.
-TEST_F(ConsoleProgramTest, ADescriptionThatListsAConsoleWindowTwiceIsRefused) {
+// A second window of one role would leave the first one out of the console;
+// a number prompt takes reals or integers only.
+TEST_F(ConsoleProgramTest, ADescriptionWithASecondWindowOfARoleOrATextNumberPromptIsRefused) {
   const NumberPromptSetup real{.form_name = "Form2", .kind = tipo_campo::real_field};
   const NumberPromptSetup integer{.form_name = "Form3", .kind = tipo_campo::int_field};
   const NumberPromptSetup text{.form_name = "Form4", .kind = tipo_campo::text_field};

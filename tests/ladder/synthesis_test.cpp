@@ -91,10 +91,6 @@ class SynthesisTest : public TramowFixture {
     return estimate->raw();
   }
 
-  static constexpr const char* kEstimateHeading = "Erro relativo estimado dos valores dos elementos:";
-  static constexpr const char* kUntrusted =
-      "* Rede mal condicionada por este caminho de síntese: os valores dos elementos não são confiáveis.";
-
   void StartWithLadder(const std::vector<RationalArm>& arms, FarEnd end, bool admittance = false) {
     const ImpedancePolynomials z = InputImpedance(arms, end);
     if (admittance)

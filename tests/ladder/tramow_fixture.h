@@ -36,6 +36,12 @@ namespace ladder_test {
 using ladder::Operation;
 using enum ladder::Operation;
 
+// The lines after "Síntese completa.": the estimate of the element values'
+// error, and the warning above its bound.
+inline constexpr const char* kEstimateHeading = "Erro relativo estimado dos valores dos elementos:";
+inline constexpr const char* kUntrusted =
+    "* Rede mal condicionada por este caminho de síntese: os valores dos elementos não são confiáveis.";
+
 // Coefficients a(0), a(1), .. in ascending powers.
 using Coefficients = std::vector<long double>;
 

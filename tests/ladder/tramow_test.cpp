@@ -62,7 +62,13 @@ TEST_F(TramowTest, IniciarRestoresTheParametersAndAsksTheKind) {
   EXPECT_TRUE(model().current.admittance);
   EXPECT_EQ(windows().initialization->kind_label.caption(), "Especificação de Y:");
   EXPECT_TRUE(windows().initialization->visible());
-  // each file dialog named by the line that asks for it
+}
+
+TEST_F(TramowTest, EachFileDialogOfTheEntryIsNamedByTheLineThatAsksForIt) {
+  StartWith(false, {1, 1}, {1});
+  answers.push_back("Não");
+  files.insert(files.end(), {"cancel", "cancel"});
+  ChooseMenu("Iniciar");
   const std::string zeros = "Zeros de transmissão a realizar (opcional)";
   const std::string poles = "polos da f. de t. a realizar (opcional)";
   EXPECT_EQ(dialogs, (std::vector<std::string>{zeros, poles, "Numerador", "Denominador", zeros, poles}));

@@ -141,13 +141,13 @@ TEST(HornerTest, CompensatedEvaluationKeepsTheDigitsThatCancel) {
   const Extended d = 0x1p-3L + 0x1p-40L;
   Extended power = 1;
   for (int k = 0; k < 15; ++k) power = power * d;
-  constexpr double kReference = 16 * 0x1p-64;
+  constexpr double kCompensatedBound = 16 * 0x1p-64;
   const Extended x = 1 + d;
-  EXPECT_LT(D(base::Abs(EvaluateCompensated(a, x) / power - 1)), kReference);
+  EXPECT_LT(D(base::Abs(EvaluateCompensated(a, x) / power - 1)), kCompensatedBound);
   EXPECT_GT(D(base::Abs(Evaluate(a, x) / power - 1)), 1e-6);
   const Complex z{1 + d, d};
   const Complex want{128 * power, -128 * power};  // (1 + j)^15 = 128 (1 - j)
-  EXPECT_LT(D(SumOfParts(EvaluateCompensated(a, z) - want) / SumOfParts(want)), kReference);
+  EXPECT_LT(D(SumOfParts(EvaluateCompensated(a, z) - want) / SumOfParts(want)), kCompensatedBound);
   EXPECT_GT(D(SumOfParts(Evaluate(a, z) - want) / SumOfParts(want)), 1e-6);
 }
 

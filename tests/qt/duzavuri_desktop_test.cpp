@@ -77,8 +77,9 @@ TEST_F(DuzavuriDesktop, TabLeavesTheFileList) {
   list.Show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(backend.WindowOf(list)));
   list.FocusControl(list.files);
+  ASSERT_EQ(QApplication::focusWidget(), backend.WidgetOf(list.files));
   const std::vector<std::string> lines = list.files.lines();
-  EXPECT_NE(After(list, Qt::Key_Tab), "Memo1");
+  EXPECT_EQ(After(list, Qt::Key_Tab), "Button1");
   EXPECT_EQ(list.files.lines(), lines);
 }
 

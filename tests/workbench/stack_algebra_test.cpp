@@ -561,7 +561,7 @@ TEST_F(SlotSelectionTest, StoreWithoutSlotLetterStoresNothing) {
   }
 }
 
-// The operation as the user runs it, after "Iniciar".
+// The squaring operation on the registers and the console, after "Iniciar".
 class SquaringTest : public SlotSelectionTest {
  protected:
   void SetUp() override {

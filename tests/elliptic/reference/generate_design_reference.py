@@ -282,7 +282,7 @@ def main():
     requirements = [Requirement(*s[:5]) for s in REQUIREMENTS]
     rows = []
     for req in requirements:
-        values = evaluate(lambda s: integrals(s), req)
+        values = evaluate(integrals, req)
         rows.append("    {\"%s\", %s, %s, %s, %s, %s, %s, {%s}}," % (
             req.name, literal(req.wp), literal(req.ws), literal(req.eps), literal(req.alfa2), literal(req.alfa),
             literal(req.xi), ", ".join(literal(v) for v in values)))
