@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "base/exact_arithmetic.h"
 #include "specfun/ext_constants.h"
 #include "specfun/ext_math.h"
 
@@ -251,41 +252,22 @@ Extended QuarterPeriodOfComplement(Extended kc) {
 
 // ---- pairs hi + lo of extended reals, |lo| <= ulp(hi)/2 ----------------------
 //
-// The error-free transformations of Knuth (sum) and Dekker (product, with
-// Veltkamp's split of a 64-bit significand into two halves of 32 bits whose
-// products are exact), and the operations on pairs built on them, each good
-// to a few units of 2^-126.
+// The error-free transformations of the extended arithmetic (base's exact
+// sum and product) on the moderate values of these integrals, and the
+// operations on pairs built on them, each good to a few units of 2^-126.
 
 struct Pair {
   Extended hi, lo;
 };
 
-Pair TwoSum(Extended a, Extended b) {
-  const Extended s = a + b;
-  const Extended bb = s - a;
-  return {s, (a - (s - bb)) + (b - bb)};
-}
+Pair FromExact(base::exact::Pair p) { return {Extended(p.hi), Extended(p.lo)}; }
+
+Pair TwoSum(Extended a, Extended b) { return FromExact(base::exact::TwoSum(a.raw(), b.raw())); }
 
 // hi + lo renormalised, for |a| >= |b|
-Pair QuickTwoSum(Extended a, Extended b) {
-  const Extended s = a + b;
-  return {s, b - (s - a)};
-}
+Pair QuickTwoSum(Extended a, Extended b) { return FromExact(base::exact::FastTwoSum(a.raw(), b.raw())); }
 
-// 2^32 + 1
-constexpr Extended kSplitter(0x8000000080000000p-31L);
-
-Pair Split(Extended a) {
-  const Extended c = kSplitter * a;
-  const Extended hi = c - (c - a);
-  return {hi, a - hi};
-}
-
-Pair TwoProduct(Extended a, Extended b) {
-  const Extended p = a * b;
-  const Pair x = Split(a), y = Split(b);
-  return {p, ((x.hi * y.hi - p) + x.hi * y.lo + x.lo * y.hi) + x.lo * y.lo};
-}
+Pair TwoProduct(Extended a, Extended b) { return FromExact(base::exact::TwoProduct(a.raw(), b.raw())); }
 
 Pair Add(Pair a, Pair b) {
   const Pair s = TwoSum(a.hi, b.hi);

@@ -38,11 +38,11 @@ FIT_POINTS = 160
 CHECK_POINTS = 2000
 KERNEL_ERROR_LIMIT = mpf(2) ** -72
 
-# Published leading pieces: the computed tables must reproduce them.
-PI_OVER_2_PRINTED = [1.570796251296997, 7.549789415861596e-08, 5.390302529957765e-15,
+# Leading pieces to check the computation against: the tables must reproduce them.
+PI_OVER_2_CHECK = [1.570796251296997, 7.549789415861596e-08, 5.390302529957765e-15,
                      3.282003415807913e-22, 1.270655753080676e-29, 1.2293330898111133e-36,
                      2.7337005381646456e-44, 2.1674168387780482e-51]
-TWO_OVER_PI_PRINTED = [0xA2F983, 0x6E4E44, 0x1529FC, 0x2757D1, 0xF534DD]
+TWO_OVER_PI_CHECK = [0xA2F983, 0x6E4E44, 0x1529FC, 0x2757D1, 0xF534DD]
 
 LOG_STEPS = 128         # table points 1 + j/128 of the logarithm
 LOG_RECIPROCAL_BITS = 24
@@ -124,7 +124,7 @@ def two_over_pi_pieces():
         digits = int(floor(scaled))
     pieces = [(digits >> (24 * (TWO_OVER_PI_PIECES - 1 - k))) & 0xFFFFFF
               for k in range(TWO_OVER_PI_PIECES)]
-    if pieces[:len(TWO_OVER_PI_PRINTED)] != TWO_OVER_PI_PRINTED:
+    if pieces[:len(TWO_OVER_PI_CHECK)] != TWO_OVER_PI_CHECK:
         raise SystemExit("2/pi pieces disagree with the published ones")
     return pieces
 
@@ -134,7 +134,7 @@ def pi_over_2_chunks():
     for k in range(8):
         bits = int(floor(pi / 2 * mpf(2) ** (23 + 24 * k))) % (1 << 24)
         chunks.append(float(ldexp(mpf(bits), -23 - 24 * k)))  # exact: 24 bits
-    if chunks != PI_OVER_2_PRINTED:
+    if chunks != PI_OVER_2_CHECK:
         raise SystemExit("pi/2 chunks disagree with the published ones")
     return chunks
 
