@@ -60,7 +60,7 @@ exact::Pair ArcTanOfRatio(long double a, long double b) {
   } else {
     const std::int32_t exponent = ExponentOf(b);
     if (ExponentOf(a) - exponent < kTinyRatioExponent) return {a / b, 0};
-    a = x87::Scale(a, -exponent);  // exact: 2^-41 < a <= b, 1 <= b < 2
+    a = x87::Scale(a, -exponent);  // exact: 2^-40 <= a <= b, 1 <= b < 2
     b = x87::Scale(b, -exponent);
   }
   // the rounded quotient only chooses j; through a double, whose conversion to

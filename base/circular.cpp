@@ -4,10 +4,14 @@
 // On the remainder, sin r = r - r^3/6 + r^5 S(r^2) and
 // cos r = 1 - r^2/2 + r^4 C(r^2), the leading terms carried exactly (r^2 and
 // r^3 as pairs, 1 - r^2/2 as a pair) or with one rounding (r^3/6, a tenth of
-// sin r at most), the rest below a fiftieth of the result: each is one
-// rounding of a sum known to about 2^-68 of itself.  tan r is the quotient
-// of the two pairs with its remainder carried into the last rounding, and
-// so is -cot r in odd quadrants.
+// sin r at most), the rest below a fortieth of the result: each is one
+// rounding of a sum known to about 2^-68 of itself.  The remainder's next
+// bits r_low enter to first order, sin(r + r_low) = sin r + r_low cos r and
+// cos(r + r_low) = cos r - r_low sin r, with cos r and sin r to their next
+// terms (1 - r^2/2 + r^4/24 and r - r^3/6): r_low is below half an ulp of
+// r, so what they leave out is a thousandth of an ulp.  tan r is the quotient of the two
+// pairs with its remainder carried into the last rounding, and so is -cot r
+// in odd quadrants.
 #include <array>
 
 #include "base/elementary.h"
@@ -25,21 +29,23 @@ constexpr std::array<long double, 7> kCosinePolynomial = {
 #include "base/tables/cosine_polynomial.inc"
 };
 
-// sin(+-0) keeps its sign.
-exact::Pair SinOfReduced(long double r) {
+// sin(+-0) keeps its sign (r_low is 0 with r).
+exact::Pair SinOfReduced(long double r, long double r_low) {
   if (r == 0) return {r, 0};
   const exact::Pair z = exact::TwoProduct(r, r);
   const exact::Pair cube = exact::TwoProduct(r, z.hi);  // r^3 = cube + r z.lo
   const long double sixth = cube.hi / -6;
-  const long double rest = (cube.lo + r * z.lo) / -6 + cube.hi * z.hi * exact::Horner(kSinePolynomial, z.hi);
+  const long double rest = (cube.lo + r * z.lo) / -6 + cube.hi * z.hi * exact::Horner(kSinePolynomial, z.hi) +
+                           r_low * (1 - z.hi * (0.5L - z.hi / 24));
   const exact::Pair lead = exact::FastTwoSum(r, sixth);
   return exact::FastTwoSum(lead.hi, lead.lo + rest);
 }
 
-exact::Pair CosOfReduced(long double r) {
+exact::Pair CosOfReduced(long double r, long double r_low) {
   const exact::Pair z = exact::TwoProduct(r, r);
   const exact::Pair lead = exact::FastTwoSum(1, -z.hi / 2);
-  return exact::FastTwoSum(lead.hi, (lead.lo - z.lo / 2) + z.hi * z.hi * exact::Horner(kCosinePolynomial, z.hi));
+  return exact::FastTwoSum(
+      lead.hi, (lead.lo - z.lo / 2) + z.hi * z.hi * exact::Horner(kCosinePolynomial, z.hi) - r_low * r * (1 - z.hi / 6));
 }
 
 // n/d = q + (n - q d)/d, q d exact as a pair: the quotient of two pairs
@@ -51,36 +57,37 @@ long double QuotientOf(exact::Pair n, exact::Pair d) {
 }
 
 // tan(+-0) keeps its sign.
-long double TanOfReduced(long double r) {
+long double TanOfReduced(long double r, long double r_low) {
   if (r == 0) return r;
-  return QuotientOf(SinOfReduced(r), CosOfReduced(r));
+  return QuotientOf(SinOfReduced(r, r_low), CosOfReduced(r, r_low));
 }
 
 // An infinite argument reaches these as the reduction leaves it: inf - inf,
 // the invalid operation.  A NaN passes.
 Extended NotFinite(Extended r) { return Extended::CheckedUnary(r.raw() - r.raw(), r.raw()); }
 
-Extended SinOfRemainder(Extended r) {
-  if (!IsFinite(r)) return NotFinite(r);
-  return Extended(SinOfReduced(r.raw()).hi);
+Extended SinOfRemainder(const Reduction& red) {
+  if (!IsFinite(red.r)) return NotFinite(red.r);
+  return Extended(SinOfReduced(red.r.raw(), red.r_low.raw()).hi);
 }
 
-Extended CosOfRemainder(Extended r) {
-  if (!IsFinite(r)) return NotFinite(r);
-  return Extended(CosOfReduced(r.raw()).hi);
+Extended CosOfRemainder(const Reduction& red) {
+  if (!IsFinite(red.r)) return NotFinite(red.r);
+  return Extended(CosOfReduced(red.r.raw(), red.r_low.raw()).hi);
 }
 
-Extended TanOfRemainder(Extended r) {
-  if (!IsFinite(r)) return NotFinite(r);
-  return Extended(TanOfReduced(r.raw()));
+Extended TanOfRemainder(const Reduction& red) {
+  if (!IsFinite(red.r)) return NotFinite(red.r);
+  return Extended(TanOfReduced(red.r.raw(), red.r_low.raw()));
 }
 
 // -1/tan r as the one quotient -cos r/sin r: the reciprocal of a rounded
 // tangent would round twice, and just below a power of two, where 1/tan r
 // falls when tan r lies just above one, the first rounding counts double.
-Extended MinusCotOfRemainder(Extended r) {
-  if (!IsFinite(r)) return NotFinite(r);
-  return Extended(-QuotientOf(CosOfReduced(r.raw()), SinOfReduced(r.raw())));
+Extended MinusCotOfRemainder(const Reduction& red) {
+  if (!IsFinite(red.r)) return NotFinite(red.r);
+  const long double r = red.r.raw(), r_low = red.r_low.raw();
+  return Extended(-QuotientOf(CosOfReduced(r, r_low), SinOfReduced(r, r_low)));
 }
 
 }  // namespace
@@ -88,26 +95,26 @@ Extended MinusCotOfRemainder(Extended r) {
 Extended Cos(Extended x) {
   const Reduction red = ReducePiOver2(x);
   switch (red.q % 4) {
-    case 0: return CosOfRemainder(red.r);
-    case 1: return -SinOfRemainder(red.r);
-    case 2: return -CosOfRemainder(red.r);
-    default: return SinOfRemainder(red.r);
+    case 0: return CosOfRemainder(red);
+    case 1: return -SinOfRemainder(red);
+    case 2: return -CosOfRemainder(red);
+    default: return SinOfRemainder(red);
   }
 }
 
 Extended Sin(Extended x) {
   const Reduction red = ReducePiOver2(x);
   switch (red.q % 4) {
-    case 0: return SinOfRemainder(red.r);
-    case 1: return CosOfRemainder(red.r);
-    case 2: return -SinOfRemainder(red.r);
-    default: return -CosOfRemainder(red.r);
+    case 0: return SinOfRemainder(red);
+    case 1: return CosOfRemainder(red);
+    case 2: return -SinOfRemainder(red);
+    default: return -CosOfRemainder(red);
   }
 }
 
 SinCos SinAndCos(Extended x) {
   const Reduction red = ReducePiOver2(x);
-  const SinCos sc = {SinOfRemainder(red.r), CosOfRemainder(red.r)};
+  const SinCos sc = {SinOfRemainder(red), CosOfRemainder(red)};
   switch (red.q % 4) {
     case 0: return {sc.sin, sc.cos};
     case 1: return {sc.cos, -sc.sin};
@@ -120,8 +127,8 @@ SinCos SinAndCos(Extended x) {
 // real is an odd multiple of pi/2.
 Extended Tan(Extended x) {
   const Reduction red = ReducePiOver2(x);
-  if (red.q % 2 == 0) return TanOfRemainder(red.r);
-  return MinusCotOfRemainder(red.r);
+  if (red.q % 2 == 0) return TanOfRemainder(red);
+  return MinusCotOfRemainder(red);
 }
 
 }  // namespace base

@@ -10,10 +10,13 @@
 
 namespace base {
 
-// x = q*pi/2 + r with |r| <= pi/4 and q in 0..7.
+// x = q*pi/2 + r + r_low with |r| <= pi/4, q in 0..7, and r_low the
+// remainder's next bits, below half an ulp of r: the kernels carry it, so
+// that the remainder's own rounding does not reach their results.
 struct Reduction {
   Extended r;
   std::int32_t q;
+  Extended r_low = Extended(0);
 };
 Reduction ReducePiOver2(Extended x);
 
@@ -22,12 +25,13 @@ struct SinCos {
   Extended sin, cos;
 };
 SinCos SinAndCos(Extended x);
-// tan r in even quadrants, -1/tan r in odd ones.
+// tan x: tan r in even quadrants, -cos r/sin r in odd ones, each one
+// compensated quotient.
 Extended Tan(Extended x);
 
-// e^x = (f + 1) 2^n with n = x log2 e rounded to the nearest integer and
-// f = 2^r - 1 of the rest, for every x: an infinite x meets inf - inf in the
-// reduction, the invalid operation.  Exp is this for finite x.
+// e^x = 2^r 2^n with n = x log2 e rounded to the nearest integer and r the
+// rest, for every x: an infinite x meets inf - inf in the reduction, the
+// invalid operation.  Exp is this for finite x.
 Extended Exponential(Extended x);
 // e^x 2^k for an integral k, rounded once: finite where e^x alone has
 // overflowed (e^x/2 up to ln(largest extended) + ln 2), and as accurate as

@@ -12,6 +12,10 @@
 
 namespace base::exact {
 
+// Adding and removing 1.5 * 2^63 rounds a value below 2^62 in magnitude to an
+// integer (the spacing at 2^63), ties to even.
+inline constexpr long double kRoundingShift = 0x1.8p63L;
+
 // An unevaluated sum hi + lo, |lo| at most half an ulp of hi when normalised.
 struct Pair {
   long double hi, lo;

@@ -2,6 +2,8 @@
 // most.  2^r - 1 = (2^(j/32) - 1) + 2^(j/32) (2^s - 1) with j/32 the table
 // point nearest to r and |s| <= 1/64, where 2^s - 1 = s ln 2 + s^2 Q(s) is
 // short; every part is known to about 2^-72 of the sum, which is rounded once.
+// r itself is carried as a pair, r + r_low: its rounding alone would cost e^x
+// up to half an ulp more, so r_low enters 2^r to first order, as r_low ln 2.
 #include <array>
 #include <cstdint>
 
@@ -19,9 +21,6 @@ namespace {
 // two parts together are ln 2 within 1.2e-26.
 constexpr double kLn2High = 0x1.62e42fee00000p-1;  // 0.6931471803691238
 constexpr double kLn2Low = 0x1.a39ef35793c76p-33;  // 1.9082149292705877e-10
-// |n| >= 24576: 2^n alone is far past overflow (2^16384) or underflow
-// (2^-16445), whatever r is.
-constexpr long double kFarExponent = 24576;
 // Any |n| beyond 2^16 scales a value of order 1 out of range just as well.
 constexpr long double kScaleClamp = 65536;
 // Below x = -32768 e^x underflows to 0 just as well, and x log2 e must not
@@ -41,30 +40,36 @@ constexpr std::array<long double, 2> kLn2Split = {
 constexpr std::array<long double, 7> kTwoToPowerPolynomial = {
 #include "base/tables/two_to_power_polynomial.inc"
 };
-// Adding and removing 1.5 * 2^63 rounds a value below 2^62 in magnitude to an
-// integer (the spacing at 2^63), ties to even.
-constexpr long double kRoundingShift = 0x1.8p63L;
 
-// 2^r - 1 for |r| <= 1.
-long double TwoToPowerMinusOneOf(long double r) {
+// 2^(r + r_low) - 1 for |r| <= 1 and r_low below half an ulp of r, as a
+// leading part and the rest, not yet added: 2^r - 1 and 2^r are each one
+// rounding of them.
+exact::Pair TwoToPowerMinusOneParts(long double r, long double r_low) {
   const long double scaled = r * kSteps;  // exact
-  const long double nearest = (scaled + kRoundingShift) - kRoundingShift;
+  const long double nearest = (scaled + exact::kRoundingShift) - exact::kRoundingShift;
   // exact: scaled - nearest is a multiple of the spacing of scaled, at most 1/2
   const long double s = (scaled - nearest) / kSteps;
   // 2^s - 1 = q_high + q_low, q_high = (s's leading 32 bits) * (ln 2's), exact
   const exact::Pair halves = exact::Split(s);
   const long double q_high = halves.hi * kLn2Split[0];
   const long double q_low =
-      halves.lo * kLn2Split[0] + s * kLn2Split[1] + s * s * exact::Horner(kTwoToPowerPolynomial, s);
+      halves.lo * kLn2Split[0] + s * kLn2Split[1] + s * s * exact::Horner(kTwoToPowerPolynomial, s) +
+      r_low * kLn2Split[0];
   // through a double, whose conversion to an integer needs no switch of the
   // x87 rounding mode
   const int j = static_cast<int>(static_cast<double>(nearest));
-  if (j == 0) return q_high + q_low;
+  if (j == 0) return {q_high, q_low};
   // 2^r - 1 = d + q + d q with d = 2^(j/32) - 1: d q is at most 1/45 of the
   // result, so its one rounding costs less than 1/40 ulp
   const exact::Pair& d = kTwoToPowerTable[j + kSteps];
   const exact::Pair lead = exact::TwoSum(d.hi, q_high);
-  return lead.hi + (lead.lo + (d.lo + q_low + d.hi * (q_high + q_low)));
+  return {lead.hi, lead.lo + (d.lo + q_low + d.hi * (q_high + q_low))};
+}
+
+// 1 + parts of at most 1 in size, rounded once.
+long double OnePlus(exact::Pair parts) {
+  const exact::Pair lead = exact::TwoSum(1, parts.hi);
+  return lead.hi + (lead.lo + parts.lo);
 }
 
 // v * 2^n for an integral n that may lie beyond every exponent range: beyond
@@ -80,19 +85,27 @@ long double TwoToPowerMinusOneOf(long double r) {
 // x rounded to the nearest integer, ties to even (the unit's rounding).
 Extended RoundToNearest(Extended x) { return Extended(x87::RoundToInteger(x.raw())); }
 
-// e^x = (f + 1) 2^n.
+// e^x = power 2^n, power = 2^r rounded once.
 struct PowerSplit {
-  Extended f, n;
+  Extended power, n;
 };
 
 [[gnu::always_inline]] inline PowerSplit SplitExponential(Extended x) {
   if (x < kUnderflowArgument && !IsNaNOrInfinite(x)) x = kUnderflowArgument;
   const Extended n = RoundToNearest(x * constants::kLog2E);
-  const Extended r = (x - n * kLn2High - n * kLn2Low) * constants::kLog2E;
-  if (Abs(r) <= 1) return {TwoToPowerMinusOne(r), n};  // the domain of 2^r - 1
-  if (Abs(n) >= kFarExponent) return {0, n};           // x so large that r means nothing
-  const Extended g = TwoToPowerMinusOne(r / 2);        // 2^r - 1 = g (g + 2), g = 2^(r/2) - 1
-  return {g * (g + 2), n};
+  // Checked, since an infinite x meets inf - inf here; exact while n has at
+  // most 32 bits, far beyond every x whose e^x is in range.
+  const Extended head = x - n * kLn2High;
+  // t = head - n ln 2's low part (whose product is rounded by less than
+  // 2^-81), then r = t log2 e, each as a pair
+  const exact::Pair t = exact::TwoSum(head.raw(), -(n.raw() * kLn2Low));
+  const exact::Pair p = exact::TwoProduct(t.hi, constants::kLog2E);
+  const exact::Pair r =
+      exact::FastTwoSum(p.hi, p.lo + t.hi * constants::kLog2ELow + t.lo * constants::kLog2E);
+  // NaN, or x so large that n ln 2 was rounded and r means nothing: 2^n
+  // alone is then far out of range, whatever r is
+  if (!(__builtin_fabsl(r.hi) <= 1)) return {1, n};
+  return {Extended(OnePlus(TwoToPowerMinusOneParts(r.hi, r.lo))), n};
 }
 
 }  // namespace
@@ -101,12 +114,13 @@ struct PowerSplit {
 Extended TwoToPowerMinusOne(Extended r) {
   const long double v = r.raw();
   if (!(__builtin_fabsl(v) <= 1)) return Extended::CheckedUnary(__builtin_nanl(""), v);
-  return Extended(TwoToPowerMinusOneOf(v));
+  const exact::Pair parts = TwoToPowerMinusOneParts(v, 0);
+  return Extended(parts.hi + parts.lo);
 }
 
 Extended Exponential(Extended x) {
   const PowerSplit e = SplitExponential(x);
-  return ScaleByIntegral(e.f + 1, e.n);
+  return ScaleByIntegral(e.power, e.n);
 }
 
 Extended Exp(Extended x) {
@@ -117,10 +131,11 @@ Extended Exp(Extended x) {
 // Scaling the power of two instead of x itself keeps ln 2 out of the
 // argument: x - ln 2 would be rounded to the spacing of x, 2^-50 near the
 // top of the range, an error the result would carry a thousand times over;
-// and a result below the normal range is rounded once, not twice.
+// and a result below the normal range is rounded to the subnormal grid once,
+// from a value within half an ulp of 2^-64 of it, not twice on that grid.
 Extended ScaledExp(Extended x, std::int32_t k) {
   const PowerSplit e = SplitExponential(x);
-  return ScaleByIntegral(e.f + 1, e.n + k);
+  return ScaleByIntegral(e.power, e.n + k);
 }
 
 }  // namespace base

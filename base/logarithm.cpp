@@ -36,9 +36,6 @@ constexpr std::array<long double, 6> kLogPolynomial = {
 // Adding and removing 2^32 rounds y in [1, 2) to a multiple of 2^-31 (the
 // spacing of the extended reals at 2^32): 32 significant bits.
 constexpr long double kTwo32 = 4294967296.0L;
-// Adding and removing 1.5 * 2^63 rounds a value below 2^62 in magnitude to an
-// integer (the spacing at 2^63), ties to even.
-constexpr long double kRoundingShift = 0x1.8p63L;
 
 // ln x for a finite x > 0, subnormals included.
 long double LogOfPositive(long double x) {
@@ -47,7 +44,7 @@ long double LogOfPositive(long double x) {
   const long double k = split.power - 1;
   // (y - 1) * 128 is exact; through a double, whose conversion to an integer
   // needs no switch of the x87 rounding mode
-  const long double nearest = ((y - 1) * kSteps + kRoundingShift) - kRoundingShift;
+  const long double nearest = ((y - 1) * kSteps + exact::kRoundingShift) - exact::kRoundingShift;
   const LogRow& row = kLogTable[static_cast<int>(static_cast<double>(nearest))];
   // u = y r - 1 exactly: with y = y1 + y2, y1 of 32 bits and |y2| <= 2^-32,
   // y1 r (56 bits) and y2 r (55 bits) are exact, and so is y1 r - 1, a

@@ -10,6 +10,7 @@
 
 #include "base/elementary.h"
 #include "base/elementary_constants.h"
+#include "base/exact_arithmetic.h"
 #include "base/extended_bits.h"
 
 namespace base {
@@ -17,18 +18,22 @@ namespace {
 
 // pi/4 in three parts.  P1 has 25 significant bits and P2 24, so j*P1 and
 // j*P2 are exact for every j that |x| <= 2^39 gives (j < 2^39.4); only j*P3
-// is rounded.  P1 + P2 + P3 is pi/4 within 6.2e-37.
+// is rounded.  P1 + P2 + P3 is pi/4 within 6.2e-37; P4, that difference,
+// takes the remainder's next bits to within 1.9e-56 j.
 constexpr long double kP1 = 0xC90FDA8000000000p-64L;   // 0.7853981554508209228516
 constexpr long double kP2 = 0x8885A30000000000p-90L;   // 7.946627356147928367136e-9
 constexpr long double kP3 = 0x8D313198A2E03707p-118L;  // 3.061616997868382943004e-17
+constexpr long double kP4 = 0xD129024E088A67CCp-184L;  // 6.146665585740604191744e-37
 // |r| <= 2^-24 = 5.9604644775390625e-8: cancellation has eaten so many bits
 // of the short remainder that the long reduction decides instead
 constexpr long double kShortRemainderMin = 0x8000000000000000p-87L;
-// Before its last rounding the short remainder is off by up to |j| 2.28e-36:
+// The short remainder is trusted only where the three parts alone would
+// leave it right to within one ulp: they are off by up to |j| 2.28e-36,
 // half an ulp of j*P3 (|j| P3 2^-64) plus j times the 6.15e-37 by which
-// P1 + P2 + P3 misses pi/4.  That stays below half an ulp of r, so that r is
-// right to within one ulp, while |r| > |j| 8.4e-17 (2.28e-36 * 2^65); from
-// j = 7.1e8 (|x| about 5.6e8) on this asks more than |r| > 2^-24.
+// P1 + P2 + P3 misses pi/4, which stays below half an ulp of r while
+// |r| > |j| 8.4e-17 (2.28e-36 * 2^65); from j = 7.1e8 (|x| about 5.6e8) on
+// this asks more than |r| > 2^-24.  With P4 and the low part the pair is
+// then right far beyond r's precision.
 // 0xC1B0D91B1FC68A19p-117 = 8.399999999999999999705e-17
 constexpr long double kShortErrorPerStep = 0xC1B0D91B1FC68A19p-117L;
 // pieces of the argument and of 2/pi are 24-bit integers
@@ -233,8 +238,10 @@ Reduction LongReductionOf(Extended x) {
     z = (z - whole) * kTwo24;
   }
   const LongRemainder rem = LongReduction(pieces, e).Run();
-  if (x < 0) return {-Extended(rem.y0) - rem.y1, (8 - rem.q) % 8};
-  return {Extended(rem.y0) + rem.y1, rem.q};
+  // the two doubles' 106 bits as the extended remainder and its next bits
+  const exact::Pair r = exact::TwoSum(rem.y0, rem.y1);
+  if (x < 0) return {Extended(-r.hi), (8 - rem.q) % 8, Extended(-r.lo)};
+  return {Extended(r.hi), rem.q, Extended(r.lo)};
 }
 
 }  // namespace
@@ -251,12 +258,19 @@ Reduction ReducePiOver2(Extended x) {
       j += 1;
     }
     const std::int32_t q = (m / 2) % 8;
-    const Extended r = ((x - j * kP1) - j * kP2) - j * kP3;
+    // On raw values, every operand finite and of moderate size: x - j P1 is
+    // exact (x lies within a factor of two of j pi/4), and each later step
+    // keeps its rounding error in the low part.
+    const long double jr = j.raw();
+    const exact::Pair a = exact::TwoSum((x - j * kP1).raw(), -(jr * kP2));
+    const exact::Pair p3 = exact::TwoProduct(jr, kP3);
+    const exact::Pair b = exact::TwoSum(a.hi, -p3.hi);
+    const exact::Pair r = exact::FastTwoSum(b.hi, ((a.lo - p3.lo) + b.lo) - jr * kP4);
     // Formed on the raw value: the product is tiny and finite, and a checked
     // |j| would be a call that passes j through memory, a tenth of the time.
-    const long double bound = __builtin_fabsl(j.raw()) * kShortErrorPerStep;
-    const Extended size = Abs(r);
-    if (size > kShortRemainderMin && size > bound) return {r, q};
+    const long double bound = __builtin_fabsl(jr) * kShortErrorPerStep;
+    const long double size = __builtin_fabsl(r.hi);
+    if (size > kShortRemainderMin && size > bound) return {Extended(r.hi), q, Extended(r.lo)};
   }
   return LongReductionOf(x);
 }

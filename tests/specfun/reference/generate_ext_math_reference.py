@@ -285,6 +285,11 @@ def build_groups():
     # a subnormal number down to |x| = 11400 (and 0 beyond)
     group("kHyperbolicSecantBeyondLnMax", lambda x: 1 / cosh(x), signed(
         neighbours(ext(LN_MAX))[3:] + uniform(LN_MAX, 11399, 12) + [ext(mpf(11390)), ext(mpf(11410))]))
+    # many rows where the reductions' own roundings (of x - n ln 2 times
+    # log2 e, and of the remainder modulo pi/2) would show: a few dozen rows
+    # rarely meet the arguments where they cost most
+    group("kExponentialDense", exp, uniform(-50, 50, 2000))
+    circular_groups("Dense", uniform(-1000, 1000, 1000))
 
 
 def ulp_steps(x, steps):
