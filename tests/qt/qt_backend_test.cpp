@@ -728,6 +728,29 @@ TEST_P(QtButtonKeyTest, PressesTheFocusedButton) {
 INSTANTIATE_TEST_SUITE_P(EnterOrSpace, QtButtonKeyTest,
                          ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space));
 
+// A focused default button takes a held Return, or Return with Shift, as
+// nothing: each repeat would run the button's action once more.
+TEST_F(QtBackendTest, AFocusedDefaultButtonIgnoresAHeldOrModifiedReturn) {
+  QLineEdit* line = WidgetOf<QLineEdit>(prompt_->field);
+  QPushButton* button = WidgetOf<QPushButton>(prompt_->apply);
+  prompt_->SetDefaultButton(&prompt_->apply);
+  QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+  int clicks_before_plain = -1;
+  const int result = RunModal(*prompt_, [&] {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(backend_.WindowOf(*prompt_)));
+    QTest::keyClick(line, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), button);
+    QApplication::sendEvent(button, &held);
+    QApplication::sendEvent(button, &held);
+    QTest::keyClick(button, Qt::Key_Return, Qt::ShiftModifier);
+    clicks_before_plain = prompt_->clicks;
+    QTest::keyClick(button, Qt::Key_Return);
+  });
+  EXPECT_EQ(clicks_before_plain, 0);
+  EXPECT_EQ(result, kModalOk);
+  EXPECT_EQ(prompt_->clicks, 1);
+}
+
 // Enter in a field does nothing of itself: the button is no default button.
 TEST_F(QtBackendTest, EnterInAFieldDoesNothingOfItself) {
   QLineEdit* line = WidgetOf<QLineEdit>(prompt_->field);
