@@ -44,8 +44,8 @@ exact::Pair SinOfReduced(long double r, long double r_low) {
 exact::Pair CosOfReduced(long double r, long double r_low) {
   const exact::Pair z = exact::TwoProduct(r, r);
   const exact::Pair lead = exact::FastTwoSum(1, -z.hi / 2);
-  return exact::FastTwoSum(
-      lead.hi, (lead.lo - z.lo / 2) + z.hi * z.hi * exact::Horner(kCosinePolynomial, z.hi) - r_low * r * (1 - z.hi / 6));
+  return exact::FastTwoSum(lead.hi, (lead.lo - z.lo / 2) + z.hi * z.hi * exact::Horner(kCosinePolynomial, z.hi) -
+                                        r_low * r * (1 - z.hi / 6));
 }
 
 // n/d = q + (n - q d)/d, q d exact as a pair: the quotient of two pairs

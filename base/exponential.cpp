@@ -52,9 +52,8 @@ exact::Pair TwoToPowerMinusOneParts(long double r, long double r_low) {
   // 2^s - 1 = q_high + q_low, q_high = (s's leading 32 bits) * (ln 2's), exact
   const exact::Pair halves = exact::Split(s);
   const long double q_high = halves.hi * kLn2Split[0];
-  const long double q_low =
-      halves.lo * kLn2Split[0] + s * kLn2Split[1] + s * s * exact::Horner(kTwoToPowerPolynomial, s) +
-      r_low * kLn2Split[0];
+  const long double q_low = halves.lo * kLn2Split[0] + s * kLn2Split[1] +
+                            s * s * exact::Horner(kTwoToPowerPolynomial, s) + r_low * kLn2Split[0];
   // through a double, whose conversion to an integer needs no switch of the
   // x87 rounding mode
   const int j = static_cast<int>(static_cast<double>(nearest));
@@ -100,8 +99,7 @@ struct PowerSplit {
   // 2^-81), then r = t log2 e, each as a pair
   const exact::Pair t = exact::TwoSum(head.raw(), -(n.raw() * kLn2Low));
   const exact::Pair p = exact::TwoProduct(t.hi, constants::kLog2E);
-  const exact::Pair r =
-      exact::FastTwoSum(p.hi, p.lo + t.hi * constants::kLog2ELow + t.lo * constants::kLog2E);
+  const exact::Pair r = exact::FastTwoSum(p.hi, p.lo + t.hi * constants::kLog2ELow + t.lo * constants::kLog2E);
   // NaN, or x so large that n ln 2 was rounded and r means nothing: 2^n
   // alone is then far out of range, whatever r is
   if (!(__builtin_fabsl(r.hi) <= 1)) return {1, n};

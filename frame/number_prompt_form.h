@@ -1,6 +1,6 @@
 // The prompt for a real or an integer: the prompt text, a numeric field and
-// the button that closes the dialog, which Return in the field presses.  Each program names the window, the
-// field and the button its own way.
+// the button that closes the dialog, which Return in the field presses.
+// Each program names the window, the field and the button its own way.
 #pragma once
 
 #include <string>

@@ -3,9 +3,11 @@
 // an operation, applies it, and picks the next.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,11 +30,20 @@ struct Operation {
 
 // The table of `count` items from rows named by the program's enum of
 // operations: each row at the item of its name, whatever the order of the
-// rows.
+// rows.  A name outside the table, a name given twice or an item left
+// without a row is a fault of the program's description.
 template <typename Name>
 std::vector<Operation> OperationTable(std::span<const std::pair<Name, Operation>> rows, std::size_t count) {
   std::vector<Operation> table(count);
-  for (const auto& [name, row] : rows) table[static_cast<std::size_t>(name)] = row;
+  std::vector<bool> given(count, false);
+  for (const auto& [name, row] : rows) {
+    const auto item = static_cast<std::size_t>(name);
+    if (item >= count || given[item]) throw std::logic_error("operation table: row out of place: " + row.caption);
+    given[item] = true;
+    table[item] = row;
+  }
+  if (std::find(given.begin(), given.end(), false) != given.end())
+    throw std::logic_error("operation table: an item without a row");
   return table;
 }
 

@@ -3,9 +3,9 @@
 // file syntax takes everything the typed syntax takes, and more only at the
 // top of the range.  Which texts either syntax takes and what each reads as
 // (the nearest extended, exactly; an integer's value) is decided by a model
-// of the syntax and exact arithmetic of its own.  Ten bytes of
-// the input are also taken as an extended real of their own, so that the
-// writer sees every value, not only those that short texts reach.
+// of the syntax and exact arithmetic of its own.  Ten bytes of the input are
+// also taken as an extended real of their own, so that the writer sees
+// every value, not only those that short texts reach.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>

@@ -483,8 +483,7 @@ AxisResidual ResidualOnAxis(const AxisFactor& factor, std::span<const Extended> 
     const Extended residual = base::Abs(ow.power - oa.power - ob.power) / base::Abs(ow.power);
     Extended explained = kUnitRoundoff * (ow.rounding + oa.rounding + ob.rounding) / base::Abs(ow.power);
     // a root's move as a fraction of the squared modulus of its polynomial
-    const Extended weight =
-        factor.roots_of == RootsOf::kA ? base::Abs(oa.power) / base::Abs(ow.power) : Extended(1);
+    const Extended weight = factor.roots_of == RootsOf::kA ? base::Abs(oa.power) / base::Abs(ow.power) : Extended(1);
     for (std::size_t k = 0; k < factor.re.size(); ++k) {
       const Extended distance = Modulus(Complex{factor.re[k], factor.im[k] - f});
       explained = explained + weight * (distance > 0 ? 2 * factor.radii[k] / distance : Extended(1));

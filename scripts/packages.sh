@@ -65,9 +65,10 @@ suite_install_fuzz_packages() {
   suite_install_missing
 }
 
-# Only CI checks the layout of the sources against .clang-format; Debian's
-# clang-format is the version whose output the committed sources hold.
+# Only CI checks the layout of the sources against .clang-format (git lists
+# the sources); Debian's clang-format is the version whose output the
+# committed sources hold.
 suite_install_format_packages() {
-  local suite_packages=(clang-format)
+  local suite_packages=(clang-format git)
   suite_install_missing
 }

@@ -9,9 +9,10 @@ EditView::EditView(FormWindow& window, Edit& edit, QWidget* parent)
   // a click does not take the focus by itself: the focus guard moves it
   // after the exit check of the field being left
   line_->setFocusPolicy(Qt::TabFocus);
-  // Return goes on to the window, which gives it to the field's model
   QObject::connect(line_, &QLineEdit::textEdited, line_,
                    [this](const QString& text) { Run([this, text] { edit_.UserEdited(text.toStdString()); }); });
+  // no returnPressed handler: the line passes Return on to the window, which
+  // gives it to the field's model
   Sync();
 }
 

@@ -54,10 +54,7 @@ void FocusGuard::FollowShown(FormWindow& window) {
   if (auto* line = qobject_cast<QLineEdit*>(window.FocusTargetOf(window.form().active_control()))) line->selectAll();
 }
 
-void FocusGuard::Refused(FormWindow& window) {
-  Follow(window);
-  if (auto* line = qobject_cast<QLineEdit*>(window.FocusTargetOf(window.form().active_control()))) line->selectAll();
-}
+void FocusGuard::Refused(FormWindow& window) { FollowShown(window); }
 
 bool FocusGuard::MoveModelFocus(FormWindow& window, Control& target) {
   BusyScope busy(busy_);

@@ -7,8 +7,9 @@ namespace forms::qt {
 
 namespace {
 
-// The widgets' font: 13 pixels high, the line height the windows' fixed
-// positions were laid out for, and condensed so that captions fit their widths.
+// The widgets' font: a pixel size of 11, whose lines are 13 pixels high, the
+// line height the windows' fixed positions were laid out for, and condensed
+// so that captions fit their widths.
 constexpr int kDialogFontPixelSize = 11;
 const char* const kDialogFontFamily = "DejaVu Sans Condensed";
 const char* const kDialogFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf";

@@ -319,10 +319,7 @@ void FormWindow::AddObstacles(std::vector<Obstacle>& obstacles, bool for_dialog)
     return;
   }
   if (!for_dialog) obstacles.push_back({frame, kCovered});
-  // Where something must be covered: a window that stays open leaves a
-  // menu bar free above all, the way to go on; while a dialog asks, the
-  // menu cannot be used, but the last lines tell what it asks for.
-  const int menu_weight = for_dialog ? kGuarded / 2 : menu_bar_ ? 64 * kGuarded : kGuarded;
+  const int menu_weight = for_dialog ? kMenuUnderDialog : menu_bar_ ? kMenuBarUnderWindow : kGuarded;
   const auto log_view = std::find_if(views_.begin(), views_.end(),
                                      [](const auto& view) { return dynamic_cast<const MemoView*>(view.get()); });
   auto* log = log_view == views_.end() ? nullptr : qobject_cast<QPlainTextEdit*>((*log_view)->widget());

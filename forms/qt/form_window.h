@@ -46,8 +46,9 @@ class FormWindow : public QWidget {
   bool IsPlot() const;
   // What a new window should not cover of this one, which is shown: of the
   // main window its menu (or the fields above its log) and its last log
-  // lines, of an operations window the whole of it; for a dialog, which is
-  // shown for a moment, nothing else.
+  // lines, of a secondary window that is not a plot (an operations window, a
+  // list of files) the whole of it; for a dialog, which is shown for a
+  // moment, nothing else.
   void AddObstacles(std::vector<Obstacle>& obstacles, bool for_dialog) const;
   // The size of the window's frame, estimated from the main window's
   // decorations before it was ever shown.

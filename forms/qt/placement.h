@@ -38,6 +38,12 @@ struct Obstacle {
 // stay covered for a while (the rest of a window).
 constexpr int kGuarded = 1024;
 constexpr int kCovered = 1;
+// A menu bar under a window that stays open: the way to go on, free above
+// all else.
+constexpr int kMenuBarUnderWindow = 64 * kGuarded;
+// The menu under a dialog, which cannot be used while the dialog asks: less
+// than the last lines, which tell what it asks for.
+constexpr int kMenuUnderDialog = kGuarded / 2;
 
 // The weighted area of the obstacles that a frame covers.
 std::int64_t CoveredWeight(const QRect& frame, const std::vector<Obstacle>& obstacles);

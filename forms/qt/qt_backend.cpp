@@ -52,9 +52,9 @@ class DialogTurn {
   DialogTurn(FocusReturn& focus_return, QDialog& dialog)
       : focus_return_(focus_return), dialog_(dialog), owner_(focus_return_.Begin(&dialog_)) {
     if (owner_) dialog_.setParent(owner_, dialog_.windowFlags());
-    QTimer::singleShot(0, &dialog_, [this] {
-      dialog_.raise();
-      dialog_.activateWindow();
+    QTimer::singleShot(0, &dialog_, [&dialog = dialog_] {
+      dialog.raise();
+      dialog.activateWindow();
     });
   }
   ~DialogTurn() { focus_return_.End(&dialog_); }

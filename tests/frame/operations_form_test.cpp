@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
 #include "tests/frame/frame_program.h"
 
 namespace frame {
@@ -74,6 +78,28 @@ TEST_F(OperationsFormTest, ClosingHidesItUnlessItRefuses) {
   fixed.Close();
   EXPECT_TRUE(fixed.visible());
   EXPECT_EQ(fixed.group.item_index(), 0);
+}
+
+// Rows in any order land at their names' items; a row outside the table, a
+// name given twice and an item without a row are refused.
+TEST(OperationTableTest, PlacesRowsByNameAndRefusesAFaultyDescription) {
+  enum class Name { kFirst, kSecond };
+  using Row = std::pair<Name, Operation>;
+  const std::vector<Row> reversed = {{Name::kSecond, {"Segunda", {}, {}}}, {Name::kFirst, {"Primeira", {}, {}}}};
+  const std::vector<Operation> table = OperationTable<Name>(reversed, 2);
+  ASSERT_EQ(table.size(), 2u);
+  EXPECT_EQ(table[0].caption, "Primeira");
+  EXPECT_EQ(table[1].caption, "Segunda");
+  struct Case {
+    const char* what;
+    std::vector<Row> rows;
+  };
+  const Case refused[] = {
+      {"outside the table", {{Name::kFirst, {"Primeira", {}, {}}}, {static_cast<Name>(2), {"Terceira", {}, {}}}}},
+      {"a name twice", {{Name::kFirst, {"Primeira", {}, {}}}, {Name::kFirst, {"Outra", {}, {}}}}},
+      {"an item without a row", {{Name::kSecond, {"Segunda", {}, {}}}}},
+  };
+  for (const Case& c : refused) EXPECT_THROW(OperationTable<Name>(c.rows, 2), std::logic_error) << c.what;
 }
 
 }  // namespace
