@@ -691,7 +691,7 @@ std::vector<RouteCase> FailingRoutes() {
 // E computed by the workbench from the designer's F and P, at orders where
 // F(s)F(-s) + P(s)P(-s) in x = s^2 is too ill-conditioned for its own roots:
 // they are polished on F and P, without the root finder's dialog.  Up to 31,
-// where the ladder keeps 8E-7 dB: E is the factor of F and P to their last
+// where the ladder keeps some 4E-7 dB: E is the factor of F and P to their last
 // bits, but one rounding of the immittance's coefficients already moves the
 // element values by some 1E-9, and at 33 the ladder misses by 6E-6 dB.
 std::vector<RouteCase> HighOrderFactorisationRoutes() {
