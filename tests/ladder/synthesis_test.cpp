@@ -7,7 +7,6 @@
 #include <numbers>
 #include <optional>
 
-#include "base/number_parse.h"
 #include "tests/ladder/ladder_polynomials.h"
 #include "tests/ladder/network_evaluator.h"
 #include "tests/ladder/tramow_fixture.h"
@@ -79,14 +78,11 @@ class SynthesisTest : public TramowFixture {
   // The estimate of the element values' error logged after the completion;
   // nothing when it was logged as undetermined.
   std::optional<long double> LoggedEstimate() {
-    const std::vector<std::string> lines = Logged();
-    const auto done = std::find(lines.begin(), lines.end(), "Síntese completa.");
-    EXPECT_TRUE(done != lines.end() && done + 1 != lines.end()) << "no completion";
-    if (done == lines.end() || done + 1 == lines.end()) return std::nullopt;
-    const std::string& line = *(done + 1);
+    const std::string line = EstimateLine(Logged());
+    EXPECT_FALSE(line.empty()) << "no completion";
+    if (line.empty()) return std::nullopt;
     EXPECT_EQ(line.rfind(kEstimateHeading, 0), 0u) << line;
-    // the suite's parser: the process may run under a locale with a decimal comma
-    const std::optional<base::Extended> estimate = base::ParseReal(line.substr(std::string(kEstimateHeading).size()));
+    const std::optional<base::Extended> estimate = EstimateOf(line);
     if (!estimate) return std::nullopt;
     return estimate->raw();
   }

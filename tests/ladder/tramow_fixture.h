@@ -8,10 +8,12 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "base/number_parse.h"
 #include "base/text_file.h"
 #include "formats/polynomial_file.h"
 #include "forms/application.h"
@@ -41,6 +43,18 @@ using enum ladder::Operation;
 inline constexpr const char* kEstimateHeading = "Erro relativo estimado dos valores dos elementos:";
 inline constexpr const char* kUntrusted =
     "* Rede mal condicionada por este caminho de síntese: os valores dos elementos não são confiáveis.";
+
+// The line after "Síntese completa." in a log; empty when there is none.
+inline std::string EstimateLine(const std::vector<std::string>& log) {
+  const auto done = std::find(log.begin(), log.end(), "Síntese completa.");
+  return done != log.end() && done + 1 != log.end() ? *(done + 1) : std::string();
+}
+
+// The estimate such a line gives, read by the suite's parser (the process
+// may run under a locale with a decimal comma); none when it is undetermined.
+inline std::optional<base::Extended> EstimateOf(const std::string& line) {
+  return base::ParseReal(line.substr(std::string(kEstimateHeading).size()));
+}
 
 // Coefficients a(0), a(1), .. in ascending powers.
 using Coefficients = std::vector<long double>;

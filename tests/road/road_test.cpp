@@ -15,7 +15,6 @@
 #include <string>
 #include <vector>
 
-#include "base/number_parse.h"
 #include "elliptic/duzavuri.h"
 #include "forms/application.h"
 #include "forms/script/script_backend.h"
@@ -533,6 +532,7 @@ std::string ForcedButterworth(int order) {
 
 std::string ForcedChebyshev(int order) { return ForcedOrder("Button3", order); }
 
+using ladder_test::EstimateLine;
 using ladder_test::kEstimateHeading;
 using ladder_test::kUntrusted;
 
@@ -615,13 +615,6 @@ class RouteTest : public RoadFixture, public ::testing::WithParamInterface<Route
     return Compare(r.ladder, r.terminations, ReadRootsFile(Path(c.prefix + "p.r")),
                    ReadRootsFile(Path(c.prefix + "e.r")));
   }
-
-  // The estimate's line after the completion, and whether the warning
-  // follows it.
-  static std::string EstimateLine(const std::vector<std::string>& log) {
-    const auto done = std::find(log.begin(), log.end(), "Síntese completa.");
-    return done != log.end() && done + 1 != log.end() ? *(done + 1) : std::string();
-  }
 };
 
 class HoldingRouteTest : public RouteTest {};
@@ -635,8 +628,7 @@ TEST_P(HoldingRouteTest, LadderRealisesTheDesignWithoutAWarning) {
   for (const std::string& line : r.log) EXPECT_NE(line.rfind("* ", 0), 0u) << c.name << ": " << line;
   const std::string estimate = EstimateLine(r.log);
   ASSERT_EQ(estimate.rfind(kEstimateHeading, 0), 0u) << estimate;
-  // the suite's parser: the process may run under a locale with a decimal comma
-  const std::optional<base::Extended> value = base::ParseReal(estimate.substr(std::string(kEstimateHeading).size()));
+  const std::optional<base::Extended> value = ladder_test::EstimateOf(estimate);
   ASSERT_TRUE(value.has_value()) << estimate;
   EXPECT_LE(*value, base::Extended(1E-6L)) << estimate;
   std::cout << c.name << ": " << estimate << '\n';
